@@ -1,0 +1,3 @@
+#include "shell/Baslat.h"
+
+int main(int argc, char** argv) { return OrveltaCalistir(argc, argv); }

@@ -1,0 +1,88 @@
+#pragma once
+// The one door through which the model, the engine and the run reach the
+// screen. The main window implements it; the headless implementation below
+// records everything for tests and the command-line driver.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class KullaniciArayuzu {
+public:
+    virtual ~KullaniciArayuzu() = default;
+
+    // Modal message box; returns the answer letter (see MesajKutusu).
+    // The text and title arrive already cut to 255 characters.
+    virtual std::string MesajGoster(const std::string& Metin, const std::string& Baslik,
+                                    const std::string& Stil) = 0;
+
+    // Processes pending window messages (the stop button is served here).
+    virtual void MesajlariIsle() {}
+
+    // The report memo `Memo1`.
+    virtual void MemoEkle(const std::string& satir) { memo_.push_back(satir); }
+    virtual void MemoSonSatiriDegistir(const std::string& satir) {
+        if (memo_.empty()) memo_.push_back(satir); else memo_.back() = satir;
+    }
+    virtual void MemoTemizle() { memo_.clear(); }
+    virtual const std::vector<std::string>& MemoSatirlari() const { return memo_; }
+
+    // Progress bar.
+    virtual void IlerlemeGoster(bool gorunur) {}
+    virtual void IlerlemeMaksimum(int m) {}
+    virtual void IlerlemeKonumu(int k) {}
+
+    // Memory label text.
+    virtual void BellekEtiketi(const std::string& metin) {}
+
+    // Menu states the engine and the run read.
+    virtual bool YerDegistirmeliHesap() const { return yerDegistirmeli_; }
+    virtual void YerDegistirmeliHesapAyarla(bool b) { yerDegistirmeli_ = b; }
+    // Matrix to show: 0 "Hiçbiri", 1.. the items of "Matris göster..." in order.
+    virtual int MatrisGosterSecimi() const { return matrisSecimi_; }
+    virtual void MatrisGosterSecimiAyarla(int s) { matrisSecimi_ = s; }
+
+    // Whether a calculation is running (in place of the focus of "Hesapla").
+    virtual bool HesapYapiliyor() const { return hesapYapiliyor_; }
+    virtual void HesapYapiliyorAyarla(bool b) { hesapYapiliyor_ = b; }
+
+    // Shows an intermediate matrix of the solution (the matrix viewer).
+    // Secim is the menu item, Baslik a short name of the matrix.
+    virtual void MatrisGoster(int Secim, const std::string& Baslik) {}
+
+protected:
+    std::vector<std::string> memo_;
+    bool yerDegistirmeli_ = false;
+    int matrisSecimi_ = 0;
+    bool hesapYapiliyor_ = false;
+};
+
+// A recorded message box call.
+struct KayitliMesaj {
+    std::string Metin, Baslik, Stil, Cevap;
+};
+
+// Headless implementation: records every message and answers from a script
+// (a queue of answer letters; when it is empty, the first button's letter:
+// "E" for yes/no questions, "T" otherwise).
+class BasliksizArayuz : public KullaniciArayuzu {
+public:
+    std::string MesajGoster(const std::string& Metin, const std::string& Baslik,
+                            const std::string& Stil) override;
+    void MesajlariIsle() override {
+        if (IsleKancasi) IsleKancasi();
+    }
+    void MatrisGoster(int Secim, const std::string& Baslik) override {
+        GosterilenMatrisler.push_back(Baslik);
+    }
+
+    std::deque<std::string> Cevaplar;          // scripted answers
+    std::vector<KayitliMesaj> Mesajlar;        // every message shown
+    std::vector<std::string> GosterilenMatrisler;
+    std::function<void()> IsleKancasi;         // called on every message pump
+};
+
+// The port in use. A headless one is in place until the program sets its own.
+KullaniciArayuzu& Arayuz();
+void ArayuzAyarla(KullaniciArayuzu* a);  // nullptr restores the headless default
+BasliksizArayuz& VarsayilanBasliksizArayuz();

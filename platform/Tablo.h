@@ -1,0 +1,136 @@
+#pragma once
+// A table of a database file, used the way the program uses its datasets:
+// a static cursor over the rows held in memory in their order, with every
+// Post and Delete written through to the SQLite file at once.
+//
+// Column types are read from the table's declaration: SMALLINT columns are
+// 16-bit integers (values outside -32768..32767 are refused), VARCHAR(n)
+// columns texts of at most n characters, DOUBLE columns floats, DATETIME
+// columns date texts. A primary key refuses repeats. Every refusal throws
+// TabloHatasi, which callers may catch as they would a database error.
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+class TabloHatasi : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One database file, shared by every table object opened on it.
+class VeriTabaniBaglantisi;
+
+class Tablo;
+
+// Field access by name, as a small proxy: t.FieldByName("X1").AsFloat().
+class Alan {
+public:
+    Alan(Tablo& t, int sutun) : t_(t), sutun_(sutun) {}
+    int AsInteger() const;             // NULL reads 0; a text is converted
+    double AsFloat() const;            // NULL reads 0
+    std::string AsString() const;      // NULL reads empty
+    std::string Text() const { return AsString(); }
+    bool IsNull() const;
+    void SetInteger(long long v);
+    void SetFloat(double v);
+    void SetString(const std::string& v);  // into a number column: converted, or refused
+    void SetText(const std::string& v) { SetString(v); }
+    void Clear();                          // NULL
+    const std::string& Ad() const;
+
+private:
+    Tablo& t_;
+    int sutun_;
+};
+
+// A key value for Locate: an integer, a float or a text.
+struct AnahtarDegeri {
+    enum Tur { Tamsayi, Gercel, Metin } tur;
+    long long i = 0;
+    double d = 0;
+    std::string s;
+    AnahtarDegeri(int v) : tur(Tamsayi), i(v) {}
+    AnahtarDegeri(long long v) : tur(Tamsayi), i(v) {}
+    AnahtarDegeri(double v) : tur(Gercel), d(v) {}
+    AnahtarDegeri(const char* v) : tur(Metin), s(v) {}
+    AnahtarDegeri(std::string v) : tur(Metin), s(std::move(v)) {}
+};
+
+class Tablo {
+public:
+    // Name is the component name used in messages ("AnaVeriler", "XYZ", ...);
+    // by default the table name is the same.
+    explicit Tablo(std::string Ad = {}, std::string TabloAdi = {});
+    ~Tablo();
+    Tablo(const Tablo&) = delete;
+    Tablo& operator=(const Tablo&) = delete;
+
+    const std::string& Ad() const { return ad_; }
+    const std::string& TabloAdi() const { return tabloAdi_; }
+
+    // The database file this table lives in. Hizli: the file may trade
+    // durability for speed (scratch and drawing databases).
+    void DosyaAyarla(const std::string& dosya, bool Hizli = false);
+    const std::string& Dosya() const { return dosya_; }
+
+    void Open();   // throws TabloHatasi when the file or the table is missing or damaged
+    void Close();
+    bool Active() const { return acik_; }
+
+    void First();
+    void Next();
+    void Prior();
+    void Last();
+    bool Eof() const;
+    bool Bof() const;
+    int RecordCount() const;
+    int RecNo() const;  // 1-based position, 0 when empty
+
+    // Exact, case-sensitive. One field, or several separated by ";".
+    bool Locate(const std::string& Alanlar, const AnahtarDegeri& Deger);
+    bool Locate(const std::string& Alanlar, const std::vector<AnahtarDegeri>& Degerler);
+
+    void Edit();
+    void Append();
+    void Post();     // throws TabloHatasi on a refused value or key; the row stays in edit
+    void Cancel();
+    void Delete();   // the cursor moves to the next row (or the new last one)
+
+    Alan FieldByName(const std::string& ad);
+    bool AlanVar(const std::string& ad) const;
+    std::vector<std::string> AlanAdlari() const;
+
+    // "ElemanNo, YukNo" style (ASC/DESC allowed); empty restores append order.
+    void SetSort(const std::string& s);
+    const std::string& Sort() const { return sort_; }
+    // "X1;X2;X3" style: the rows are kept in this order after every post.
+    void SetIndexFieldNames(const std::string& s);
+
+    // Removes every row in one transaction; the table stays open.
+    void TumunuSil();
+
+    // Groups many posts into one transaction on this table's file.
+    void IslemBaslat();
+    void IslemOnayla();
+    void IslemGeriAl();
+
+    std::function<void(Tablo&)> AfterPost;
+
+    // Internal access for Alan.
+    struct Ic;
+    Ic& ic() { return *ic_; }
+    const Ic& ic() const { return *ic_; }
+
+private:
+    std::string ad_, tabloAdi_, dosya_, sort_;
+    bool hizli_ = false;
+    bool acik_ = false;
+    std::unique_ptr<Ic> ic_;
+};
+
+// Runs one statement list (schema SQL) on a database file, creating it.
+void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql);

@@ -1,0 +1,3 @@
+#pragma once
+// Program start: builds the application and the main window, runs the loop.
+int OrveltaCalistir(int argc, char** argv);
