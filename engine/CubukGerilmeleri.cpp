@@ -1,0 +1,3 @@
+#include "engine/CubukGerilmeleri.h"
+
+void CubukGerilmeleriniYaz(int) {}
