@@ -50,6 +50,9 @@ public:
     // Secim is the menu item, Baslik a short name of the matrix.
     virtual void MatrisGoster(int Secim, const std::string& Baslik) {}
 
+    // Shows the results window modally after a completed calculation.
+    virtual void SonuclariGoster() {}
+
 protected:
     std::vector<std::string> memo_;
     bool yerDegistirmeli_ = false;
@@ -76,10 +79,13 @@ public:
         GosterilenMatrisler.push_back(Baslik);
     }
 
+    void SonuclariGoster() override { ++SonucGosterimSayisi; }
+
     std::deque<std::string> Cevaplar;          // scripted answers
     std::vector<KayitliMesaj> Mesajlar;        // every message shown
     std::vector<std::string> GosterilenMatrisler;
     std::function<void()> IsleKancasi;         // called on every message pump
+    int SonucGosterimSayisi = 0;
 };
 
 // The port in use. A headless one is in place until the program sets its own.
