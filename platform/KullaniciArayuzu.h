@@ -53,6 +53,12 @@ public:
     // Shows the results window modally after a completed calculation.
     virtual void SonuclariGoster() {}
 
+    // The calculation run's controls: the command panels (enabled when idle),
+    // the report memo and the stop button "Hesabı durdur" (shown during a run).
+    virtual void KomutPanelleriniEtkinlestir(bool Etkin) {}
+    virtual void MemoGorunur(bool gorunur) {}
+    virtual void DurdurmaDugmesiGorunur(bool gorunur) {}
+
 protected:
     std::vector<std::string> memo_;
     bool yerDegistirmeli_ = false;
@@ -79,13 +85,18 @@ public:
         GosterilenMatrisler.push_back(Baslik);
     }
 
-    void SonuclariGoster() override { ++SonucGosterimSayisi; }
+    // Keeps the report lines as the results window reads them.
+    void SonuclariGoster() override {
+        ++SonucGosterimSayisi;
+        SonRapor = memo_;
+    }
 
     std::deque<std::string> Cevaplar;          // scripted answers
     std::vector<KayitliMesaj> Mesajlar;        // every message shown
     std::vector<std::string> GosterilenMatrisler;
     std::function<void()> IsleKancasi;         // called on every message pump
     int SonucGosterimSayisi = 0;
+    std::vector<std::string> SonRapor;         // memo lines when the results window opened
 };
 
 // The port in use. A headless one is in place until the program sets its own.

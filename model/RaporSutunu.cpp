@@ -1,0 +1,93 @@
+#include "model/RaporSutunu.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "model/LibU.h"
+
+namespace {
+
+std::size_t KarakterSayisi(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+// Removes trailing zeros of a mantissa ("1.2500" -> "1.25", "3.000" -> "3").
+std::string SifirlariAt(std::string m) {
+    if (m.find('.') == std::string::npos) return m;
+    while (!m.empty() && m.back() == '0') m.pop_back();
+    if (!m.empty() && m.back() == '.') m.pop_back();
+    return m;
+}
+
+std::string UsluBicim(double x, int p) {
+    // to_chars does not depend on the locale.
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, p - 1);
+    std::string s(buf, r.ptr);
+    auto e = s.find('e');
+    std::string mantis = SifirlariAt(s.substr(0, e));
+    int us = std::atoi(s.c_str() + e + 1);
+    return mantis + "E" + std::to_string(us);
+}
+
+std::string DuzBicim(double x, int p) {
+    if (x == 0) return "0";
+    int us = static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    int ondalik = p - 1 - us;
+    if (ondalik < 0) ondalik = 0;
+    if (ondalik > 40 || us > 60) return {};
+    char buf[128];
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, ondalik);
+    if (r.ec != std::errc()) return {};
+    std::string s = SifirlariAt(std::string(buf, r.ptr));
+    if (s == "-0") s = "0";
+    return s;
+}
+
+}  // namespace
+
+std::string KisaSayiMetni(double x, int p) {
+    std::string u = UsluBicim(x, p);
+    std::string d = DuzBicim(x, p);
+    // The plain form is right only when it kept at most p digits.
+    if (!d.empty()) {
+        std::size_t rakam = 0;
+        bool basladi = false;
+        for (char c : d) {
+            if (c >= '1' && c <= '9') basladi = true;
+            if (basladi && c >= '0' && c <= '9') ++rakam;
+        }
+        if (rakam <= static_cast<std::size_t>(p) && d.size() <= u.size()) return d;
+    }
+    return u;
+}
+
+std::string RaporSutunu(const std::string& Metin, int Genislik) {
+    if (Genislik <= 0) return {};
+    if (KarakterSayisi(Metin) <= static_cast<std::size_t>(Genislik))
+        return SolaDoldur(Metin, ' ', Genislik);
+    // Too wide: a number is written with fewer digits.
+    double x = 0;
+    const char* bas = Metin.data();
+    const char* son = bas + Metin.size();
+    while (bas < son && *bas == ' ') ++bas;
+    auto [q, hata] = std::from_chars(bas, son, x);
+    if (hata == std::errc() && q == son && std::isfinite(x)) {
+        for (int p = 15; p >= 1; --p) {
+            std::string k = KisaSayiMetni(x, p);
+            if (static_cast<int>(k.size()) < Genislik) return SolaDoldur(k, ' ', Genislik);
+        }
+    }
+    return SolaDoldur(Metin, ' ', Genislik);
+}
+
+std::string YuvarlanmisSutun(double x, int k, int Genislik) {
+    if (!std::isfinite(x)) return SolaDoldur("tanımsız", ' ', Genislik);
+    double y = Yuvarla(x, k);
+    if (y == 0) y = 0;  // no "-0"
+    return RaporSutunu(GenelSayiMetni(y), Genislik);
+}
