@@ -1,8 +1,279 @@
 #include "model/LibU.h"
 
+#include <unistd.h>
+
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 #include <thread>
 
+#include "model/Tipler.h"
+#include "platform/KullaniciArayuzu.h"
+#include "platform/Pencereler.h"
+#include "platform/TurkceMetin.h"
+
+namespace {
+// At most n characters of a UTF-8 text.
+std::string Kes(const std::string& s, std::size_t n) { return s.substr(0, Utf8OnekUzunlugu(s, n)); }
+}  // namespace
+
+// ------------------------------------------------------------ message box
+std::string MesajKutusu(const std::string& Metin, const std::string& Baslik, const std::string& Stil) {
+    Arayuz().MesajlariIsle();
+    std::string cevap = Arayuz().MesajGoster(Kes(Metin, 255), Kes(Baslik, 255), Stil);
+    return cevap.empty() ? std::string(" ") : cevap;
+}
+
+// ------------------------------------------------------------ windows
+unsigned long PencereBul(const std::string& Metin) { return UstPencereBul(Metin); }
+
+void PencereKapat(const std::string& Metin) {
+    const unsigned long h = PencereBul(Metin);
+    if (h != 0) UstPencereyiKapat(h);
+}
+
+// ------------------------------------------------------------ texts
+std::string JetBaglantiMetni(const std::string& Dosya) {
+    return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + Dosya + ";" + "Persist Security Info=False";
+}
+
+std::string TurkceBuyukHarf(const std::string& Metin) { return Utf8TurkceBuyuk(Metin); }
+std::string TurkceKucukHarf(const std::string& Metin) { return Utf8TurkceKucuk(Metin); }
+
+std::string AyiracOncesi(const std::string& Metin, const std::string& Ayirac) {
+    const auto p = Ayirac.empty() ? std::string::npos : Metin.find(Ayirac);
+    return p == std::string::npos ? Metin : Metin.substr(0, p);
+}
+
+std::string AyiracSonrasi(const std::string& Metin, const std::string& Ayirac) {
+    const auto p = Ayirac.empty() ? std::string::npos : Metin.find(Ayirac);
+    return p == std::string::npos ? std::string() : Metin.substr(p + Ayirac.size());
+}
+
+std::string KelimeAl(std::string& Metin, const std::string& Ayirac) {
+    std::string kelime = AyiracOncesi(Metin, Ayirac);
+    Metin = AyiracSonrasi(Metin, Ayirac);
+    return kelime;
+}
+
+std::string BosluklariSil(const std::string& Metin) {
+    std::string s;
+    s.reserve(Metin.size());
+    for (char c : Metin)
+        if (c != ' ') s += c;
+    return s;
+}
+
+std::string SolaDoldur(const std::string& Metin, char Dolgu, int Genislik) {
+    if (Genislik <= 0) return {};
+    const std::size_t n = Utf8KarakterSayisi(Metin);
+    const auto g = static_cast<std::size_t>(Genislik);
+    if (n >= g) return Kes(Metin, g);
+    return std::string(g - n, Dolgu) + Metin;
+}
+
+// ------------------------------------------------------------ number checks
+namespace {
+// Blanks around a number are ignored, as the number conversion of the
+// editors always did.
+std::string_view Kirp(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+}  // namespace
+
+bool GercelSayiMi(const std::string& Metin, double& Deger, double Alt, double Ust) {
+    std::string_view s = Kirp(Metin);
+    bool eksi = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        eksi = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    // Only digits, one ".", and an exponent: no "inf", "nan", hex or a second sign.
+    if (s.empty() || !(std::isdigit(static_cast<unsigned char>(s.front())) || s.front() == '.')) return false;
+    for (char c : s)
+        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-'))
+            return false;
+    double d = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), d, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(d)) return false;
+    if (eksi) d = -d;
+    if (!(d >= Alt && d <= Ust)) return false;
+    Deger = d;
+    return true;
+}
+
+bool TamSayiMi(const std::string& Metin, int Alt, int Ust, int& Deger) {
+    std::string_view s = Kirp(Metin);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    if (s.empty() || s.front() == '+') return false;
+    int d = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), d, 10);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size()) return false;
+    if (d < Alt || d > Ust) return false;
+    Deger = d;
+    return true;
+}
+
+// ------------------------------------------------------------ paths and files
+void DosyaAdiParcala(const std::string& Yol, std::string& TamAd, std::string& Surucu,
+                     std::string& Klasor, std::string& Ad, std::string& Uzanti) {
+    namespace fs = std::filesystem;
+    const std::string kucuk = TurkceKucukHarf(Yol);
+    std::error_code ec;
+    fs::path p = fs::absolute(fs::path(kucuk), ec);
+    if (ec) p = fs::path(kucuk);
+    p = p.lexically_normal();
+    TamAd = p.string();
+    Surucu = TamAd.substr(0, 2);
+    const auto bolu = TamAd.rfind('/');
+    Klasor = bolu == std::string::npos ? std::string() : TamAd.substr(0, bolu + 1);
+    Ad = bolu == std::string::npos ? TamAd : TamAd.substr(bolu + 1);
+    const auto nokta = Ad.rfind('.');
+    Uzanti = nokta == std::string::npos ? std::string() : Ad.substr(nokta);
+}
+
+void ProgramYollariniBelirle() {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) throw fs::filesystem_error("Program yolu okunamadı", ec);
+    std::string klasor;
+    DosyaAdiParcala(exe.string(), ProgramTamAdi, ProgramSurucusu, klasor, ProgramAdi, ProgramUzantisi);
+    Surucu = ProgramSurucusu;
+    // The folder keeps its real letter case: on this file system a lower-cased
+    // folder name would name a different (usually missing) folder.
+    ProgramKlasoru = exe.lexically_normal().parent_path().string();
+    if (ProgramKlasoru.size() > 1 && ProgramKlasoru.back() == '/') ProgramKlasoru.pop_back();
+    VerilerKlasoru = ProgramKlasoru;
+    fs::current_path(ProgramKlasoru);  // throws on failure
+}
+
+void DosyaKopyala(const std::string& Kaynak, const std::string& Hedef, bool Sor) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::path(Kaynak), ec)) {
+        MesajKutusu(Kaynak + " dosyası bulunamadı", "HATA:", "TamamHata1");
+        Hata = 1;
+        return;
+    }
+    if (Sor && fs::exists(fs::path(Hedef), ec)) {
+        const std::string cevap = MesajKutusu(
+            Hedef + " dosyası zaten var" + "\r\r" + "Kopya işlemine devam edeyim mi ?", "SORU:", "EvetHayırSoru2");
+        if (cevap == "H") return;
+    }
+    std::FILE* g = std::fopen(Kaynak.c_str(), "rb");
+    if (!g) throw std::system_error(errno, std::generic_category(), Kaynak);
+    std::FILE* c = std::fopen(Hedef.c_str(), "wb");
+    if (!c) {
+        const int e = errno;
+        std::fclose(g);
+        throw std::system_error(e, std::generic_category(), Hedef);
+    }
+    std::array<char, 4096> blok;
+    bool hata = false;
+    int hataKodu = 0;
+    for (;;) {
+        const std::size_t n = std::fread(blok.data(), 1, blok.size(), g);
+        if (n == 0) {
+            if (std::ferror(g)) { hata = true; hataKodu = errno; }
+            break;
+        }
+        if (std::fwrite(blok.data(), 1, n, c) != n) { hata = true; hataKodu = errno; break; }
+    }
+    std::fclose(g);
+    if (std::fclose(c) != 0 && !hata) { hata = true; hataKodu = errno; }
+    if (hata) throw std::system_error(hataKodu ? hataKodu : EIO, std::generic_category(), Hedef);
+}
+
 std::uint16_t IslemciSayisi() {
-    unsigned n = std::thread::hardware_concurrency();
-    return n == 0 ? 1 : static_cast<std::uint16_t>(n);
+    long n = ::sysconf(_SC_NPROCESSORS_ONLN);
+    if (n < 1) n = static_cast<long>(std::thread::hardware_concurrency());
+    if (n < 1) return 1;
+    return static_cast<std::uint16_t>(n > 65535 ? 65535 : n);
+}
+
+// ------------------------------------------------------------ number texts
+namespace {
+// Decimal digits (no trailing zeros) and exponent of x rounded to 15
+// significant digits: x = 0.d1d2... * 10^(us+1), that is d1.d2... * 10^us.
+void OnBesBasamak(double x, std::string& basamaklar, int& us) {
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.14e", x);  // d.dddddddddddddde±XX
+    const char* p = tampon;
+    basamaklar.clear();
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') basamaklar += *p;
+    us = (*p == 'e') ? std::atoi(p + 1) : 0;
+    while (basamaklar.size() > 1 && basamaklar.back() == '0') basamaklar.pop_back();
+}
+}  // namespace
+
+std::string GenelSayiMetni(double x) {
+    if (std::isnan(x)) return "NAN";
+    if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
+    if (x == 0) return "0";
+    std::string s;
+    if (x < 0) { s = "-"; x = -x; }
+    std::string d;
+    int us = 0;
+    OnBesBasamak(x, d, us);
+    const int n = static_cast<int>(d.size());
+    if (us < -4 || us >= 15) {
+        // mantissa, "E", exponent without leading zeros
+        s += d[0];
+        if (n > 1) { s += '.'; s += d.substr(1); }
+        s += 'E';
+        s += std::to_string(us);
+        return s;
+    }
+    if (us < 0) {
+        s += "0.";
+        s += std::string(static_cast<std::size_t>(-us - 1), '0');
+        s += d;
+    } else if (n <= us + 1) {
+        s += d;
+        s += std::string(static_cast<std::size_t>(us + 1 - n), '0');
+    } else {
+        s += d.substr(0, static_cast<std::size_t>(us + 1));
+        s += '.';
+        s += d.substr(static_cast<std::size_t>(us + 1));
+    }
+    return s;
+}
+
+double Yuvarla(double x, int k) {
+    if (!std::isfinite(x)) return x;
+    const double p = std::pow(10.0, std::abs(k));
+    if (k >= 0) {
+        const double y = x * p;
+        if (!std::isfinite(y)) return x;  // beyond the range: already whole at this scale
+        return std::nearbyint(y) / p;
+    }
+    return std::nearbyint(x / p) * p;
+}
+
+std::string BilimselSayiMetni23(double x) {
+    auto sag = [](std::string s) { return s.size() < 23 ? std::string(23 - s.size(), ' ') + s : s; };
+    if (std::isnan(x)) return sag("Nan");
+    if (std::isinf(x)) return sag(x > 0 ? "+Inf" : "-Inf");
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.14e", std::fabs(x));
+    const char* e = std::strchr(tampon, 'e');
+    const int us = e ? std::atoi(e + 1) : 0;
+    std::string s;
+    s += (std::signbit(x) && x != 0) ? '-' : ' ';
+    s.append(tampon, e ? static_cast<std::size_t>(e - tampon) : std::strlen(tampon));
+    char ust[16];
+    std::snprintf(ust, sizeof ust, "E%c%04d", us < 0 ? '-' : '+', us < 0 ? -us : us);
+    s += ust;
+    return s;
 }

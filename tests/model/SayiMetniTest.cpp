@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "model/LibU.h"
+
+TEST(SayiMetni, GenelSayiMetniSadeOndalik) {
+    EXPECT_EQ(GenelSayiMetni(0.0), "0");
+    EXPECT_EQ(GenelSayiMetni(-0.0), "0");
+    EXPECT_EQ(GenelSayiMetni(12), "12");
+    EXPECT_EQ(GenelSayiMetni(-12), "-12");
+    EXPECT_EQ(GenelSayiMetni(1.5), "1.5");
+    EXPECT_EQ(GenelSayiMetni(0.07), "0.07");
+    EXPECT_EQ(GenelSayiMetni(1.25), "1.25");
+    EXPECT_EQ(GenelSayiMetni(0.5), "0.5");
+    EXPECT_EQ(GenelSayiMetni(27788582), "27788582");
+    EXPECT_EQ(GenelSayiMetni(0.1 + 0.2), "0.3");           // 15 significant digits
+    EXPECT_EQ(GenelSayiMetni(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(GenelSayiMetni(2.0 / 3.0), "0.666666666666667");
+    EXPECT_EQ(GenelSayiMetni(-1234.5678), "-1234.5678");
+    EXPECT_EQ(GenelSayiMetni(0.0001), "0.0001");
+    EXPECT_EQ(GenelSayiMetni(1E14), "100000000000000");
+    EXPECT_EQ(GenelSayiMetni(999999999999999.0), "999999999999999");
+}
+
+TEST(SayiMetni, GenelSayiMetniUsluBicim) {
+    EXPECT_EQ(GenelSayiMetni(0.00001), "1E-5");
+    EXPECT_EQ(GenelSayiMetni(1.42E-6), "1.42E-6");
+    EXPECT_EQ(GenelSayiMetni(-2.5E-7), "-2.5E-7");
+    EXPECT_EQ(GenelSayiMetni(1E15), "1E15");
+    EXPECT_EQ(GenelSayiMetni(1.5E20), "1.5E20");
+    EXPECT_EQ(GenelSayiMetni(1E100), "1E100");
+    EXPECT_EQ(GenelSayiMetni(1E-100), "1E-100");
+    EXPECT_EQ(GenelSayiMetni(123456789012345678.0), "1.23456789012346E17");
+    // 999999999999999.9 rounds to 16 digits' worth: 1E15
+    EXPECT_EQ(GenelSayiMetni(999999999999999.9), "1E15");
+}
+
+TEST(SayiMetni, ProfilDegerleriSekizOndalikla) {
+    // an IPE200 taken from the catalogue (mm, cm², cm⁴) and rounded to 8 decimals
+    auto sekiz = [](double v) { return GenelSayiMetni(Yuvarla(v, 8)); };
+    EXPECT_EQ(sekiz(5.6 * 0.001), "0.0056");
+    EXPECT_EQ(sekiz(200 * 0.001), "0.2");
+    EXPECT_EQ(sekiz(8.5 * 0.001), "0.0085");
+    EXPECT_EQ(sekiz(28.5 * 0.0001), "0.00285");
+    EXPECT_EQ(sekiz(142 * 1E-8), "1.42E-6");
+    EXPECT_EQ(sekiz(1940 * 1E-8), "1.94E-5");
+    EXPECT_EQ(sekiz(6.7276E-8), "7E-8");
+    EXPECT_EQ(sekiz((0.2 - 0.0085) * 0.0056), "0.0010724");
+}
+
+TEST(SayiMetni, YuvarlaCiftKomsuya) {
+    EXPECT_EQ(Yuvarla(2.5, 0), 2.0);
+    EXPECT_EQ(Yuvarla(3.5, 0), 4.0);
+    EXPECT_EQ(Yuvarla(-2.5, 0), -2.0);
+    EXPECT_EQ(Yuvarla(0.125, 2), 0.12);  // 12.5 exactly: to the even 12
+    EXPECT_EQ(Yuvarla(0.375, 2), 0.38);  // 37.5 exactly: to the even 38
+    EXPECT_EQ(Yuvarla(1.23456, 4), 1.2346);
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(0.0712, 2)), "0.07");
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(12.004, 2)), "12");
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(-3.14159, 2)), "-3.14");
+    // beyond the 64-bit integer range nothing overflows
+    EXPECT_EQ(Yuvarla(1E20, 2), 1E20);
+    EXPECT_EQ(Yuvarla(9.3E10, 8), 9.3E10);
+    EXPECT_EQ(Yuvarla(-1E300, 6), -1E300);
+    EXPECT_TRUE(std::isnan(Yuvarla(std::numeric_limits<double>::quiet_NaN(), 2)));
+    EXPECT_EQ(Yuvarla(std::numeric_limits<double>::infinity(), 2), std::numeric_limits<double>::infinity());
+}
+
+TEST(SayiMetni, Bilimsel23) {
+    EXPECT_EQ(BilimselSayiMetni23(12.5), " 1.25000000000000E+0001");
+    EXPECT_EQ(BilimselSayiMetni23(-12.5), "-1.25000000000000E+0001");
+    EXPECT_EQ(BilimselSayiMetni23(0.0), " 0.00000000000000E+0000");
+    EXPECT_EQ(BilimselSayiMetni23(1.0), " 1.00000000000000E+0000");
+    EXPECT_EQ(BilimselSayiMetni23(-0.001234), "-1.23400000000000E-0003");
+    EXPECT_EQ(BilimselSayiMetni23(1E-300), " 1.00000000000000E-0300");
+    EXPECT_EQ(BilimselSayiMetni23(2.0 / 3.0), " 6.66666666666667E-0001");
+    for (double x : {12.5, -1E300, 0.0, 3.3E-7, 123456.789})
+        EXPECT_EQ(BilimselSayiMetni23(x).size(), 23u) << x;
+}

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+#include "TestYardim.h"
+#include "model/LibU.h"
+#include "platform/MesajStili.h"
+#include "platform/QtMesajKutusu.h"
+
+namespace {
+struct Bicim {
+    const char* Stil;
+    int Dugmeler, Simge, Varsayilan;
+    std::vector<std::string> Harfler;
+    int VarsayilanSira;
+};
+}  // namespace
+
+TEST(MesajStili, KullanilanButunStiller) {
+    const Bicim tablo[] = {
+        {"TamamHata1", 0, 48, 0, {"T"}, 0},
+        {"TamamUyarı1", 0, 48, 0, {"T"}, 0},
+        {"TamamUyari1", 0, 0, 0, {"T"}, 0},  // dotted i: no icon word
+        {"EvetHayır2", 4, 0, 256, {"E", "H"}, 1},
+        {"EvetHayırSoru2", 4, 32, 256, {"E", "H"}, 1},
+        {"EvetHayırUyarı2", 4, 48, 256, {"E", "H"}, 1},
+        {"TamamAçıklama1", 0, 0, 0, {"T"}, 0},
+        {"TamamBilgi1", 0, 0, 0, {"T"}, 0},
+        // the other words the reading knows
+        {"Tamamİptal", 1, 0, 0, {"T", "İ"}, 0},
+        {"DurdurYeniden deneGözardı et", 2, 16, 0, {"D", "Y", "G"}, 0},
+        {"DurdurYeniden deneYoksay3", 2, 16, 512, {"D", "Y", "G"}, 2},
+        {"EvetHayırİptal3", 3, 0, 512, {"E", "H", "İ"}, 2},
+        {"Yeniden deneİptal", 5, 0, 0, {"Y", "İ"}, 0},
+        {"Tamamİnformasyon", 0, 64, 0, {"T"}, 0},
+        {"", 0, 0, 0, {"T"}, 0},
+        {"EvetHayırSoru23", 4, 32, 768, {"E", "H"}, 0},  // no fourth button: the first
+    };
+    for (const auto& b : tablo) {
+        const MesajKutusuBicimi m = MesajStiliniCoz(b.Stil);
+        EXPECT_EQ(m.Dugmeler, b.Dugmeler) << b.Stil;
+        EXPECT_EQ(m.Simge, b.Simge) << b.Stil;
+        EXPECT_EQ(m.Varsayilan, b.Varsayilan) << b.Stil;
+        EXPECT_EQ(m.DugmeHarfleri(), b.Harfler) << b.Stil;
+        EXPECT_EQ(m.VarsayilanSirasi(), b.VarsayilanSira) << b.Stil;
+    }
+}
+
+TEST(MesajStili, DugmeMetinleri) {
+    EXPECT_EQ(DugmeMetni("T"), "Tamam");
+    EXPECT_EQ(DugmeMetni("İ"), "İptal");
+    EXPECT_EQ(DugmeMetni("D"), "Durdur");
+    EXPECT_EQ(DugmeMetni("Y"), "Yeniden dene");
+    EXPECT_EQ(DugmeMetni("G"), "Gözardı et");
+    EXPECT_EQ(DugmeMetni("E"), "Evet");
+    EXPECT_EQ(DugmeMetni("H"), "Hayır");
+}
+
+TEST(MesajStili, SatirSonlari) {
+    EXPECT_EQ(SatirSonlariniDuzelt("a\r\rb"), "a\n\nb");
+    EXPECT_EQ(SatirSonlariniDuzelt("a\n\rb"), "a\nb");
+    EXPECT_EQ(SatirSonlariniDuzelt("a\r\nb\nc"), "a\nb\nc");
+}
+
+namespace {
+// Waits for the modal box, lets the test look at it, then clicks the button
+// with the given caption.
+void KutuyuYanitla(const QString& dugme, std::function<void(QMessageBox*)> incele) {
+    auto* zamanlayici = new QTimer;
+    QObject::connect(zamanlayici, &QTimer::timeout, [=] {
+        auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!kutu) return;
+        zamanlayici->stop();
+        zamanlayici->deleteLater();
+        incele(kutu);
+        for (QAbstractButton* b : kutu->buttons())
+            if (b->text() == dugme) { b->click(); return; }
+        ADD_FAILURE() << "no button " << dugme.toStdString();
+        kutu->done(0);
+    });
+    zamanlayici->start(5);
+}
+}  // namespace
+
+TEST(QtMesajKutusu, SoruKutusuEvetHayirVeVarsayilanHayir) {
+    QStringList dugmeler;
+    QString varsayilan, baslik, metin;
+    QMessageBox::Icon simge = QMessageBox::NoIcon;
+    KutuyuYanitla("Evet", [&](QMessageBox* k) {
+        for (auto* b : k->buttons()) dugmeler << b->text();
+        varsayilan = k->defaultButton() ? k->defaultButton()->text() : QString();
+        simge = k->icon();
+        baslik = k->windowTitle();
+        metin = k->text();
+    });
+    EXPECT_EQ(QtMesajKutusuGoster(nullptr, "x\r\ry", "SORU:", "EvetHayırSoru2"), "E");
+    dugmeler.sort();
+    EXPECT_EQ(dugmeler, (QStringList{"Evet", "Hayır"}));
+    EXPECT_EQ(varsayilan, "Hayır");
+    EXPECT_EQ(simge, QMessageBox::Question);
+    EXPECT_EQ(baslik, "SORU:");
+    EXPECT_EQ(metin, "x\n\ny");
+}
+
+TEST(QtMesajKutusu, ArayuzUzerindenUyariKutusu) {
+    QtArayuz q;
+    ArayuzAyarla(&q);
+    QMessageBox::Icon simge1 = QMessageBox::Critical, simge2 = QMessageBox::Critical;
+    QString dugme;
+    int metinUzunlugu = 0;
+    KutuyuYanitla("Tamam", [&](QMessageBox* k) {
+        simge1 = k->icon();
+        dugme = k->buttons().value(0)->text();
+        metinUzunlugu = static_cast<int>(k->text().size());
+    });
+    EXPECT_EQ(MesajKutusu(std::string(300, 'a'), "UYARI:", "TamamUyarı1"), "T");
+    EXPECT_EQ(simge1, QMessageBox::Warning);
+    EXPECT_EQ(dugme, "Tamam");
+    EXPECT_EQ(metinUzunlugu, 255);
+
+    KutuyuYanitla("Tamam", [&](QMessageBox* k) { simge2 = k->icon(); });
+    EXPECT_EQ(MesajKutusu("x", "Uyarı:", "TamamUyari1"), "T");
+    EXPECT_EQ(simge2, QMessageBox::NoIcon);
+
+    KutuyuYanitla("Hayır", [](QMessageBox*) {});
+    EXPECT_EQ(MesajKutusu("x", "SORU:", "EvetHayır2"), "H");
+    ArayuzAyarla(nullptr);
+}
