@@ -110,11 +110,22 @@ void GenelDegiskenleriBaslat() {
 }
 
 void GenelDegiskenleriSerbestBirak() {
-    MotorDizileri.Bosalt();
     OkunanMafsalTipi.clear();
     SistemAdi.clear();
     HataMesaji.clear();
     TelifMetni.clear();
+    AcikVeriTabani.clear();
+    FarkliKaydetAdi.clear();
+    SonVeriTabani.clear();
+    Ayarlar = {};
+    VerilerKlasoru.clear();
+    Surucu.clear();
+    ProgramSurucusu.clear();
+    ProgramUzantisi.clear();
+    ProgramAdi.clear();
+    ProgramKlasoru.clear();
+    ProgramTamAdi.clear();
+    MotorDizileri.Bosalt();
 }
 
 void ModelDurumunuSifirla() {
