@@ -41,6 +41,7 @@ public:
     void SetText(const std::string& v) { SetString(v); }
     void Clear();                          // NULL
     const std::string& Ad() const;
+    int sutun() const { return sutun_; }
 
 private:
     Tablo& t_;
@@ -60,6 +61,8 @@ struct AnahtarDegeri {
     AnahtarDegeri(std::string v) : tur(Metin), s(std::move(v)) {}
 };
 
+enum class TabloDurumu { Gozatma, Duzenleme, Ekleme };
+
 class Tablo {
 public:
     // Name is the component name used in messages ("AnaVeriler", "XYZ", ...);
@@ -76,10 +79,16 @@ public:
     // durability for speed (scratch and drawing databases).
     void DosyaAyarla(const std::string& dosya, bool Hizli = false);
     const std::string& Dosya() const { return dosya_; }
+    bool Hizli() const { return hizli_; }
+
+    // The columns Open requires; a missing one makes Open fail.
+    void BeklenenAlanlar(std::vector<std::string> alanlar);
 
     void Open();   // throws TabloHatasi when the file or the table is missing or damaged
     void Close();
     bool Active() const { return acik_; }
+    TabloDurumu Durum() const;
+    bool Modified() const;  // a field was set since Edit or Append
 
     void First();
     void Next();
@@ -96,9 +105,16 @@ public:
 
     void Edit();
     void Append();
-    void Post();     // throws TabloHatasi on a refused value or key; the row stays in edit
+    // Post throws TabloHatasi on a refused value or key (a 16-bit value out
+    // of range, a repeated primary key); the row then stays in edit. Setting a
+    // field refuses at once a text that does not fit its column and a text
+    // that is not a number for a number column. Moving the cursor while a
+    // changed row is in edit posts it first.
+    void Post();
     void Cancel();
-    void Delete();   // the cursor moves to the next row (or the new last one)
+    // The cursor moves to the next row; after the last row the cursor stands
+    // on the new last row with Eof set.
+    void Delete();
 
     Alan FieldByName(const std::string& ad);
     bool AlanVar(const std::string& ad) const;
@@ -113,7 +129,9 @@ public:
     // Removes every row in one transaction; the table stays open.
     void TumunuSil();
 
-    // Groups many posts into one transaction on this table's file.
+    // Groups many posts into one transaction on this table's file (every
+    // table open on the same file shares it; calls may nest). A rollback
+    // reloads every open table of the file.
     void IslemBaslat();
     void IslemOnayla();
     void IslemGeriAl();
@@ -126,11 +144,18 @@ public:
     const Ic& ic() const { return *ic_; }
 
 private:
-    std::string ad_, tabloAdi_, dosya_, sort_;
+    std::string ad_, tabloAdi_, dosya_, sort_, indeks_;
+    std::vector<std::string> beklenen_;
     bool hizli_ = false;
     bool acik_ = false;
     std::unique_ptr<Ic> ic_;
 };
 
-// Runs one statement list (schema SQL) on a database file, creating it.
+// Runs one statement list (schema SQL) on a database file, creating it,
+// in one transaction.
 void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql);
+
+// The text of a float field: up to 15 significant digits, "." separator,
+// plain decimals when the decimal exponent lies in -4..14, otherwise the
+// "1.42E-6" / "1E15" style.
+std::string GercelAlanMetni(double v);

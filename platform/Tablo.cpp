@@ -1,0 +1,1158 @@
+#include "platform/Tablo.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <unordered_map>
+#include <variant>
+
+// ---------------------------------------------------------------- values
+
+namespace {
+
+using Deger = std::variant<std::monostate, long long, double, std::string>;
+
+enum class SutunTuru { Kisa, Tamsayi, Gercel, Metin, Tarih };
+
+struct Sutun {
+    std::string ad;
+    std::string adBuyuk;  // ASCII upper case, for lookups by name
+    SutunTuru tur = SutunTuru::Metin;
+    int uzunluk = 0;  // VARCHAR(n): n; 0 = unlimited
+    bool anahtar = false;
+};
+
+std::string AsciiBuyuk(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    return s;
+}
+
+std::string Kirp(const std::string& s) {
+    size_t b = s.find_first_not_of(" \t\r\n");
+    if (b == std::string::npos) return {};
+    size_t e = s.find_last_not_of(" \t\r\n");
+    return s.substr(b, e - b + 1);
+}
+
+size_t Utf8Uzunluk(const std::string& s) {
+    size_t n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+// Number texts are read without locale: "." is the decimal separator.
+bool GercelCoz(const std::string& metin, double& v) {
+    std::string s = Kirp(metin);
+    if (s.empty()) return false;
+    const char* b = s.data();
+    const char* e = b + s.size();
+    if (*b == '+') ++b;
+    if (b == e || (*b == '-' && b + 1 == e)) return false;
+    auto r = std::from_chars(b, e, v, std::chars_format::general);
+    return r.ec == std::errc() && r.ptr == e && std::isfinite(v);
+}
+
+bool TamsayiCoz(const std::string& metin, long long& v) {
+    std::string s = Kirp(metin);
+    if (s.empty()) return false;
+    const char* b = s.data();
+    const char* e = b + s.size();
+    if (*b == '+') ++b;
+    auto r = std::from_chars(b, e, v);
+    if (r.ec == std::errc() && r.ptr == e) return true;
+    double d;
+    if (GercelCoz(s, d) && d == std::floor(d) && std::fabs(d) < 9.0e18) {
+        v = (long long)d;
+        return true;
+    }
+    return false;
+}
+
+long long Yuvarlak(double d) { return (long long)std::nearbyint(d); }
+
+SutunTuru TurCoz(const std::string& bildirim, int& uzunluk) {
+    std::string t = AsciiBuyuk(bildirim);
+    uzunluk = 0;
+    size_t p = t.find('(');
+    if (p != std::string::npos) uzunluk = std::atoi(t.c_str() + p + 1);
+    if (t.find("SMALLINT") != std::string::npos || t.find("INT16") != std::string::npos)
+        return SutunTuru::Kisa;
+    if (t.find("INT") != std::string::npos) return SutunTuru::Tamsayi;
+    if (t.find("CHAR") != std::string::npos || t.find("TEXT") != std::string::npos ||
+        t.find("CLOB") != std::string::npos || t.find("MEMO") != std::string::npos)
+        return SutunTuru::Metin;
+    if (t.find("DOUB") != std::string::npos || t.find("REAL") != std::string::npos ||
+        t.find("FLOA") != std::string::npos || t.find("NUMERIC") != std::string::npos ||
+        t.find("DECIMAL") != std::string::npos)
+        return SutunTuru::Gercel;
+    if (t.find("DATE") != std::string::npos || t.find("TIME") != std::string::npos)
+        return SutunTuru::Tarih;
+    return SutunTuru::Metin;
+}
+
+
+std::string Tirnakla(const std::string& ad) {
+    std::string r = "\"";
+    for (char c : ad) {
+        if (c == '"') r += '"';
+        r += c;
+    }
+    return r + "\"";
+}
+
+// Encodes a value for the hash indexes; values of one column always have the
+// column's own type, so equal keys give equal codes.
+void KodEkle(std::string& k, const Deger& d) {
+    switch (d.index()) {
+    case 0: k += 'n'; break;
+    case 1: {
+        long long v = std::get<1>(d);
+        k += 'i';
+        k.append(reinterpret_cast<const char*>(&v), sizeof v);
+        break;
+    }
+    case 2: {
+        double v = std::get<2>(d);
+        if (v == 0) v = 0;  // -0 and 0 are the same key
+        k += 'd';
+        k.append(reinterpret_cast<const char*>(&v), sizeof v);
+        break;
+    }
+    default: {
+        const std::string& s = std::get<3>(d);
+        uint32_t n = (uint32_t)s.size();
+        k += 's';
+        k.append(reinterpret_cast<const char*>(&n), sizeof n);
+        k += s;
+    }
+    }
+}
+
+int Karsilastir(const Deger& a, const Deger& b) {
+    if (a.index() == 0 || b.index() == 0) return int(a.index() != 0) - int(b.index() != 0);
+    if (a.index() == 3 || b.index() == 3) {
+        const std::string sa = a.index() == 3 ? std::get<3>(a) : std::string();
+        const std::string sb = b.index() == 3 ? std::get<3>(b) : std::string();
+        int c = sa.compare(sb);
+        return (c > 0) - (c < 0);
+    }
+    double x = a.index() == 1 ? double(std::get<1>(a)) : std::get<2>(a);
+    double y = b.index() == 1 ? double(std::get<1>(b)) : std::get<2>(b);
+    if (a.index() == 1 && b.index() == 1) {
+        long long p = std::get<1>(a), q = std::get<1>(b);
+        return (p > q) - (p < q);
+    }
+    return (x > y) - (x < y);
+}
+
+struct Satir {
+    long long rowid = 0;
+    int konum = 0;  // position in the current order; may be stale, see KonumBul
+    std::vector<Deger> d;
+};
+
+struct SiraAlani {
+    int sutun;
+    bool azalan;
+};
+
+struct HashIndeks {
+    std::vector<int> sutunlar;
+    std::unordered_map<std::string, std::vector<Satir*>> harita;
+};
+
+}  // namespace
+
+std::string GercelAlanMetni(double v) {
+    if (!std::isfinite(v)) return std::isnan(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
+    if (v == 0) return "0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", v);
+    // buf: [-]d.ddddddddddddddde[+-]xx
+    std::string s(buf);
+    bool eksi = s[0] == '-';
+    if (eksi) s.erase(0, 1);
+    size_t e = s.find('e');
+    int us = std::atoi(s.c_str() + e + 1);
+    std::string rakam = s.substr(0, 1) + s.substr(2, e - 2);
+    while (rakam.size() > 1 && rakam.back() == '0') rakam.pop_back();
+    std::string r;
+    if (us >= -4 && us <= 14) {
+        if (us < 0) {
+            r = "0." + std::string(size_t(-us - 1), '0') + rakam;
+        } else if ((int)rakam.size() <= us + 1) {
+            r = rakam + std::string(size_t(us + 1 - rakam.size()), '0');
+        } else {
+            r = rakam.substr(0, size_t(us + 1)) + "." + rakam.substr(size_t(us + 1));
+        }
+    } else {
+        r = rakam.substr(0, 1);
+        if (rakam.size() > 1) r += "." + rakam.substr(1);
+        r += "E" + std::to_string(us);
+    }
+    return eksi ? "-" + r : r;
+}
+
+// ---------------------------------------------------------------- connection
+
+class VeriTabaniBaglantisi {
+public:
+    sqlite3* db = nullptr;
+    std::string yol;
+    bool hizli = false;
+    int islemDerinligi = 0;
+    std::set<Tablo*> tablolar;
+
+    ~VeriTabaniBaglantisi();
+
+    void Calistir(const char* sql) {
+        char* hata = nullptr;
+        if (sqlite3_exec(db, sql, nullptr, nullptr, &hata) != SQLITE_OK) {
+            std::string m = hata ? hata : "bilinmeyen hata";
+            sqlite3_free(hata);
+            throw TabloHatasi(yol + ": " + m);
+        }
+    }
+
+    static std::shared_ptr<VeriTabaniBaglantisi> Al(const std::string& dosya, bool hizli);
+};
+
+namespace {
+std::map<std::string, std::weak_ptr<VeriTabaniBaglantisi>>& Baglantilar() {
+    static std::map<std::string, std::weak_ptr<VeriTabaniBaglantisi>> m;
+    return m;
+}
+
+std::string YolAnahtari(const std::string& dosya) {
+    std::error_code ec;
+    auto p = std::filesystem::weakly_canonical(std::filesystem::absolute(dosya, ec), ec);
+    return ec ? dosya : p.string();
+}
+}  // namespace
+
+VeriTabaniBaglantisi::~VeriTabaniBaglantisi() {
+    if (db) sqlite3_close_v2(db);
+    auto& m = Baglantilar();
+    auto it = m.find(yol);
+    if (it != m.end() && it->second.expired()) m.erase(it);
+}
+
+std::shared_ptr<VeriTabaniBaglantisi> VeriTabaniBaglantisi::Al(const std::string& dosya,
+                                                               bool hizli) {
+    std::string anahtar = YolAnahtari(dosya);
+    auto& m = Baglantilar();
+    auto it = m.find(anahtar);
+    if (it != m.end())
+        if (auto b = it->second.lock()) return b;
+
+    std::error_code ec;
+    if (dosya.empty() || !std::filesystem::is_regular_file(dosya, ec))
+        throw TabloHatasi(dosya + " veri tabanı dosyası bulunamadı");
+    auto b = std::make_shared<VeriTabaniBaglantisi>();
+    b->yol = anahtar;
+    b->hizli = hizli;
+    if (sqlite3_open_v2(dosya.c_str(), &b->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
+        std::string m2 = b->db ? sqlite3_errmsg(b->db) : "açılamadı";
+        throw TabloHatasi(dosya + " veri tabanı açılamadı: " + m2);
+    }
+    sqlite3_busy_timeout(b->db, 5000);
+    // The first statement reads the file header: a file that is not a
+    // database fails here.
+    if (hizli)
+        b->Calistir("PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF;");
+    else
+        b->Calistir("PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;");
+    m[anahtar] = b;
+    return b;
+}
+
+// ---------------------------------------------------------------- table internals
+
+struct Tablo::Ic {
+    std::shared_ptr<VeriTabaniBaglantisi> bag;
+    std::vector<Sutun> sutunlar;
+    std::unordered_map<std::string, int> sutunNo;  // upper-case name -> column
+    std::vector<std::unique_ptr<Satir>> sira;      // rows in the current order
+    size_t kirli = 0;   // positions from here on may be stale
+    int konum = 0;      // cursor, 0-based
+    bool eof = true, bof = true;
+    TabloDurumu durum = TabloDurumu::Gozatma;
+    bool degisti = false;
+    std::vector<Deger> tampon;  // the row in edit
+    std::vector<SiraAlani> siraAlanlari;
+    std::map<std::string, HashIndeks> indeksler;
+    sqlite3_stmt* ekle = nullptr;
+    sqlite3_stmt* guncelle = nullptr;
+    sqlite3_stmt* sil = nullptr;
+
+    ~Ic() { Bitir(); }
+    void Bitir() {
+        sqlite3_finalize(ekle);
+        sqlite3_finalize(guncelle);
+        sqlite3_finalize(sil);
+        ekle = guncelle = sil = nullptr;
+    }
+
+    int KonumBul(Satir* s) {
+        if (s->konum >= 0 && size_t(s->konum) < sira.size() && sira[size_t(s->konum)].get() == s)
+            return s->konum;
+        for (size_t i = kirli; i < sira.size(); ++i) sira[i]->konum = int(i);
+        kirli = sira.size();
+        return s->konum;
+    }
+    void KirliIsaretle(size_t p) { kirli = std::min(kirli, p); }
+
+    bool Once(const Satir& a, const Satir& b) const {
+        for (const auto& sa : siraAlanlari) {
+            int c = Karsilastir(a.d[size_t(sa.sutun)], b.d[size_t(sa.sutun)]);
+            if (c != 0) return sa.azalan ? c > 0 : c < 0;
+        }
+        return a.rowid < b.rowid;
+    }
+
+    void Sirala() {
+        if (siraAlanlari.empty())
+            std::sort(sira.begin(), sira.end(),
+                      [](const auto& a, const auto& b) { return a->rowid < b->rowid; });
+        else
+            std::sort(sira.begin(), sira.end(),
+                      [this](const auto& a, const auto& b) { return Once(*a, *b); });
+        kirli = 0;
+    }
+
+    // Puts a row into the current order and returns its position.
+    size_t Yerlestir(std::unique_ptr<Satir> s) {
+        size_t p;
+        if (siraAlanlari.empty()) {
+            auto it = std::upper_bound(sira.begin(), sira.end(), s->rowid,
+                                       [](long long r, const auto& x) { return r < x->rowid; });
+            p = size_t(it - sira.begin());
+        } else {
+            auto it = std::upper_bound(sira.begin(), sira.end(), s,
+                                       [this](const auto& a, const auto& b) { return Once(*a, *b); });
+            p = size_t(it - sira.begin());
+        }
+        s->konum = int(p);
+        if (p == sira.size()) {
+            sira.push_back(std::move(s));
+        } else {
+            sira.insert(sira.begin() + std::ptrdiff_t(p), std::move(s));
+            KirliIsaretle(p + 1);
+        }
+        return p;
+    }
+
+    std::string Kod(const HashIndeks& ix, const std::vector<Deger>& d) const {
+        std::string k;
+        for (int c : ix.sutunlar) KodEkle(k, d[size_t(c)]);
+        return k;
+    }
+    void IndekseEkle(Satir* s) {
+        for (auto& [ad, ix] : indeksler) ix.harita[Kod(ix, s->d)].push_back(s);
+    }
+    void IndekstenCikar(Satir* s) {
+        for (auto& [ad, ix] : indeksler) IndekstenCikar(ix, s);
+    }
+    void IndekstenCikar(HashIndeks& ix, Satir* s) {
+        auto it = ix.harita.find(Kod(ix, s->d));
+        if (it == ix.harita.end()) return;
+        auto& v = it->second;
+        v.erase(std::remove(v.begin(), v.end(), s), v.end());
+        if (v.empty()) ix.harita.erase(it);
+    }
+
+    const std::vector<Deger>* GecerliDegerler() const {
+        if (durum != TabloDurumu::Gozatma) return &tampon;
+        if (sira.empty()) return nullptr;
+        return &sira[size_t(konum)]->d;
+    }
+};
+
+// ---------------------------------------------------------------- Tablo
+
+Tablo::Tablo(std::string Ad, std::string TabloAdi)
+    : ad_(std::move(Ad)), tabloAdi_(TabloAdi.empty() ? ad_ : std::move(TabloAdi)),
+      ic_(std::make_unique<Ic>()) {}
+
+Tablo::~Tablo() {
+    try {
+        Close();
+    } catch (...) {
+    }
+}
+
+void Tablo::DosyaAyarla(const std::string& dosya, bool Hizli) {
+    if (acik_) Close();
+    dosya_ = dosya;
+    hizli_ = Hizli;
+}
+
+void Tablo::BeklenenAlanlar(std::vector<std::string> alanlar) { beklenen_ = std::move(alanlar); }
+
+TabloDurumu Tablo::Durum() const { return ic_->durum; }
+bool Tablo::Modified() const { return ic_->degisti; }
+
+namespace {
+std::vector<SiraAlani> SiraCoz(Tablo& t, const std::string& metin, char ayirac);
+
+Deger SqlDegeri(sqlite3_stmt* st, int i, const Sutun& s) {
+    int t = sqlite3_column_type(st, i);
+    if (t == SQLITE_NULL) return {};
+    switch (s.tur) {
+    case SutunTuru::Kisa:
+    case SutunTuru::Tamsayi:
+        if (t == SQLITE_INTEGER) return (long long)sqlite3_column_int64(st, i);
+        if (t == SQLITE_FLOAT) return Yuvarlak(sqlite3_column_double(st, i));
+        {
+            long long v;
+            const char* m = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+            if (m && TamsayiCoz(m, v)) return v;
+            return {};
+        }
+    case SutunTuru::Gercel:
+        if (t == SQLITE_INTEGER || t == SQLITE_FLOAT) return sqlite3_column_double(st, i);
+        {
+            double v;
+            const char* m = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+            if (m && GercelCoz(m, v)) return v;
+            return {};
+        }
+    default: {
+        const char* m = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+        int n = sqlite3_column_bytes(st, i);
+        if (!m || n == 0) return {};  // an empty text reads and locates as NULL
+        return std::string(m, size_t(n));
+    }
+    }
+}
+
+void Bagla(sqlite3_stmt* st, int i, const Deger& d) {
+    switch (d.index()) {
+    case 0: sqlite3_bind_null(st, i); break;
+    case 1: sqlite3_bind_int64(st, i, std::get<1>(d)); break;
+    case 2: sqlite3_bind_double(st, i, std::get<2>(d)); break;
+    default: {
+        const std::string& s = std::get<3>(d);
+        sqlite3_bind_text(st, i, s.data(), int(s.size()), SQLITE_TRANSIENT);
+    }
+    }
+}
+}  // namespace
+
+void Tablo::Open() {
+    if (acik_) Close();
+    Ic& ic = *ic_;
+    try {
+        ic.bag = VeriTabaniBaglantisi::Al(dosya_, hizli_);
+        sqlite3* db = ic.bag->db;
+        // columns and their declared types
+        ic.sutunlar.clear();
+        ic.sutunNo.clear();
+        sqlite3_stmt* st = nullptr;
+        std::string sql = "PRAGMA table_info(" + Tirnakla(tabloAdi_) + ")";
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+            throw TabloHatasi(ad_ + ": " + sqlite3_errmsg(db));
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            Sutun s;
+            s.ad = reinterpret_cast<const char*>(sqlite3_column_text(st, 1));
+            const unsigned char* tur = sqlite3_column_text(st, 2);
+            s.tur = TurCoz(tur ? reinterpret_cast<const char*>(tur) : "", s.uzunluk);
+            if (s.tur != SutunTuru::Metin) s.uzunluk = 0;
+            s.anahtar = sqlite3_column_int(st, 5) > 0;
+            s.adBuyuk = AsciiBuyuk(s.ad);
+            ic.sutunNo[s.adBuyuk] = int(ic.sutunlar.size());
+            ic.sutunlar.push_back(std::move(s));
+        }
+        std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
+        sqlite3_finalize(st);
+        if (!hata.empty()) throw TabloHatasi(ad_ + ": " + hata);
+        if (ic.sutunlar.empty())
+            throw TabloHatasi(ad_ + ": " + tabloAdi_ + " tablosu bulunamadı");
+        for (const auto& b : beklenen_)
+            if (!ic.sutunNo.count(AsciiBuyuk(b)))
+                throw TabloHatasi(ad_ + ": " + b + " alanı bulunamadı");
+
+        // rows, in the order they were appended
+        sql = "SELECT rowid";
+        for (const auto& s : ic.sutunlar) sql += ", " + Tirnakla(s.ad);
+        sql += " FROM " + Tirnakla(tabloAdi_) + " ORDER BY rowid";
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+            throw TabloHatasi(ad_ + ": " + sqlite3_errmsg(db));
+        ic.sira.clear();
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            auto s = std::make_unique<Satir>();
+            s->rowid = sqlite3_column_int64(st, 0);
+            s->d.reserve(ic.sutunlar.size());
+            for (size_t i = 0; i < ic.sutunlar.size(); ++i)
+                s->d.push_back(SqlDegeri(st, int(i) + 1, ic.sutunlar[i]));
+            s->konum = int(ic.sira.size());
+            ic.sira.push_back(std::move(s));
+        }
+        hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
+        sqlite3_finalize(st);
+        if (!hata.empty()) throw TabloHatasi(ad_ + ": " + hata);
+        ic.kirli = ic.sira.size();
+
+        // statements
+        std::string ad = Tirnakla(tabloAdi_);
+        std::string s1 = "INSERT INTO " + ad + " (", s2 = ") VALUES (",
+                    s3 = "UPDATE " + ad + " SET ";
+        for (size_t i = 0; i < ic.sutunlar.size(); ++i) {
+            if (i) {
+                s1 += ", ";
+                s2 += ", ";
+                s3 += ", ";
+            }
+            s1 += Tirnakla(ic.sutunlar[i].ad);
+            s2 += "?";
+            s3 += Tirnakla(ic.sutunlar[i].ad) + " = ?";
+        }
+        std::string s4 = "DELETE FROM " + ad + " WHERE rowid = ?";
+        s1 += s2 + ")";
+        s3 += " WHERE rowid = ?";
+        if (sqlite3_prepare_v2(db, s1.c_str(), -1, &ic.ekle, nullptr) != SQLITE_OK ||
+            sqlite3_prepare_v2(db, s3.c_str(), -1, &ic.guncelle, nullptr) != SQLITE_OK ||
+            sqlite3_prepare_v2(db, s4.c_str(), -1, &ic.sil, nullptr) != SQLITE_OK)
+            throw TabloHatasi(ad_ + ": " + sqlite3_errmsg(db));
+    } catch (...) {
+        ic.Bitir();
+        ic.sira.clear();
+        ic.sutunlar.clear();
+        ic.sutunNo.clear();
+        ic.bag.reset();
+        throw;
+    }
+    ic.bag->tablolar.insert(this);
+    acik_ = true;
+    ic.durum = TabloDurumu::Gozatma;
+    ic.degisti = false;
+    ic.indeksler.clear();
+    // the order settings given before Open take effect now
+    ic.siraAlanlari.clear();
+    try {
+        if (!sort_.empty())
+            ic.siraAlanlari = SiraCoz(*this, sort_, ',');
+        else if (!indeks_.empty())
+            ic.siraAlanlari = SiraCoz(*this, indeks_, ';');
+    } catch (...) {
+        Close();
+        throw;
+    }
+    ic.Sirala();
+    First();
+}
+
+void Tablo::Close() {
+    Ic& ic = *ic_;
+    if (!acik_) return;
+    ic.durum = TabloDurumu::Gozatma;
+    ic.degisti = false;
+    ic.tampon.clear();
+    ic.Bitir();
+    ic.sira.clear();
+    ic.indeksler.clear();
+    if (ic.bag) ic.bag->tablolar.erase(this);
+    ic.bag.reset();
+    acik_ = false;
+    ic.eof = ic.bof = true;
+    ic.konum = 0;
+}
+
+namespace {
+void AcikMi(const Tablo& t, bool acik) {
+    if (!acik) throw TabloHatasi(t.Ad() + ": tablo açık değil");
+}
+
+// A changed row in edit is posted before the cursor moves, an unchanged one
+// is dropped.
+void GozatmayaDon(Tablo& t) {
+    if (t.Durum() == TabloDurumu::Gozatma) return;
+    if (t.Modified())
+        t.Post();
+    else
+        t.Cancel();
+}
+}  // namespace
+
+void Tablo::First() {
+    AcikMi(*this, acik_);
+    GozatmayaDon(*this);
+    ic_->konum = 0;
+    ic_->bof = true;
+    ic_->eof = ic_->sira.empty();
+}
+
+void Tablo::Last() {
+    AcikMi(*this, acik_);
+    GozatmayaDon(*this);
+    ic_->konum = ic_->sira.empty() ? 0 : int(ic_->sira.size()) - 1;
+    ic_->eof = true;
+    ic_->bof = ic_->sira.empty();
+}
+
+void Tablo::Next() {
+    AcikMi(*this, acik_);
+    GozatmayaDon(*this);
+    Ic& ic = *ic_;
+    if (size_t(ic.konum) + 1 < ic.sira.size()) {
+        ++ic.konum;
+        ic.eof = false;
+        ic.bof = false;
+    } else {
+        ic.eof = true;
+    }
+}
+
+void Tablo::Prior() {
+    AcikMi(*this, acik_);
+    GozatmayaDon(*this);
+    Ic& ic = *ic_;
+    if (ic.konum > 0 && !ic.sira.empty()) {
+        --ic.konum;
+        ic.bof = false;
+        ic.eof = false;
+    } else {
+        ic.bof = true;
+    }
+}
+
+bool Tablo::Eof() const { return !acik_ || ic_->eof; }
+bool Tablo::Bof() const { return !acik_ || ic_->bof; }
+int Tablo::RecordCount() const { return acik_ ? int(ic_->sira.size()) : 0; }
+int Tablo::RecNo() const { return acik_ && !ic_->sira.empty() ? ic_->konum + 1 : 0; }
+
+namespace {
+std::vector<std::string> Bol(const std::string& s, char ayirac) {
+    std::vector<std::string> r;
+    size_t b = 0;
+    while (true) {
+        size_t e = s.find(ayirac, b);
+        std::string p = Kirp(s.substr(b, e == std::string::npos ? std::string::npos : e - b));
+        if (!p.empty()) r.push_back(p);
+        if (e == std::string::npos) break;
+        b = e + 1;
+    }
+    return r;
+}
+
+// Converts a searched value to the type of its column; false when it cannot
+// equal any value of the column.
+bool AramaDegeri(const Sutun& s, const AnahtarDegeri& a, Deger& d) {
+    switch (s.tur) {
+    case SutunTuru::Kisa:
+    case SutunTuru::Tamsayi:
+        if (a.tur == AnahtarDegeri::Tamsayi) {
+            d = a.i;
+            return true;
+        }
+        if (a.tur == AnahtarDegeri::Gercel) {
+            if (a.d != std::floor(a.d)) return false;
+            d = (long long)a.d;
+            return true;
+        }
+        if (Kirp(a.s).empty()) {
+            d = {};
+            return true;
+        }
+        {
+            long long v;
+            if (!TamsayiCoz(a.s, v)) return false;
+            d = v;
+            return true;
+        }
+    case SutunTuru::Gercel:
+        if (a.tur == AnahtarDegeri::Tamsayi) {
+            d = double(a.i);
+            return true;
+        }
+        if (a.tur == AnahtarDegeri::Gercel) {
+            d = a.d;
+            return true;
+        }
+        if (Kirp(a.s).empty()) {
+            d = {};
+            return true;
+        }
+        {
+            double v;
+            if (!GercelCoz(a.s, v)) return false;
+            d = v;
+            return true;
+        }
+    default:
+        if (a.tur == AnahtarDegeri::Tamsayi)
+            d = std::to_string(a.i);
+        else if (a.tur == AnahtarDegeri::Gercel)
+            d = GercelAlanMetni(a.d);
+        else
+            d = a.s;
+        // an empty text matches an empty or NULL field alike; stored texts are
+        // never empty (an empty text is stored as NULL)
+        if (std::get<3>(d).empty()) d = {};
+        return true;
+    }
+}
+}  // namespace
+
+bool Tablo::Locate(const std::string& Alanlar, const AnahtarDegeri& Deger) {
+    return Locate(Alanlar, std::vector<AnahtarDegeri>{Deger});
+}
+
+bool Tablo::Locate(const std::string& Alanlar, const std::vector<AnahtarDegeri>& Degerler) {
+    AcikMi(*this, acik_);
+    GozatmayaDon(*this);
+    Ic& ic = *ic_;
+    std::vector<std::string> adlar = Bol(Alanlar, ';');
+    if (adlar.empty() || adlar.size() != Degerler.size())
+        throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
+    std::vector<int> sutunlar;
+    std::string indeksAdi;
+    for (const auto& a : adlar) {
+        sutunlar.push_back(FieldByName(a).sutun());
+        indeksAdi += AsciiBuyuk(a) + ";";
+    }
+    auto it = ic.indeksler.find(indeksAdi);
+    if (it == ic.indeksler.end()) {
+        HashIndeks ix;
+        ix.sutunlar = sutunlar;
+        ix.harita.reserve(ic.sira.size());
+        for (auto& s : ic.sira) ix.harita[ic.Kod(ix, s->d)].push_back(s.get());
+        it = ic.indeksler.emplace(indeksAdi, std::move(ix)).first;
+    }
+    std::string kod;
+    for (size_t i = 0; i < sutunlar.size(); ++i) {
+        ::Deger d;
+        if (!AramaDegeri(ic.sutunlar[size_t(sutunlar[i])], Degerler[i], d)) return false;
+        KodEkle(kod, d);
+    }
+    auto bulunan = it->second.harita.find(kod);
+    if (bulunan == it->second.harita.end()) return false;
+    int enKucuk = -1;
+    for (Satir* s : bulunan->second) {
+        int k = ic.KonumBul(s);
+        if (enKucuk < 0 || k < enKucuk) enKucuk = k;
+    }
+    ic.konum = enKucuk;
+    ic.eof = false;
+    ic.bof = false;
+    return true;
+}
+
+void Tablo::Edit() {
+    AcikMi(*this, acik_);
+    Ic& ic = *ic_;
+    if (ic.durum != TabloDurumu::Gozatma) return;
+    if (ic.sira.empty()) {
+        Append();
+        return;
+    }
+    ic.tampon = ic.sira[size_t(ic.konum)]->d;
+    ic.durum = TabloDurumu::Duzenleme;
+    ic.degisti = false;
+}
+
+void Tablo::Append() {
+    AcikMi(*this, acik_);
+    GozatmayaDon(*this);
+    Ic& ic = *ic_;
+    ic.tampon.assign(ic.sutunlar.size(), ::Deger{});
+    ic.durum = TabloDurumu::Ekleme;
+    ic.degisti = false;
+}
+
+void Tablo::Cancel() {
+    if (!acik_) return;
+    ic_->durum = TabloDurumu::Gozatma;
+    ic_->degisti = false;
+    ic_->tampon.clear();
+}
+
+namespace {
+std::string HataMetni(sqlite3* db, int rc, const std::string& ad, const std::vector<Sutun>& sutunlar) {
+    int genis = sqlite3_extended_errcode(db);
+    if (genis == SQLITE_CONSTRAINT_PRIMARYKEY || genis == SQLITE_CONSTRAINT_UNIQUE) {
+        std::string alan;
+        for (const auto& s : sutunlar)
+            if (s.anahtar) alan += (alan.empty() ? "" : ", ") + s.ad;
+        return ad + ": anahtar değeri tekrar ediyor" + (alan.empty() ? "" : " (" + alan + ")");
+    }
+    if (genis == SQLITE_CONSTRAINT_NOTNULL) return ad + ": anahtar alanı boş bırakılamaz";
+    return ad + ": " + sqlite3_errmsg(db);
+}
+}  // namespace
+
+void Tablo::Post() {
+    AcikMi(*this, acik_);
+    Ic& ic = *ic_;
+    if (ic.durum == TabloDurumu::Gozatma) return;
+    // values the database refuses
+    for (size_t i = 0; i < ic.sutunlar.size(); ++i) {
+        const Sutun& s = ic.sutunlar[i];
+        const ::Deger& d = ic.tampon[i];
+        if (s.tur == SutunTuru::Kisa && d.index() == 1) {
+            long long v = std::get<1>(d);
+            if (v < -32768 || v > 32767)
+                throw TabloHatasi(ad_ + "." + s.ad + ": " + std::to_string(v) +
+                                  " değeri -32768..32767 aralığının dışında");
+        }
+    }
+    sqlite3* db = ic.bag->db;
+    if (ic.durum == TabloDurumu::Ekleme) {
+        sqlite3_stmt* st = ic.ekle;
+        sqlite3_reset(st);
+        for (size_t i = 0; i < ic.tampon.size(); ++i) Bagla(st, int(i) + 1, ic.tampon[i]);
+        int rc = sqlite3_step(st);
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+        if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(db, rc, ad_, ic.sutunlar));
+        auto s = std::make_unique<Satir>();
+        s->rowid = sqlite3_last_insert_rowid(db);
+        s->d = std::move(ic.tampon);
+        Satir* p = s.get();
+        ic.IndekseEkle(p);
+        ic.konum = int(ic.Yerlestir(std::move(s)));
+    } else {
+        sqlite3_stmt* st = ic.guncelle;
+        Satir* p = ic.sira[size_t(ic.konum)].get();
+        sqlite3_reset(st);
+        for (size_t i = 0; i < ic.tampon.size(); ++i) Bagla(st, int(i) + 1, ic.tampon[i]);
+        sqlite3_bind_int64(st, int(ic.tampon.size()) + 1, p->rowid);
+        int rc = sqlite3_step(st);
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+        if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(db, rc, ad_, ic.sutunlar));
+        ic.IndekstenCikar(p);
+        bool siraDegisti = false;
+        for (const auto& sa : ic.siraAlanlari)
+            if (Karsilastir(p->d[size_t(sa.sutun)], ic.tampon[size_t(sa.sutun)]) != 0)
+                siraDegisti = true;
+        p->d = std::move(ic.tampon);
+        ic.IndekseEkle(p);
+        if (siraDegisti) {
+            size_t eski = size_t(ic.konum);
+            auto s = std::move(ic.sira[eski]);
+            ic.sira.erase(ic.sira.begin() + std::ptrdiff_t(eski));
+            ic.KirliIsaretle(eski);
+            ic.konum = int(ic.Yerlestir(std::move(s)));
+        }
+    }
+    ic.tampon.clear();
+    ic.durum = TabloDurumu::Gozatma;
+    ic.degisti = false;
+    ic.eof = false;
+    ic.bof = false;
+    if (AfterPost) AfterPost(*this);
+}
+
+void Tablo::Delete() {
+    AcikMi(*this, acik_);
+    Ic& ic = *ic_;
+    if (ic.durum == TabloDurumu::Ekleme) {
+        Cancel();
+        return;
+    }
+    Cancel();
+    if (ic.sira.empty()) throw TabloHatasi(ad_ + ": silinecek kayıt yok");
+    size_t p = size_t(ic.konum);
+    Satir* s = ic.sira[p].get();
+    sqlite3_stmt* st = ic.sil;
+    sqlite3_reset(st);
+    sqlite3_bind_int64(st, 1, s->rowid);
+    int rc = sqlite3_step(st);
+    sqlite3_reset(st);
+    if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(ic.bag->db, rc, ad_, ic.sutunlar));
+    ic.IndekstenCikar(s);
+    ic.sira.erase(ic.sira.begin() + std::ptrdiff_t(p));
+    ic.KirliIsaretle(p);
+    ic.bof = false;
+    if (ic.sira.empty()) {
+        ic.konum = 0;
+        ic.eof = ic.bof = true;
+    } else if (p >= ic.sira.size()) {
+        ic.konum = int(ic.sira.size()) - 1;
+        ic.eof = true;
+    } else {
+        ic.eof = false;
+        ic.bof = p == 0;
+    }
+}
+
+Alan Tablo::FieldByName(const std::string& ad) {
+    AcikMi(*this, acik_);
+    auto it = ic_->sutunNo.find(AsciiBuyuk(ad));
+    if (it == ic_->sutunNo.end()) throw TabloHatasi(ad_ + ": " + ad + " alanı bulunamadı");
+    return Alan(*this, it->second);
+}
+
+bool Tablo::AlanVar(const std::string& ad) const {
+    return ic_->sutunNo.count(AsciiBuyuk(ad)) > 0;
+}
+
+std::vector<std::string> Tablo::AlanAdlari() const {
+    std::vector<std::string> r;
+    for (const auto& s : ic_->sutunlar) r.push_back(s.ad);
+    return r;
+}
+
+namespace {
+std::vector<SiraAlani> SiraCoz(Tablo& t, const std::string& metin, char ayirac) {
+    std::vector<SiraAlani> r;
+    for (const auto& parca : Bol(metin, ayirac)) {
+        std::string ad = parca;
+        bool azalan = false;
+        size_t b = parca.find_last_of(" \t");
+        if (b != std::string::npos) {
+            std::string yon = AsciiBuyuk(Kirp(parca.substr(b + 1)));
+            if (yon == "DESC" || yon == "ASC") {
+                azalan = yon == "DESC";
+                ad = Kirp(parca.substr(0, b));
+            }
+        }
+        if (ad.size() >= 2 && ad.front() == '[' && ad.back() == ']') ad = ad.substr(1, ad.size() - 2);
+        r.push_back({t.FieldByName(ad).sutun(), azalan});
+    }
+    return r;
+}
+}  // namespace
+
+void Tablo::SetSort(const std::string& s) {
+    if (!acik_) {
+        sort_ = s;
+        return;
+    }
+    GozatmayaDon(*this);
+    auto alanlar = SiraCoz(*this, s, ',');
+    sort_ = s;
+    ic_->siraAlanlari = alanlar.empty() && !indeks_.empty() ? SiraCoz(*this, indeks_, ';') : alanlar;
+    ic_->Sirala();
+    First();
+}
+
+void Tablo::SetIndexFieldNames(const std::string& s) {
+    if (!acik_) {
+        indeks_ = s;
+        return;
+    }
+    GozatmayaDon(*this);
+    auto alanlar = SiraCoz(*this, s, ';');
+    indeks_ = s;
+    if (sort_.empty()) {
+        ic_->siraAlanlari = alanlar;
+        ic_->Sirala();
+    }
+    First();
+}
+
+void Tablo::TumunuSil() {
+    AcikMi(*this, acik_);
+    Cancel();
+    IslemBaslat();
+    try {
+        std::string sql = "DELETE FROM " + Tirnakla(tabloAdi_);
+        ic_->bag->Calistir(sql.c_str());
+    } catch (...) {
+        IslemGeriAl();
+        throw;
+    }
+    IslemOnayla();
+    ic_->sira.clear();
+    ic_->kirli = 0;
+    for (auto& [ad, ix] : ic_->indeksler) ix.harita.clear();
+    First();
+}
+
+void Tablo::IslemBaslat() {
+    AcikMi(*this, acik_);
+    auto& b = *ic_->bag;
+    if (b.islemDerinligi == 0) b.Calistir("BEGIN");
+    ++b.islemDerinligi;
+}
+
+void Tablo::IslemOnayla() {
+    AcikMi(*this, acik_);
+    auto& b = *ic_->bag;
+    if (b.islemDerinligi == 0) return;
+    if (--b.islemDerinligi == 0) b.Calistir("COMMIT");
+}
+
+void Tablo::IslemGeriAl() {
+    AcikMi(*this, acik_);
+    auto bag = ic_->bag;
+    if (bag->islemDerinligi == 0) return;
+    bag->islemDerinligi = 0;
+    if (!sqlite3_get_autocommit(bag->db)) bag->Calistir("ROLLBACK");
+    // the rows in memory follow the file again
+    std::vector<Tablo*> acik(bag->tablolar.begin(), bag->tablolar.end());
+    for (Tablo* t : acik) t->Open();
+}
+
+// ---------------------------------------------------------------- fields
+
+namespace {
+const Deger& OkunanDeger(const Tablo& t, int sutun) {
+    static const Deger bos;
+    const auto* d = t.ic().GecerliDegerler();
+    if (!d) return bos;
+    return (*d)[size_t(sutun)];
+}
+
+const Sutun& SutunBilgisi(const Tablo& t, int sutun) { return t.ic().sutunlar[size_t(sutun)]; }
+
+[[noreturn]] void SayiDegil(const Tablo& t, int sutun, const std::string& m) {
+    throw TabloHatasi("'" + m + "' geçerli bir sayı değil (" + t.Ad() + "." +
+                      SutunBilgisi(t, sutun).ad + ")");
+}
+
+void Yaz(Tablo& t, int sutun, Deger d) {
+    auto& ic = t.ic();
+    if (ic.durum == TabloDurumu::Gozatma)
+        throw TabloHatasi(t.Ad() + ": kayıt düzenleme veya ekleme durumunda değil");
+    ic.tampon[size_t(sutun)] = std::move(d);
+    ic.degisti = true;
+}
+}  // namespace
+
+int Alan::AsInteger() const {
+    const Deger& d = OkunanDeger(t_, sutun_);
+    switch (d.index()) {
+    case 0: return 0;
+    case 1: return int(std::get<1>(d));
+    case 2: return int(Yuvarlak(std::get<2>(d)));
+    default: {
+        const std::string& s = std::get<3>(d);
+        long long v;
+        if (Kirp(s).empty()) return 0;
+        if (!TamsayiCoz(s, v)) SayiDegil(t_, sutun_, s);
+        return int(v);
+    }
+    }
+}
+
+double Alan::AsFloat() const {
+    const Deger& d = OkunanDeger(t_, sutun_);
+    switch (d.index()) {
+    case 0: return 0;
+    case 1: return double(std::get<1>(d));
+    case 2: return std::get<2>(d);
+    default: {
+        const std::string& s = std::get<3>(d);
+        double v;
+        if (Kirp(s).empty()) return 0;
+        if (!GercelCoz(s, v)) SayiDegil(t_, sutun_, s);
+        return v;
+    }
+    }
+}
+
+std::string Alan::AsString() const {
+    const Deger& d = OkunanDeger(t_, sutun_);
+    switch (d.index()) {
+    case 0: return {};
+    case 1: return std::to_string(std::get<1>(d));
+    case 2: return GercelAlanMetni(std::get<2>(d));
+    default: return std::get<3>(d);
+    }
+}
+
+bool Alan::IsNull() const { return OkunanDeger(t_, sutun_).index() == 0; }
+
+const std::string& Alan::Ad() const { return SutunBilgisi(t_, sutun_).ad; }
+
+void Alan::SetInteger(long long v) {
+    const Sutun& s = SutunBilgisi(t_, sutun_);
+    switch (s.tur) {
+    case SutunTuru::Kisa:
+    case SutunTuru::Tamsayi: Yaz(t_, sutun_, v); break;
+    case SutunTuru::Gercel: Yaz(t_, sutun_, double(v)); break;
+    default: SetString(std::to_string(v));
+    }
+}
+
+void Alan::SetFloat(double v) {
+    const Sutun& s = SutunBilgisi(t_, sutun_);
+    if (!std::isfinite(v))
+        throw TabloHatasi(t_.Ad() + "." + s.ad + ": sayı değeri geçersiz");
+    switch (s.tur) {
+    case SutunTuru::Kisa:
+    case SutunTuru::Tamsayi:
+        if (std::fabs(v) > 9.0e18)
+            throw TabloHatasi(t_.Ad() + "." + s.ad + ": " + GercelAlanMetni(v) +
+                              " değeri tamsayı alanına sığmıyor");
+        Yaz(t_, sutun_, Yuvarlak(v));
+        break;
+    case SutunTuru::Gercel: Yaz(t_, sutun_, v); break;
+    default: SetString(GercelAlanMetni(v));
+    }
+}
+
+void Alan::SetString(const std::string& v) {
+    const Sutun& s = SutunBilgisi(t_, sutun_);
+    switch (s.tur) {
+    case SutunTuru::Kisa:
+    case SutunTuru::Tamsayi: {
+        if (Kirp(v).empty()) {
+            Yaz(t_, sutun_, {});
+            return;
+        }
+        long long x;
+        if (!TamsayiCoz(v, x)) SayiDegil(t_, sutun_, v);
+        Yaz(t_, sutun_, x);
+        return;
+    }
+    case SutunTuru::Gercel: {
+        if (Kirp(v).empty()) {
+            Yaz(t_, sutun_, {});
+            return;
+        }
+        double x;
+        if (!GercelCoz(v, x)) SayiDegil(t_, sutun_, v);
+        Yaz(t_, sutun_, x);
+        return;
+    }
+    default:
+        if (v.empty()) {
+            Yaz(t_, sutun_, {});
+            return;
+        }
+        if (s.uzunluk > 0 && Utf8Uzunluk(v) > size_t(s.uzunluk))
+            throw TabloHatasi(t_.Ad() + "." + s.ad + ": metin " + std::to_string(s.uzunluk) +
+                              " karakterden uzun olamaz");
+        Yaz(t_, sutun_, v);
+    }
+}
+
+void Alan::Clear() { Yaz(t_, sutun_, {}); }
+
+// ---------------------------------------------------------------- schema files
+
+void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(dosya.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
+        std::string m = db ? sqlite3_errmsg(db) : "açılamadı";
+        sqlite3_close_v2(db);
+        throw TabloHatasi(dosya + " oluşturulamadı: " + m);
+    }
+    std::string tam = "BEGIN;\n" + sql + "\n;COMMIT;";
+    char* hata = nullptr;
+    int rc = sqlite3_exec(db, tam.c_str(), nullptr, nullptr, &hata);
+    std::string m = hata ? hata : "";
+    sqlite3_free(hata);
+    if (rc != SQLITE_OK) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close_v2(db);
+        throw TabloHatasi(dosya + ": " + m);
+    }
+    sqlite3_close_v2(db);
+}
