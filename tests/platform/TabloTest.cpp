@@ -82,6 +82,9 @@ TEST_F(TabloTest, AppendedRowsReadBackInOrderAndSurviveReopen) {
     EXPECT_EQ(t.FieldByName("Anahtar").AsString(), "1");  // still on the last row
     t.Prior();
     EXPECT_FALSE(t.Eof());
+    EXPECT_FALSE(t.Bof());
+    EXPECT_EQ(t.RecNo(), 1);
+    t.Prior();
     EXPECT_TRUE(t.Bof());
     EXPECT_EQ(t.RecNo(), 1);
     EXPECT_THROW(t.FieldByName("Yok"), TabloHatasi);
@@ -348,11 +351,11 @@ TEST_F(TabloTest, APostedRowSurvivesAKilledProcess) {
             t.DosyaAyarla(dosya);
             t.Open();
             t.Append();
-            t.FieldByName("Anahtar").SetString("kalsın");
+            t.FieldByName("Anahtar").SetString("kal");
             t.Post();
             t.IslemBaslat();
             t.Append();
-            t.FieldByName("Anahtar").SetString("gitsin");
+            t.FieldByName("Anahtar").SetString("git");
             t.Post();
         } catch (...) {
             _exit(2);
@@ -367,7 +370,7 @@ TEST_F(TabloTest, APostedRowSurvivesAKilledProcess) {
     t.DosyaAyarla(dosya);
     t.Open();
     ASSERT_EQ(t.RecordCount(), 1);  // the unfinished transaction is rolled back
-    EXPECT_EQ(t.FieldByName("Anahtar").AsString(), "kalsın");
+    EXPECT_EQ(t.FieldByName("Anahtar").AsString(), "kal");
 }
 
 TEST_F(TabloTest, OpenRefusesDamagedOrMissingFilesTablesAndColumns) {
@@ -463,7 +466,7 @@ TEST_F(TabloTest, LocateOnAHundredThousandRows) {
     // deleting near the front shifts every later position
     x.First();
     x.Delete();
-    ASSERT_TRUE(x.Locate("ElemanNo;YukNo", {29999, 4}));
+    ASSERT_TRUE(x.Locate("ElemanNo;YukNo", {9999, 4}));
     EXPECT_EQ(x.FieldByName("Yuk").AsInteger(), 99999);
     EXPECT_EQ(x.RecNo(), 99999);
 }
