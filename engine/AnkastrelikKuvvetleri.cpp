@@ -1,13 +1,254 @@
+// Fixed-end forces of truss, space-frame and plate loads, and the four
+// drivers that subtract the fixed-end forces of one element load, turned to
+// global axes, from the load vector. The plane-frame routine is in
+// DuzlemCerceveAnkastrelik.cpp.
 #include "engine/AnkastrelikKuvvetleri.h"
 
+#include <cmath>
+#include <string>
+
+#include "engine/AnkastrelikOrtak.h"
+#include "model/LibU.h"
 #include "model/Tipler.h"
 
-// Until the load routines are in place, an element load changes nothing.
-void DuzlemCerceveAnkastrelikKuvvetleri() { YerelAnkastrelikKuvvetleri = {}; }
-void KafesAnkastrelikKuvvetleri() { YerelAnkastrelikKuvvetleri = {}; }
-void UzayCerceveAnkastrelikKuvvetleri() { YerelAnkastrelikKuvvetleri = {}; }
-void PlakAnkastrelikKuvvetleri(double, double, double) { YerelAnkastrelikKuvvetleri = {}; }
-void KafesElemanYukleriniEkle() {}
-void DuzlemCerceveElemanYukleriniEkle() {}
-void UzayCerceveElemanYukleriniEkle() {}
-void PlakElemanYukleriniEkle() {}
+namespace {
+
+std::string No() { return std::to_string(TuretElemanNo); }
+
+// Rotation of a bar in the global X-Y plane: ElemanBoyu and rows 1..3 of
+// TransformasyonMatrisi (the local axes in global components).
+void DuzlemDonusum() {
+    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2;
+    ElemanBoyu = std::sqrt(dx * dx + dy * dy);
+    if (ElemanBoyu < 1e-8) {
+        MesajKutusu(No() + ".Elemanın boyu sıfır", "HATA:", "TamamHata1");
+        Hata = 1;
+        return;
+    }
+    const double c = dx / ElemanBoyu, s = dy / ElemanBoyu;
+    auto& T = TransformasyonMatrisi;
+    T[1][1] = c;  T[1][2] = s;  T[1][3] = 0;
+    T[2][1] = -s; T[2][2] = c;  T[2][3] = 0;
+    T[3][1] = 0;  T[3][2] = 0;  T[3][3] = 1;
+}
+
+// Rotation of a space bar: local x from i to j, local z normal to the plane
+// of i, j and the third point, local y in that plane on the third point's
+// side. The third point is node k, or for the axis codes 10001..10003 and
+// -10001..-10003 the point at the bar's length from node i along that axis.
+void UzayDonusum() {
+    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2,
+                 dz = OkunanjX3 - OkunaniX3;
+    ElemanBoyu = std::sqrt(dx * dx + dy * dy + dz * dz);
+    const double L = ElemanBoyu;
+    switch (OkunankNoktasi) {
+    case 10001: OkunankX1 = OkunaniX1 + L; OkunankX2 = OkunaniX2; OkunankX3 = OkunaniX3; break;
+    case 10002: OkunankX1 = OkunaniX1; OkunankX2 = OkunaniX2 + L; OkunankX3 = OkunaniX3; break;
+    case 10003: OkunankX1 = OkunaniX1; OkunankX2 = OkunaniX2; OkunankX3 = OkunaniX3 + L; break;
+    case -10001: OkunankX1 = OkunaniX1 - L; OkunankX2 = OkunaniX2; OkunankX3 = OkunaniX3; break;
+    case -10002: OkunankX1 = OkunaniX1; OkunankX2 = OkunaniX2 - L; OkunankX3 = OkunaniX3; break;
+    case -10003: OkunankX1 = OkunaniX1; OkunankX2 = OkunaniX2; OkunankX3 = OkunaniX3 - L; break;
+    default: break;
+    }
+    const double vx = OkunankX1 - OkunaniX1, vy = OkunankX2 - OkunaniX2,
+                 vz = OkunankX3 - OkunaniX3;
+    const double zx = dy * vz - dz * vy, zy = dz * vx - dx * vz, zz = dx * vy - dy * vx;
+    const double yx = zy * dz - zz * dy, yy = zz * dx - zx * dz, yz = zx * dy - zy * dx;
+    const double ny = std::sqrt(yx * yx + yy * yy + yz * yz);
+    const double nz = std::sqrt(zx * zx + zy * zy + zz * zz);
+    if (L < 1e-8 || ny + nz < 1e-8) {
+        MesajKutusu(No() + ".Elemanın boyu sıfır veya üçüncü nokta koordinatları hatalı", "HATA:",
+                    "TamamHata1");
+        Hata = 1;
+        return;
+    }
+    auto& T = TransformasyonMatrisi;
+    T[1][1] = dx / L;  T[1][2] = dy / L;  T[1][3] = dz / L;
+    T[2][1] = yx / ny; T[2][2] = yy / ny; T[2][3] = yz / ny;
+    T[3][1] = zx / nz; T[3][2] = zy / nz; T[3][3] = zz / nz;
+}
+
+// Subtracts Deger from the load-vector row of degree of freedom d of node
+// Nokta (Serbestlik degrees of freedom per node). A node outside the load
+// vector is refused instead of writing past it.
+bool YukVektorundenCikar(int Nokta, int Serbestlik, int d, double Deger) {
+    const long satir = static_cast<long>(Nokta - 1) * Serbestlik + d;
+    if (Nokta < 1 || satir >= static_cast<long>(YukVektoru.Length())) {
+        AnkastrelikHatasi(No() + ".elemanın " + std::to_string(Nokta) +
+                          " nolu noktası yük vektöründe bulunamadı");
+        return false;
+    }
+    YukVektoru[satir] -= Deger;
+    return true;
+}
+
+// GlobalAnkastrelikKuvvetleri := the transpose of the 3 x 3 rotation applied
+// to each block of three local entries, for Bloklar blocks.
+void YereldenGlobale(int Bloklar) {
+    const auto& T = TransformasyonMatrisi;
+    const auto& Y = YerelAnkastrelikKuvvetleri;
+    auto& G = GlobalAnkastrelikKuvvetleri;
+    for (int i = 1; i <= 12; ++i) G[i] = 0;
+    for (int blok = 0; blok < Bloklar; ++blok)
+        for (int r = 1; r <= 3; ++r)
+            for (int k = 1; k <= 3; ++k) G[3 * blok + r] += T[k][r] * Y[3 * blok + k];
+}
+
+}  // namespace
+
+void KafesAnkastrelikKuvvetleri() {
+    auto& Y = YerelAnkastrelikKuvvetleri;
+    Y[1] = 0;
+    Y[2] = 0;
+    const double L = ElemanBoyu, q = OkunanYuk, EA = OkunanE * OkunanA;
+    switch (OkunanYukTipi) {
+    case 5:
+        Y[1] = -q * L / 2;
+        Y[2] = -q * L / 2;
+        break;
+    case 14:
+        Y[1] = EA * OkunanAlfa * q;
+        Y[2] = -EA * OkunanAlfa * q;
+        break;
+    case 15:
+    case 16: {
+        if (!(L > 1e-8)) {
+            AnkastrelikHatasi(No() + ".elemanın boyu sıfır");
+            return;
+        }
+        const double N = EA / L * q;
+        Y[1] = OkunanYukTipi == 15 ? N : -N;
+        Y[2] = -Y[1];
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void UzayCerceveAnkastrelikKuvvetleri() {
+    auto& Y = YerelAnkastrelikKuvvetleri;
+    for (int i = 1; i <= 12; ++i) Y[i] = 0;
+    const double L = ElemanBoyu, q = OkunanYuk, a = OkunanaMesafesi;
+    switch (OkunanYukTipi) {
+    case 21:
+        Y[2] = q * L / 2;
+        Y[6] = q * L * L / 12;
+        Y[8] = q * L / 2;
+        Y[12] = -q * L * L / 12;
+        break;
+    case 22:
+        Y[3] = q * L / 2;
+        Y[5] = -q * L * L / 12;
+        Y[9] = q * L / 2;
+        Y[11] = q * L * L / 12;
+        break;
+    case 23:
+    case 24: {
+        if (!(L > 1e-8)) {
+            AnkastrelikHatasi(No() + ".elemanın boyu sıfır");
+            return;
+        }
+        if (a < 0 || a > L) {
+            AnkastrelikHatasi(No() + ".elemanın tekil yük tanımında a=" + GenelSayiMetni(a) +
+                              " değeri elemanın boyu L=" + GenelSayiMetni(L) + " ile bağdaşmıyor");
+            return;
+        }
+        const double P = q, r = a / L;
+        const double Vi = P * (1 - 3 * r * r + 2 * r * r * r);
+        const double Mi = P * (a - 2 * a * r + a * r * r);
+        const double Vj = P * (3 * r * r - 2 * r * r * r);
+        const double Mj = P * (a * r - a * r * r);
+        if (OkunanYukTipi == 23) {
+            Y[2] = Vi;
+            Y[6] = Mi;
+            Y[8] = Vj;
+            Y[12] = -Mj;
+        } else {
+            Y[3] = Vi;
+            Y[5] = -Mi;
+            Y[9] = Vj;
+            Y[11] = Mj;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void PlakAnkastrelikKuvvetleri(double a, double b, double q) {
+    auto& Y = YerelAnkastrelikKuvvetleri;
+    const double W = q * a * b / 4;
+    // corner: force along Z, moment about X, moment about Y
+    const double isaret[4][2] = {{+1, -1}, {-1, -1}, {-1, +1}, {+1, +1}};  // i, j, k, L
+    for (int p = 0; p < 4; ++p) {
+        Y[3 * p + 1] = W;
+        Y[3 * p + 2] = isaret[p][0] * W * b / 6;
+        Y[3 * p + 3] = isaret[p][1] * W * a / 6;
+    }
+}
+
+void KafesElemanYukleriniEkle() {
+    const bool uzay = OkunanElemanTipi == 20;
+    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2,
+                 dz = uzay ? OkunanjX3 - OkunaniX3 : 0.0;
+    ElemanBoyu = std::sqrt(dx * dx + dy * dy + dz * dz);
+    const double L = ElemanBoyu;
+    if (!(L > 1e-8)) {
+        AnkastrelikHatasi(No() + ".elemanın boyu sıfır");
+        return;
+    }
+    const double cx = dx / L, cy = dy / L, cz = dz / L;
+    KafesAnkastrelikKuvvetleri();
+    if (Hata != 0) return;
+    const auto& Y = YerelAnkastrelikKuvvetleri;
+    auto& G = GlobalAnkastrelikKuvvetleri;
+    for (int i = 1; i <= 12; ++i) G[i] = 0;
+    const int dof = uzay ? 3 : 2;
+    const double c[3] = {cx, cy, cz};
+    for (int d = 1; d <= dof; ++d) {
+        G[d] = c[d - 1] * Y[1];
+        G[dof + d] = c[d - 1] * Y[2];
+    }
+    for (int d = 1; d <= dof; ++d) {
+        if (!YukVektorundenCikar(OkunaniNoktasi, dof, d, G[d])) return;
+        if (!YukVektorundenCikar(OkunanjNoktasi, dof, d, G[dof + d])) return;
+    }
+}
+
+void DuzlemCerceveElemanYukleriniEkle() {
+    DuzlemDonusum();
+    if (Hata != 0) return;
+    DuzlemCerceveAnkastrelikKuvvetleri();
+    if (Hata != 0) return;
+    YereldenGlobale(2);
+    const auto& G = GlobalAnkastrelikKuvvetleri;
+    for (int d = 1; d <= 3; ++d) {
+        if (!YukVektorundenCikar(OkunaniNoktasi, 3, d, G[d])) return;
+        if (!YukVektorundenCikar(OkunanjNoktasi, 3, d, G[d + 3])) return;
+    }
+}
+
+void UzayCerceveElemanYukleriniEkle() {
+    UzayDonusum();
+    if (Hata != 0) return;
+    UzayCerceveAnkastrelikKuvvetleri();
+    if (Hata != 0) return;
+    YereldenGlobale(4);
+    const auto& G = GlobalAnkastrelikKuvvetleri;
+    for (int d = 1; d <= 6; ++d) {
+        if (!YukVektorundenCikar(OkunaniNoktasi, 6, d, G[d])) return;
+        if (!YukVektorundenCikar(OkunanjNoktasi, 6, d, G[d + 6])) return;
+    }
+}
+
+void PlakElemanYukleriniEkle() {
+    const double a = OkunanLX1 - OkunaniX1, b = OkunanjX2 - OkunaniX2;
+    PlakAnkastrelikKuvvetleri(a, b, OkunanYuk);
+    const auto& Y = YerelAnkastrelikKuvvetleri;
+    const int noktalar[4] = {OkunaniNoktasi, OkunanjNoktasi, OkunankNoktasi, OkunanLNoktasi};
+    for (int d = 1; d <= 3; ++d)
+        for (int p = 0; p < 4; ++p)
+            if (!YukVektorundenCikar(noktalar[p], 3, d, Y[3 * p + d])) return;
+}

@@ -1,15 +1,32 @@
 #pragma once
 // Fixed-end forces of element loads and the drivers that subtract them from
 // the load vector. Each routine works on the current element and the current
-// element-load row (the Okunan... globals) and fills YerelAnkastrelikKuvvetleri.
+// element-load row (the Okunan... globals and ElemanBoyu) and fills
+// YerelAnkastrelikKuvvetleri: the forces that the held ends exert on the
+// loaded element, in its local axes, with the sign convention of the element
+// end forces. A failing check shows its message, sets Hata and leaves the
+// vector at zero.
 
+// Plane-frame loads, types 1 to 20 (entries 1..6: N, V, M at i, then at j).
+// The element's end releases (OkunanMafsalTipi) are taken into account.
 void DuzlemCerceveAnkastrelikKuvvetleri();
+// Truss loads, types 5, 14, 15, 16 (entries 1, 2: N at i and at j).
 void KafesAnkastrelikKuvvetleri();
+// Space-frame loads, types 21 to 24 (entries 1..12: N, Vy, Vz, Mx, My, Mz at i, then at j).
 void UzayCerceveAnkastrelikKuvvetleri();
+// Uniform load q per area on a rectangular plate with sides a (along X) and
+// b (along Y): force along Z and moments about X and Y at corners i, j, k, L.
 void PlakAnkastrelikKuvvetleri(double a, double b, double q);
 
-// Drivers: subtract one element load (the current load row) from YukVektoru.
+// Drivers: subtract the current element load, turned to global axes, from
+// YukVektoru at the rows of the element's nodes.
 void KafesElemanYukleriniEkle();
 void DuzlemCerceveElemanYukleriniEkle();
 void UzayCerceveElemanYukleriniEkle();
 void PlakElemanYukleriniEkle();
+
+// The question about a temperature-difference load with equal face
+// temperatures is asked once per element and calculation; the answer is kept
+// so that the load vector and the report use the same one. The calculation
+// run calls this at its start to forget the answers of the previous run.
+void AnkastrelikSorulariniSifirla();

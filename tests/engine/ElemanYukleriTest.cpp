@@ -1,0 +1,274 @@
+// Truss, space-frame and plate fixed-end forces, and the drivers that turn
+// them into load-vector terms.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "TestYardim.h"
+#include "engine/AnkastrelikKuvvetleri.h"
+#include "model/Tipler.h"
+
+namespace {
+
+class ElemanYukleri : public ::testing::Test {
+protected:
+    BasliksizArayuz* ui = nullptr;
+
+    void SetUp() override {
+        ui = &TemizBasliksizArayuz();
+        AnkastrelikSorulariniSifirla();
+        TuretElemanNo = 5;
+    }
+
+    void YukSatiri(int tip, double yuk, double a = 0, double b = 0, double yuk1 = 0) {
+        OkunanYukTipi = tip;
+        OkunanYuk = yuk;
+        OkunanaMesafesi = a;
+        OkunanbMesafesi = b;
+        OkunanYuk1 = yuk1;
+    }
+
+    void Dugum(int hangi, int no, double x, double y, double z) {
+        double* k[4][3] = {{&OkunaniX1, &OkunaniX2, &OkunaniX3},
+                           {&OkunanjX1, &OkunanjX2, &OkunanjX3},
+                           {&OkunankX1, &OkunankX2, &OkunankX3},
+                           {&OkunanLX1, &OkunanLX2, &OkunanLX3}};
+        int* n[4] = {&OkunaniNoktasi, &OkunanjNoktasi, &OkunankNoktasi, &OkunanLNoktasi};
+        *n[hangi] = no;
+        *k[hangi][0] = x;
+        *k[hangi][1] = y;
+        *k[hangi][2] = z;
+    }
+
+    // Load vector of `satir` rows holding 1, 2, 3, ... so that what the
+    // driver subtracts shows against a known starting value.
+    void YukVektoruHazirla(int satir) {
+        YukVektoru.SetLength(satir + 1);
+        for (int r = 1; r <= satir; ++r) YukVektoru[r] = r;
+    }
+    double Degisim(int r) const { return YukVektoru[r] - r; }
+};
+
+}  // namespace
+
+TEST_F(ElemanYukleri, KafesSicaklikVeYerDegistirme) {
+    // Plane-truss bar along X, E A alfa = 1, a rise of 20 degrees.
+    OkunanElemanTipi = 10;
+    OkunanE = 1;
+    OkunanA = 1;
+    OkunanAlfa = 1;
+    Dugum(0, 1, 0, 0, 0);
+    Dugum(1, 2, 4, 0, 0);
+    YukSatiri(14, 20);
+    YukVektoruHazirla(4);
+    KafesElemanYukleriniEkle();
+    EXPECT_EQ(Hata, 0);
+    EXPECT_DOUBLE_EQ(YerelAnkastrelikKuvvetleri[1], 20);
+    EXPECT_DOUBLE_EQ(YerelAnkastrelikKuvvetleri[2], -20);
+    EXPECT_DOUBLE_EQ(Degisim(1), -20);  // x of node i
+    EXPECT_DOUBLE_EQ(Degisim(2), 0);
+    EXPECT_DOUBLE_EQ(Degisim(3), 20);   // x of node j
+    EXPECT_DOUBLE_EQ(Degisim(4), 0);
+
+    // Inclined bar (3, 4, 5 triangle) under a uniform axial load q:
+    // each end takes -qL/2 along the axis.
+    Dugum(1, 2, 3, 4, 0);
+    YukSatiri(5, 2);
+    YukVektoruHazirla(4);
+    KafesElemanYukleriniEkle();
+    EXPECT_DOUBLE_EQ(YerelAnkastrelikKuvvetleri[1], -5);
+    EXPECT_NEAR(Degisim(1), 5 * 0.6, 1e-12);
+    EXPECT_NEAR(Degisim(2), 5 * 0.8, 1e-12);
+    EXPECT_NEAR(Degisim(3), 5 * 0.6, 1e-12);
+    EXPECT_NEAR(Degisim(4), 5 * 0.8, 1e-12);
+
+    // Space-truss bar along Z with an imposed displacement of end i: only the
+    // z rows change, by E A/L d.
+    OkunanElemanTipi = 20;
+    OkunanE = 200;
+    OkunanA = 0.5;
+    Dugum(0, 2, 1, 1, 0);
+    Dugum(1, 1, 1, 1, 2);
+    YukSatiri(15, 0.01);
+    YukVektoruHazirla(6);
+    KafesElemanYukleriniEkle();
+    const double N = 200 * 0.5 / 2 * 0.01;
+    for (int r : {1, 2, 4, 5}) EXPECT_DOUBLE_EQ(Degisim(r), 0) << r;
+    EXPECT_NEAR(Degisim(6), -N, 1e-12);  // z of node 2 (end i)
+    EXPECT_NEAR(Degisim(3), N, 1e-12);   // z of node 1 (end j)
+    YukSatiri(16, 0.01);
+    KafesAnkastrelikKuvvetleri();
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[1], -N, 1e-12);
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[2], N, 1e-12);
+
+    // A bar whose ends coincide is refused and subtracts nothing.
+    Dugum(1, 1, 1, 1, 0);
+    YukVektoruHazirla(6);
+    KafesElemanYukleriniEkle();
+    EXPECT_EQ(Hata, 1);
+    ASSERT_EQ(ui->Mesajlar.size(), 1u);
+    EXPECT_EQ(ui->Mesajlar[0].Metin, "5.elemanın boyu sıfır");
+    for (int r = 1; r <= 6; ++r) EXPECT_DOUBLE_EQ(Degisim(r), 0);
+}
+
+TEST_F(ElemanYukleri, DuzlemCerceveSurucusu) {
+    OkunanElemanTipi = 30;
+    OkunanE = 2e8;
+    OkunanA = 0.01;
+    OkunanIz = 1e-4;
+    OkunanMafsalTipi = "00";
+    // A column along +Y from node 1 to node 2 under a uniform load q = 10:
+    // local V = qL/2 = 15, M = qL^2/12 = 7.5; in global axes X = -V, Y = N.
+    Dugum(0, 1, 0, 0, 0);
+    Dugum(1, 2, 0, 3, 0);
+    YukSatiri(1, 10);
+    YukVektoruHazirla(6);
+    DuzlemCerceveElemanYukleriniEkle();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_DOUBLE_EQ(ElemanBoyu, 3);
+    const double beklenen[7] = {0, 15, 0, -7.5, 15, 0, 7.5};
+    for (int r = 1; r <= 6; ++r) EXPECT_NEAR(Degisim(r), beklenen[r], 1e-12) << r;
+    EXPECT_NEAR(GlobalAnkastrelikKuvvetleri[1], -15, 1e-12);
+
+    // A beam along -X from node 2 to node 1 with a point load P = 12 at the
+    // middle: local y points along -Y, so the downward-acting load (against
+    // local y) pushes along +Y; the nodes take P/2 each along +Y and the
+    // moments PL/8 turn with the frame (about z unchanged).
+    Dugum(0, 2, 4, 0, 0);
+    Dugum(1, 1, 0, 0, 0);
+    YukSatiri(2, 12, 2);
+    YukVektoruHazirla(6);
+    DuzlemCerceveElemanYukleriniEkle();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_NEAR(Degisim(4), 0, 1e-12);
+    EXPECT_NEAR(Degisim(5), 6, 1e-12);   // node 2 = end i
+    EXPECT_NEAR(Degisim(6), -6, 1e-12);  // -M_i, M_i = PL/8
+    EXPECT_NEAR(Degisim(2), 6, 1e-12);   // node 1 = end j
+    EXPECT_NEAR(Degisim(3), 6, 1e-12);
+
+    // Inclined member with a propped end ("06") and an axial load: the
+    // subtracted forces balance the load's resultant in global axes.
+    OkunanMafsalTipi = "06";
+    Dugum(0, 1, 0, 0, 0);
+    Dugum(1, 2, 3, 4, 0);
+    YukSatiri(5, 2);  // 10 kN along local x = (0.6, 0.8)
+    YukVektoruHazirla(6);
+    DuzlemCerceveElemanYukleriniEkle();
+    EXPECT_NEAR(Degisim(1) + Degisim(4), 10 * 0.6, 1e-12);
+    EXPECT_NEAR(Degisim(2) + Degisim(5), 10 * 0.8, 1e-12);
+
+    // Failures subtract nothing: a point load off the element, a zero length.
+    YukSatiri(2, 12, 7);
+    YukVektoruHazirla(6);
+    DuzlemCerceveElemanYukleriniEkle();
+    EXPECT_EQ(Hata, 1);
+    for (int r = 1; r <= 6; ++r) EXPECT_DOUBLE_EQ(Degisim(r), 0);
+    Hata = 0;
+    ui->Mesajlar.clear();
+    Dugum(1, 2, 0, 0, 5);
+    YukSatiri(1, 10);
+    DuzlemCerceveElemanYukleriniEkle();
+    EXPECT_EQ(Hata, 1);
+    ASSERT_EQ(ui->Mesajlar.size(), 1u);
+    EXPECT_EQ(ui->Mesajlar[0].Metin, "5.Elemanın boyu sıfır");
+    for (int r = 1; r <= 6; ++r) EXPECT_DOUBLE_EQ(Degisim(r), 0);
+}
+
+TEST_F(ElemanYukleri, UzayCerceveYerelZYuku) {
+    OkunanElemanTipi = 40;
+    const double q = 6, L = 4;
+    // Bar along X, third point along +Y: local axes are the global ones.
+    YukSatiri(22, q);
+    ElemanBoyu = L;
+    UzayCerceveAnkastrelikKuvvetleri();
+    const double Y22[13] = {0, 0, 0, q * L / 2, 0, -q * L * L / 12, 0, 0, 0, q * L / 2, 0, q * L * L / 12, 0};
+    for (int i = 1; i <= 12; ++i) EXPECT_NEAR(YerelAnkastrelikKuvvetleri[i], Y22[i], 1e-12) << i;
+    YukSatiri(21, q);
+    UzayCerceveAnkastrelikKuvvetleri();
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[2], q * L / 2, 1e-12);
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[6], q * L * L / 12, 1e-12);
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[12], -q * L * L / 12, 1e-12);
+
+    // A vertical bar from node 1 (0,0,0) to node 2 (0,0,4) with the third
+    // point along +X: local x = Z, local z = x cross X = +Y, local y = +X.
+    // The local-z load (acting along -Y) is held by +qL/2 along Y at each
+    // node and moments about local y (= global X) of -qL^2/12 at i and
+    // +qL^2/12 at j; the load vector loses them.
+    Dugum(0, 1, 0, 0, 0);
+    Dugum(1, 2, 0, 0, L);
+    OkunankNoktasi = 10001;
+    YukSatiri(22, q);
+    YukVektoruHazirla(12);
+    UzayCerceveElemanYukleriniEkle();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_DOUBLE_EQ(OkunankX1, L);
+    for (int r = 1; r <= 12; ++r) {
+        double b = 0;
+        if (r == 2 || r == 8) b = -q * L / 2;
+        if (r == 4) b = q * L * L / 12;
+        if (r == 10) b = -q * L * L / 12;
+        EXPECT_NEAR(Degisim(r), b, 1e-12) << r;
+    }
+
+    // Point loads: at a = L all at j without moments, at a = 0 all at i;
+    // off-centre as Pab^2/L^2.
+    ElemanBoyu = L;
+    YukSatiri(24, 10, L);
+    UzayCerceveAnkastrelikKuvvetleri();
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[3], 0, 1e-12);
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[9], 10, 1e-12);
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[5], 0, 1e-12);
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[11], 0, 1e-12);
+    YukSatiri(23, 10, 0);
+    UzayCerceveAnkastrelikKuvvetleri();
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[2], 10, 1e-12);
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[8], 0, 1e-12);
+    YukSatiri(24, 10, 1);
+    UzayCerceveAnkastrelikKuvvetleri();
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[5], -10 * 1 * 9.0 / 16, 1e-12);
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[11], 10 * 1 * 3.0 / 16, 1e-12);
+    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[3], 10 * 9 * (4 + 2) / 64.0, 1e-12);
+    EXPECT_EQ(Hata, 0);
+
+    // A point beyond the bar is refused and leaves zeros.
+    YukSatiri(23, 10, 4.5);
+    UzayCerceveAnkastrelikKuvvetleri();
+    EXPECT_EQ(Hata, 1);
+    ASSERT_EQ(ui->Mesajlar.size(), 1u);
+    EXPECT_EQ(ui->Mesajlar[0].Metin,
+              "5.elemanın tekil yük tanımında a=4.5 değeri elemanın boyu L=4 ile bağdaşmıyor");
+    for (int i = 1; i <= 12; ++i) EXPECT_DOUBLE_EQ(YerelAnkastrelikKuvvetleri[i], 0);
+}
+
+TEST_F(ElemanYukleri, PlakDuzgunYayiliYuk) {
+    // a = 2, b = 1, q = 4: W = q a b/4 = 2 per corner, moments W b/6 and W a/6.
+    PlakAnkastrelikKuvvetleri(2, 1, 4);
+    const double b6 = 2.0 / 6, a6 = 4.0 / 6;
+    const double beklenen[13] = {0, 2, b6, -a6, 2, -b6, -a6, 2, -b6, a6, 2, b6, a6};
+    for (int i = 1; i <= 12; ++i) EXPECT_NEAR(YerelAnkastrelikKuvvetleri[i], beklenen[i], 1e-12) << i;
+
+    // Driver on a 3 x 2 plate, nodes i=1 (0,0), j=2 (0,2), k=3 (3,2), L=4 (3,0):
+    // the forces add up to q a b and the moments cancel.
+    OkunanElemanTipi = 60;
+    Dugum(0, 1, 0, 0, 0);
+    Dugum(1, 2, 0, 2, 0);
+    Dugum(2, 3, 3, 2, 0);
+    Dugum(3, 4, 3, 0, 0);
+    YukSatiri(25, 5);
+    YukVektoruHazirla(12);
+    PlakElemanYukleriniEkle();
+    EXPECT_EQ(Hata, 0);
+    const double W = 5 * 3 * 2 / 4.0;
+    double Fz = 0, Mx = 0, My = 0;
+    for (int n = 0; n < 4; ++n) {
+        EXPECT_NEAR(Degisim(3 * n + 1), -W, 1e-12);
+        Fz += Degisim(3 * n + 1);
+        Mx += Degisim(3 * n + 2);
+        My += Degisim(3 * n + 3);
+    }
+    EXPECT_NEAR(Fz, -5 * 3 * 2, 1e-12);
+    EXPECT_NEAR(Mx, 0, 1e-12);
+    EXPECT_NEAR(My, 0, 1e-12);
+    EXPECT_NEAR(Degisim(2), -W * 2 / 6, 1e-12);  // node i, moment about X
+    EXPECT_NEAR(Degisim(3), W * 3 / 6, 1e-12);   // node i, moment about Y
+}
