@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/LibU.h"
+#include "model/RaporSutunu.h"
 #include "platform/KullaniciArayuzu.h"
 
 namespace {
@@ -43,7 +44,7 @@ bool UcgenGeometrisi(int ElemanNo, LevhaGeometrisi& g) {
     // tells the node order, which does not matter for this element.
     g.IkiAlan = std::fabs(ax[2] * ay[1] - ax[1] * ay[2]);
     const double enUzun = std::max({g.l[1], g.l[2], g.l[3]});
-    if (g.IkiAlan <= 1e-10 * enUzun * enUzun) {
+    if (g.IkiAlan <= 1e-14 * enUzun * enUzun) {
         ElemanHatasi(ElemanNo, ".elemanın alanı sıfır (üç düğüm noktası bir doğru üzerinde)");
         return false;
     }
@@ -342,10 +343,6 @@ void GerilmeMatrisiYaz(const LevhaGeometrisi& g, double Ksi, double Eta, double&
     }
 }
 
-std::string Alan(double x, int genislik) {
-    return SolaDoldur(GenelSayiMetni(Yuvarla(x, 2)), ' ', genislik);
-}
-
 // One stress row: the current G applied to the element's solved forces.
 void GerilmeSatiriYaz(int ElemanNo, const std::string& NoktaAlani, double Carpan) {
     const int s = ElemanIlkKolon - 1;
@@ -361,8 +358,8 @@ void GerilmeSatiriYaz(int ElemanNo, const std::string& NoktaAlani, double Carpan
     GerilmeSonuclari[3] = sig[3];
     AsalGerilmeler(sig[1], sig[2], sig[3], GerilmeSonuclari[4], GerilmeSonuclari[5],
                    GerilmeSonuclari[6]);
-    std::string satir = SolaDoldur(std::to_string(ElemanNo), ' ', 6) + NoktaAlani;
-    for (int k = 1; k <= 6; ++k) satir += Alan(GerilmeSonuclari[k], 18);
+    std::string satir = RaporSutunu(std::to_string(ElemanNo), 6) + NoktaAlani;
+    for (int k = 1; k <= 6; ++k) satir += YuvarlanmisSutun(GerilmeSonuclari[k], 2, 18);
     Arayuz().MemoEkle(satir);
 }
 
@@ -378,7 +375,7 @@ void GerilmeleriYazLevhaPlak(int ElemanNo, const LevhaGeometrisi& g) {
     for (int p = 0; p < 4; ++p) {
         TuretNoktaNo = noktalar[p];
         GerilmeMatrisiYaz(g, ksi[p], eta[p], Carpan);
-        GerilmeSatiriYaz(ElemanNo, SolaDoldur(std::to_string(TuretNoktaNo), ' ', 6), Carpan);
+        GerilmeSatiriYaz(ElemanNo, RaporSutunu(std::to_string(TuretNoktaNo), 6), Carpan);
     }
 }
 
