@@ -1,0 +1,566 @@
+// Membrane (50, 51) and plate (60) element matrices checked on their own:
+// equilibrium of the columns, agreement of the equilibrium matrix with the
+// stress field by virtual work, the flexibility as the complementary energy of
+// that stress field, uniform states, the stress rows and the refusals.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "TestYardim.h"
+#include "engine/LevhaPlakMatrisleri.h"
+#include "model/Tipler.h"
+
+namespace {
+
+using Nokta = std::array<double, 2>;
+
+// Puts one element into the current-element globals, with room for its
+// flexibility block and its forces from column 1.
+void ElemanKur(int tip, const std::vector<Nokta>& xy, double E, double nu, double t) {
+    OkunanElemanTipi = tip;
+    OkunaniNoktasi = 11;
+    OkunanjNoktasi = 12;
+    OkunankNoktasi = 13;
+    OkunanLNoktasi = xy.size() > 3 ? 14 : 0;
+    OkunaniX1 = xy[0][0]; OkunaniX2 = xy[0][1];
+    OkunanjX1 = xy[1][0]; OkunanjX2 = xy[1][1];
+    OkunankX1 = xy[2][0]; OkunankX2 = xy[2][1];
+    if (xy.size() > 3) {
+        OkunanLX1 = xy[3][0];
+        OkunanLX2 = xy[3][1];
+    }
+    OkunanE = E;
+    OkunanNu = nu;
+    OkunanA = t;
+    ElemanIlkKolon = 1;
+    EsneklikMatrisi.SetLength(10, 10);
+    Bilinmeyenler.SetLength(10);
+}
+
+int KuvvetSayisi(int tip) { return tip == 50 ? 3 : tip == 51 ? 5 : 9; }
+
+// Gauss points and weights on 0..1.
+const double GaussN[3] = {0.5 - 0.5 * std::sqrt(0.6), 0.5, 0.5 + 0.5 * std::sqrt(0.6)};
+const double GaussW[3] = {5.0 / 18, 8.0 / 18, 5.0 / 18};
+
+// Stress state (3 components) of force column c at a local point.
+std::array<double, 3> Gerilme(int c, double ksi, double eta) {
+    double k = 0;
+    EXPECT_TRUE(LevhaPlakGerilmeMatrisiniKur(1, ksi, eta, k));
+    return {k * GerilmeMatrisi[1][c], k * GerilmeMatrisi[2][c], k * GerilmeMatrisi[3][c]};
+}
+
+// Plane-stress complementary energy density form s1 : C^-1 : s2.
+double Tamamlayici(const std::array<double, 3>& s1, const std::array<double, 3>& s2, double E,
+                   double nu) {
+    return (s1[0] * s2[0] + s1[1] * s2[1] - nu * (s1[0] * s2[1] + s1[1] * s2[0]) +
+            2 * (1 + nu) * s1[2] * s2[2]) / E;
+}
+
+double SatirDegeri(const std::string& satir, int alan) {
+    // fields: element 6, node 6, then six of 18
+    return std::stod(satir.substr(12 + (alan - 1) * 18, 18));
+}
+
+}  // namespace
+
+TEST(LevhaPlak, EskenarUcgeninEsnekligi) {
+    TemizBasliksizArayuz();
+    ElemanKur(50, {{{0, 0}, {1, 0}, {0.5, std::sqrt(3.0) / 2}}}, 1, 0, 1);
+    ElemanIlkKolon = 1;
+    LevhaPlakMatrisleriniKur(1, 2);
+    ASSERT_EQ(Hata, 0);
+    EXPECT_EQ(ElemanNoktaSayisi, 3);
+    EXPECT_EQ(ElemanSerbestlikSayisi, 6);
+    EXPECT_EQ(ElemaninNoktadakiKuvvetSayisi, 2);
+    EXPECT_EQ(ElemanKuvvetSayisi, 3);
+    const double kosegen = 2 / (std::sqrt(3.0) / 2), bag = 2 * 0.5 / std::sqrt(3.0);
+    for (int p = 1; p <= 3; ++p)
+        for (int q = 1; q <= 3; ++q)
+            EXPECT_NEAR(EsneklikMatrisi[p][q], p == q ? kosegen : bag, 1e-12) << p << q;
+    // local and global matrices are the same for the triangle
+    LevhaPlakMatrisleriniKur(1, 1);
+    for (int r = 1; r <= 6; ++r)
+        for (int c = 1; c <= 3; ++c)
+            EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[r][c], ElemanDengeMatrisi[r][c]);
+    // side i-j along +X: node i gets -e1, node j +e1
+    EXPECT_DOUBLE_EQ(ElemanDengeMatrisi[1][1], -1);
+    EXPECT_DOUBLE_EQ(ElemanDengeMatrisi[3][1], 1);
+}
+
+TEST(LevhaPlak, EsneklikIkinciElemanSatirlarinaYazilir) {
+    TemizBasliksizArayuz();
+    ElemanKur(51, {{{0, 0}, {0, 1}, {1, 1}, {1, 0}}}, 2, 0.25, 0.5);
+    EsneklikMatrisi.SetLength(20, 10);
+    ElemanIlkKolon = 8;
+    LevhaPlakMatrisleriniKur(2, 2);
+    ASSERT_EQ(Hata, 0);
+    // square: r = 1, c1 = c2 = 1/sqrt(2); entries times 1/(E t) = 1
+    EXPECT_DOUBLE_EQ(EsneklikMatrisi[7 + 5][5], 2);
+    EXPECT_NEAR(EsneklikMatrisi[7 + 5][1], (1 - 0.25) / std::sqrt(2.0), 1e-14);
+    EXPECT_NEAR(EsneklikMatrisi[7 + 1][5], (1 - 0.25) / std::sqrt(2.0), 1e-14);
+    EXPECT_DOUBLE_EQ(EsneklikMatrisi[7 + 1][1], 4);
+    for (int r = 1; r <= 7; ++r)
+        for (int c = 1; c <= 9; ++c) EXPECT_EQ(EsneklikMatrisi[r][c], 0);
+}
+
+// For every type and a few shapes: the columns of the equilibrium matrix are
+// self-equilibrated, they agree with the stress field by virtual work, and
+// the flexibility is the complementary energy of the stress field.
+struct Sekil {
+    int tip;
+    std::vector<Nokta> xy;
+};
+
+class LevhaPlakTutarlilik : public ::testing::TestWithParam<int> {};
+
+const std::vector<Sekil>& Sekiller() {
+    static const std::vector<Sekil> s = {
+        {50, {{0, 0}, {3, 0.5}, {1, 2}}},
+        {50, {{1, 2}, {3, 0.5}, {0, 0}}},           // the other node order
+        {51, {{0, 0}, {0, 2}, {3, 2}, {3, 0}}},
+        {51, {{1, 1}, {1, 1.5}, {4, 1.5}, {4, 1}}},  // b small, a large
+        {60, {{0, 0}, {0, 2}, {3, 2}, {3, 0}}},
+        {60, {{2, 1}, {2, 1.5}, {2.25, 1.5}, {2.25, 1}}},
+    };
+    return s;
+}
+
+TEST_P(LevhaPlakTutarlilik, DengeIsVeEnerji) {
+    TemizBasliksizArayuz();
+    const Sekil& s = Sekiller()[GetParam()];
+    const double E = 3e7, nu = 0.2, t = 0.25;
+    ElemanKur(s.tip, s.xy, E, nu, t);
+    const int m = KuvvetSayisi(s.tip);
+    LevhaPlakMatrisleriniKur(1, 2);
+    ASSERT_EQ(Hata, 0);
+    LevhaPlakMatrisleriniKur(1, 1);
+    ASSERT_EQ(Hata, 0);
+    const Matris12x9 B = ElemanYerelDengeMatrisi;
+    const int n = s.tip == 50 ? 3 : 4;
+
+    // local coordinates of the nodes (the rectangles have i at the origin,
+    // L on +x, j on +y; all shapes here are axis-parallel)
+    std::vector<Nokta> p = s.xy;
+    for (auto& q : p) q = {q[0] - s.xy[0][0], q[1] - s.xy[0][1]};
+    double alan;
+    if (s.tip == 50)
+        alan = std::fabs((p[1][0] - p[0][0]) * (p[2][1] - p[0][1]) -
+                         (p[2][0] - p[0][0]) * (p[1][1] - p[0][1])) / 2;
+    else
+        alan = p[3][0] * p[1][1];
+    const double a = s.tip == 50 ? 0 : p[3][0], b = s.tip == 50 ? 0 : p[1][1];
+
+    // Self-equilibrium: no resultant force or moment.
+    for (int c = 1; c <= m; ++c) {
+        double fx = 0, fy = 0, mz = 0, fz = 0, mx = 0, my = 0;
+        for (int k = 0; k < n; ++k) {
+            if (s.tip == 60) {
+                const double Fz = B[3 * k + 1][c];
+                fz += Fz;
+                mx += B[3 * k + 2][c] + p[k][1] * Fz;
+                my += B[3 * k + 3][c] - p[k][0] * Fz;
+            } else {
+                const double Fx = B[2 * k + 1][c], Fy = B[2 * k + 2][c];
+                fx += Fx;
+                fy += Fy;
+                mz += p[k][0] * Fy - p[k][1] * Fx;
+            }
+        }
+        EXPECT_NEAR(fx, 0, 1e-12) << c;
+        EXPECT_NEAR(fy, 0, 1e-12) << c;
+        EXPECT_NEAR(mz, 0, 1e-12) << c;
+        EXPECT_NEAR(fz, 0, 1e-12) << c;
+        EXPECT_NEAR(mx, 0, 1e-12) << c;
+        EXPECT_NEAR(my, 0, 1e-12) << c;
+    }
+
+    // Mean stress of column c over the element (the fields are at most
+    // bilinear, so the mean of the corner values is exact).
+    auto ortalama = [&](int c) {
+        if (s.tip == 50) return Gerilme(c, 0, 0);
+        std::array<double, 3> o{};
+        const double ks[4] = {0, 0, 1, 1}, et[4] = {0, 1, 1, 0};
+        for (int k = 0; k < 4; ++k) {
+            auto g = Gerilme(c, ks[k], et[k]);
+            for (int j = 0; j < 3; ++j) o[j] += g[j] / 4;
+        }
+        return o;
+    };
+
+    // Virtual work with the exact nodal values of fields of constant strain
+    // (membranes: u = eps x) or constant curvature (plates: w quadratic,
+    // rotations about X = dw/dy, about Y = -dw/dx): the work of the nodal
+    // forces equals the work of the stresses on the strains.
+    for (int alanNo = 0; alanNo < 3; ++alanNo) {
+        for (int c = 1; c <= m; ++c) {
+            const auto o = ortalama(c);
+            double dis = 0, ic = 0;
+            for (int k = 0; k < n; ++k) {
+                const double x = p[k][0], y = p[k][1];
+                if (s.tip == 60) {
+                    double w, tx, ty;
+                    if (alanNo == 0) { w = x * x / 2; tx = 0; ty = -x; }
+                    else if (alanNo == 1) { w = y * y / 2; tx = y; ty = 0; }
+                    else { w = x * y; tx = x; ty = -y; }
+                    dis += B[3 * k + 1][c] * w + B[3 * k + 2][c] * tx + B[3 * k + 3][c] * ty;
+                } else {
+                    double ux, uy;
+                    if (alanNo == 0) { ux = x; uy = 0; }
+                    else if (alanNo == 1) { ux = 0; uy = y; }
+                    else { ux = y; uy = x; }  // shear strain gamma = 2
+                    dis += B[2 * k + 1][c] * ux + B[2 * k + 2][c] * uy;
+                }
+            }
+            if (s.tip == 60) {
+                // moments per unit width m = stress * t^2 / 6; curvatures
+                // -w,xx, -w,yy and twist -2 w,xy
+                const double mm[3] = {o[0] * t * t / 6, o[1] * t * t / 6, o[2] * t * t / 6};
+                const double kappa[3][3] = {{-1, 0, 0}, {0, -1, 0}, {0, 0, -2}};
+                for (int j = 0; j < 3; ++j) ic += mm[j] * kappa[alanNo][j] * a * b;
+            } else {
+                const double eps[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 2}};
+                for (int j = 0; j < 3; ++j) ic += o[j] * eps[alanNo][j] * t * alan;
+            }
+            EXPECT_NEAR(dis, ic, 1e-9 * (1 + std::fabs(ic))) << "alan " << alanNo << " X" << c;
+        }
+    }
+
+    // Flexibility = complementary energy of the stress fields (through the
+    // thickness: t for membranes, t/3 of the surface stress for plates).
+    const double h = s.tip == 60 ? t / 3 : t;
+    for (int p1 = 1; p1 <= m; ++p1)
+        for (int p2 = 1; p2 <= m; ++p2) {
+            double f = 0;
+            if (s.tip == 50) {
+                f = h * alan * Tamamlayici(Gerilme(p1, 0, 0), Gerilme(p2, 0, 0), E, nu);
+            } else {
+                for (int u = 0; u < 3; ++u)
+                    for (int v = 0; v < 3; ++v)
+                        f += GaussW[u] * GaussW[v] * h * a * b *
+                             Tamamlayici(Gerilme(p1, GaussN[u], GaussN[v]),
+                                         Gerilme(p2, GaussN[u], GaussN[v]), E, nu);
+            }
+            EXPECT_NEAR(EsneklikMatrisi[p1][p2], f, 1e-9 * std::fabs(EsneklikMatrisi[p1][p1]))
+                << p1 << "," << p2;
+        }
+    EXPECT_EQ(Hata, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sekiller, LevhaPlakTutarlilik, ::testing::Range(0, 6));
+
+// The global matrix of a quadrilateral membrane in any direction is the local
+// one with each node's pair turned by the direction of i->L.
+TEST(LevhaPlak, DondurulmusDortgenLevha) {
+    TemizBasliksizArayuz();
+    const double aci = 0.7, cs = std::cos(aci), sn = std::sin(aci), a = 2, b = 1.5;
+    auto yer = [&](double x, double y) { return Nokta{5 + cs * x - sn * y, -1 + sn * x + cs * y}; };
+    ElemanKur(51, {yer(0, 0), yer(0, b), yer(a, b), yer(a, 0)}, 1, 0.3, 1);
+    LevhaPlakMatrisleriniKur(1, 1);
+    LevhaPlakMatrisleriniKur(1, 2);
+    ASSERT_EQ(Hata, 0);
+    for (int k = 0; k < 4; ++k)
+        for (int c = 1; c <= 5; ++c) {
+            const double lx = ElemanYerelDengeMatrisi[2 * k + 1][c];
+            const double ly = ElemanYerelDengeMatrisi[2 * k + 2][c];
+            EXPECT_NEAR(ElemanDengeMatrisi[2 * k + 1][c], cs * lx - sn * ly, 1e-12);
+            EXPECT_NEAR(ElemanDengeMatrisi[2 * k + 2][c], sn * lx + cs * ly, 1e-12);
+        }
+    // i->L along -X: every component of every node changes sign
+    ElemanKur(51, {{{0, 0}, {0, -1}, {-2, -1}, {-2, 0}}}, 1, 0.3, 1);
+    LevhaPlakMatrisleriniKur(1, 1);
+    LevhaPlakMatrisleriniKur(1, 2);
+    ASSERT_EQ(Hata, 0);
+    for (int r = 1; r <= 8; ++r)
+        for (int c = 1; c <= 5; ++c)
+            EXPECT_NEAR(ElemanDengeMatrisi[r][c], -ElemanYerelDengeMatrisi[r][c], 1e-15);
+}
+
+// Uniform states: forces that carry the state, its stresses at every point,
+// and its complementary energy equal to the exact one.
+TEST(LevhaPlak, DuzgunGerilmeDurumlari) {
+    TemizBasliksizArayuz();
+    const double E = 2e7, nu = 0.3, t = 0.2, a = 3, b = 2;
+    const std::array<double, 3> durum = {120, -40, 25};
+    const double tam = 0.5 * Tamamlayici(durum, durum, E, nu) * t * a * b;
+
+    // Rectangle 51: sx carried by X2 = X4, sy by X1 = X3, txy by X5 with its
+    // normal parts taken back by the edge forces.
+    ElemanKur(51, {{{0, 0}, {0, b}, {a, b}, {a, 0}}}, E, nu, t);
+    LevhaPlakMatrisleriniKur(1, 2);
+    ASSERT_EQ(Hata, 0);
+    const double d = std::hypot(a, b);
+    double X[6] = {};
+    X[5] = durum[2] * d * t;
+    X[2] = X[4] = (durum[0] - durum[2] * a / b) * b * t / 2;
+    X[1] = X[3] = (durum[1] - durum[2] * b / a) * a * t / 2;
+    double enerji = 0;
+    for (int p = 1; p <= 5; ++p)
+        for (int q = 1; q <= 5; ++q) enerji += 0.5 * X[p] * EsneklikMatrisi[p][q] * X[q];
+    EXPECT_NEAR(enerji, tam, 1e-9 * tam);
+    for (int q = 1; q <= 5; ++q) Bilinmeyenler[q] = X[q];
+    auto& ui = TemizBasliksizArayuz();
+    ElemanKur(51, {{{0, 0}, {0, b}, {a, b}, {a, 0}}}, E, nu, t);
+    for (int q = 1; q <= 5; ++q) Bilinmeyenler[q] = X[q];
+    LevhaPlakMatrisleriniKur(7, 4);
+    ASSERT_EQ(Hata, 0);
+    ASSERT_EQ(ui.MemoSatirlari().size(), 4u);
+    const char* noktalar[4] = {"11", "12", "13", "14"};
+    for (int k = 0; k < 4; ++k) {
+        const std::string& satir = ui.MemoSatirlari()[k];
+        EXPECT_EQ(satir.size(), 6u + 6 + 6 * 18);
+        EXPECT_EQ(satir.substr(0, 12), std::string("     7    ") + noktalar[k]);
+        for (int j = 0; j < 3; ++j) EXPECT_NEAR(SatirDegeri(satir, j + 1), durum[j], 0.005);
+    }
+
+    // Triangle: the same state from its three side forces. Side q carries
+    // the state's traction across the height over it.
+    TemizBasliksizArayuz();
+    const std::vector<Nokta> u = {{0, 0}, {3, 0.5}, {1, 2}};
+    ElemanKur(50, u, E, nu, t);
+    LevhaPlakMatrisleriniKur(1, 2);
+    ASSERT_EQ(Hata, 0);
+    // Solve G X = state (3 x 3) for the forces.
+    double k = 0;
+    ASSERT_TRUE(LevhaPlakGerilmeMatrisiniKur(1, 0, 0, k));
+    double M[3][4];
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) M[r][c] = k * GerilmeMatrisi[r + 1][c + 1];
+        M[r][3] = durum[r];
+    }
+    for (int c = 0; c < 3; ++c)
+        for (int r = c + 1; r < 3; ++r) {
+            const double f = M[r][c] / M[c][c];
+            for (int j = c; j < 4; ++j) M[r][j] -= f * M[c][j];
+        }
+    double Y[3];
+    for (int r = 2; r >= 0; --r) {
+        double s = M[r][3];
+        for (int j = r + 1; j < 3; ++j) s -= M[r][j] * Y[j];
+        Y[r] = s / M[r][r];
+    }
+    const double ucgenAlani = (3 * 2 - 1 * 0.5) / 2;
+    const double ucgenTam = 0.5 * Tamamlayici(durum, durum, E, nu) * t * ucgenAlani;
+    enerji = 0;
+    for (int p = 0; p < 3; ++p)
+        for (int q = 0; q < 3; ++q) enerji += 0.5 * Y[p] * EsneklikMatrisi[p + 1][q + 1] * Y[q];
+    EXPECT_NEAR(enerji, ucgenTam, 1e-9 * ucgenTam);
+    // The nodal forces B X are the state's tractions on the sides, half of
+    // each side's resultant to each of its ends.
+    LevhaPlakMatrisleriniKur(1, 1);
+    for (int n = 0; n < 3; ++n) {
+        double fx = 0, fy = 0;
+        for (int q = 0; q < 3; ++q) {
+            fx += ElemanYerelDengeMatrisi[2 * n + 1][q + 1] * Y[q];
+            fy += ElemanYerelDengeMatrisi[2 * n + 2][q + 1] * Y[q];
+        }
+        // the two sides at node n: to the previous and to the next node
+        double bx = 0, by = 0;
+        for (int yon : {1, 2}) {
+            const Nokta& p0 = u[n];
+            const Nokta& p1 = u[(n + yon) % 3];
+            // outward normal times length of side p0-p1 (nodes are
+            // counter-clockwise here): (dy, -dx) for the forward side
+            double dx = p1[0] - p0[0], dy = p1[1] - p0[1];
+            double nx = dy, ny = -dx;
+            if (yon == 2) { nx = -nx; ny = -ny; }
+            bx += 0.5 * t * (durum[0] * nx + durum[2] * ny);
+            by += 0.5 * t * (durum[2] * nx + durum[1] * ny);
+        }
+        EXPECT_NEAR(fx, bx, 1e-9 * 200) << n;
+        EXPECT_NEAR(fy, by, 1e-9 * 200) << n;
+    }
+}
+
+TEST(LevhaPlak, UcgenGerilmesiDugumSirasindanBagimsiz) {
+    auto& ui = TemizBasliksizArayuz();
+    const std::vector<Nokta> u = {{0, 0}, {2, 0}, {0, 1}};
+    // Forces of the same physical state in both node orders: with the order
+    // reversed, the sides are the same ones taken backwards.
+    ElemanKur(50, u, 1e6, 0.2, 0.1);
+    Bilinmeyenler[1] = 10; Bilinmeyenler[2] = -4; Bilinmeyenler[3] = 7;
+    LevhaPlakMatrisleriniKur(1, 4);
+    ElemanKur(50, {u[0], u[2], u[1]}, 1e6, 0.2, 0.1);
+    // sides of the new order: i-k', k'-j', j'-i = old sides 3, 2, 1
+    Bilinmeyenler[1] = 7; Bilinmeyenler[2] = -4; Bilinmeyenler[3] = 10;
+    LevhaPlakMatrisleriniKur(2, 4);
+    ASSERT_EQ(Hata, 0);
+    ASSERT_EQ(ui.MemoSatirlari().size(), 2u);
+    EXPECT_EQ(ui.MemoSatirlari()[0].substr(12), ui.MemoSatirlari()[1].substr(12));
+    EXPECT_EQ(ui.MemoSatirlari()[0].substr(0, 12), "     1      ");
+    // side 1 along X with force 10: sx = 2 X l / (t * 2A) = 2*10*2/(0.1*2) = 200
+    // side 2 from (2,0) to (0,1): e = (-2,1)/sqrt5, l = sqrt5; side 3 along Y
+    const double l2 = std::sqrt(5.0), f = 2 / 0.1 / 2;
+    const double sx = f * (10 * 2 + (-4) * (4.0 / 5) * l2);
+    const double sy = f * ((-4) * (1.0 / 5) * l2 + 7 * 1);
+    const double txy = f * ((-4) * (-2.0 / 5) * l2);
+    EXPECT_NEAR(SatirDegeri(ui.MemoSatirlari()[0], 1), sx, 0.005);
+    EXPECT_NEAR(SatirDegeri(ui.MemoSatirlari()[0], 2), sy, 0.005);
+    EXPECT_NEAR(SatirDegeri(ui.MemoSatirlari()[0], 3), txy, 0.005);
+}
+
+TEST(LevhaPlak, AsalGerilmelerVeDogrultu) {
+    double s1, s2, fi;
+    AsalGerilmeler(0, 0, 5, s1, s2, fi);
+    EXPECT_DOUBLE_EQ(s1, 5);
+    EXPECT_DOUBLE_EQ(s2, -5);
+    EXPECT_DOUBLE_EQ(fi, 45);
+    AsalGerilmeler(0, 0, -5, s1, s2, fi);
+    EXPECT_DOUBLE_EQ(fi, -45);
+    AsalGerilmeler(10, 0, 0, s1, s2, fi);
+    EXPECT_DOUBLE_EQ(s1, 10);
+    EXPECT_DOUBLE_EQ(s2, 0);
+    EXPECT_DOUBLE_EQ(fi, 0);
+    // sigma_y the larger: its direction is the Y axis
+    AsalGerilmeler(0, 10, 0, s1, s2, fi);
+    EXPECT_DOUBLE_EQ(s1, 10);
+    EXPECT_DOUBLE_EQ(fi, 90);
+    // A general state: the angle's direction is an eigenvector of sigma_max.
+    for (auto st : std::vector<std::array<double, 3>>{{3, -1, 2}, {-4, 1, 3}, {-4, 1, -3}, {2, 7, -0.5}}) {
+        AsalGerilmeler(st[0], st[1], st[2], s1, s2, fi);
+        const double c = std::cos(fi * M_PI / 180), s = std::sin(fi * M_PI / 180);
+        EXPECT_NEAR(st[0] * c + st[2] * s, s1 * c, 1e-12);
+        EXPECT_NEAR(st[2] * c + st[1] * s, s1 * s, 1e-12);
+        EXPECT_GT(fi, -90);
+        EXPECT_LE(fi, 90);
+        EXPECT_NEAR(s1 + s2, st[0] + st[1], 1e-12);
+    }
+}
+
+TEST(LevhaPlak, PlakSatirlariVeBirimGenislikMomentleri) {
+    auto& ui = TemizBasliksizArayuz();
+    const double a = 2, b = 1, t = 0.2;
+    ElemanKur(60, {{{0, 0}, {0, b}, {a, b}, {a, 0}}}, 3e7, 0.2, t);
+    // Constant twist m_xy = 3: surface shear 6 m / t^2 = 450; its corner
+    // forces are -2 m_xy at i and k, +2 m_xy at j and L.
+    Bilinmeyenler[9] = 3;
+    LevhaPlakMatrisleriniKur(4, 1);
+    ASSERT_EQ(Hata, 0);
+    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[1][9], -2);
+    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[4][9], 2);
+    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[7][9], -2);
+    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[10][9], 2);
+    LevhaPlakMatrisleriniKur(4, 4);
+    ASSERT_EQ(ui.MemoSatirlari().size(), 4u);
+    EXPECT_EQ(ui.MemoSatirlari()[0],
+              "     4    11" + std::string(17, ' ') + "0" + std::string(17, ' ') + "0" +
+                  std::string(15, ' ') + "450" + std::string(15, ' ') + "450" +
+                  std::string(14, ' ') + "-450" + std::string(16, ' ') + "45");
+    EXPECT_EQ(ui.MemoSatirlari()[3].substr(0, 12), "     4    14");
+    EXPECT_EQ(TuretNoktaNo, 14);
+
+    // Uniform bending m_x = 2 (about Y): X7 = X3 = m a... the edge moments
+    // lumped to the corners are m_x * b / 2 about Y at each corner of the
+    // edges x = 0 and x = a.
+    TemizBasliksizArayuz();
+    ElemanKur(60, {{{0, 0}, {0, b}, {a, b}, {a, 0}}}, 3e7, 0.2, t);
+    Bilinmeyenler[3] = Bilinmeyenler[7] = 2 * b / 2;
+    LevhaPlakMatrisleriniKur(4, 4);
+    for (const auto& satir : Arayuz().MemoSatirlari()) {
+        EXPECT_NEAR(SatirDegeri(satir, 1), 6 * 2 / (t * t), 1e-9);
+        EXPECT_NEAR(SatirDegeri(satir, 2), 0, 1e-9);
+    }
+    // End forces of that state: moments about Y of -1 at i, +1 at L... turned
+    // into moments per unit width: 2/b times the node moment.
+    LevhaPlakMatrisleriniKur(4, 1);
+    Vektor12 S{};
+    for (int r = 1; r <= 12; ++r)
+        for (int c = 1; c <= 9; ++c) S[r] += ElemanYerelDengeMatrisi[r][c] * Bilinmeyenler[c];
+    PlakMomentleri(S, a, b);
+    for (int p = 0; p < 4; ++p) {
+        EXPECT_NEAR(std::fabs(S[3 * p + 3]), 2, 1e-12) << p;
+        EXPECT_NEAR(S[3 * p + 2], 0, 1e-12) << p;
+        EXPECT_NEAR(S[3 * p + 1], 0, 1e-12) << p;
+    }
+    Vektor12 V{};
+    for (int r = 1; r <= 12; ++r) V[r] = r;
+    PlakMomentleri(V, 4, 0.5);
+    EXPECT_DOUBLE_EQ(V[1], 1);
+    EXPECT_DOUBLE_EQ(V[2], 1);    // 2 * 2 / 4
+    EXPECT_DOUBLE_EQ(V[3], 12);   // 3 * 2 / 0.5
+    EXPECT_DOUBLE_EQ(V[11], 5.5);
+    EXPECT_DOUBLE_EQ(V[12], 48);
+}
+
+// Refusals: each shows one message naming the element, sets Hata and writes
+// nothing that is not a number.
+struct Ret {
+    int tip;
+    std::vector<Nokta> xy;
+    double t;
+    double E;
+    int islem;
+    std::string mesaj;
+};
+
+class LevhaPlakRet : public ::testing::TestWithParam<int> {};
+
+const std::vector<Ret>& Retler() {
+    static const std::vector<Ret> r = {
+        {50, {{0, 0}, {1, 0}, {1, 0}}, 1, 1, 1, "5 elemanın bir kenarı sıfır"},
+        {50, {{0, 0}, {1e-12, 0}, {0, 1}}, 1, 1, 2, ""},  // i-j is refused only at 1e-14
+        {50, {{0, 0}, {1, 0}, {1 + 1e-12, 0}}, 1, 1, 2, "5 elemanın bir kenarı sıfır"},
+        {50, {{0, 0}, {1, 1}, {2, 2}}, 1, 1, 2,
+         "5.elemanın alanı sıfır (üç düğüm noktası bir doğru üzerinde)"},
+        {50, {{0, 0}, {1, 1}, {2, 2}}, 1, 1, 4,
+         "5.elemanın alanı sıfır (üç düğüm noktası bir doğru üzerinde)"},
+        {50, {{0, 0}, {1, 0}, {0, 1}}, 0, 1, 2, "5.elemanın kalınlığı sıfır"},
+        {50, {{0, 0}, {1, 0}, {0, 1}}, 0, 1, 1, ""},  // operation 1 needs no thickness
+        {50, {{0, 0}, {1, 0}, {0, 1}}, 1, 0, 2, "5.elemanın elastisite modülü sıfır veya negatif"},
+        {51, {{0, 0}, {0, 1}, {2, 1}, {2, 0}}, 0, 1, 2, "5.elemanın kalınlığı sıfır"},
+        {51, {{0, 0}, {0, 1}, {2, 1}, {2, 0}}, -0.1, 1, 2, "5.elemanın kalınlığı negatif"},
+        {51, {{0, 0}, {0, -1}, {2, -1}, {2, 0}}, 1, 1, 1,
+         "5.elemanın düğüm noktaları saat yönünün tersine sıralanmış; i, j, k, L saat yönünde "
+         "verilmeli"},
+        {51, {{0, 0}, {0.5, 1}, {2.5, 1}, {2, 0}}, 1, 1, 2,
+         "5.elemanın düğüm noktaları bir dikdörtgen oluşturmuyor"},
+        {51, {{0, 0}, {0, 1}, {2, 1.2}, {2, 0}}, 1, 1, 4,
+         "5.elemanın düğüm noktaları bir dikdörtgen oluşturmuyor"},
+        {51, {{0, 0}, {0, 0}, {2, 0}, {2, 0}}, 1, 1, 2, "5 elemanın bir kenarı sıfır"},
+        {60, {{0, 0}, {0, 1}, {-2, 1}, {-2, 0}}, 1, 1, 2,
+         "5.elemanın L noktası i noktasının +X yönünde, j noktası i noktasının +Y yönünde "
+         "olmalı (i, j, k, L saat yönünde)"},
+        {60, {{0, 0}, {0, -1}, {2, -1}, {2, 0}}, 1, 1, 1,
+         "5.elemanın L noktası i noktasının +X yönünde, j noktası i noktasının +Y yönünde "
+         "olmalı (i, j, k, L saat yönünde)"},
+        {60, {{0, 0}, {-1, 1}, {1, 2}, {2, 1}}, 1, 1, 2,
+         "5.elemanın kenarları X ve Y eksenlerine paralel bir dikdörtgen oluşturmuyor"},
+        {60, {{0, 0}, {0, 1}, {2, 1}, {2, 0.01}}, 1, 1, 4,
+         "5.elemanın kenarları X ve Y eksenlerine paralel bir dikdörtgen oluşturmuyor"},
+        {60, {{0, 0}, {0, 1}, {0, 1}, {0, 0}}, 1, 1, 1, "5 elemanın bir kenarı sıfır"},
+        {60, {{0, 0}, {0, 1}, {2, 1}, {2, 0}}, 0, 1, 2, "5.elemanın kalınlığı sıfır"},
+        {60, {{0, 0}, {0, 1}, {2, 1}, {2, 0}}, 0, 1, 4, "5.elemanın kalınlığı sıfır"},
+    };
+    return r;
+}
+
+TEST_P(LevhaPlakRet, MesajVeHata) {
+    auto& ui = TemizBasliksizArayuz();
+    const Ret& r = Retler()[GetParam()];
+    ElemanKur(r.tip, r.xy, r.E, 0.3, r.t);
+    Bilinmeyenler[1] = 1;
+    LevhaPlakMatrisleriniKur(5, r.islem);
+    if (r.mesaj.empty()) {
+        EXPECT_EQ(Hata, 0);
+        EXPECT_TRUE(ui.Mesajlar.empty());
+    } else {
+        EXPECT_EQ(Hata, 1);
+        ASSERT_EQ(ui.Mesajlar.size(), 1u);
+        EXPECT_EQ(ui.Mesajlar[0].Metin, r.mesaj);
+        EXPECT_EQ(ui.Mesajlar[0].Baslik, "HATA:");
+        EXPECT_EQ(ui.Mesajlar[0].Stil, "TamamHata1");
+        EXPECT_TRUE(ui.MemoSatirlari().empty());
+    }
+    for (std::size_t p = 0; p < 10; ++p)
+        for (std::size_t q = 0; q < 10; ++q) EXPECT_TRUE(std::isfinite(EsneklikMatrisi[p][q]));
+    for (int p = 1; p <= 12; ++p)
+        for (int q = 1; q <= 9; ++q) {
+            EXPECT_TRUE(std::isfinite(ElemanDengeMatrisi[p][q]));
+            EXPECT_TRUE(std::isfinite(ElemanYerelDengeMatrisi[p][q]));
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Durumlar, LevhaPlakRet, ::testing::Range(0, 21));
