@@ -1,7 +1,9 @@
 // Fixed-end forces of truss, space-frame and plate loads, and the four
 // drivers that subtract the fixed-end forces of one element load, turned to
 // global axes, from the load vector. The plane-frame routine is in
-// DuzlemCerceveAnkastrelik.cpp.
+// DuzlemCerceveAnkastrelik.cpp. Loads on springs, the isolator and membranes
+// take no part in the calculation: each driver acts only on its own element
+// types and leaves the load vector alone for any other.
 #include "engine/AnkastrelikKuvvetleri.h"
 
 #include <cmath>
@@ -190,6 +192,7 @@ void PlakAnkastrelikKuvvetleri(double a, double b, double q) {
 }
 
 void KafesElemanYukleriniEkle() {
+    if (OkunanElemanTipi != 10 && OkunanElemanTipi != 20) return;
     const bool uzay = OkunanElemanTipi == 20;
     const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2,
                  dz = uzay ? OkunanjX3 - OkunaniX3 : 0.0;
@@ -218,6 +221,7 @@ void KafesElemanYukleriniEkle() {
 }
 
 void DuzlemCerceveElemanYukleriniEkle() {
+    if (OkunanElemanTipi != 30) return;
     DuzlemDonusum();
     if (Hata != 0) return;
     DuzlemCerceveAnkastrelikKuvvetleri();
@@ -231,6 +235,7 @@ void DuzlemCerceveElemanYukleriniEkle() {
 }
 
 void UzayCerceveElemanYukleriniEkle() {
+    if (OkunanElemanTipi != 40) return;
     UzayDonusum();
     if (Hata != 0) return;
     UzayCerceveAnkastrelikKuvvetleri();
@@ -244,6 +249,7 @@ void UzayCerceveElemanYukleriniEkle() {
 }
 
 void PlakElemanYukleriniEkle() {
+    if (OkunanElemanTipi != 60) return;
     const double a = OkunanLX1 - OkunaniX1, b = OkunanjX2 - OkunaniX2;
     PlakAnkastrelikKuvvetleri(a, b, OkunanYuk);
     const auto& Y = YerelAnkastrelikKuvvetleri;

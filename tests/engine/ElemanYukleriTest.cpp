@@ -272,3 +272,27 @@ TEST_F(ElemanYukleri, PlakDuzgunYayiliYuk) {
     EXPECT_NEAR(Degisim(2), -W * 2 / 6, 1e-12);  // node i, moment about X
     EXPECT_NEAR(Degisim(3), W * 3 / 6, 1e-12);   // node i, moment about Y
 }
+
+TEST_F(ElemanYukleri, YayVeLevhaYukleriKullanilmaz) {
+    // Loads on springs, the isolator and membranes change nothing.
+    Dugum(0, 1, 0, 0, 0);
+    Dugum(1, 2, 3, 0, 0);
+    Dugum(2, 3, 3, 2, 0);
+    Dugum(3, 4, 0, 2, 0);
+    OkunanMafsalTipi = "0306";
+    OkunanE = 1;
+    OkunanA = 1;
+    OkunanAlfa = 1;
+    YukSatiri(14, 20);
+    for (int tip : {11, 21, 31, 32, 33, 41, 50, 51}) {
+        OkunanElemanTipi = tip;
+        YukVektoruHazirla(24);
+        KafesElemanYukleriniEkle();
+        DuzlemCerceveElemanYukleriniEkle();
+        UzayCerceveElemanYukleriniEkle();
+        PlakElemanYukleriniEkle();
+        for (int r = 1; r <= 24; ++r) EXPECT_DOUBLE_EQ(Degisim(r), 0) << tip << " row " << r;
+    }
+    EXPECT_EQ(Hata, 0);
+    EXPECT_TRUE(ui->Mesajlar.empty());
+}
