@@ -1,0 +1,263 @@
+#include "engine/ElemanMatrisleri.h"
+
+#include <cmath>
+#include <string>
+
+#include "engine/CubukGerilmeleri.h"
+#include "engine/LevhaPlakMatrisleri.h"
+#include "engine/TransformasyonMatrisleri.h"
+#include "model/LibU.h"
+#include "model/Tipler.h"
+
+// The model lookup of one element (model subsystem).
+void ElemanBilgileriniOku(int ElemanNo, int& ElemanTipi, int& iNoktasi, int& jNoktasi,
+                         int& kNoktasi, int& LNoktasi, int& MalzemeNo, int& KesitNo,
+                         std::string& MafsalTipi, double& E, double& Nu, double& Ro,
+                         double& Alfa, double& A, double& ix, double& iy, double& iz, double& Ay,
+                         double& Az, double& hy, double& ey, double& hz, double& ez, double& Wb,
+                         double& iX1, double& iX2, double& iX3, double& jX1, double& jX2,
+                         double& jX3, double& kX1, double& kX2, double& kX3, double& LX1,
+                         double& LX2, double& LX3);
+
+void ElemanBilgileriniGlobaleOku(int ElemanNo) {
+    ElemanBilgileriniOku(ElemanNo, OkunanElemanTipi, OkunaniNoktasi, OkunanjNoktasi,
+                         OkunankNoktasi, OkunanLNoktasi, OkunanMalzemeNo, OkunanKesitNo,
+                         OkunanMafsalTipi, OkunanE, OkunanNu, OkunanRo, OkunanAlfa, OkunanA,
+                         OkunanJ, OkunanIy, OkunanIz, OkunanAy, OkunanAz, Okunanhy, Okunaney,
+                         Okunanhz, Okunanez, OkunanWb, OkunaniX1, OkunaniX2, OkunaniX3,
+                         OkunanjX1, OkunanjX2, OkunanjX3, OkunankX1, OkunankX2, OkunankX3,
+                         OkunanLX1, OkunanLX2, OkunanLX3);
+}
+
+namespace {
+
+void Hatali(int ElemanNo, const char* metin) {
+    MesajKutusu(std::to_string(ElemanNo) + metin, "HATA:", "TamamHata1");
+    Hata = 1;
+}
+
+// Entry (r, c) of the element's flexibility block.
+void F(int r, int c, double deger) {
+    const int satir = ElemanIlkKolon - 1 + r;
+    if (satir >= 1 && static_cast<std::size_t>(satir) < EsneklikMatrisi.Rows() &&
+        static_cast<std::size_t>(c) < EsneklikMatrisi.Cols())
+        EsneklikMatrisi[satir][c] = deger;
+}
+
+void Sayilar(int nokta, int serbestlik, int kuvvet) {
+    ElemanNoktaSayisi = nokta;
+    NoktaSerbestlikSayisi = serbestlik;
+    ElemanSerbestlikSayisi = nokta * serbestlik;
+    ElemaninNoktadakiKuvvetSayisi = kuvvet;
+}
+
+void BlokTemizle(Matris12x9& B) {
+    for (int i = 1; i <= 12; ++i)
+        for (int j = 1; j <= ElemanKuvvetSayisi && j <= 9; ++j) B[i][j] = 0;
+}
+
+// Types 10, 11, 20, 21: one normal force.
+void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
+    const double dx = OkunanjX1 - OkunaniX1;
+    const double dy = OkunanjX2 - OkunaniX2;
+    const double dz = uzay ? OkunanjX3 - OkunaniX3 : 0.0;
+    ElemanBoyu = uzay ? std::sqrt(dx * dx + dy * dy + dz * dz) : std::sqrt(dx * dx + dy * dy);
+    if (ElemanBoyu <= 1e-8 || OkunanE == 0) {
+        Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
+        return;
+    }
+    const double L = ElemanBoyu;
+    if (Islem == 1) {
+        ElemanYerelDengeMatrisi[1][1] = -1;
+        ElemanYerelDengeMatrisi[2][1] = 1;
+    } else if (Islem == 2) {
+        auto& B = ElemanDengeMatrisi;
+        if (uzay) {
+            B[1][1] = -dx / L; B[2][1] = -dy / L; B[3][1] = -dz / L;
+            B[4][1] = dx / L;  B[5][1] = dy / L;  B[6][1] = dz / L;
+        } else {
+            B[1][1] = -dx / L; B[2][1] = -dy / L;
+            B[3][1] = dx / L;  B[4][1] = dy / L;
+        }
+        if (OkunanA == 0) {
+            const bool yay = OkunanElemanTipi == 11 || OkunanElemanTipi == 21;
+            Hatali(ElemanNo, yay ? ".elemanın eksenel yay katsayısı sıfır" : ".elemanın kesit alanı sıfır");
+            return;
+        }
+        F(1, 1, L / (OkunanE * OkunanA));
+    } else if (Islem == 4) {
+        CubukGerilmeleriniYaz(ElemanNo);
+    }
+}
+
+// Types 30 to 33: normal force, shear force and moment at end j.
+void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
+    const double dx = OkunanjX1 - OkunaniX1;
+    const double dy = OkunanjX2 - OkunaniX2;
+    ElemanBoyu = std::sqrt(dx * dx + dy * dy);
+    if (ElemanBoyu <= 1e-8 || OkunanE == 0) {
+        Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
+        return;
+    }
+    const double L = ElemanBoyu;
+    const double c = dx / L, s = dy / L;
+    if (Islem == 1) {
+        auto& B = ElemanYerelDengeMatrisi;
+        B[1][1] = -1; B[1][2] = 0;  B[1][3] = 0;
+        B[2][1] = 0;  B[2][2] = -1; B[2][3] = 0;
+        B[3][1] = 0;  B[3][2] = -L; B[3][3] = -1;
+        B[4][1] = 1;  B[4][2] = 0;  B[4][3] = 0;
+        B[5][1] = 0;  B[5][2] = 1;  B[5][3] = 0;
+        B[6][1] = 0;  B[6][2] = 0;  B[6][3] = 1;
+    } else if (Islem == 2) {
+        auto& B = ElemanDengeMatrisi;
+        B[1][1] = -c; B[1][2] = s;  B[1][3] = 0;
+        B[2][1] = -s; B[2][2] = -c; B[2][3] = 0;
+        B[3][1] = 0;  B[3][2] = -L; B[3][3] = -1;
+        B[4][1] = c;  B[4][2] = -s; B[4][3] = 0;
+        B[5][1] = s;  B[5][2] = c;  B[5][3] = 0;
+        B[6][1] = 0;  B[6][2] = 0;  B[6][3] = 1;
+        const double E = OkunanE, A = OkunanA, Iz = OkunanIz;
+        switch (OkunanElemanTipi) {
+            case 30: {
+                if (A == 0 || Iz == 0) {
+                    Hatali(ElemanNo, ".elemanın kesit alanı veya atalet momenti sıfır");
+                    return;
+                }
+                F(1, 1, L / (E * A));
+                const bool ikiUcMafsal = OkunanMafsalTipi.find("03") != std::string::npos &&
+                                         OkunanMafsalTipi.find("06") != std::string::npos;
+                if (!ikiUcMafsal) {
+                    F(2, 2, 4 * L * L * L / 12 / E / Iz);
+                    F(2, 3, L * L / (2 * E * Iz));
+                    F(3, 2, L * L / (2 * E * Iz));
+                    F(3, 3, L / (E * Iz));
+                }
+                break;
+            }
+            case 31:
+                if (A == 0) { Hatali(ElemanNo, ".elemanın eksenel yay katsayısı sıfır"); return; }
+                F(1, 1, 1 / A);
+                break;
+            case 32:
+                if (Iz == 0) { Hatali(ElemanNo, ".elemanın dönme yayı katsayısı sıfır"); return; }
+                F(3, 3, 1 / Iz);
+                break;
+            case 33:
+                if (A == 0 || Iz == 0) {
+                    Hatali(ElemanNo, ".elemanın eksenel veya dönme yayı katsayısı sıfır");
+                    return;
+                }
+                F(1, 1, 1 / A);
+                F(3, 3, 1 / Iz);
+                break;
+        }
+    } else if (Islem == 4) {
+        CubukGerilmeleriniYaz(ElemanNo);
+    }
+}
+
+// Types 40 and 41: N, Vy, Vz, Mx, My, Mz at end j.
+void UzayCerceveCubugu(int ElemanNo, int Islem) {
+    const double dx = OkunanjX1 - OkunaniX1;
+    const double dy = OkunanjX2 - OkunaniX2;
+    const double dz = OkunanjX3 - OkunaniX3;
+    ElemanBoyu = std::sqrt(dx * dx + dy * dy + dz * dz);
+    if (ElemanBoyu <= 1e-8 || OkunanE == 0) {
+        Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
+        return;
+    }
+    const double L = ElemanBoyu;
+    if (Islem == 1) {
+        auto& B = ElemanYerelDengeMatrisi;
+        BlokTemizle(B);
+        for (int k = 1; k <= 6; ++k) {
+            B[k][k] = -1;
+            B[k + 6][k] = 1;
+        }
+        B[5][3] = L;
+        B[6][2] = -L;
+    } else if (Islem == 2) {
+        auto& B = ElemanDengeMatrisi;
+        BlokTemizle(B);
+        UzayTransformasyonMatrisi();
+        if (Hata != 0) return;
+        const auto& T = TransformasyonMatrisi;
+        for (int p = 1; p <= 3; ++p)
+            for (int q = 1; q <= 3; ++q) {
+                B[p][q] = -T[q][p];
+                B[p + 3][q + 3] = -T[q][p];
+                B[p + 6][q] = T[q][p];
+                B[p + 9][q + 3] = T[q][p];
+            }
+        for (int p = 1; p <= 3; ++p) {
+            B[p + 3][2] = -L * T[3][p];
+            B[p + 3][3] = L * T[2][p];
+        }
+        const double E = OkunanE, A = OkunanA, Iy = OkunanIy, Iz = OkunanIz;
+        if (OkunanElemanTipi == 40) {
+            if (A == 0 || Iy == 0 || Iz == 0) {
+                Hatali(ElemanNo, ".elemanın kesit alanı veya atalet momenti sıfır");
+                return;
+            }
+            const double G = E / (2 * (1 + OkunanNu));
+            F(1, 1, L / (E * A));
+            F(2, 2, L * L * L / (3 * E * Iz));
+            F(3, 3, L * L * L / (3 * E * Iy));
+            F(4, 4, L / (G * OkunanJ));
+            F(3, 5, -L * L / (2 * E * Iy));
+            F(5, 3, -L * L / (2 * E * Iy));
+            F(5, 5, L / (E * Iy));
+            F(2, 6, L * L / (2 * E * Iz));
+            F(6, 2, L * L / (2 * E * Iz));
+            F(6, 6, L / (E * Iz));
+        } else {
+            if (A == 0 || OkunanAy == 0 || OkunanAz == 0) {
+                Hatali(ElemanNo, ".elemanın kesit alanı veya kesme rijitliği sıfır");
+                return;
+            }
+            F(1, 1, 1 / A);
+            F(2, 2, 1 / OkunanAy);
+            F(3, 3, 1 / OkunanAz);
+        }
+    } else if (Islem == 4) {
+        CubukGerilmeleriniYaz(ElemanNo);
+    }
+}
+
+}  // namespace
+
+void ElemanMatrisleriniKur(int ElemanNo, int Islem) {
+    ElemanBilgileriniGlobaleOku(ElemanNo);
+    if (Hata != 0) return;  // the lookup has shown its message
+
+    const auto& T = ElemanBilinmeyenTablosu;
+    if (ElemanNo >= 0 && T.Rows() >= 2 && static_cast<std::size_t>(ElemanNo) < T.Cols()) {
+        ElemanKuvvetSayisi = T[0][ElemanNo];
+        ElemanIlkKolon = T[1][ElemanNo];
+    }
+
+    switch (OkunanElemanTipi) {
+        case 10: case 11:
+            Sayilar(2, 2, 1);
+            KafesCubugu(ElemanNo, Islem, false);
+            break;
+        case 20: case 21:
+            Sayilar(2, 3, 1);
+            KafesCubugu(ElemanNo, Islem, true);
+            break;
+        case 30: case 31: case 32: case 33:
+            Sayilar(2, 3, 3);
+            DuzlemCerceveCubugu(ElemanNo, Islem);
+            break;
+        case 40: case 41:
+            Sayilar(2, 6, 6);
+            UzayCerceveCubugu(ElemanNo, Islem);
+            break;
+        case 50: case 51: case 60:
+            LevhaPlakMatrisleriniKur(ElemanNo, Islem);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,493 @@
+#include "engine/GaussEleme.h"
+
+#include <cmath>
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "engine/MotorYardim.h"
+#include "model/LibU.h"
+#include "model/Tipler.h"
+#include "platform/KullaniciArayuzu.h"
+
+namespace {
+
+// Range pairs read by the workers (pairs 1..8); written only while no worker runs.
+IsAraligi IsParcacigiAraliklari[9];
+
+// Timing cells of the engine's steps.
+std::int64_t SayacFrekansi_ = 0, SayacBaslangici = 0;
+
+void ZamanlamaBaslat() {
+    SayacFrekansi_ = MotorSayacFrekansi();
+    SayacBaslangici = MotorSayaci();
+}
+
+void BitisSatiri(const std::string& metin) {
+    Arayuz().MemoSonSatiriDegistir(metin + GecenSaniyeMetni(SayacBaslangici, MotorSayaci(), SayacFrekansi_) +
+                                   " saniye");
+}
+
+// Runs one phase: the first wave together, then the rest on one more worker.
+template <typename Isci>
+void BolumuCalistir(const IsBolumu& b, Isci isci) {
+    {
+        std::vector<std::thread> iscler;
+        iscler.reserve(b.IlkDalga.size());
+        for (const auto& a : b.IlkDalga) IsParcacigiAraliklari[a.Isci] = a;
+        for (const auto& a : b.IlkDalga) iscler.emplace_back(isci, a.Isci);
+        for (auto& t : iscler) t.join();
+    }
+    for (const auto& a : b.Kalan) {
+        IsParcacigiAraliklari[a.Isci] = a;
+        std::thread t(isci, a.Isci);
+        t.join();
+    }
+}
+
+// Upper triangle of the factored equilibrium rows, without its zeros, by
+// position: entries (column, value) of row SatirSirasi[k] right of column k,
+// in ascending column order; and the reciprocal of each pivot. Positions of
+// unit rows are empty and their reciprocal is 0.
+struct UstUcgen {
+    std::vector<std::size_t> Bas;  // n + 2 entries
+    std::vector<int> Sutun;
+    std::vector<double> Deger;
+    std::vector<double> Ters;
+};
+UstUcgen U;
+
+void UstUcgeniHazirla() {
+    const int n = BilinmeyenSayisi, m = DenklemSayisi;
+    U.Bas.assign(static_cast<std::size_t>(n) + 2, 0);
+    U.Ters.assign(static_cast<std::size_t>(n) + 1, 0.0);
+    U.Sutun.clear();
+    U.Deger.clear();
+    for (int k = 1; k <= n; ++k) {
+        U.Bas[k] = U.Sutun.size();
+        const int R = SatirSirasi[k];
+        if (R <= m) {
+            const double* satir = NMatrisi[R];
+            U.Ters[k] = 1.0 / satir[k];
+            for (int c = k + 1; c <= n; ++c)
+                if (satir[c] != 0) {
+                    U.Sutun.push_back(c);
+                    U.Deger.push_back(satir[c]);
+                }
+        }
+    }
+    U.Bas[static_cast<std::size_t>(n) + 1] = U.Sutun.size();
+}
+
+void UstUcgeniBirak() {
+    U = UstUcgen{};
+}
+
+// ---- B0 workers: back substitution of the columns of their range. The
+// columns of the range are carried together row by row; every entry sees the
+// same operations in the same order as when its column is done alone.
+void B0IsParcacigi(int cift) {
+    const IsAraligi a = IsParcacigiAraliklari[cift];
+    const int n = BilinmeyenSayisi;
+    const std::size_t genislik = B0Matrisi.Cols();
+    double* B0 = B0Matrisi.data();
+    for (int k = n; k >= 1; --k) {
+        const double ters = U.Ters[k];
+        if (ters == 0) continue;  // unit row
+        double* Bk = B0 + static_cast<std::size_t>(k) * genislik;
+        for (std::size_t z = U.Bas[k]; z < U.Bas[k + 1]; ++z) {
+            const double u = U.Deger[z];
+            const double* Bc = B0 + static_cast<std::size_t>(U.Sutun[z]) * genislik;
+            for (int e = a.Bas; e <= a.Son; ++e) Bk[e] -= u * Bc[e];
+        }
+        for (int e = a.Bas; e <= a.Son; ++e) Bk[e] *= ters;
+    }
+}
+
+// ---- Bx workers: back substitution of the unit rows of their redundants.
+void BxIsParcacigi(int cift) {
+    const IsAraligi a = IsParcacigiAraliklari[cift];
+    const int m = DenklemSayisi;
+    for (int j = a.Bas; j <= a.Son; ++j) {
+        const int c = HiperstatikKolonlar[j];
+        double* Rs = NMatrisi[m + j];
+        for (int k = c; k >= 1; --k) {
+            if (U.Ters[k] == 0) continue;  // unit row
+            double s = Rs[k];
+            for (std::size_t z = U.Bas[k]; z < U.Bas[k + 1]; ++z) {
+                const int l = U.Sutun[z];
+                if (l > c) break;
+                s -= U.Deger[z] * Rs[l];
+            }
+            Rs[k] = s * U.Ters[k];
+        }
+        double d = 0;
+        for (int k = 1; k <= c; ++k)
+            if (MesnetYerDegistirmeleri[k] != 0 && Rs[k] != 0) d += Rs[k] * MesnetYerDegistirmeleri[k];
+        YukVektoru[m + j] -= d;
+    }
+}
+
+// ---- reduction workers: the compatibility rows of their range below pivot column k.
+struct SureklilikPivotu {
+    int k = 0;
+    int P = 0;
+    double Ters = 0;
+    std::vector<int> Sutun;  // non-zero columns of the pivot row right of k
+};
+SureklilikPivotu Pivot;
+
+void SureklilikIsParcacigi(int cift) {
+    const IsAraligi a = IsParcacigiAraliklari[cift];
+    const int m = DenklemSayisi;
+    const int k = Pivot.k;
+    const double* Ps = NMatrisi[Pivot.P];
+    for (int i = a.Bas; i <= a.Son; ++i) {
+        const int R = SatirSirasi[i];
+        if (R <= m) continue;
+        double* Rs = NMatrisi[R];
+        if (Rs[k] == 0) continue;
+        const double carpan = Rs[k] * Pivot.Ters;
+        Rs[k] = carpan;
+        for (int c : Pivot.Sutun) Rs[c] -= carpan * Ps[c];
+    }
+}
+
+const char* const kDogrusalBagimliDenge =
+    "Denge denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
+    "koşullarını kontrol ediniz";
+const char* const kDogrusalBagimliSureklilik =
+    "Süreklilik denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
+    "koşullarını kontrol ediniz";
+
+}  // namespace
+
+// ---------------------------------------------------------------- splits
+
+IsBolumu B0BxBolumu(int N) {
+    IsBolumu b;
+    if (N < 1) return b;
+    if (N < 8) {
+        b.IlkDalga.push_back({1, 1, N});
+        return b;
+    }
+    const int q = N / 4;
+    for (int i = 1; i <= 4; ++i) b.IlkDalga.push_back({i, (i - 1) * q + 1, i * q});
+    if (4 * q < N) b.Kalan.push_back({4, 4 * q + 1, N});
+    return b;
+}
+
+int SureklilikIsciSayisi(int islemci) {
+    if (islemci < 1) return 1;
+    return islemci <= 4 ? islemci : 8;
+}
+
+IsBolumu SureklilikBolumu(int k, int n, int w) {
+    IsBolumu b;
+    const int d = n - k;
+    if (d < 1) return b;
+    if (w <= 1 || d < 80) {
+        b.IlkDalga.push_back({1, k + 1, n});
+        return b;
+    }
+    const int q = d / w;
+    for (int i = 1; i <= w; ++i) b.IlkDalga.push_back({i, k + 1 + (i - 1) * q, k + i * q});
+    if (k + w * q < n) b.Kalan.push_back({w == 8 ? 8 : w + 1, k + w * q + 1, n});
+    return b;
+}
+
+// ---------------------------------------------------------------- elimination
+
+void IzostatikEsasSistemSec() {
+    ZamanlamaBaslat();
+    const int n = BilinmeyenSayisi, m = DenklemSayisi;
+    const int r = n - m;
+    Arayuz().MemoEkle(r > 0 ? "GAUSS - izostatik esas sistem seçiliyor" : "GAUSS - denge denklemleri çözülüyor");
+    HiperstatiklikDerecesi = r;
+    SatirSirasi.Bosalt();
+    HiperstatikKolonlar.Bosalt();
+    SatirSirasi.SetLength(static_cast<std::size_t>(n) + 1);
+    HiperstatikKolonlar.SetLength(static_cast<std::size_t>(n) + 1);
+    for (int k = 1; k <= n; ++k) SatirSirasi[k] = k;
+    const double t = 1e-6 * EnBuyukMutlakDeger;
+    int q = 0;
+    std::vector<int> pivotSutunlari;
+    pivotSutunlari.reserve(static_cast<std::size_t>(n));
+
+    for (int k = 1; k <= n - 1; ++k) {
+        Arayuz().MesajlariIsle();
+        if (Hata != 0) return;
+
+        int p = k;
+        double b = std::fabs(NMatrisi[SatirSirasi[k]][k]);
+        for (int i = k + 1; i <= n; ++i) {
+            const double v = NMatrisi[SatirSirasi[i]][k];
+            if (v != 0 && std::fabs(v) > b) {
+                b = std::fabs(v);
+                p = i;
+            }
+        }
+        if (p != k) std::swap(SatirSirasi[p], SatirSirasi[k]);
+        const int P = SatirSirasi[k];
+        double* Ps = NMatrisi[P];
+
+        if (std::fabs(Ps[k]) < t) {
+            q += 1;
+            if (q > r) {
+                MesajKutusu(kDogrusalBagimliDenge, "HATA:", "TamamHata1");
+                Hata = 1;
+                return;
+            }
+            HiperstatikKolonlar[q] = k;
+            NMatrisi[m + q][k] = 1.0;
+            std::swap(SatirSirasi[m + q], SatirSirasi[k]);
+            continue;
+        }
+
+        const double w = 1.0 / Ps[k];
+        pivotSutunlari.clear();
+        for (int c = k + 1; c <= n; ++c)
+            if (Ps[c] != 0) pivotSutunlari.push_back(c);
+        for (int i = k + 1; i <= n; ++i) {
+            double* Rs = NMatrisi[SatirSirasi[i]];
+            if (Rs[k] == 0) continue;
+            const double carpan = Rs[k] * w;
+            Rs[k] = carpan;
+            for (int c : pivotSutunlari) Rs[c] -= carpan * Ps[c];
+        }
+    }
+
+    if (n >= 1) {
+        const int P = SatirSirasi[n];
+        if (std::fabs(NMatrisi[P][n]) < t) {
+            q += 1;
+            if (q > r) {
+                MesajKutusu(kDogrusalBagimliDenge, "HATA:", "TamamHata1");
+                Hata = 1;
+                return;
+            }
+            HiperstatikKolonlar[q] = n;
+            NMatrisi[m + q][n] = 1.0;
+        }
+    }
+    BitisSatiri(r > 0 ? "GAUSS - izostatik esas sistem seçildi: " : "GAUSS - denge denklemleri çözülüdü: ");
+}
+
+// ---------------------------------------------------------------- B0, Bx, BxT f
+
+void B0Hesapla() {
+    if (!Arayuz().YerDegistirmeliHesap()) return;
+    const int n = BilinmeyenSayisi, m = DenklemSayisi;
+    ZamanlamaBaslat();
+    B0Matrisi.Bosalt();
+    try {
+        const double gereken = 8.0 * (static_cast<double>(n) + 1) * (static_cast<double>(m) + 1);
+        const std::uint64_t bos = KullanilabilirBellek();
+        if (bos != 0 && gereken > static_cast<double>(bos)) throw std::bad_alloc();
+        B0Matrisi.SetLength(static_cast<std::size_t>(n) + 1, static_cast<std::size_t>(m) + 1);
+    } catch (const std::exception&) {
+        B0Matrisi.Bosalt();
+        Hata = 1;
+        BellekYetersizMesaji();
+        return;
+    }
+    BellekEtiketiniYenile();
+    Arayuz().MemoEkle("B0 hesaplanıyor");
+
+    const std::size_t genislik = B0Matrisi.Cols();
+    double* B0 = B0Matrisi.data();
+    // Forward pass: the multipliers on all m unit loads at once. Each row's
+    // non-zeros lie between Alt[i] and Ust[i]; outside that span its entries are 0.
+    std::vector<int> Alt(static_cast<std::size_t>(n) + 1, 1), Ust(static_cast<std::size_t>(n) + 1, 0);
+    bool durdu = false;
+    if (n >= 1 && SatirSirasi[1] <= m) {
+        B0[1 * genislik + SatirSirasi[1]] = 1.0;
+        Alt[1] = Ust[1] = SatirSirasi[1];
+    }
+    for (int i = 2; i <= n; ++i) {
+        Arayuz().MesajlariIsle();
+        if (Hata != 0) {
+            durdu = true;
+            break;
+        }
+        const int R = SatirSirasi[i];
+        if (R > m) continue;
+        double* Bi = B0 + static_cast<std::size_t>(i) * genislik;
+        Bi[R] = 1.0;
+        int alt = R, ust = R;
+        const double* Rs = NMatrisi[R];
+        for (int j = 1; j <= i - 1; ++j) {
+            const double carpan = Rs[j];
+            if (carpan == 0 || Alt[j] > Ust[j]) continue;
+            const double* Bj = B0 + static_cast<std::size_t>(j) * genislik;
+            for (int e = Alt[j]; e <= Ust[j]; ++e)
+                if (Bj[e] != 0) Bi[e] -= carpan * Bj[e];
+            if (Alt[j] < alt) alt = Alt[j];
+            if (Ust[j] > ust) ust = Ust[j];
+        }
+        Alt[i] = alt;
+        Ust[i] = ust;
+    }
+    if (!durdu) {
+        UstUcgeniHazirla();
+        BolumuCalistir(B0BxBolumu(m), B0IsParcacigi);
+        UstUcgeniBirak();
+    }
+    BitisSatiri("B0 hesaplandı: ");
+}
+
+void BxHesapla() {
+    const int r = BilinmeyenSayisi - DenklemSayisi;
+    if (r == 0) return;
+    ZamanlamaBaslat();
+    Arayuz().MemoEkle("Bx hesaplanıyor");
+    Arayuz().MesajlariIsle();
+    if (Hata != 0) return;
+    UstUcgeniHazirla();
+    BolumuCalistir(B0BxBolumu(r), BxIsParcacigi);
+    UstUcgeniBirak();
+    BitisSatiri("Bx hesaplanıdı: ");
+}
+
+void BxTfHesapla() {
+    const int n = BilinmeyenSayisi, m = DenklemSayisi;
+    const int r = n - m;
+    if (r == 0) return;
+    ZamanlamaBaslat();
+    Arayuz().MemoEkle("Bxt*f hesaplanıyor");
+    std::vector<double> is(static_cast<std::size_t>(n) + 1);
+    for (int j = 1; j <= r; ++j) {
+        Arayuz().MesajlariIsle();
+        if (Hata != 0) return;
+        std::fill(is.begin(), is.end(), 0.0);
+        const int c = HiperstatikKolonlar[j];
+        double* Rs = NMatrisi[m + j];
+        for (int e = 1; e <= ElemanSayisi; ++e) {
+            ElemanKuvvetSayisi = ElemanBilinmeyenTablosu[0][e];
+            ElemanIlkKolon = ElemanBilinmeyenTablosu[1][e];
+            const int F = ElemanIlkKolon;
+            const int L = F + ElemanKuvvetSayisi - 1;
+            if (F > c) break;
+            for (int a = 1; a <= ElemanKuvvetSayisi; ++a) {
+                double toplam = 0;
+                for (int b = F; b <= L; ++b)
+                    if (Rs[b] != 0) toplam += Rs[b] * EsneklikMatrisi[b][a];
+                is[F + a - 1] = toplam;
+            }
+        }
+        for (int k = 1; k <= n; ++k) Rs[k] = is[k];
+    }
+    BitisSatiri("Bxt*f hesaplandı: ");
+}
+
+// ---------------------------------------------------------------- reduction
+
+void SureklilikDenklemleriniIndirge() {
+    const int n = BilinmeyenSayisi, m = DenklemSayisi;
+    HiperstatiklikDerecesi = n - m;
+    if (HiperstatiklikDerecesi == 0) return;
+    ZamanlamaBaslat();
+    Arayuz().MemoEkle("GAUSS - süreklilik denklemleri indirgeniyor");
+    if (IsParcacigiSayisi > 8) IsParcacigiSayisi = 8;
+    const int w = SureklilikIsciSayisi(IsParcacigiSayisi);
+    const double t2 = 1e-14 * EnBuyukMutlakDeger;
+
+    for (int k = 1; k <= n - 1; ++k) {
+        Arayuz().MesajlariIsle();
+        if (Hata != 0) return;
+        int p = k;
+        int P = SatirSirasi[k];
+        double b = std::fabs(NMatrisi[P][k]);
+        if (P > m) {
+            for (int i = k + 1; i <= n; ++i) {
+                const int R = SatirSirasi[i];
+                if (R > m && std::fabs(NMatrisi[R][k]) > b) {
+                    b = std::fabs(NMatrisi[R][k]);
+                    p = i;
+                }
+            }
+        }
+        if (p != k) std::swap(SatirSirasi[p], SatirSirasi[k]);
+        P = SatirSirasi[k];
+        const double* Ps = NMatrisi[P];
+        if (std::fabs(Ps[k]) < t2) {
+            MesajKutusu(kDogrusalBagimliSureklilik, "HATA:", "TamamHata1");
+            Hata = 1;
+            return;
+        }
+        Pivot.k = k;
+        Pivot.P = P;
+        Pivot.Ters = 1.0 / Ps[k];
+        Pivot.Sutun.clear();
+        for (int c = k + 1; c <= n; ++c)
+            if (Ps[c] != 0) Pivot.Sutun.push_back(c);
+        BolumuCalistir(SureklilikBolumu(k, n, w), SureklilikIsParcacigi);
+    }
+    if (n >= 1 && std::fabs(NMatrisi[SatirSirasi[n]][n]) < t2) {
+        MesajKutusu(kDogrusalBagimliSureklilik, "HATA:", "TamamHata1");
+        Hata = 1;
+    }
+    Pivot = SureklilikPivotu{};
+    BitisSatiri("GAUSS - süreklilik denklemleri indirgendi: ");
+}
+
+// ---------------------------------------------------------------- unknowns, displacements
+
+void BilinmeyenleriHesapla() {
+    const int n = BilinmeyenSayisi;
+    Arayuz().MemoEkle("Bilinmeyenler hesaplanıyor");
+    if (n < 1) return;
+    double* y = Bilinmeyenler.data();
+    double* x = YukVektoru.data();
+    y[1] = YukVektoru[SatirSirasi[1]];
+    for (int i = 2; i <= n; ++i) {
+        const int R = SatirSirasi[i];
+        const double* Rs = NMatrisi[R];
+        double s = YukVektoru[R];
+        for (int j = 1; j <= i - 1; ++j)
+            if (Rs[j] != 0) s -= Rs[j] * y[j];
+        y[i] = s;
+    }
+    x[n] = y[n] / NMatrisi[SatirSirasi[n]][n];
+    for (int i = n - 1; i >= 1; --i) {
+        const double* Rs = NMatrisi[SatirSirasi[i]];
+        double s = y[i];
+        for (int j = i + 1; j <= n; ++j)
+            if (Rs[j] != 0) s -= Rs[j] * x[j];
+        x[i] = s / Rs[i];
+    }
+    for (int k = 0; k <= n; ++k) Bilinmeyenler[k] = YukVektoru[k];
+}
+
+void YerDegistirmeleriHesapla() {
+    if (!Arayuz().YerDegistirmeliHesap()) return;
+    const int n = BilinmeyenSayisi, m = DenklemSayisi;
+    std::vector<double> v(static_cast<std::size_t>(n) + 1, 0.0);
+    BellekEtiketiniYenile();
+    Arayuz().MemoEkle("Yer değiştirmeler hesaplanıyor");
+    for (int e = 1; e <= ElemanSayisi; ++e) {
+        ElemanKuvvetSayisi = ElemanBilinmeyenTablosu[0][e];
+        ElemanIlkKolon = ElemanBilinmeyenTablosu[1][e];
+        const int F = ElemanIlkKolon;
+        for (int a = 1; a <= ElemanKuvvetSayisi; ++a) {
+            const double* Fs = EsneklikMatrisi[F - 1 + a];
+            double s = 0;
+            for (int b = 1; b <= ElemanKuvvetSayisi; ++b) s += Fs[b] * Bilinmeyenler[F - 1 + b];
+            v[F - 1 + a] = s;
+        }
+    }
+    for (int k = 1; k <= n; ++k) v[k] += MesnetYerDegistirmeleri[k];
+    if (B0Matrisi.Rows() < static_cast<std::size_t>(n) + 1) return;
+    const std::size_t genislik = B0Matrisi.Cols();
+    const double* B0 = B0Matrisi.data();
+    // Row by row of B0; every displacement still sums its terms in k order.
+    for (int e = 1; e <= m; ++e) YerDegistirmeler[e] = 0;
+    for (int k = 1; k <= n; ++k) {
+        const double* Bk = B0 + static_cast<std::size_t>(k) * genislik;
+        const double vk = v[k];
+        for (int e = 1; e <= m; ++e)
+            if (Bk[e] != 0) YerDegistirmeler[e] += Bk[e] * vk;
+    }
+}

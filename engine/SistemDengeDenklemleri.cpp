@@ -1,0 +1,464 @@
+#include "engine/SistemDengeDenklemleri.h"
+
+#include <cmath>
+#include <charconv>
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include "engine/AnkastrelikKuvvetleri.h"
+#include "engine/ElemanMatrisleri.h"
+#include "engine/MotorYardim.h"
+#include "model/LibU.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+#include "platform/KullaniciArayuzu.h"
+
+// The model lookup of one node (model subsystem).
+void NoktaKoordinatlariniOku(int NoktaNo, double& X1, double& X2, double& X3);
+
+namespace {
+
+const char* const kSinir2[] = {"Ux", "Uy"};
+const char* const kSinir3[] = {"Ux", "Uy", "Uz"};
+const char* const kSinirDC[] = {"Ux", "Uy", "Fiz"};
+const char* const kSinir6[] = {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"};
+const char* const kSinirPlak[] = {"Uz", "Fix", "Fiy"};
+const char* const kYuk2[] = {"Px", "Py"};
+const char* const kYuk3[] = {"Px", "Py", "Pz"};
+const char* const kYukDC[] = {"Px", "Py", "Mz"};
+const char* const kYuk6[] = {"Px", "Py", "Pz", "Mx", "My", "Mz"};
+const char* const kYukPlak[] = {"Pz", "Mx", "My"};
+
+void HataGoster(const std::string& metin) {
+    MesajKutusu(metin, "HATA:", "TamamHata1");
+    Hata = 1;
+}
+
+int ElemanDugumSayisi(int tip) {
+    switch (tip) {
+        case 50: return 3;
+        case 51: case 60: return 4;
+        default: return 2;
+    }
+}
+
+bool EksenKodu(int k) {
+    return k == 10001 || k == 10002 || k == 10003 || k == -10001 || k == -10002 || k == -10003;
+}
+
+}  // namespace
+
+const char* const* SinirKosuluAlanlari(int tip, int& sayi) {
+    switch (tip) {
+        case 10: case 50: sayi = 2; return kSinir2;
+        case 20: sayi = 3; return kSinir3;
+        case 30: sayi = 3; return kSinirDC;
+        case 40: sayi = 6; return kSinir6;
+        case 60: sayi = 3; return kSinirPlak;
+        default: sayi = 0; return nullptr;
+    }
+}
+
+const char* const* DugumYukuAlanlari(int tip, int& sayi) {
+    switch (tip) {
+        case 10: case 50: sayi = 2; return kYuk2;
+        case 20: sayi = 3; return kYuk3;
+        case 30: sayi = 3; return kYukDC;
+        case 40: sayi = 6; return kYuk6;
+        case 60: sayi = 3; return kYukPlak;
+        default: sayi = 0; return nullptr;
+    }
+}
+
+bool SinirKosuluDegeri(const std::string& metin, double& deger) {
+    std::size_t bas = 0, son = metin.size();
+    while (bas < son && metin[bas] == ' ') ++bas;
+    while (son > bas && metin[son - 1] == ' ') --son;
+    if (bas == son) return false;
+    const char* ilk = metin.data() + bas;
+    if (*ilk == '+') ++ilk;
+    double d = 0;
+    const auto sonuc = std::from_chars(ilk, metin.data() + son, d, std::chars_format::general);
+    if (sonuc.ec != std::errc() || sonuc.ptr != metin.data() + son || !std::isfinite(d)) return false;
+    deger = d;
+    return true;
+}
+
+// ---------------------------------------------------------------- checks
+
+void ModelDenetle() {
+    auto& XYZ = Tablolar.XYZ;
+    auto& ED = Tablolar.ED;
+    auto& SK = Tablolar.SK;
+    auto& TYUK = Tablolar.TYUK;
+
+    const int noktaAdedi = XYZ.RecordCount();
+    for (int k = 1; k <= noktaAdedi; ++k)
+        if (!XYZ.Locate("NoktaNo", k)) {
+            HataGoster(std::to_string(k) +
+                       " nolu nokta tanımsız: nokta numaraları 1'den başlayıp boşluksuz sürmelidir");
+            return;
+        }
+    const int elemanAdedi = ED.RecordCount();
+    for (int e = 1; e <= elemanAdedi; ++e)
+        if (!ED.Locate("ElemanNo", e)) {
+            HataGoster(std::to_string(e) +
+                       " nolu eleman tanımsız: eleman numaraları 1'den başlayıp boşluksuz sürmelidir");
+            return;
+        }
+    auto noktaVar = [&](int n) { return n >= 1 && n <= noktaAdedi; };
+
+    // Nodes of the elements.
+    static const char* const kDugumAlanlari[] = {"iNoktasi", "jNoktasi", "kNoktasi", "LNoktasi"};
+    for (int e = 1; e <= elemanAdedi; ++e) {
+        ED.Locate("ElemanNo", e);
+        const int tip = ED.FieldByName("ElemanTipi").AsInteger();
+        int adet = ElemanDugumSayisi(tip);
+        if (tip == 40 || tip == 41) adet = 3;  // k fixes the local axes
+        for (int p = 0; p < adet; ++p) {
+            const int n = ED.FieldByName(kDugumAlanlari[p]).AsInteger();
+            if (p == 2 && (tip == 40 || tip == 41) && EksenKodu(n)) continue;
+            if (!noktaVar(n)) {
+                HataGoster(std::to_string(e) + ".elemanın " + std::to_string(n) +
+                           " nolu noktası koordinatlarda yok");
+                return;
+            }
+        }
+    }
+
+    // Supports.
+    int sayi = 0;
+    const char* const* alanlar = SinirKosuluAlanlari(SistemTipi, sayi);
+    static const char* const kTumAlanlar[] = {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"};
+    SK.First();
+    while (!SK.Eof()) {
+        const int n = SK.FieldByName("NoktaNo").AsInteger();
+        if (!noktaVar(n)) {
+            HataGoster("Sınır koşullarında " + std::to_string(n) + " nolu nokta koordinatlarda yok");
+            return;
+        }
+        for (const char* alan : kTumAlanlar) {
+            const std::string metin = SK.FieldByName(alan).AsString();
+            if (!metin.empty() && metin[0] == 'S') continue;
+            bool sistemde = false;
+            for (int d = 0; d < sayi; ++d)
+                if (std::string(alanlar[d]) == alan) sistemde = true;
+            if (!sistemde) {
+                HataGoster(std::to_string(n) + " nolu noktanın " + alan +
+                           " sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır");
+                return;
+            }
+            double deger = 0;
+            if (!SinirKosuluDegeri(metin, deger)) {
+                HataGoster(std::to_string(n) + " nolu noktanın " + alan +
+                           " sınır koşulu geçersiz: \"" + metin + "\"");
+                return;
+            }
+        }
+        SK.Next();
+    }
+
+    // Nodal loads.
+    TYUK.First();
+    while (!TYUK.Eof()) {
+        const int n = TYUK.FieldByName("NoktaNo").AsInteger();
+        if (!noktaVar(n)) {
+            HataGoster("Düğüm yüklerinde " + std::to_string(n) + " nolu nokta koordinatlarda yok");
+            return;
+        }
+        TYUK.Next();
+    }
+}
+
+// ---------------------------------------------------------------- sizing
+
+void ElemanBilinmeyenTablosunuKur() {
+    auto& ED = Tablolar.ED;
+    ElemanSayisi = ED.RecordCount();
+    auto& T = ElemanBilinmeyenTablosu;
+    T.Bosalt();
+    T.SetLength(2, static_cast<std::size_t>(ElemanSayisi) + static_cast<std::size_t>(SinirKosuluSayisi) + 1);
+    if (T.Cols() > 1) T[1][1] = 1;
+    for (int e = 1; e <= ElemanSayisi; ++e) {
+        if (!ED.Locate("ElemanNo", e)) {
+            HataGoster(std::to_string(e) + ".eleman tanımsız");
+            return;
+        }
+        OkunanElemanTipi = ED.FieldByName("ElemanTipi").AsInteger();
+        TuretElemanNo = ED.FieldByName("ElemanNo").AsInteger();
+        const ElemanTipiBilgisi* b = ElemanTipiBul(OkunanElemanTipi);
+        if (!b) {
+            HataGoster(std::to_string(e) + ".Elemanın tipi=" + std::to_string(OkunanElemanTipi) + " hatalı");
+            return;
+        }
+        ElemanKuvvetSayisi = b->BagimsizKuvvet;
+        T[0][TuretElemanNo] = ElemanKuvvetSayisi;
+        if (TuretElemanNo > 1) T[1][TuretElemanNo] = T[1][TuretElemanNo - 1] + T[0][TuretElemanNo - 1];
+    }
+}
+
+void DizileriBoyutlandir() {
+    const auto& T = ElemanBilinmeyenTablosu;
+    const int E = ElemanSayisi;
+    ElemanBilinmeyenSayisi =
+        (E >= 1 && static_cast<std::size_t>(E) < T.Cols()) ? T[0][E] + T[1][E] - 1 : 0;
+    DenklemSayisi = ToplamSerbestlikSayisi + MafsalSayisi;
+    BilinmeyenSayisi = ElemanBilinmeyenSayisi + SinirKosuluSayisi;
+    HiperstatiklikDerecesi = BilinmeyenSayisi - DenklemSayisi;
+
+    if (HiperstatiklikDerecesi < 0) {
+        Hata = 1;
+        MesajKutusu("Denklem sayısı bilinmeyen sayısından fazla\rMafsal bilgilerini ve sınır(mesnet) "
+                    "koşullarını kontrol ediniz",
+                    "HATA:", "TamamHata1");
+        return;
+    }
+    if (BilinmeyenSayisi > 1000 && Arayuz().MatrisGosterSecimi() != 0) {
+        Hata = 1;
+        MesajKutusu("Matris çok büyük, desen gösterilemiyor", "AÇIKLAMA:", "TamamAçıklama1");
+        return;
+    }
+
+    NMatrisi.Bosalt();
+    YukVektoru.Bosalt();
+    Bilinmeyenler.Bosalt();
+    EsneklikMatrisi.Bosalt();
+    HiperstatikKolonlar.Bosalt();
+    MesnetYerDegistirmeleri.Bosalt();
+    YerDegistirmeler.Bosalt();
+
+    const std::size_t n1 = static_cast<std::size_t>(BilinmeyenSayisi) + 1;
+    const std::size_t m1 = static_cast<std::size_t>(DenklemSayisi) + 1;
+    const std::size_t k1 = static_cast<std::size_t>(EnBuyukElemanKuvvetSayisi) + 1;
+    const std::size_t r1 = static_cast<std::size_t>(HiperstatiklikDerecesi) + 1;
+    // Zero-filling touches every page: ask for no more than the memory can give,
+    // so that a too large system gets a message instead of the process being killed.
+    const double gereken = 8.0 * (static_cast<double>(n1) * n1 + 3.0 * n1 + static_cast<double>(n1) * k1 + m1) +
+                           4.0 * r1;
+    const std::uint64_t bos = KullanilabilirBellek();
+    try {
+        if (bos != 0 && gereken > static_cast<double>(bos)) throw std::bad_alloc();
+        NMatrisi.SetLength(n1, n1);
+        YukVektoru.SetLength(n1);
+        Bilinmeyenler.SetLength(n1);
+        EsneklikMatrisi.SetLength(n1, k1);
+        HiperstatikKolonlar.SetLength(r1);
+        MesnetYerDegistirmeleri.SetLength(n1);
+        YerDegistirmeler.SetLength(m1);
+    } catch (const std::exception&) {
+        NMatrisi.Bosalt();
+        YukVektoru.Bosalt();
+        Bilinmeyenler.Bosalt();
+        EsneklikMatrisi.Bosalt();
+        HiperstatikKolonlar.Bosalt();
+        MesnetYerDegistirmeleri.Bosalt();
+        YerDegistirmeler.Bosalt();
+        Hata = 1;
+        BellekYetersizMesaji();
+    }
+}
+
+// ---------------------------------------------------------------- assembly
+
+void DengeDenklemleriniKur() {
+    DengeMatrisiniKur();
+    if (Hata != 0) return;
+    SinirKosullariniKur();
+    if (Hata != 0) return;
+    DugumYukleriniKur();
+    if (Hata != 0) return;
+    MafsalDenklemleriniKur();
+}
+
+void DengeMatrisiniKur() {
+    Arayuz().MemoEkle("Denge denklemleri kuruluyor");
+    Arayuz().MemoEkle("");
+    Arayuz().MesajlariIsle();
+    if (Hata != 0) return;
+
+    auto& ED = Tablolar.ED;
+    auto& EYUK = Tablolar.EYUK;
+    ToplamSerbestlikSayisi = NoktaSayisi * NoktaSerbestlikSayisi;
+    ElemanSayisi = ED.RecordCount();
+    EnBuyukMutlakDeger = 1.0;
+    ED.First();
+
+    static const char* const kDugumAlanlari[] = {"iNoktasi", "jNoktasi", "kNoktasi", "LNoktasi"};
+    for (int e = 1; e <= ElemanSayisi; ++e) {
+        if (!ED.Locate("ElemanNo", e)) {
+            HataGoster(std::to_string(e) + ".eleman tanımsız");
+            return;
+        }
+        TuretElemanNo = ED.FieldByName("ElemanNo").AsInteger();
+        OkunanElemanTipi = ED.FieldByName("ElemanTipi").AsInteger();
+        int dugum[5] = {0, 0, 0, 0, 0};
+        for (int p = 0; p < 4; ++p) dugum[p + 1] = ED.FieldByName(kDugumAlanlari[p]).AsInteger();
+
+        ElemanMatrisleriniKur(TuretElemanNo, 2);
+
+        for (int i = 1; i <= ElemanSerbestlikSayisi && i <= 12; ++i)
+            for (int j = 1; j <= ElemanKuvvetSayisi && j <= 9; ++j)
+                if (std::fabs(ElemanDengeMatrisi[i][j]) > EnBuyukMutlakDeger)
+                    EnBuyukMutlakDeger = std::fabs(ElemanDengeMatrisi[i][j]);
+        if (Hata != 0) return;
+
+        ElemanKuvvetSayisi = ElemanBilinmeyenTablosu[0][e];
+        ElemanIlkKolon = ElemanBilinmeyenTablosu[1][e];
+        const int d = NoktaSerbestlikSayisi;
+        for (int p = 1; p <= ElemanNoktaSayisi && p <= 4; ++p) {
+            const int n = dugum[p];
+            if (n < 1 || n > NoktaSayisi) {
+                HataGoster(std::to_string(e) + ".elemanın " + std::to_string(n) +
+                           " nolu noktası koordinatlarda yok");
+                return;
+            }
+            for (int dd = 1; dd <= d; ++dd) {
+                double* satir = NMatrisi[(n - 1) * d + dd];
+                const auto& b = ElemanDengeMatrisi[(p - 1) * d + dd];
+                for (int c = 1; c <= ElemanKuvvetSayisi; ++c) satir[ElemanIlkKolon - 1 + c] = b[c];
+            }
+        }
+
+        // Element loads subtract their equivalent nodal forces from the load vector.
+        const int tip = OkunanElemanTipi;
+        if (tip == 10 || tip == 20 || tip == 30 || tip == 40 || tip == 60) {
+            if (EYUK.Locate("ElemanNo", TuretElemanNo)) {
+                while (true) {
+                    OkunanYukTipi = EYUK.FieldByName("YukTipi").AsInteger();
+                    OkunanaMesafesi = EYUK.FieldByName("aMesafesi").AsFloat();
+                    OkunanbMesafesi = EYUK.FieldByName("bMesafesi").AsFloat();
+                    OkunanYuk = EYUK.FieldByName("Yuk").AsFloat();
+                    OkunanYuk1 = EYUK.FieldByName("Yuk1").AsFloat();
+                    switch (tip) {
+                        case 10: case 20: KafesElemanYukleriniEkle(); break;
+                        case 30: DuzlemCerceveElemanYukleriniEkle(); break;
+                        case 40: UzayCerceveElemanYukleriniEkle(); break;
+                        case 60: PlakElemanYukleriniEkle(); break;
+                    }
+                    if (Hata != 0) return;
+                    EYUK.Next();
+                    if (EYUK.Eof() || EYUK.FieldByName("ElemanNo").AsInteger() != TuretElemanNo) break;
+                }
+            }
+        }
+    }
+}
+
+void MesnetKolonuEkle(int Nokta, int d, const std::string& Metin) {
+    SinirKosuluSayisi += 1;
+    const int c = ElemanBilinmeyenSayisi + SinirKosuluSayisi;
+    if (c > BilinmeyenSayisi) {
+        HataGoster("Sınır koşulu sayısı bilinmeyen sayısı ile uyuşmuyor: " + std::to_string(Nokta) +
+                   " nolu nokta");
+        return;
+    }
+    NMatrisi[(Nokta - 1) * NoktaSerbestlikSayisi + d][c] = 1.0;
+    double deger = 0;
+    SinirKosuluDegeri(Metin, deger);
+    MesnetYerDegistirmeleri[c] = deger;
+}
+
+void SinirKosullariniKur() {
+    auto& SK = Tablolar.SK;
+    SinirKosulluNoktaSayisi = 0;
+    SinirKosuluSayisi = 0;
+    SK.First();
+    int sayi = 0;
+    const char* const* alanlar = SinirKosuluAlanlari(SistemTipi, sayi);
+    const int satirSayisi = SK.RecordCount();
+    for (int s = 1; s <= satirSayisi; ++s) {
+        SinirKosulluNoktaSayisi += 1;
+        TuretNoktaNo = SK.FieldByName("NoktaNo").AsInteger();
+        for (int d = 1; d <= sayi; ++d) {
+            const std::string metin = SK.FieldByName(alanlar[d - 1]).AsString();
+            if (metin.empty() || metin[0] != 'S') {
+                MesnetKolonuEkle(TuretNoktaNo, d, metin);
+                if (Hata != 0) return;
+            }
+        }
+        SK.Next();
+    }
+}
+
+void DugumYukuEkle(int d, double Deger) {
+    if (Deger != 0) YukVektoru[(TuretNoktaNo - 1) * NoktaSerbestlikSayisi + d] += Deger;
+}
+
+void DugumYukleriniKur() {
+    auto& TYUK = Tablolar.TYUK;
+    YukluNoktaSayisi = 0;
+    if (TYUK.RecordCount() == 0) return;
+    TYUK.First();
+    int sayi = 0;
+    const char* const* alanlar = DugumYukuAlanlari(SistemTipi, sayi);
+    while (!TYUK.Eof()) {
+        TuretNoktaNo = TYUK.FieldByName("NoktaNo").AsInteger();
+        for (int d = 1; d <= sayi; ++d) DugumYukuEkle(d, TYUK.FieldByName(alanlar[d - 1]).AsFloat());
+        YukluNoktaSayisi += 1;
+        TYUK.Next();
+    }
+}
+
+void MafsalDenklemleriniKur() {
+    auto& ED = Tablolar.ED;
+    int h = 0;
+    ED.First();
+    for (int e = 1; e <= ElemanSayisi; ++e) {
+        TuretElemanNo = e;
+        ED.Locate("ElemanNo", e);
+        ElemanIlkKolon = ElemanBilinmeyenTablosu[1][e];
+        const int c0 = ElemanIlkKolon;
+        OkunanElemanTipi = ED.FieldByName("ElemanTipi").AsInteger();
+        const std::string metin = BosluklariSil(ED.FieldByName("MafsalTipi").AsString());
+        if (metin == "00") continue;
+        const int tip = OkunanElemanTipi;
+        const bool duzlem = tip == 30 || tip == 31 || tip == 32 || tip == 33;
+        const bool uzay = tip == 40 || tip == 41;
+        if (!duzlem && !uzay) continue;
+
+        OkunaniNoktasi = ED.FieldByName("iNoktasi").AsInteger();
+        OkunanjNoktasi = ED.FieldByName("jNoktasi").AsInteger();
+        NoktaKoordinatlariniOku(OkunaniNoktasi, OkunaniX1, OkunaniX2, OkunaniX3);
+        NoktaKoordinatlariniOku(OkunanjNoktasi, OkunanjX1, OkunanjX2, OkunanjX3);
+        const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2, dz = OkunanjX3 - OkunaniX3;
+        ElemanBoyu = duzlem ? std::sqrt(dx * dx + dy * dy) : std::sqrt(dx * dx + dy * dy + dz * dz);
+        const double L = ElemanBoyu;
+
+        const int kodSayisi = static_cast<int>(metin.size()) / 2;
+        for (int q = 1; q <= kodSayisi; ++q) {
+            h += 1;
+            const int satirNo = ToplamSerbestlikSayisi + h;
+            if (satirNo > DenklemSayisi) {
+                HataGoster(std::to_string(e) + ".elemanın mafsal bilgisi mafsal sayısı ile uyuşmuyor");
+                return;
+            }
+            int kod = 0;
+            const char a = metin[2 * q - 2], b = metin[2 * q - 1];
+            if (a >= '0' && a <= '9' && b >= '0' && b <= '9') kod = (a - '0') * 10 + (b - '0');
+            double* satir = NMatrisi[satirNo];
+            if (duzlem) {
+                switch (kod) {
+                    case 1: satir[c0] = -1.0; break;
+                    case 2: satir[c0 + 1] = -1.0; break;
+                    case 3: satir[c0 + 1] = -L; satir[c0 + 2] = -1.0; break;
+                    case 4: satir[c0] = 1.0; break;
+                    case 5: satir[c0 + 1] = 1.0; break;
+                    case 6: satir[c0 + 2] = 1.0; break;
+                    default: break;
+                }
+            } else {
+                switch (kod) {
+                    case 4: satir[c0 + 3] = -1.0; break;
+                    case 5: satir[c0 + 2] = L; satir[c0 + 4] = -1.0; break;
+                    case 6: satir[c0 + 1] = -L; satir[c0 + 5] = -1.0; break;
+                    case 10: satir[c0 + 3] = 1.0; break;
+                    case 11: satir[c0 + 4] = 1.0; break;
+                    case 12: satir[c0 + 5] = 1.0; break;
+                    default: break;
+                }
+            }
+            YukVektoru[satirNo] = 0;
+        }
+    }
+}

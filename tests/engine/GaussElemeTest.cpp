@@ -1,0 +1,299 @@
+// The solution steps on equation systems written directly into the engine
+// arrays: the choice of redundants, both linear-dependence messages, the
+// stop button, the worker splits and the independence of the results from
+// the worker count.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "TestYardim.h"
+#include "engine/CozumSurucusu.h"
+#include "engine/GaussEleme.h"
+#include "model/Tipler.h"
+
+namespace {
+
+// m equations in n unknowns; every unknown is an element with one force and
+// the flexibility f[k - 1].
+void Kur(int m, int n, const std::vector<std::vector<double>>& N, const std::vector<double>& P,
+         const std::vector<double>& f) {
+    DenklemSayisi = m;
+    BilinmeyenSayisi = n;
+    HiperstatiklikDerecesi = n - m;
+    ElemanSayisi = n;
+    ElemanBilinmeyenSayisi = n;
+    EnBuyukMutlakDeger = 1.0;
+    NMatrisi.SetLength(n + 1, n + 1);
+    YukVektoru.SetLength(n + 1);
+    Bilinmeyenler.SetLength(n + 1);
+    MesnetYerDegistirmeleri.SetLength(n + 1);
+    YerDegistirmeler.SetLength(m + 1);
+    EsneklikMatrisi.SetLength(n + 1, 10);
+    HiperstatikKolonlar.SetLength(n - m + 1);
+    ElemanBilinmeyenTablosu.SetLength(2, n + 1);
+    for (int i = 1; i <= m; ++i)
+        for (int j = 1; j <= n; ++j) {
+            NMatrisi[i][j] = N[i - 1][j - 1];
+            EnBuyukMutlakDeger = std::max(EnBuyukMutlakDeger, std::fabs(N[i - 1][j - 1]));
+        }
+    for (int i = 1; i <= m; ++i) YukVektoru[i] = P[i - 1];
+    for (int k = 1; k <= n; ++k) {
+        EsneklikMatrisi[k][1] = f[k - 1];
+        ElemanBilinmeyenTablosu[0][k] = 1;
+        ElemanBilinmeyenTablosu[1][k] = k;
+    }
+}
+
+}  // namespace
+
+TEST(GaussEleme, IsBolumuKurallari) {
+    auto b = B0BxBolumu(7);
+    ASSERT_EQ(b.IlkDalga.size(), 1u);
+    EXPECT_EQ(b.IlkDalga[0].Bas, 1);
+    EXPECT_EQ(b.IlkDalga[0].Son, 7);
+    EXPECT_TRUE(b.Kalan.empty());
+
+    b = B0BxBolumu(8);  // four pairs of two, no rest
+    ASSERT_EQ(b.IlkDalga.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(b.IlkDalga[i].Isci, i + 1);
+        EXPECT_EQ(b.IlkDalga[i].Bas, 2 * i + 1);
+        EXPECT_EQ(b.IlkDalga[i].Son, 2 * i + 2);
+    }
+    EXPECT_TRUE(b.Kalan.empty());
+
+    b = B0BxBolumu(9);  // (1,2) (3,4) (5,6) (7,8), then (9,9) on the fourth worker
+    ASSERT_EQ(b.IlkDalga.size(), 4u);
+    EXPECT_EQ(b.IlkDalga[3].Bas, 7);
+    EXPECT_EQ(b.IlkDalga[3].Son, 8);
+    ASSERT_EQ(b.Kalan.size(), 1u);
+    EXPECT_EQ(b.Kalan[0].Isci, 4);
+    EXPECT_EQ(b.Kalan[0].Bas, 9);
+    EXPECT_EQ(b.Kalan[0].Son, 9);
+
+    EXPECT_EQ(SureklilikIsciSayisi(1), 1);
+    EXPECT_EQ(SureklilikIsciSayisi(3), 3);
+    EXPECT_EQ(SureklilikIsciSayisi(4), 4);
+    EXPECT_EQ(SureklilikIsciSayisi(5), 8);
+    EXPECT_EQ(SureklilikIsciSayisi(16), 8);
+
+    const int k = 10;
+    b = SureklilikBolumu(k, k + 80, 4);  // four ranges of 20, no rest
+    ASSERT_EQ(b.IlkDalga.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(b.IlkDalga[i].Bas, k + 1 + 20 * i);
+        EXPECT_EQ(b.IlkDalga[i].Son, k + 20 * (i + 1));
+    }
+    EXPECT_TRUE(b.Kalan.empty());
+
+    b = SureklilikBolumu(k, k + 83, 8);  // eight of 10, then k+81..k+83 on the eighth again
+    ASSERT_EQ(b.IlkDalga.size(), 8u);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(b.IlkDalga[i].Isci, i + 1);
+        EXPECT_EQ(b.IlkDalga[i].Bas, k + 1 + 10 * i);
+        EXPECT_EQ(b.IlkDalga[i].Son, k + 10 * (i + 1));
+    }
+    ASSERT_EQ(b.Kalan.size(), 1u);
+    EXPECT_EQ(b.Kalan[0].Isci, 8);
+    EXPECT_EQ(b.Kalan[0].Bas, k + 81);
+    EXPECT_EQ(b.Kalan[0].Son, k + 83);
+
+    b = SureklilikBolumu(k, k + 79, 8);  // below 80 rows: one worker
+    ASSERT_EQ(b.IlkDalga.size(), 1u);
+    EXPECT_EQ(b.IlkDalga[0].Bas, k + 1);
+    EXPECT_EQ(b.IlkDalga[0].Son, k + 79);
+    EXPECT_TRUE(b.Kalan.empty());
+
+    b = SureklilikBolumu(k, k + 500, 1);  // one processor: one worker
+    ASSERT_EQ(b.IlkDalga.size(), 1u);
+
+    b = SureklilikBolumu(0, 100, 3);  // three of 33, the rest on worker 4
+    ASSERT_EQ(b.IlkDalga.size(), 3u);
+    ASSERT_EQ(b.Kalan.size(), 1u);
+    EXPECT_EQ(b.Kalan[0].Isci, 4);
+    EXPECT_EQ(b.Kalan[0].Bas, 100);
+    EXPECT_EQ(b.Kalan[0].Son, 100);
+
+    b = SureklilikBolumu(0, 81, 2);  // two of 40, the rest on worker 3
+    ASSERT_EQ(b.Kalan.size(), 1u);
+    EXPECT_EQ(b.Kalan[0].Isci, 3);
+    EXPECT_EQ(b.Kalan[0].Bas, 81);
+}
+
+TEST(GaussEleme, HiperstatikKolonlarSecilir) {
+    TemizBasliksizArayuz();
+    // Columns 2 and 3 find no pivot: they become the redundants, each with its unit row.
+    Kur(2, 4, {{1, 0, 1, 0}, {0, 0, 0, 1}}, {0, 0}, {1, 1, 1, 1});
+    IzostatikEsasSistemSec();
+    EXPECT_EQ(Hata, 0);
+    EXPECT_EQ(HiperstatiklikDerecesi, 2);
+    EXPECT_EQ(HiperstatikKolonlar[1], 2);
+    EXPECT_EQ(HiperstatikKolonlar[2], 3);
+    EXPECT_EQ(NMatrisi[3][2], 1.0);
+    EXPECT_EQ(NMatrisi[4][3], 1.0);
+    EXPECT_EQ(SatirSirasi[1], 1);
+    EXPECT_EQ(SatirSirasi[2], 3);
+    EXPECT_EQ(SatirSirasi[3], 4);
+    EXPECT_EQ(SatirSirasi[4], 2);
+    const auto& memo = Arayuz().MemoSatirlari();
+    ASSERT_EQ(memo.size(), 1u);
+    EXPECT_EQ(memo[0].rfind("GAUSS - izostatik esas sistem seçildi: ", 0), 0u) << memo[0];
+    EXPECT_EQ(memo[0].substr(memo[0].size() - 7), " saniye");
+}
+
+TEST(GaussEleme, EsitAdaylardanOncekiPivotOlur) {
+    TemizBasliksizArayuz();
+    // Column 1: rows 2 and 3 both hold -4: the earlier position is the pivot.
+    Kur(3, 3, {{1, 1, 0}, {-4, 0, 1}, {-4, 1, 1}}, {0, 0, 0}, {1, 1, 1});
+    IzostatikEsasSistemSec();
+    EXPECT_EQ(Hata, 0);
+    EXPECT_EQ(SatirSirasi[1], 2);
+    EXPECT_EQ(Arayuz().MemoSatirlari().back().rfind("GAUSS - denge denklemleri çözülüdü: ", 0), 0u);
+}
+
+TEST(GaussEleme, ParalelYaylarKuvvetleriEsneklikleriyleBolusur) {
+    // X1 + X2 = 10 with flexibilities 1 and 3: compatibility -X1 + 3 X2 = 0,
+    // so X1 = 7.5, X2 = 2.5, and the common displacement is 1 * 7.5 = 3 * 2.5.
+    TemizBasliksizArayuz().YerDegistirmeliHesapAyarla(true);
+    Kur(1, 2, {{1, 1}}, {10}, {1, 3});
+    KuvvetMetoduCoz();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_EQ(HiperstatikKolonlar[1], 2);
+    EXPECT_NEAR(Bilinmeyenler[1], 7.5, 1e-12);
+    EXPECT_NEAR(Bilinmeyenler[2], 2.5, 1e-12);
+    EXPECT_NEAR(YerDegistirmeler[1], 7.5, 1e-12);
+    const std::vector<std::string> beklenen = {"GAUSS - izostatik esas sistem seçildi: ", "B0 hesaplandı: ",
+                                               "Bx hesaplanıdı: ", "Bxt*f hesaplandı: ",
+                                               "GAUSS - süreklilik denklemleri indirgendi: ",
+                                               "Bilinmeyenler hesaplanıyor", "Yer değiştirmeler hesaplanıyor"};
+    const auto& memo = Arayuz().MemoSatirlari();
+    ASSERT_EQ(memo.size(), beklenen.size());
+    for (std::size_t i = 0; i < memo.size(); ++i) EXPECT_EQ(memo[i].rfind(beklenen[i], 0), 0u) << memo[i];
+}
+
+TEST(GaussEleme, DengeDenklemleriDogrusalBagimli) {
+    auto& a = TemizBasliksizArayuz();
+    // Two equal rows and as many unknowns as equations: a mechanism.
+    Kur(2, 2, {{1, 1}, {1, 1}}, {1, 0}, {1, 1});
+    KuvvetMetoduCoz();
+    EXPECT_EQ(Hata, 1);
+    ASSERT_EQ(a.Mesajlar.size(), 1u);
+    EXPECT_EQ(a.Mesajlar[0].Metin,
+              "Denge denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
+              "koşullarını kontrol ediniz");
+    EXPECT_EQ(a.Mesajlar[0].Baslik, "HATA:");
+    EXPECT_EQ(a.Mesajlar[0].Stil, "TamamHata1");
+    // No done line follows the progress line.
+    ASSERT_EQ(a.MemoSatirlari().size(), 1u);
+    EXPECT_EQ(a.MemoSatirlari()[0], "GAUSS - denge denklemleri çözülüyor");
+}
+
+TEST(GaussEleme, SureklilikDenklemleriDogrusalBagimli) {
+    auto& a = TemizBasliksizArayuz();
+    // The redundant's path has no flexibility: its compatibility row is all zero.
+    Kur(1, 2, {{1, 1}}, {10}, {0, 0});
+    KuvvetMetoduCoz();
+    EXPECT_EQ(Hata, 1);
+    ASSERT_EQ(a.Mesajlar.size(), 1u);
+    EXPECT_EQ(a.Mesajlar[0].Metin,
+              "Süreklilik denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
+              "koşullarını kontrol ediniz");
+    // At the last column the step still writes its done line; no unknowns follow.
+    const auto& memo = a.MemoSatirlari();
+    EXPECT_EQ(memo.back().rfind("GAUSS - süreklilik denklemleri indirgendi: ", 0), 0u) << memo.back();
+}
+
+TEST(GaussEleme, DurdurmaDugmesiElemeyiKeser) {
+    auto& a = TemizBasliksizArayuz();
+    int pompa = 0;
+    a.IsleKancasi = [&] {
+        if (++pompa == 2) Hata = 1;  // "Hesabı durdur" answered yes during the second column
+    };
+    Kur(2, 4, {{1, 0, 1, 0}, {0, 1, 0, 1}}, {1, 1}, {1, 1, 1, 1});
+    KuvvetMetoduCoz();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(pompa, 2);
+    EXPECT_TRUE(a.Mesajlar.empty());
+    ASSERT_EQ(a.MemoSatirlari().size(), 1u);
+    EXPECT_EQ(a.MemoSatirlari()[0], "GAUSS - izostatik esas sistem seçiliyor");
+}
+
+TEST(GaussEleme, MatrisGosterimiCozumuBitirir) {
+    struct Durum {
+        int secim;
+        bool yerDegistirmeli;
+        std::size_t memoSatiri;  // lines written before the run ended
+        const char* son;
+    };
+    const Durum durumlar[] = {
+        {NGoster, false, 1, "GAUSS - izostatik esas sistem seçiliyor"},
+        {indirgenmisNGoster, false, 1, "GAUSS - izostatik esas sistem seçildi: "},
+        {B0Goster, true, 3, "Bx hesaplanıyor"},
+        {B0Goster, false, 2, "Bx hesaplanıyor"},
+        {BxTGoster, false, 2, "Bx hesaplanıdı: "},
+        {NBxTGoster, false, 2, "Bx hesaplanıdı: "},
+        {NBxTfGoster, false, 4, "GAUSS - süreklilik denklemleri indirgeniyor"},
+        {indirgenmisNbxTfGoster, false, 4, "GAUSS - süreklilik denklemleri indirgendi: "},
+    };
+    for (const auto& d : durumlar) {
+        auto& a = TemizBasliksizArayuz();
+        a.MatrisGosterSecimiAyarla(d.secim);
+        a.YerDegistirmeliHesapAyarla(d.yerDegistirmeli);
+        Kur(1, 2, {{1, 1}}, {10}, {1, 3});
+        KuvvetMetoduCoz();
+        EXPECT_EQ(Hata, 1) << d.secim;
+        ASSERT_EQ(a.GosterilenMatrisler.size(), 1u) << d.secim;
+        EXPECT_EQ(a.GosterilenMatrisler[0], MatrisGosterBasligi(d.secim));
+        const auto& memo = a.MemoSatirlari();
+        ASSERT_EQ(memo.size(), d.memoSatiri) << d.secim;
+        EXPECT_EQ(memo.back().rfind(d.son, 0), 0u) << d.secim << " " << memo.back();
+    }
+}
+
+TEST(GaussEleme, SonuclarIsParcacigiSayisindanBagimsiz) {
+    // A dense system with many redundants, so that B0, Bx and the reduction
+    // all split their work; the results must not change by a single bit.
+    const int m = 120, n = 260;
+    std::mt19937 rng(12345);
+    std::uniform_real_distribution<double> u(-2.0, 2.0);
+    std::vector<std::vector<double>> N(m, std::vector<double>(n, 0.0));
+    for (int i = 0; i < m; ++i)
+        for (int j = 0; j < n; ++j)
+            if ((i * 7 + j * 3) % 5 != 0) N[i][j] = u(rng);
+    std::vector<double> P(m), f(n);
+    for (auto& p : P) p = u(rng);
+    for (auto& x : f) x = 0.5 + std::fabs(u(rng));
+
+    std::vector<double> ilkX, ilkU;
+    for (int islemci : {1, 2, 3, 4, 8, 16}) {
+        TemizBasliksizArayuz().YerDegistirmeliHesapAyarla(true);
+        IsParcacigiSayisi = static_cast<std::uint16_t>(islemci);
+        Kur(m, n, N, P, f);
+        KuvvetMetoduCoz();
+        ASSERT_EQ(Hata, 0) << islemci;
+        if (islemci == 16) EXPECT_EQ(IsParcacigiSayisi, 8);
+        std::vector<double> X(Bilinmeyenler.data(), Bilinmeyenler.data() + n + 1);
+        std::vector<double> U(YerDegistirmeler.data(), YerDegistirmeler.data() + m + 1);
+        if (ilkX.empty()) {
+            ilkX = X;
+            ilkU = U;
+            // Equilibrium holds, and so does compatibility: the work of the loads
+            // on the displacements equals the complementary work of the elements.
+            for (int i = 0; i < m; ++i) {
+                double s = 0;
+                for (int j = 0; j < n; ++j) s += N[i][j] * X[j + 1];
+                EXPECT_NEAR(s, P[i], 1e-9);
+            }
+            double is1 = 0, is2 = 0;
+            for (int i = 0; i < m; ++i) is1 += P[i] * U[i + 1];
+            for (int j = 0; j < n; ++j) is2 += X[j + 1] * f[j] * X[j + 1];
+            EXPECT_NEAR(is1, is2, 1e-8 * std::fabs(is2));
+        } else {
+            EXPECT_EQ(std::memcmp(X.data(), ilkX.data(), X.size() * sizeof(double)), 0) << islemci;
+            EXPECT_EQ(std::memcmp(U.data(), ilkU.data(), U.size() * sizeof(double)), 0) << islemci;
+        }
+    }
+}
