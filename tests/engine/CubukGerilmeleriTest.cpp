@@ -1,0 +1,181 @@
+// Stress rows of the bars, checked against hand values of simple members.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "TestYardim.h"
+#include "engine/CubukGerilmeleri.h"
+#include "engine/ElemanKuvvetleriDosyasi.h"
+#include "model/LibU.h"
+#include "model/Tipler.h"
+
+namespace {
+
+class CubukGerilmeleri : public ::testing::Test {
+protected:
+    void SetUp() override {
+        arayuz = &TemizBasliksizArayuz();
+        ElemanKuvvetleriDosyasi.Ata(klasor.Dosya("ElemanKuvvetleri.txt"));
+        // Three elements, one unknown each at columns 1, 2, 3 (room for six).
+        ElemanBilinmeyenTablosu.SetLength(2, 4);
+        for (int e = 1; e <= 3; ++e) {
+            ElemanBilinmeyenTablosu[0][e] = 1;
+            ElemanBilinmeyenTablosu[1][e] = e;
+        }
+        Bilinmeyenler.SetLength(10);
+    }
+    void TearDown() override {
+        ElemanKuvvetleriDosyasi.Kapat();
+        ElemanKuvvetleriDosyasi.Ata("");
+    }
+    void Dosya(const std::vector<std::vector<double>>& satirlar) {
+        ElemanKuvvetleriDosyasi.Olustur();
+        for (const auto& s : satirlar) {
+            for (double x : s) ElemanKuvvetleriDosyasi.SayiYaz(x);
+            ElemanKuvvetleriDosyasi.SatirSonu();
+        }
+        ElemanKuvvetleriDosyasi.Kapat();
+        ElemanKuvvetleriDosyasi.OkumakIcinAc();
+    }
+    void Cerceve(double A, double Ay, double hy, double ey, double Iz) {
+        OkunanElemanTipi = 30;
+        OkunanA = A;
+        OkunanAy = Ay;
+        Okunanhy = hy;
+        Okunaney = ey;
+        OkunanIz = Iz;
+        OkunaniNoktasi = 1;
+        OkunanjNoktasi = 2;
+    }
+    const std::vector<std::string>& Memo() { return arayuz->MemoSatirlari(); }
+
+    GeciciKlasor klasor;
+    BasliksizArayuz* arayuz = nullptr;
+};
+
+std::string Satir(const std::string& e, const std::string& n, std::initializer_list<const char*> d) {
+    std::string s = SolaDoldur(e, ' ', 6) + SolaDoldur(n, ' ', 6);
+    for (const char* x : d) s += SolaDoldur(x, ' ', 18);
+    return s;
+}
+
+}  // namespace
+
+TEST_F(CubukGerilmeleri, KafesCubugundaGerilmeNormalKuvvetBolumAlan) {
+    // X1 = 25 kN on A = 0.02 m²: 1250 kN/m².
+    Dosya({{-25, 25, 0, 0}});
+    Bilinmeyenler[1] = 25;
+    OkunanElemanTipi = 10;
+    OkunanA = 0.02;
+    CubukGerilmeleriniYaz(1);
+    ASSERT_EQ(Memo().size(), 1u);
+    EXPECT_EQ(Memo()[0], Satir("1", " ", {"1250"}));
+}
+
+TEST_F(CubukGerilmeleri, IsitilanTutulmusCubukKendiAnkastrelikKuvvetiniGosterir) {
+    // A bar between two fixed supports heated by 20 °C: its unknown is 0, its
+    // whole normal force -E*alfa*dT*A = -480 kN, the stress -E*alfa*dT.
+    const double E = 2e8, alfa = 1.2e-5, dT = 20, A = 0.01;
+    const double N = -E * alfa * dT * A;
+    Dosya({{-N, N, 0, 0}});
+    Bilinmeyenler[1] = 0;
+    OkunanElemanTipi = 10;
+    OkunanA = A;
+    CubukGerilmeleriniYaz(1);
+    ASSERT_EQ(Memo().size(), 1u);
+    EXPECT_EQ(Memo()[0], Satir("1", " ", {"-48000"}));
+}
+
+TEST_F(CubukGerilmeleri, EksenelYayDosyaOkumadanBilinmeyeniKullanir) {
+    Dosya({{-7, 7, 0, 0}});  // belongs to a later bar; the spring must not take it
+    Bilinmeyenler[2] = 30;
+    OkunanElemanTipi = 11;
+    OkunanA = 1000;
+    CubukGerilmeleriniYaz(2);
+    EXPECT_EQ(Memo().back(), Satir("2", " ", {"0.03"}));
+    OkunanElemanTipi = 10;
+    OkunanA = 0.01;
+    CubukGerilmeleriniYaz(3);
+    EXPECT_EQ(Memo().back(), Satir("3", " ", {"700"}));
+}
+
+TEST_F(CubukGerilmeleri, KonsolKirisMesnettteUstLifCekilir) {
+    // Cantilever fixed at i, 4 m, tip load 14.6875 kN downwards at j:
+    // end forces at i (0, 14.6875, 58.75), at j (0, -14.6875, 0). At the support
+    // the moment hogs: top fibre +M*ey/Iz = 58.75*0.15/1e-4 = 88125 in tension,
+    // bottom -88125; shear -14.6875/0.008 = -1835.94 at both ends.
+    Dosya({{0, 14.6875, 58.75, 0, -14.6875, 0}});
+    Cerceve(0.01, 0.008, 0.3, 0.15, 1e-4);
+    CubukGerilmeleriniYaz(1);
+    ASSERT_EQ(Memo().size(), 2u);
+    EXPECT_EQ(Memo()[0], Satir("1", "1", {"88125", "-88125", "-1835.94"}));
+    EXPECT_EQ(Memo()[1], Satir("1", "2", {"0", "0", "-1835.94"}));
+}
+
+TEST_F(CubukGerilmeleri, SabitCekmeIkiUctaAyniGerilme) {
+    // A bar in tension of 100 kN: S1 = -100 at i, S4 = 100 at j; 100/0.01 at both ends.
+    Dosya({{-100, 0, 0, 100, 0, 0}});
+    Cerceve(0.01, 0.008, 0.3, 0.1, 1e-4);
+    CubukGerilmeleriniYaz(1);
+    ASSERT_EQ(Memo().size(), 2u);
+    EXPECT_EQ(Memo()[0], Satir("1", "1", {"10000", "10000", "0"}));
+    EXPECT_EQ(Memo()[1], Satir("1", "2", {"10000", "10000", "0"}));
+}
+
+TEST_F(CubukGerilmeleri, SabitMomentIkiUctaAyniGerilme) {
+    // Pure bending, sagging moment 20 kNm: S3 = -20 at i, S6 = 20 at j.
+    // Top 20*0.1/1e-4 = -20000 (compressed), bottom +20*(0.3-0.1)/1e-4 = 40000.
+    Dosya({{0, 0, -20, 0, 0, 20}});
+    Cerceve(0.01, 0.008, 0.3, 0.1, 1e-4);
+    CubukGerilmeleriniYaz(1);
+    ASSERT_EQ(Memo().size(), 2u);
+    EXPECT_EQ(Memo()[0], Satir("1", "1", {"-20000", "40000", "0"}));
+    EXPECT_EQ(Memo()[1], Satir("1", "2", {"-20000", "40000", "0"}));
+}
+
+TEST_F(CubukGerilmeleri, SifirKesitDegeriSatirYazdirmaz) {
+    Dosya({{-100, 0, 0, 100, 0, 0}});
+    Cerceve(0.01, 0.008, 0.3, 0.0, 1e-4);  // ey = 0
+    CubukGerilmeleriniYaz(1);
+    EXPECT_TRUE(Memo().empty());
+    EXPECT_TRUE(arayuz->Mesajlar.empty());
+}
+
+TEST_F(CubukGerilmeleri, NegatifAlandaNormalGerilmeYok) {
+    Dosya({{-100, 0, -20, 100, 0, 20}});
+    Cerceve(-0.01, 0.008, 0.3, 0.1, 1e-4);
+    CubukGerilmeleriniYaz(1);
+    ASSERT_EQ(Memo().size(), 2u);
+    EXPECT_EQ(Memo()[1], Satir("1", "2", {"-20000", "40000", "0"}));
+}
+
+TEST_F(CubukGerilmeleri, UzayCercevesiSatirYazmazAmaSirasiniKorur) {
+    // A space-frame line followed by a plane-frame line: the frame reads its own.
+    Dosya({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {-100, 0, 0, 100, 0, 0}});
+    OkunanElemanTipi = 40;
+    CubukGerilmeleriniYaz(1);
+    EXPECT_TRUE(Memo().empty());
+    Cerceve(0.01, 0.008, 0.3, 0.1, 1e-4);
+    CubukGerilmeleriniYaz(2);
+    ASSERT_EQ(Memo().size(), 2u);
+    EXPECT_EQ(Memo()[0], Satir("2", "1", {"10000", "10000", "0"}));
+}
+
+TEST_F(CubukGerilmeleri, KuvvetDosyasiBicimi) {
+    ElemanKuvvetleriDosyasi.Olustur();
+    ElemanKuvvetleriDosyasi.SayiYaz(12.5);
+    ElemanKuvvetleriDosyasi.SayiYaz(-0.001);
+    ElemanKuvvetleriDosyasi.SatirSonu();
+    ElemanKuvvetleriDosyasi.Kapat();
+    std::ifstream f(klasor.Dosya("ElemanKuvvetleri.txt"), std::ios::binary);
+    std::string icerik((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(icerik, " 1.25000000000000E+0001 -1.00000000000000E-0003 \r\n");
+    ElemanKuvvetleriDosyasi.OkumakIcinAc();
+    std::vector<double> d;
+    ASSERT_TRUE(ElemanKuvvetleriDosyasi.SatirOku(d));
+    EXPECT_EQ(d, (std::vector<double>{12.5, -0.001}));
+    EXPECT_FALSE(ElemanKuvvetleriDosyasi.SatirOku(d));
+}
