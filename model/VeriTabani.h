@@ -39,3 +39,22 @@ extern TTabloKumesi Tablolar;
 
 void EDAfterPost(Tablo& DataSet);
 void SKAfterPost(Tablo& DataSet);
+
+// The working databases, written from the built-in resources (an existing
+// file is replaced; no table may be open on it). Throw TabloHatasi.
+void BosSablonuYaz(const std::string& dosya);       // "BOS.mdb": the empty project
+void YazBozYaz(const std::string& dosya);           // "YazBoz.mdb": empty scratch tables
+void ProfillerYaz(const std::string& dosya);        // "Profiller.mdb": the profile catalogue
+void CizimVeriTabaniYaz(const std::string& dosya);  // "ElemanKuvvetleriCizim.mdb"
+
+// Headless binding of the table set. CalismaTablolariniAc writes
+// "YazBoz.mdb", "ElemanKuvvetleriCizim.mdb" and "Profiller.mdb" into klasor
+// when they are missing (or cannot be opened) and opens the scratch tables
+// and the drawing table (both trading durability for speed) and the
+// catalogue. ProjeTablolariniAc binds and opens the nine project tables on a
+// project file; when one fails the others are still bound and TabloHatasi
+// carries the first failing table's message ("<table> dosyası açılamadı.
+// Silinmiş veya bozuk olabilir").
+void CalismaTablolariniAc(const std::string& klasor);
+void ProjeTablolariniAc(const std::string& dosya);
+void TumTablolariKapat();

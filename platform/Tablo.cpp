@@ -227,9 +227,11 @@ public:
 };
 
 namespace {
+// Kept until the very end of the process: global table objects close their
+// connections while static objects are being destroyed.
 std::map<std::string, std::weak_ptr<VeriTabaniBaglantisi>>& Baglantilar() {
-    static std::map<std::string, std::weak_ptr<VeriTabaniBaglantisi>> m;
-    return m;
+    static auto* m = new std::map<std::string, std::weak_ptr<VeriTabaniBaglantisi>>;
+    return *m;
 }
 
 std::string YolAnahtari(const std::string& dosya) {
@@ -274,6 +276,12 @@ std::shared_ptr<VeriTabaniBaglantisi> VeriTabaniBaglantisi::Al(const std::string
         b->Calistir("PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;");
     m[anahtar] = b;
     return b;
+}
+
+bool DosyaKullaniliyor(const std::string& dosya) {
+    auto& m = Baglantilar();
+    auto it = m.find(YolAnahtari(dosya));
+    return it != m.end() && !it->second.expired();
 }
 
 // ---------------------------------------------------------------- table internals

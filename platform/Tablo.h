@@ -151,6 +151,9 @@ private:
     std::unique_ptr<Ic> ic_;
 };
 
+// Whether a table is open on this database file.
+bool DosyaKullaniliyor(const std::string& dosya);
+
 // Runs one statement list (schema SQL) on a database file, creating it,
 // in one transaction.
 void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql);

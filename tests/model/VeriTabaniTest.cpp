@@ -1,0 +1,285 @@
+#include "model/VeriTabani.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+
+#include "TestYardim.h"
+#include "model/Tipler.h"
+#include "platform/Kaynaklar.h"
+
+namespace {
+
+class VeriTabaniTest : public ::testing::Test {
+protected:
+    GeciciKlasor klasor;
+    void SetUp() override { TemizBasliksizArayuz(); }
+    void TearDown() override { TumTablolariKapat(); }
+
+    std::string Proje() {
+        std::string d = klasor.Dosya("Proje.mdb");
+        BosSablonuYaz(d);
+        return d;
+    }
+};
+
+TEST(Kaynaklar, BuiltInTextsByName) {
+    EXPECT_NE(KaynakMetni("BOS.sql").find("CREATE TABLE AnaVeriler"), std::string_view::npos);
+    EXPECT_EQ(KaynakMetni("profiller.csv").substr(0, 29), "Kesit,h,b,bw,t,A,iy,iz\nNPI80,");
+    EXPECT_TRUE(KaynakMetni("yok.sql").empty());
+    EXPECT_TRUE(KaynakMetni("").empty());
+}
+
+TEST_F(VeriTabaniTest, EmptyTemplateHoldsTheNineTablesAndOneMainDataRow) {
+    std::string d = Proje();
+    ProjeTablolariniAc(d);
+    auto& T = Tablolar;
+    for (Tablo* t : T.ProjeTablolari) ASSERT_TRUE(t->Active()) << t->Ad();
+    ASSERT_EQ(T.AnaVeriler.RecordCount(), 1);
+    EXPECT_EQ(T.AnaVeriler.FieldByName("Sistem").AsString(), "10:Düzlem kafes");
+    EXPECT_EQ(T.AnaVeriler.FieldByName("KoordinatSistemiNo").AsInteger(), 1);
+    EXPECT_EQ(T.AnaVeriler.FieldByName("ProbleminTanimi").AsString(), "");
+    for (int i = 1; i < 9; ++i) EXPECT_EQ(T.ProjeTablolari[i]->RecordCount(), 0);
+
+    // columns by their sizes and types
+    Tablo& k = T.Koordinatlar;
+    k.Append();
+    k.FieldByName("NoktaNo").SetString("1,2345678901234567890,1,0"); // 25 characters
+    EXPECT_THROW(k.FieldByName("NoktaNo").SetString("1,2345678901234567890,1,00"), TabloHatasi);
+    k.FieldByName("X1").SetString("2.5");
+    k.Post();
+    Tablo& m = T.ElemanMalzemeKesitMafsalbagi;
+    m.Append();
+    m.FieldByName("ElemanNO").SetString("1");
+    m.FieldByName("MafsalTipi").SetString(std::string(24, '0'));
+    EXPECT_THROW(m.FieldByName("MafsalTipi").SetString(std::string(25, '0')), TabloHatasi);
+    m.FieldByName("MalzemeNo").SetInteger(40000);
+    EXPECT_THROW(m.Post(), TabloHatasi);
+    m.FieldByName("MalzemeNo").SetInteger(1);
+    m.Post();
+    // project tables have no key: the same element twice is stored
+    m.Append();
+    m.FieldByName("ElemanNO").SetString("1");
+    m.Post();
+    EXPECT_EQ(m.RecordCount(), 2);
+    // the section table object names its field "Iz"
+    Tablo& kb = T.KesitBilgileri;
+    kb.Append();
+    kb.FieldByName("Iz").SetFloat(1.94e-5);
+    kb.Post();
+    EXPECT_EQ(kb.FieldByName("iz").Text(), "1.94E-5");
+
+    // every post is in the file at once
+    Tablo ayri("Koordinatlar");
+    ayri.DosyaAyarla(d);
+    TumTablolariKapat();
+    ayri.Open();
+    ASSERT_EQ(ayri.RecordCount(), 1);
+    EXPECT_EQ(ayri.FieldByName("X1").Text(), "2.5");
+}
+
+TEST_F(VeriTabaniTest, WorkingDatabasesAreWrittenAndOpened) {
+    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
+    auto& T = Tablolar;
+    for (const char* ad : {"YazBoz.mdb", "ElemanKuvvetleriCizim.mdb", "Profiller.mdb"})
+        EXPECT_TRUE(std::filesystem::exists(klasor.Yol() / "VerilerOrtak" / ad)) << ad;
+    for (Tablo* t : {&T.XYZ, &T.ED, &T.TYUK, &T.EYUK, &T.SK, &T.ElemanKuvvetleriCizim}) {
+        EXPECT_TRUE(t->Active()) << t->Ad();
+        EXPECT_TRUE(t->Hizli()) << t->Ad();
+        EXPECT_EQ(t->RecordCount(), 0) << t->Ad();
+    }
+    EXPECT_FALSE(T.Profiller.Hizli());
+    EXPECT_EQ(T.ElemanKuvvetleriCizim.AlanAdlari().size(), 40u);
+
+    // scratch keys: 16-bit, not repeated
+    T.TYUK.Append();
+    T.TYUK.FieldByName("NoktaNo").SetInteger(32768);
+    EXPECT_THROW(T.TYUK.Post(), TabloHatasi);
+    T.TYUK.FieldByName("NoktaNo").SetInteger(7);
+    T.TYUK.FieldByName("Px").SetString("");  // an empty load value stays empty
+    T.TYUK.Post();
+    EXPECT_TRUE(T.TYUK.FieldByName("Px").IsNull());
+    T.TYUK.Append();
+    T.TYUK.FieldByName("NoktaNo").SetInteger(7);
+    EXPECT_THROW(T.TYUK.Post(), TabloHatasi);
+    T.TYUK.Cancel();
+    // element loads may repeat their element
+    for (int y = 1; y <= 2; ++y) {
+        T.EYUK.Append();
+        T.EYUK.FieldByName("ElemanNo").SetInteger(4);
+        T.EYUK.FieldByName("YukNo").SetInteger(y);
+        T.EYUK.Post();
+    }
+    EXPECT_EQ(T.EYUK.RecordCount(), 2);
+    // the drawing table's memo fields take long texts
+    Tablo& c = T.ElemanKuvvetleriCizim;
+    c.Append();
+    c.FieldByName("ElemanNo").SetInteger(1);
+    c.FieldByName("Nx").SetString(std::string(5000, '1'));
+    c.Post();
+    EXPECT_EQ(c.FieldByName("Nx").AsString().size(), 5000u);
+
+    // opened again: the existing files are kept
+    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
+    EXPECT_EQ(T.TYUK.RecordCount(), 1);
+}
+
+TEST_F(VeriTabaniTest, DamagedWorkingDatabaseIsWrittenAnew) {
+    std::string k = klasor.Dosya("VerilerOrtak");
+    std::filesystem::create_directories(k);
+    {
+        std::ofstream f(k + "/YazBoz.mdb");
+        for (int i = 0; i < 200; ++i) f << "bozuk dosya içeriği, veri tabanı değil\n";
+    }
+    ASSERT_NO_THROW(CalismaTablolariniAc(k));
+    EXPECT_TRUE(Tablolar.XYZ.Active());
+    EXPECT_EQ(Tablolar.XYZ.RecordCount(), 0);
+}
+
+TEST_F(VeriTabaniTest, ProfileCatalogue) {
+    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
+    Tablo& p = Tablolar.Profiller;
+    ASSERT_EQ(p.RecordCount(), 133);
+    std::map<std::string, int> aileler;
+    for (p.First(); !p.Eof(); p.Next()) {
+        std::string k = p.FieldByName("Kesit").AsString();
+        size_t i = k.find_first_of("0123456789");
+        ++aileler[k.substr(0, i)];
+        EXPECT_TRUE(p.FieldByName("ix").IsNull()) << k;
+        EXPECT_TRUE(p.FieldByName("Wb").IsNull()) << k;
+        EXPECT_GT(p.FieldByName("h").AsFloat(), 0) << k;
+        // the weak axis is the smaller inertia
+        EXPECT_LT(p.FieldByName("iy").AsFloat(), p.FieldByName("iz").AsFloat()) << k;
+    }
+    EXPECT_EQ(aileler, (std::map<std::string, int>{
+                           {"NPI", 23}, {"NPU", 20}, {"IPE", 18}, {"HE-A", 24}, {"HE-B", 24}, {"HE-M", 24}}));
+    ASSERT_TRUE(p.Locate("Kesit", "IPE200"));
+    EXPECT_EQ(p.FieldByName("h").AsFloat(), 200);
+    EXPECT_EQ(p.FieldByName("b").AsFloat(), 100);
+    EXPECT_EQ(p.FieldByName("bw").AsFloat(), 5.6);
+    EXPECT_EQ(p.FieldByName("t").AsFloat(), 8.5);
+    EXPECT_EQ(p.FieldByName("A").AsFloat(), 28.5);
+    EXPECT_EQ(p.FieldByName("iy").AsFloat(), 142);
+    EXPECT_EQ(p.FieldByName("iz").AsFloat(), 1940);
+    EXPECT_TRUE(p.Locate("Kesit", "HE-A100"));
+    EXPECT_TRUE(p.Locate("Kesit", "NPU65"));
+    EXPECT_FALSE(p.Locate("Kesit", "ipe200"));
+}
+
+TEST_F(VeriTabaniTest, ProjectFilesThatCannotBeOpenedNameTheirTable) {
+    std::string bozuk = klasor.Dosya("bozuk.mdb");
+    {
+        std::ofstream f(bozuk);
+        for (int i = 0; i < 200; ++i) f << "Access dosyası gibi görünen ama olmayan metin\n";
+    }
+    try {
+        ProjeTablolariniAc(bozuk);
+        FAIL();
+    } catch (const TabloHatasi& h) {
+        EXPECT_STREQ(h.what(), "AnaVeriler dosyası açılamadı. Silinmiş veya bozuk olabilir");
+    }
+
+    // a table missing, and a column missing: the others are still bound
+    std::string d = Proje();
+    SqlDosyasiniCalistir(d, "DROP TABLE Yukler; ALTER TABLE ElemanYukleri DROP COLUMN Yuk1;");
+    try {
+        ProjeTablolariniAc(d);
+        FAIL();
+    } catch (const TabloHatasi& h) {
+        EXPECT_STREQ(h.what(), "Yukler dosyası açılamadı. Silinmiş veya bozuk olabilir");
+    }
+    EXPECT_TRUE(Tablolar.SinirKosullari.Active());
+    EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+    EXPECT_FALSE(Tablolar.Yukler.Active());
+    EXPECT_FALSE(Tablolar.ElemanYukleri.Active());
+
+    try {
+        ProjeTablolariniAc(klasor.Dosya("olmayan.mdb"));
+        FAIL();
+    } catch (const TabloHatasi& h) {
+        EXPECT_STREQ(h.what(), "AnaVeriler dosyası açılamadı. Silinmiş veya bozuk olabilir");
+    }
+    EXPECT_FALSE(std::filesystem::exists(klasor.Dosya("olmayan.mdb")));
+}
+
+TEST_F(VeriTabaniTest, HingeReleasesAreCountedOnEveryPostOfED) {
+    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
+    Tablo& ed = Tablolar.ED;
+    auto Eleman = [&](int no, const char* mafsal) {
+        if (ed.Locate("ElemanNo", no))
+            ed.Edit();
+        else
+            ed.Append();
+        ed.FieldByName("ElemanNo").SetInteger(no);
+        ed.FieldByName("MafsalTipi").SetString(mafsal);
+        ed.Post();
+    };
+    MafsalSayisi = 0;
+    Eleman(1, "00");
+    EXPECT_EQ(MafsalSayisi, 0);
+    Eleman(2, "0306");
+    EXPECT_EQ(MafsalSayisi, 2);
+    Eleman(3, "010203");
+    EXPECT_EQ(MafsalSayisi, 5);
+    Eleman(4, "");
+    EXPECT_EQ(MafsalSayisi, 5);
+    // an edit posts again and counts again
+    Eleman(2, "0306");
+    EXPECT_EQ(MafsalSayisi, 7);
+    // a refused post counts nothing
+    ed.Append();
+    ed.FieldByName("ElemanNo").SetInteger(3);
+    ed.FieldByName("MafsalTipi").SetString("0102");
+    EXPECT_THROW(ed.Post(), TabloHatasi);
+    ed.Cancel();
+    EXPECT_EQ(MafsalSayisi, 7);
+}
+
+TEST_F(VeriTabaniTest, SupportConditionsAreCountedOnEveryPostOfSK) {
+    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
+    Tablo& sk = Tablolar.SK;
+    auto Mesnet = [&](int no, std::vector<std::string> k) {
+        sk.Append();
+        sk.FieldByName("NoktaNo").SetInteger(no);
+        const char* adlar[] = {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"};
+        for (int i = 0; i < 6; ++i) sk.FieldByName(adlar[i]).SetString(k[size_t(i)]);
+        sk.Post();
+    };
+    SinirKosuluSayisi = 0;
+    Mesnet(1, {"Serbest", "Serbest", "0", "0.01", "Serbest", "0"});
+    EXPECT_EQ(SinirKosuluSayisi, 3);
+    Mesnet(2, {"Serbest", "Serbest", "Serbest", "Serbest", "Serbest", "Serbest"});
+    EXPECT_EQ(SinirKosuluSayisi, 3);
+    Mesnet(3, {"0", "0", "0", "0", "0", "-0.002"});
+    EXPECT_EQ(SinirKosuluSayisi, 9);
+    // empty fields hold no condition
+    Mesnet(4, {"", "0", "", "", "", ""});
+    EXPECT_EQ(SinirKosuluSayisi, 10);
+}
+
+TEST_F(VeriTabaniTest, NodesAreWalkedByCoordinates) {
+    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
+    Tablo& x = Tablolar.XYZ;
+    const int no[] = {3, 1, 2};
+    const double x1[] = {2.0, 0.0, 1.0};
+    for (int i = 0; i < 3; ++i) {
+        x.Append();
+        x.FieldByName("NoktaNo").SetInteger(no[i]);
+        x.FieldByName("X1").SetFloat(x1[i]);
+        x.Post();
+    }
+    std::vector<int> sira;
+    for (x.First(); !x.Eof(); x.Next()) sira.push_back(x.FieldByName("NoktaNo").AsInteger());
+    EXPECT_EQ(sira, (std::vector<int>{1, 2, 3}));
+    ASSERT_TRUE(x.Locate("NoktaNo", 3));
+    EXPECT_EQ(x.FieldByName("X1").AsFloat(), 2.0);
+    // the order holds after closing and opening the set again
+    TumTablolariKapat();
+    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
+    sira.clear();
+    for (x.First(); !x.Eof(); x.Next()) sira.push_back(x.FieldByName("NoktaNo").AsInteger());
+    EXPECT_EQ(sira, (std::vector<int>{1, 2, 3}));
+}
+
+}  // namespace
