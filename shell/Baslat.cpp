@@ -1,12 +1,82 @@
 #include "shell/Baslat.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QLocale>
+#include <QSocketNotifier>
+#include <clocale>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "model/LibU.h"
+#include "model/Tipler.h"
+#include "platform/Pencereler.h"
+#include "shell/Mesaj.h"
+#include "shell/TekKopya.h"
+#include "shell/UOrvelta.h"
+
+namespace {
+
+// A termination signal (log-out, kill) closes the main window as its close
+// button would, so that the settings are saved and the working files removed.
+int sinyalCifti[2] = {-1, -1};
+
+void SinyalGeldi(int) {
+    const char c = 1;
+    [[maybe_unused]] ssize_t n = ::write(sinyalCifti[0], &c, 1);
+}
+
+void SinyalleriYakala(QWidget* pencere, QObject* sahip) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, sinyalCifti) != 0) return;
+    auto* bildirici = new QSocketNotifier(sinyalCifti[1], QSocketNotifier::Read, sahip);
+    QObject::connect(bildirici, &QSocketNotifier::activated, pencere, [pencere] {
+        char c;
+        [[maybe_unused]] ssize_t n = ::read(sinyalCifti[1], &c, 1);
+        pencere->close();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = SinyalGeldi;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int s : {SIGTERM, SIGINT, SIGHUP}) sigaction(s, &sa, nullptr);
+}
+
+}  // namespace
 
 int OrveltaCalistir(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel l("Orvelta:Sonlu Elemanlar Kuvvet Metodu ");
-    l.resize(640, 200);
-    l.show();
-    return app.exec();
+    // Numbers are read and written with "." and "," whatever the machine's
+    // regional settings.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication::setApplicationName("Orvelta");
+    GenelDegiskenleriBaslat();
+
+    // Only one copy runs from one program folder.
+    TekKopya tek(QCoreApplication::applicationDirPath());
+    if (!tek.KilidiAl()) {
+        MesajKutusu("Programı ikinci kez başlattınız\n\rÖnceki etkinleştrilecek", "UYARI:",
+                    "TamamUyarı1");
+        // The running copy's window is found by its title where the desktop
+        // has a window list; the running copy is also asked through the local
+        // socket, which works everywhere.
+        if (unsigned long h = PencereBul("Orvelta:")) UstPencereyiOneGetir(h);
+        tek.OncekiniEtkinlestir();
+        return 0;
+    }
+
+    int sonuc = 0;
+    {
+        TfOrvelta ana;
+        QObject::connect(&tek, &TekKopya::EtkinlestirmeIstendi, &ana, &TfOrvelta::OneGetir);
+        SinyalleriYakala(&ana, &ana);
+        // The long-lived windows, in their order after the main window.
+        Mesaj = new TMesaj(&ana);
+        ana.show();
+        sonuc = app.exec();
+        Mesaj = nullptr;
+        for (int s : {SIGTERM, SIGINT, SIGHUP}) std::signal(s, SIG_DFL);
+    }
+    GenelDegiskenleriSerbestBirak();
+    return sonuc;
 }

@@ -1,3 +1,4 @@
 #pragma once
-// Program start: builds the application and the main window, runs the loop.
+// Program start: the single-copy test, the number format, the long-lived
+// windows in their order, the message loop.
 int OrveltaCalistir(int argc, char** argv);

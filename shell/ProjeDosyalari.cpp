@@ -1,0 +1,277 @@
+// The table set of the main window and the project commands: open, new,
+// save as.
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <filesystem>
+
+#include "model/LibU.h"
+#include "model/Tipler.h"
+#include "model/ModelOku.h"
+#include "model/VeriTabani.h"
+#include "shell/UOrvelta.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool DosyaVar(const std::string& yol) {
+    std::error_code ec;
+    return !yol.empty() && fs::is_regular_file(yol, ec);
+}
+
+bool AyniDosya(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    if (DosyaVar(a) && DosyaVar(b)) return fs::equivalent(a, b, ec);
+    return fs::weakly_canonical(fs::absolute(a, ec), ec) == fs::weakly_canonical(fs::absolute(b, ec), ec);
+}
+
+// The part of a path before the first ".mdb" (any case).
+std::string MdbOncesi(const std::string& yol) {
+    QString q = QString::fromStdString(yol);
+    int i = q.indexOf(".mdb", 0, Qt::CaseInsensitive);
+    return i < 0 ? yol : q.left(i).toStdString();
+}
+
+bool MdbIcerir(const std::string& yol) {
+    return QString::fromStdString(yol).contains(".mdb", Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+// The catalogue, scratch and drawing tables live in the shared data folder of
+// the folder the program runs from.
+void TfOrvelta::CalismaTablolariniHazirla() {
+    const std::string k = VerilerOrtakKlasoru();
+    Tablolar.Profiller.DosyaAyarla(k + "/Profiller.mdb");
+    for (Tablo* t : {&Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK, &Tablolar.EYUK, &Tablolar.SK})
+        t->DosyaAyarla(k + "/YazBoz.mdb", true);
+    Tablolar.ElemanKuvvetleriCizim.DosyaAyarla(k + "/ElemanKuvvetleriCizim.mdb", true);
+}
+
+void TfOrvelta::TabloyuBagla(Tablo& T) {
+    try {
+        T.Close();
+        T.DosyaAyarla(AcikVeriTabani);
+        T.Open();
+    } catch (const std::exception&) {
+        Hata = 1;
+        MesajKutusu(T.Ad() + " dosyası açılamadı. Silinmiş veya bozuk olabilir", "HATA:", "TamamHata1");
+    }
+}
+
+void TfOrvelta::TablolariAc() {
+    TablolariKapat();
+    // Every project table is bound to the chosen file even when one of them
+    // fails; the open path is cleared only after all were tried.
+    bool basarisiz = false;
+    for (Tablo* t : Tablolar.ProjeTablolari) {
+        const int onceki = Hata;
+        Hata = 0;
+        TabloyuBagla(*t);
+        if (Hata) basarisiz = true;
+        else Hata = onceki;
+    }
+    if (basarisiz) {
+        AcikVeriTabani.clear();
+        for (Tablo* t : Tablolar.ProjeTablolari) t->Close();
+    }
+    for (Tablo* t : {&Tablolar.Profiller, &Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK,
+                     &Tablolar.EYUK, &Tablolar.SK})
+        t->Open();
+    YolEtiketiniYaz(AcikVeriTabani);
+    Ayarlar.VeriTabaniAdi = AcikVeriTabani;
+    SonDosyalarMenusunuGuncelle();
+    if (Hata == 0) ProjeyiGenislet();
+    if (IzgaraTablosu()) IzgarayiYenile();
+}
+
+void TfOrvelta::TablolariKapat() {
+    Tablo* sira[] = {&Tablolar.AnaVeriler, &Tablolar.MalzemeBilgileri, &Tablolar.KesitBilgileri,
+                     &Tablolar.Koordinatlar, &Tablolar.ElemanNoktaBagi,
+                     &Tablolar.ElemanMalzemeKesitMafsalbagi, &Tablolar.Yukler,
+                     &Tablolar.ElemanYukleri, &Tablolar.SinirKosullari, &Tablolar.Profiller,
+                     &Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK, &Tablolar.EYUK, &Tablolar.SK,
+                     &Tablolar.ElemanKuvvetleriCizim};
+    for (Tablo* t : sira) {
+        try {
+            t->Close();
+        } catch (const std::exception&) {
+        }
+    }
+    if (IzgaraTablosu()) IzgarayiYenile();
+}
+
+void TfOrvelta::TabloyuBosalt(Tablo& T) {
+    T.Close();
+    T.Open();
+    T.TumunuSil();
+    if (!T.Active()) T.Open();
+    if (IzgaraTablosu() == &T) IzgarayiYenile();
+}
+
+void TfOrvelta::VeriTabaniniAc() {
+    try {
+        // 1. The test project, recreated from the template when it is missing.
+        const std::string test = TestProjesi();
+        if (!DosyaVar(test)) {
+            std::error_code ec;
+            fs::create_directories(fs::path(test).parent_path(), ec);
+            DosyaKopyala(BosSablon(), test, true);
+        }
+        // 2. The project itself, or the test project in its place. A working
+        // database of the program is never opened as a project.
+        if (DosyaVar(AcikVeriTabani) && !CalismaDosyasiMi(AcikVeriTabani)) {
+            TablolariAc();
+        } else {
+            Hata = 0;
+            AcikVeriTabani = test;
+            TablolariAc();
+            if (Hata) {
+                MesajKutusu(test + " veritabanı dosyası silinmiş", "HATA:", "TamamHata1");
+                AcikVeriTabani.clear();
+            }
+        }
+        // The system type was read by the expansion of the opened project;
+        // reading it again would only repeat its message.
+    } catch (const std::exception&) {
+        Hata = 1;
+        AcikVeriTabani.clear();
+        MesajKutusu("Dosyalar açılamadı. Silinmiş veya bozuk olabilir", "HATA:", "TamamHata1");
+    }
+    YolEtiketiniYaz(AcikVeriTabani);
+}
+
+bool TfOrvelta::ProjeOlarakAcilabilir(const std::string& Yol) {
+    if (CalismaDosyasiMi(Yol)) {
+        MesajKutusu(Yol + " programın çalışma dosyasıdır, veri tabanı olarak açılamaz", "HATA:",
+                    "TamamHata1");
+        return false;
+    }
+    return true;
+}
+
+bool TfOrvelta::DosyaDiyalogu(bool Kaydet, const std::string& Baslangic, std::string& Secilen) {
+    if (DosyaSec) return DosyaSec(Kaydet, Baslangic, Secilen);
+    QFileDialog d(this);
+    AcikDosyaDiyalogu = &d;
+    d.setObjectName(Kaydet ? "SaveDialog1" : "OpenDialog1");
+    d.setWindowTitle(Kaydet ? "Farklı kaydet" : "Veri tabanı aç");
+    d.setOption(QFileDialog::DontUseNativeDialog, true);
+    d.setAcceptMode(Kaydet ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setNameFilter("Veri tabanı dosyaları (*.mdb)");
+    d.setDefaultSuffix("mdb");
+    // The save dialog asks before overwriting; the program asks again before
+    // the copy, so the dialog's own question is left out.
+    d.setOption(QFileDialog::DontConfirmOverwrite, true);
+    QFileInfo fi(QString::fromStdString(Baslangic));
+    if (!Baslangic.empty()) {
+        d.setDirectory(fi.absolutePath());
+        if (!fi.fileName().contains('*')) d.selectFile(fi.fileName());
+    }
+    int sonuc = d.exec();
+    AcikDosyaDiyalogu = nullptr;
+    if (sonuc != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
+    Secilen = d.selectedFiles().first().toStdString();
+    return !Secilen.empty();
+}
+
+void TfOrvelta::BitBtn11Click() { ProjeSeciliyken(AcikVeriTabani); }
+
+// The open command with the dialog's proposed name. The open project stays
+// as it is until a name is accepted.
+void TfOrvelta::ProjeSeciliyken(const std::string& Oneri) {
+    PanelKontrolleriniEtkinlestir(Panel1, false);
+    PanelKontrolleriniEtkinlestir(Panel2, false);
+    try {
+        std::string N;
+        if (DosyaDiyalogu(false, Oneri, N) && ProjeOlarakAcilabilir(N)) {
+            if (DosyaVar(N)) {
+                AcikVeriTabani = N;
+                VeriTabaniniAc();
+            } else if (MesajKutusu(N + " yok, oluşturulsun mu?", "SORU:", "EvetHayırSoru2") == "E") {
+                Hata = 0;
+                std::error_code ec;
+                fs::create_directories(fs::path(N).parent_path(), ec);
+                DosyaKopyala(BosSablon(), N, true);
+                if (Hata == 0 && DosyaVar(N)) {
+                    AcikVeriTabani = N;
+                    VeriTabaniniAc();
+                }
+            }
+        }
+    } catch (const std::exception& e) {
+        MesajKutusu(e.what(), "HATA:", "TamamHata1");
+    }
+    PanelKontrolleriniEtkinlestir(Panel1, true);
+    PanelKontrolleriniEtkinlestir(Panel2, true);
+    SonDosyalarMenusunuGuncelle();
+}
+
+void TfOrvelta::VeriTabaniAc1Click(QAction* Oge) {
+    const std::string baslik = Oge ? Oge->text().toStdString() : std::string();
+    if (baslik.empty()) {
+        SonDosyalarMenusunuGuncelle();
+        return;
+    }
+    std::string oneri = baslik;
+    if (Oge == Yeni1) oneri = ProgramKlasoru + "/Veriler/YENİ.mdb";
+    else if (Oge == Ac1) oneri = ProgramKlasoru + "/Veriler/*.mdb";
+    ProjeSeciliyken(oneri);
+}
+
+void TfOrvelta::Farklikaydet1Click() {
+    if (AcikVeriTabani.empty()) return;
+    SonVeriTabani = AcikVeriTabani;
+    FarkliKaydetAdi = MdbOncesi(SonVeriTabani) + "-KOPYA.mdb";
+    std::string ad;
+    if (!DosyaDiyalogu(true, FarkliKaydetAdi, ad) || ad.empty()) return;
+    if (!MdbIcerir(ad)) ad += ".mdb";
+    FarkliKaydetAdi = ad;
+    // A copy onto the open file itself would empty it.
+    if (AyniDosya(FarkliKaydetAdi, SonVeriTabani)) {
+        MesajKutusu(FarkliKaydetAdi + " açık olan veri tabanıdır, kendi üzerine kopyalanamaz",
+                    "HATA:", "TamamHata1");
+        return;
+    }
+    if (!ProjeOlarakAcilabilir(FarkliKaydetAdi)) return;
+    if (DosyaVar(FarkliKaydetAdi) &&
+        MesajKutusu(FarkliKaydetAdi + " dosyası zaten var\r\rKopya işlemine devam edeyim mi ?",
+                    "SORU:", "EvetHayırSoru2") != "E")
+        return;
+
+    TablolariKapat();
+    Hata = 0;
+    bool kopyalandi = false;
+    try {
+        std::error_code ec;
+        fs::create_directories(fs::path(FarkliKaydetAdi).parent_path(), ec);
+        DosyaKopyala(SonVeriTabani, FarkliKaydetAdi, false);
+        kopyalandi = Hata == 0 && DosyaVar(FarkliKaydetAdi);
+    } catch (const std::exception& e) {
+        MesajKutusu(e.what(), "HATA:", "TamamHata1");
+    }
+    // A failed copy leaves the project that was open, open again.
+    if (kopyalandi) AcikVeriTabani = FarkliKaydetAdi;
+    else AcikVeriTabani = SonVeriTabani;
+    Hata = 0;
+    VeriTabaniniAc();
+}
+
+void TfOrvelta::YolEtiketiniYaz(const std::string& Yol) {
+    acikYolEtiketi_ = Yol;
+    // Break opportunities after each "/" so a long path wraps in the panel.
+    QString g = QString::fromStdString(Yol);
+    g.replace("/", QString("/") + QChar(0x200B));
+    Label8->setText(g);
+    Label8->setToolTip(QString::fromStdString(Yol));
+    Label8->setProperty("Yol", QString::fromStdString(Yol));
+}
+
+// The expansion of the open project into the scratch tables, each step only
+// while no error was found.
+void TfOrvelta::ProjeyiGenislet() {
+    if (Hata == 0) SistemTipiniOku();
+}

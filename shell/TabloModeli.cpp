@@ -1,0 +1,82 @@
+#include "shell/TabloModeli.h"
+
+#include "platform/Tablo.h"
+
+void TabloModeli::TabloAyarla(Tablo* T) {
+    tablo_ = T;
+    Yenile();
+}
+
+void TabloModeli::Yenile() {
+    beginResetModel();
+    alanlar_.clear();
+    satirlar_.clear();
+    if (tablo_ && tablo_->Active()) {
+        try {
+            // The date column that every project table ends with is written by
+            // nothing and stays out of the grid.
+            for (const auto& ad : tablo_->AlanAdlari())
+                if (ad != "Tarih") alanlar_ << QString::fromStdString(ad);
+            const int konum = tablo_->RecNo();
+            tablo_->First();
+            while (!tablo_->Eof()) {
+                std::vector<QString> satir;
+                satir.reserve(alanlar_.size());
+                for (const auto& ad : alanlar_)
+                    satir.push_back(QString::fromStdString(tablo_->FieldByName(ad.toStdString()).Text()));
+                satirlar_.push_back(std::move(satir));
+                tablo_->Next();
+            }
+            // Back to the row the cursor was on.
+            tablo_->First();
+            for (int i = 1; i < konum && !tablo_->Eof(); ++i) tablo_->Next();
+        } catch (const std::exception&) {
+            // A table that cannot be read shows what was read up to there.
+        }
+    }
+    endResetModel();
+}
+
+int TabloModeli::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(satirlar_.size());
+}
+
+int TabloModeli::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(alanlar_.size());
+}
+
+QVariant TabloModeli::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= static_cast<int>(satirlar_.size())) return {};
+    if (role == Qt::DisplayRole) return satirlar_[index.row()][index.column()];
+    return {};
+}
+
+QVariant TabloModeli::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return section + 1;
+    if (section < 0 || section >= alanlar_.size()) return {};
+    return AlanBasligi(tablo_ ? QString::fromStdString(tablo_->TabloAdi()) : QString(),
+                       alanlar_[section]);
+}
+
+QString TabloModeli::AlanBasligi(const QString& Tablo, const QString& Alan) {
+    if (Alan == "ProbleminTanimi") return "Açıklama";
+    if (Alan == "MalzemeNo") return "Malzeme no";
+    if (Alan == "NoktaNo") return "Nokta No";
+    if (Tablo == "Koordinatlar") {
+        if (Alan == "X1") return "X";
+        if (Alan == "X2") return "Y";
+        if (Alan == "X3") return "Z";
+    }
+    if (Tablo == "KesitBilgileri") {
+        if (Alan == "ix") return "J";
+        if (Alan == "iy") return "Iy";
+        if (Alan == "iz") return "Iz";
+    }
+    if (Tablo == "SinirKosullari") {
+        if (Alan == "Fix") return "Dönme X";
+        if (Alan == "Fiy") return "Dönme Y";
+        if (Alan == "Fiz") return "Dönme Z";
+    }
+    return Alan;
+}

@@ -1,0 +1,663 @@
+#include "shell/UOrvelta.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "model/LibU.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+#include "engine/ElemanKuvvetleriDosyasi.h"
+#include "platform/Sistem.h"
+#include "shell/TabloModeli.h"
+
+namespace fs = std::filesystem;
+
+TfOrvelta* fOrvelta = nullptr;
+
+void KomutsuzIsaretle(QWidget* Kontrol) {
+    Kontrol->setProperty("KomutYok", true);
+    Kontrol->setEnabled(false);
+}
+
+void PanelKontrolleriniEtkinlestir(QWidget* Panel, bool Etkin) {
+    if (!Panel) return;
+    for (QObject* o : Panel->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->isWindow()) continue;
+        w->setEnabled(Etkin && !w->property("KomutYok").toBool());
+    }
+}
+
+std::string BellekMetni(double MB) {
+    // At most one decimal, "," between thousands, "." before the decimal.
+    long long onda = std::llround(MB * 10.0);
+    long long tam = onda / 10;
+    int kesir = static_cast<int>(onda % 10);
+    std::string t = std::to_string(tam), s;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (i > 0 && (t.size() - i) % 3 == 0) s += ',';
+        s += t[i];
+    }
+    if (kesir) s += "." + std::to_string(kesir);
+    return "Kullanılan bellek: " + s + " MB";
+}
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QPushButton* Dugme(QWidget* ebeveyn, const char* ad, const QString& baslik, const QString& ipucu) {
+    auto* b = new QPushButton(baslik, ebeveyn);
+    b->setObjectName(ad);
+    b->setToolTip(ipucu);
+    b->setStatusTip(ipucu);
+    b->setMinimumHeight(30);
+    return b;
+}
+
+}  // namespace
+
+TfOrvelta::TfOrvelta(const std::string& SabitProgramKlasoru, QWidget* parent)
+    : QMainWindow(parent), sabitProgramKlasoru_(SabitProgramKlasoru) {
+    setObjectName("TfOrvelta");
+    fOrvelta = this;
+    SahipPencereAyarla(this);
+    ArayuzuKur();
+    MenuleriKur();
+    // The set-up runs once the window is on screen: first the creation step,
+    // then the show step (queued from the show event).
+    QMetaObject::invokeMethod(this, "OlusturmaSonrasi", Qt::QueuedConnection);
+}
+
+TfOrvelta::~TfOrvelta() {
+    if (!kapandi_ && kurulumTamam_) {
+        // Destroyed without a close (a test, or the end of the program without
+        // the window's close): still remove the working files.
+        QCloseEvent e;
+        closeEvent(&e);
+    }
+    if (&Arayuz() == this) ArayuzAyarla(nullptr);
+    if (fOrvelta == this) fOrvelta = nullptr;
+}
+
+// ------------------------------------------------------------------ layout
+
+void TfOrvelta::ArayuzuKur() {
+    setWindowTitle("Orvelta:Sonlu Elemanlar Kuvvet Metodu ");
+    auto* merkez = new QWidget(this);
+    merkez->setObjectName("Merkez");
+    setCentralWidget(merkez);
+    auto* anaDuzen = new QHBoxLayout(merkez);
+    anaDuzen->setContentsMargins(6, 6, 6, 0);
+    anaDuzen->setSpacing(6);
+
+    // ---- Panel1: the tool buttons, the path and the main commands
+    Panel1 = new QFrame(merkez);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    Panel1->setFixedWidth(270);
+    auto* p1 = new QVBoxLayout(Panel1);
+    p1->setContentsMargins(8, 8, 8, 8);
+    p1->setSpacing(4);
+
+    Label8 = new QLabel(Panel1);
+    Label8->setObjectName("Label8");
+    Label8->setWordWrap(true);
+    Label8->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label8->setStyleSheet("QLabel { color: #1a3c8c; font-weight: bold; }");
+    Label8->setToolTip("Açık veri tabanı");
+    Label8->setStatusTip("Açık veri tabanı");
+    p1->addWidget(Label8);
+    p1->addSpacing(4);
+
+    const struct {
+        int no;
+        const char* baslik;
+        int etiket;
+    } araclar[] = {
+        {1, "Anan veriler", 1},     {2, "Malzeme bilgileri", 2},
+        {3, "Kesit bilgileri", 3},  {6, "Koordinatlar", 4},
+        {5, "Eleman-nokta bağı", 5}, {4, "Eleman-malzeme-kesit-mafsal bağı", 6},
+        {7, "Düğüm tekil yükleri", 7}, {8, "Eleman yükleri", 8},
+        {9, "Sınır koşulları", 9},
+    };
+    AracDugmeleri = new QButtonGroup(this);
+    AracDugmeleri->setExclusive(true);
+    for (const auto& a : araclar) {
+        auto* b = new QToolButton(Panel1);
+        b->setObjectName(QString("SpeedButton%1").arg(a.no));
+        b->setText(QString::fromUtf8(a.baslik));
+        b->setCheckable(true);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        b->setMinimumHeight(28);
+        b->setProperty("tag", a.etiket);
+        const QString ipucu = QString::fromUtf8(a.baslik) + " tablosunu listele ve düzenle";
+        b->setToolTip(ipucu);
+        b->setStatusTip(ipucu);
+        AracDugmeleri->addButton(b, a.no);
+        SpeedButton[a.no] = b;
+        p1->addWidget(b);
+    }
+    SpeedButton[1]->setChecked(true);
+    p1->addSpacing(10);
+
+    BitBtn11 = Dugme(Panel1, "BitBtn11", "Veri tabanı aç", "Var olan bir veri tabanını aç veya yenisini oluştur");
+    BitBtn11->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    BitBtn1 = Dugme(Panel1, "BitBtn1", "Çiz", "Sistemin geometrisini çiz");
+    BitBtn9 = Dugme(Panel1, "BitBtn9", "Hesapla\n(Yer değiştirmesiz)",
+                    "Eleman kuvvetlerini hesapla. Yer değiştirmeleri hesaplanma. Sonuçları göster");
+    BitBtn9->setMinimumHeight(48);
+    QFont kalin = BitBtn9->font();
+    kalin.setBold(true);
+    BitBtn9->setFont(kalin);
+    BitBtn99 = Dugme(Panel1, "BitBtn99", "Çık", "Programı kapat");
+    BitBtn99->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    p1->addWidget(BitBtn11);
+    p1->addWidget(BitBtn1);
+    p1->addWidget(BitBtn9);
+    p1->addStretch(1);
+    p1->addWidget(BitBtn99);
+    p1->addSpacing(6);
+
+    Label4 = new QLabel(Panel1);
+    Label4->setObjectName("Label4");
+    Label4->setAlignment(Qt::AlignCenter);
+    Label2 = new QLabel(Panel1);
+    Label2->setObjectName("Label2");
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setStyleSheet("QLabel { color: gray; }");
+    p1->addWidget(Label4);
+    p1->addWidget(Label2);
+    anaDuzen->addWidget(Panel1);
+
+    // ---- right side: the grid, the memo, the progress bar and Panel2
+    auto* sag = new QWidget(merkez);
+    auto* sd = new QVBoxLayout(sag);
+    sd->setContentsMargins(0, 0, 0, 0);
+    sd->setSpacing(4);
+
+    auto* ayirici = new QSplitter(Qt::Vertical, sag);
+    ayirici->setObjectName("Ayirici");
+    DBGrid1 = new QTableView(ayirici);
+    DBGrid1->setObjectName("DBGrid1");
+    IzgaraModeli = new TabloModeli(this);
+    DBGrid1->setModel(IzgaraModeli);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->setAlternatingRowColors(true);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    DBGrid1->horizontalHeader()->setDefaultSectionSize(110);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(22);
+    const QString izgaraIpucu = "Yukarıdaki satırlardan biri çift tıklanarak değişiklik yapılabilir";
+    DBGrid1->setStatusTip("Açık veri tabanının seçili tablosu");
+
+    Memo1 = new QPlainTextEdit(ayirici);
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Memo1->hide();
+    ayirici->addWidget(DBGrid1);
+    ayirici->addWidget(Memo1);
+    ayirici->setStretchFactor(0, 3);
+    ayirici->setStretchFactor(1, 2);
+    sd->addWidget(ayirici, 1);
+
+    StaticText1 = new QLabel(izgaraIpucu, sag);
+    StaticText1->setObjectName("StaticText1");
+    StaticText1->setStyleSheet("QLabel { color: #555555; font-style: italic; }");
+    sd->addWidget(StaticText1);
+
+    auto* ilerleme = new QHBoxLayout();
+    ProgressBar1 = new QProgressBar(sag);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->hide();
+    BitBtn3 = Dugme(sag, "BitBtn3", "Hesabı durdur", "Hesabı durdur");
+    BitBtn3->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
+    BitBtn3->hide();
+    ilerleme->addWidget(ProgressBar1, 1);
+    ilerleme->addWidget(BitBtn3);
+    sd->addLayout(ilerleme);
+
+    // ---- Panel2: row deletion and the data-entry switch
+    Panel2 = new QFrame(sag);
+    Panel2->setObjectName("Panel2");
+    Panel2->setFrameShape(QFrame::StyledPanel);
+    auto* p2 = new QHBoxLayout(Panel2);
+    p2->setContentsMargins(8, 4, 8, 4);
+    BitBtn5 = Dugme(Panel2, "BitBtn5", "Tüm verileri sil",
+                    "Açık veri tabanının ana veriler dışındaki tüm kayıtlarını sil");
+    BitBtn23 = Dugme(Panel2, "BitBtn23", "Seçili satırları sil", "Tabloda seçili satırları sil");
+    BitBtn4 = Dugme(Panel2, "BitBtn4", "Tüm satırları sil", "Listelenen tablonun tüm satırlarını sil");
+    for (auto* b : {BitBtn5, BitBtn23, BitBtn4}) {
+        b->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+        p2->addWidget(b);
+    }
+    p2->addStretch(1);
+    RadioGroup2 = new QGroupBox("Veri girişi", Panel2);
+    RadioGroup2->setObjectName("RadioGroup2");
+    RadioGroup2->setToolTip("Veri girişi açık değilse tablolar değiştirilemez");
+    RadioGroup2->setStatusTip("Veri girişi açık değilse tablolar değiştirilemez");
+    auto* rg = new QHBoxLayout(RadioGroup2);
+    rg->setContentsMargins(8, 2, 8, 2);
+    VeriGirisiAcik = new QRadioButton("Açık", RadioGroup2);
+    VeriGirisiAcik->setObjectName("RadioGroup2Acik");
+    VeriGirisiKapali = new QRadioButton("Kapalı", RadioGroup2);
+    VeriGirisiKapali->setObjectName("RadioGroup2Kapali");
+    VeriGirisiKapali->setChecked(true);
+    rg->addWidget(VeriGirisiAcik);
+    rg->addWidget(VeriGirisiKapali);
+    p2->addWidget(RadioGroup2);
+    sd->addWidget(Panel2);
+
+    ComboboxItemName = new QLineEdit(sag);
+    ComboboxItemName->setObjectName("ComboboxItemName");
+    ComboboxItemName->hide();
+    anaDuzen->addWidget(sag, 1);
+
+    // ---- status bar: the hint under the mouse, processors, threads, memory
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setStyleSheet("QStatusBar { color: red; }");
+    Label7 = new QLabel(this);
+    Label7->setObjectName("Label7");
+    Label10 = new QLabel(this);
+    Label10->setObjectName("Label10");
+    Label9 = new QLabel(this);
+    Label9->setObjectName("Label9");
+    for (auto* l : {Label7, Label10, Label9}) {
+        l->setStyleSheet("QLabel { color: black; padding: 0 8px; }");
+        statusBar()->addPermanentWidget(l);
+    }
+
+    // Commands that this window does not carry yet stay disabled.
+    for (int i = 1; i <= 9; ++i) KomutsuzIsaretle(SpeedButton[i]);
+    for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn9, BitBtn5, BitBtn23, BitBtn4, BitBtn3})
+        KomutsuzIsaretle(w);
+
+    connect(BitBtn11, &QPushButton::clicked, this, [this] { BitBtn11Click(); });
+    connect(BitBtn99, &QPushButton::clicked, this, [this] { BitBtn99Click(); });
+}
+
+void TfOrvelta::MenuleriKur() {
+    Veri = menuBar()->addMenu("Dosya");
+    Veri->setObjectName("Veri");
+    Veri->setToolTipsVisible(true);
+    SonDosyaGrubu = new QActionGroup(this);
+    SonDosyaGrubu->setExclusive(true);
+    for (int i = 1; i <= 5; ++i) {
+        auto* a = Veri->addAction(QString());
+        a->setObjectName(QString("VeriTabaniAc%1").arg(i));
+        a->setCheckable(true);
+        a->setToolTip("Bu veri tabanı açılır");
+        a->setStatusTip("Bu veri tabanı açılır");
+        a->setVisible(false);  // an empty item is not shown
+        SonDosyaGrubu->addAction(a);
+        VeriTabaniAc[i] = a;
+        connect(a, &QAction::triggered, this, [this, a] { VeriTabaniAc1Click(a); });
+    }
+    VeriTabaniAc[6] = Veri->addAction("______________________________");
+    VeriTabaniAc[6]->setObjectName("VeriTabaniAc6");
+    Ac1 = Veri->addAction("Aç");
+    Ac1->setObjectName("Ac1");
+    Ac1->setStatusTip("Var olan bir veri tabanını aç");
+    Yeni1 = Veri->addAction("Yeni");
+    Yeni1->setObjectName("Yeni1");
+    Yeni1->setStatusTip("Yeni bir veri tabanı oluştur");
+    Farklikaydet1 = Veri->addAction("Farklı kaydet");
+    Farklikaydet1->setObjectName("Farklikaydet1");
+    Farklikaydet1->setStatusTip("Açık veri tabanının bir kopyasını oluştur ve onu aç");
+    Veri->addSeparator();
+    Programkapa1 = Veri->addAction("Çık(Programı kapa)");
+    Programkapa1->setObjectName("Programkapa1");
+    connect(Ac1, &QAction::triggered, this, [this] { VeriTabaniAc1Click(Ac1); });
+    connect(Yeni1, &QAction::triggered, this, [this] { VeriTabaniAc1Click(Yeni1); });
+    connect(Farklikaydet1, &QAction::triggered, this, [this] { Farklikaydet1Click(); });
+    connect(Programkapa1, &QAction::triggered, this, [this] { Programkapa1Click(); });
+
+    Ayarlar1 = menuBar()->addMenu("Ayarlar");
+    Ayarlar1->setObjectName("Ayarlar1");
+    Ayarlar1->setToolTipsVisible(true);
+    auto* hesapGrubu = new QActionGroup(this);
+    hesapGrubu->setExclusive(true);
+    YerDegistirmesiz = Ayarlar1->addAction("Yer değiştirmesiz hesap");
+    YerDegistirmesiz->setObjectName("YerDegistirmesiz");
+    YerDegistirmesiz->setToolTip("Yer değiştirmeler hesaplanmayacak(hesap süresi kısa)");
+    YerDegistirmesiz->setStatusTip(YerDegistirmesiz->toolTip());
+    YerDegistirmeli = Ayarlar1->addAction("Yer değiştirmeli hesap");
+    YerDegistirmeli->setObjectName("YerDegistirmeli");
+    YerDegistirmeli->setToolTip("Yer değiştirmeler hesaplanacak(hesap süresi uzun)");
+    YerDegistirmeli->setStatusTip(YerDegistirmeli->toolTip());
+    for (auto* a : {YerDegistirmesiz, YerDegistirmeli}) {
+        a->setCheckable(true);
+        hesapGrubu->addAction(a);
+        connect(a, &QAction::triggered, this, [this] { YerDegistirmesizClick(); });
+    }
+    YerDegistirmesiz->setChecked(true);
+
+    MatrisGoster1 = menuBar()->addMenu("Matris göster...");
+    MatrisGoster1->setObjectName("MatrisGoster1");
+    auto* matrisGrubu = new QActionGroup(this);
+    matrisGrubu->setExclusive(true);
+    const struct {
+        QAction** oge;
+        const char* ad;
+        const char* baslik;
+    } matrisler[] = {
+        {&NGoster, "NGoster", "N denge matrisi"},
+        {&indirgenmisNGoster, "indirgenmisNGoster", "İndirgenmiş N"},
+        {&B0Goster, "B0Goster", "B0 matrisi"},
+        {&BxTGoster, "BxTGoster", "Bx transpoz matrisi"},
+        {&NBxTGoster, "NBxTGoster", "N+BxT matrisi"},
+        {&NBxTfGoster, "NBxTfGoster", "N+BxTf matrisi"},
+        {&indirgenmisNbxTfGoster, "indirgenmisNbxTfGoster", "İndirgenmiş N+BxTf matrisi"},
+        {&HicbiriGoster, "HicbiriGoster", "Hiçbiri"},
+    };
+    for (const auto& m : matrisler) {
+        auto* a = MatrisGoster1->addAction(QString::fromUtf8(m.baslik));
+        a->setObjectName(m.ad);
+        a->setCheckable(true);
+        matrisGrubu->addAction(a);
+        *m.oge = a;
+    }
+    // As designed, the first item is checked; the set-up checks "Hiçbiri".
+    NGoster->setChecked(true);
+
+    Yardm1 = menuBar()->addAction("Yardım");
+    Yardm1->setObjectName("Yardm1");
+    Hakkinda1 = menuBar()->addAction("Hakkında");
+    Hakkinda1->setObjectName("Hakkinda1");
+    FormubuyutKucult1 = menuBar()->addAction("Formu büyüt/küçült");
+    FormubuyutKucult1->setObjectName("FormubuyutKucult1");
+    for (auto* a : {Yardm1, Hakkinda1, FormubuyutKucult1}) a->setEnabled(false);
+}
+
+// ------------------------------------------------------------------ set-up
+
+void TfOrvelta::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (ilkGosterim_) {
+        ilkGosterim_ = false;
+        QMetaObject::invokeMethod(this, "GosterimSonrasi", Qt::QueuedConnection);
+    }
+}
+
+void TfOrvelta::OlusturmaSonrasi() {
+    // Place and size the window; at 1280 x 800 it fills the screen but for a
+    // small margin.
+    QRect ekran = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    EkranGenisligi = ekran.width();
+    EkranYuksekligi = ekran.height();
+    resize(std::min(1240, std::max(800, ekran.width() - 40)),
+           std::min(740, std::max(560, ekran.height() - 60)));
+    move(ekran.left() + 20, ekran.top() + 20);
+
+    // Hints: yellow background.
+    QPalette ipucuRengi = QToolTip::palette();
+    ipucuRengi.setColor(QPalette::ToolTipBase, QColor(255, 255, 0));
+    ipucuRengi.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(ipucuRengi);
+
+    setWindowTitle(Q("Orvelta:Sonlu Elemanlar Kuvvet Metodu " + TelifMetni));
+    Label4->setText(Q(TelifMetni));
+    Label2->setText("© Orvelta");
+}
+
+std::string TfOrvelta::VerilerOrtakKlasoru() const { return ProgramKlasoru + "/VerilerOrtak"; }
+std::string TfOrvelta::TestProjesi() const { return ProgramKlasoru + "/VerilerOrtak/TEST/Test.mdb"; }
+std::string TfOrvelta::BosSablon() const { return ProgramKlasoru + "/VerilerOrtak/BOS.mdb"; }
+std::string TfOrvelta::ElemanKuvvetleriDosyaYolu() const {
+    return ProgramKlasoru + "/VerilerOrtak/ElemanKuvvetleri.txt";
+}
+std::string TfOrvelta::AyarDosyasi() const { return ProgramKlasoru + "/VerilerOrtak/Ayarlar.txt"; }
+
+void TfOrvelta::GosterimSonrasi() {
+    ArayuzAyarla(this);
+    // 1. The program folder.
+    if (sabitProgramKlasoru_.empty()) {
+        try {
+            ProgramYollariniBelirle();
+        } catch (const std::exception& e) {
+            MesajKutusu(e.what(), "HATA:", "TamamHata1");
+        }
+    } else {
+        ProgramKlasoru = sabitProgramKlasoru_;
+        VerilerKlasoru = sabitProgramKlasoru_;
+    }
+    // 2. No outside viewer has been started by this copy yet: nothing to close.
+
+    // 3. The four working databases, and the folders the program needs.
+    std::error_code ec;
+    fs::create_directories(VerilerOrtakKlasoru(), ec);
+    fs::create_directories(ProgramKlasoru + "/Veriler", ec);
+    try {
+        const std::string k = VerilerOrtakKlasoru();
+        YazBozYaz(k + "/YazBoz.mdb");
+        ProfillerYaz(k + "/Profiller.mdb");
+        CizimVeriTabaniYaz(k + "/ElemanKuvvetleriCizim.mdb");
+        BosSablonuYaz(k + "/BOS.mdb");
+    } catch (const std::exception& e) {
+        MesajKutusu(e.what(), "HATA:", "TamamHata1");
+    }
+    CalismaTablolariniHazirla();
+
+    // 4. The element force file, created empty.
+    try {
+        ElemanKuvvetleriDosyasi.Ata(ElemanKuvvetleriDosyaYolu());
+        ElemanKuvvetleriDosyasi.Olustur();
+    } catch (const std::exception& e) {
+        MesajKutusu(e.what(), "HATA:", "TamamHata1");
+    }
+
+    // 5. Settings.
+    AyarlariOku();
+    // 6. A run never stops at an intermediate matrix after start.
+    HicbiriGoster->setChecked(true);
+    // 7. The last project.
+    AcikVeriTabani = SonVeriTabani;
+    // 8. Calculation mode.
+    YerDegistirmesizClick();
+    // 9. Open the project (or the test project).
+    VeriTabaniniAc();
+    IzgaraTablosunuAyarla(&Tablolar.AnaVeriler);
+    // 10. Recent list.
+    SonDosyalarMenusunuGuncelle();
+    // 11. Window scale.
+    Ayarlar.Olcek = FormOlcegi;
+    if (FormOlcegi != 100) ScaleBy(FormOlcegi, 100);
+    // 12. Processors and threads.
+    Label7->setText(QString("İşlemci sayısı: %1").arg(IsParcacigiSayisi));
+    Label10->setText(QString("Threads: %1").arg(IsParcacigiSayisi <= 4 ? IsParcacigiSayisi : 8));
+    BellekGoster();
+    kurulumTamam_ = true;
+}
+
+void TfOrvelta::ScaleBy(int P, int Q) {
+    if (P <= 0 || Q <= 0) return;
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * P / Q);
+    setFont(f);
+    resize(width() * P / Q, height() * P / Q);
+}
+
+void TfOrvelta::OneGetir() {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+}
+
+// ------------------------------------------------------------------ memory, activation
+
+long long TfOrvelta::BellekGoster() {
+    long long bayt = static_cast<long long>(KullanilanBellek());
+    Label9->setText(Q(BellekMetni(static_cast<double>(bayt) / 1024.0 / 1024.0)));
+    return bayt;
+}
+
+void TfOrvelta::FormActivate() {
+    BellekGoster();
+    StaticText1->show();
+}
+
+void TfOrvelta::FormDeactivate() {
+    BellekGoster();
+    StaticText1->hide();
+}
+
+void TfOrvelta::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && kurulumTamam_) {
+        if (isActiveWindow()) FormActivate(); else FormDeactivate();
+    }
+}
+
+// ------------------------------------------------------------------ exit
+
+void TfOrvelta::closeEvent(QCloseEvent* e) {
+    if (kapandi_) {
+        e->accept();
+        return;
+    }
+    // Closing while a calculation runs would pull the tables from under it.
+    if (HesapYapiliyor()) {
+        e->ignore();
+        return;
+    }
+    kapandi_ = true;
+    if (kurulumTamam_) {
+        AyarlariYaz();
+        try {
+            ElemanKuvvetleriDosyasi.Sil();
+        } catch (const std::exception&) {
+        }
+        std::error_code ec;
+        fs::remove(ElemanKuvvetleriDosyaYolu(), ec);
+        IzgaraTablosunuAyarla(nullptr);
+        TablolariKapat();
+        CalismaDosyalariniSil();
+    }
+    e->accept();
+}
+
+void TfOrvelta::CalismaDosyalariniSil() {
+    std::error_code ec;
+    for (const char* ad : {"Profiller.mdb", "BOS.mdb", "YazBoz.mdb", "ElemanKuvvetleriCizim.mdb"}) {
+        const std::string yol = VerilerOrtakKlasoru() + "/" + ad;
+        fs::remove(yol, ec);
+        // A journal left by an interrupted write belongs to the working file.
+        fs::remove(yol + "-journal", ec);
+    }
+}
+
+bool TfOrvelta::CalismaDosyasiMi(const std::string& Yol) const {
+    if (Yol.empty()) return false;
+    std::error_code ec;
+    fs::path p = fs::weakly_canonical(fs::absolute(Yol, ec), ec);
+    fs::path k = fs::weakly_canonical(fs::absolute(VerilerOrtakKlasoru(), ec), ec);
+    if (p.parent_path() != k) return false;
+    QString ad = QString::fromStdString(p.filename().string()).toLower();
+    return ad == "bos.mdb" || ad == "yazboz.mdb" || ad == "profiller.mdb" ||
+           ad == "elemankuvvetlericizim.mdb";
+}
+
+// ------------------------------------------------------------------ grid
+
+Tablo* TfOrvelta::IzgaraTablosu() const { return IzgaraModeli->Tablosu(); }
+
+void TfOrvelta::IzgaraTablosunuAyarla(Tablo* T) {
+    IzgaraModeli->TabloAyarla(T);
+    DBGrid1->resizeColumnsToContents();
+    for (int i = 0; i < IzgaraModeli->columnCount(); ++i)
+        DBGrid1->setColumnWidth(i, std::max(90, std::min(260, DBGrid1->columnWidth(i) + 16)));
+}
+
+void TfOrvelta::IzgarayiYenile() { IzgaraModeli->Yenile(); }
+
+// ------------------------------------------------------------------ the port
+
+void TfOrvelta::MemoEkle(const std::string& satir) {
+    KullaniciArayuzu::MemoEkle(satir);
+    Memo1->appendPlainText(Q(satir));
+}
+
+void TfOrvelta::MemoSonSatiriDegistir(const std::string& satir) {
+    KullaniciArayuzu::MemoSonSatiriDegistir(satir);
+    QTextCursor c(Memo1->document()->lastBlock());
+    c.select(QTextCursor::BlockUnderCursor);
+    if (Memo1->document()->blockCount() > 1) {
+        c.removeSelectedText();
+        Memo1->appendPlainText(Q(satir));
+    } else {
+        Memo1->setPlainText(Q(satir));
+    }
+}
+
+void TfOrvelta::MemoTemizle() {
+    KullaniciArayuzu::MemoTemizle();
+    Memo1->clear();
+}
+
+void TfOrvelta::IlerlemeGoster(bool gorunur) { ProgressBar1->setVisible(gorunur); }
+void TfOrvelta::IlerlemeMaksimum(int m) { ProgressBar1->setMaximum(m); }
+void TfOrvelta::IlerlemeKonumu(int k) { ProgressBar1->setValue(k); }
+void TfOrvelta::BellekEtiketi(const std::string& metin) { Label9->setText(Q(metin)); }
+
+bool TfOrvelta::YerDegistirmeliHesap() const { return YerDegistirmeli->isChecked(); }
+
+void TfOrvelta::YerDegistirmeliHesapAyarla(bool b) {
+    (b ? YerDegistirmeli : YerDegistirmesiz)->setChecked(true);
+    YerDegistirmesizClick();
+}
+
+int TfOrvelta::MatrisGosterSecimi() const {
+    const QAction* sira[] = {NGoster, indirgenmisNGoster, B0Goster, BxTGoster,
+                             NBxTGoster, NBxTfGoster, indirgenmisNbxTfGoster};
+    for (int i = 0; i < 7; ++i)
+        if (sira[i]->isChecked()) return i + 1;
+    return 0;
+}
+
+void TfOrvelta::MatrisGosterSecimiAyarla(int s) {
+    QAction* sira[] = {HicbiriGoster, NGoster, indirgenmisNGoster, B0Goster, BxTGoster,
+                       NBxTGoster, NBxTfGoster, indirgenmisNbxTfGoster};
+    if (s >= 0 && s <= 7) sira[s]->setChecked(true);
+}
+
+void TfOrvelta::KomutPanelleriniEtkinlestir(bool Etkin) {
+    PanelKontrolleriniEtkinlestir(Panel1, Etkin);
+    PanelKontrolleriniEtkinlestir(Panel2, Etkin);
+}
+
+void TfOrvelta::MemoGorunur(bool gorunur) { Memo1->setVisible(gorunur); }
+void TfOrvelta::DurdurmaDugmesiGorunur(bool gorunur) { BitBtn3->setVisible(gorunur); }

@@ -1,0 +1,368 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+
+#include "PencereYardim.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+#include "shell/UOrvelta.h"
+#include "shell/TabloModeli.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kCalismaDosyalari[] = {"YazBoz.mdb", "Profiller.mdb", "ElemanKuvvetleriCizim.mdb",
+                                         "BOS.mdb", "ElemanKuvvetleri.txt"};
+
+std::uintmax_t Boyut(const std::string& yol) {
+    std::error_code ec;
+    return fs::file_size(yol, ec);
+}
+
+std::string Etiket(QLabel* l) { return l->property("Yol").toString().toStdString(); }
+
+void AyarDosyasiYaz(const std::string& klasor, const std::vector<std::string>& satirlar) {
+    fs::create_directories(klasor + "/VerilerOrtak");
+    std::ofstream f(klasor + "/VerilerOrtak/Ayarlar.txt", std::ios::binary);
+    for (const auto& s : satirlar) f << s << "\r\n";
+}
+
+}  // namespace
+
+TEST(AnaPencere, BaslangicKurulumVeCikisCalismaDosyasiBirakmaz) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    const std::string ortak = klasor + "/VerilerOrtak";
+    {
+        AcikPencere a(klasor);
+        TfOrvelta& p = *a.p;
+        ASSERT_TRUE(p.KurulumTamam());
+        // The working files exist while the program runs.
+        for (const char* ad : kCalismaDosyalari) EXPECT_TRUE(fs::exists(ortak + "/" + ad)) << ad;
+        EXPECT_TRUE(fs::is_directory(klasor + "/Veriler"));
+        // The test project was made from the template and is open.
+        const std::string test = ortak + "/TEST/Test.mdb";
+        EXPECT_TRUE(fs::exists(test));
+        EXPECT_EQ(AcikVeriTabani, test);
+        EXPECT_EQ(Etiket(p.Label8), test);
+        EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+        EXPECT_EQ(SistemTipi, 10);
+        // The grid lists the main data: one row.
+        EXPECT_EQ(p.IzgaraTablosu(), &Tablolar.AnaVeriler);
+        EXPECT_EQ(p.DBGrid1->model()->rowCount(), 1);
+        // Window title, labels, menus after the set-up.
+        EXPECT_TRUE(p.windowTitle().startsWith("Orvelta:Sonlu Elemanlar Kuvvet Metodu "));
+        const int n = IsParcacigiSayisi;
+        EXPECT_EQ(p.Label7->text(), QString("İşlemci sayısı: %1").arg(n));
+        EXPECT_EQ(p.Label10->text(), QString("Threads: %1").arg(n <= 4 ? n : 8));
+        EXPECT_TRUE(p.Label9->text().startsWith("Kullanılan bellek: "));
+        EXPECT_TRUE(p.Label9->text().endsWith(" MB"));
+        EXPECT_TRUE(p.HicbiriGoster->isChecked());
+        EXPECT_FALSE(p.NGoster->isChecked());
+        EXPECT_EQ(p.MatrisGosterSecimi(), 0);
+        EXPECT_TRUE(p.YerDegistirmesiz->isChecked());
+        EXPECT_TRUE(p.BitBtn9->text().contains("Yer değiştirmesiz"));
+        EXPECT_TRUE(p.VeriGirisiKapali->isChecked());
+        EXPECT_FALSE(p.Memo1->isVisible());
+        EXPECT_FALSE(p.ProgressBar1->isVisible());
+        EXPECT_FALSE(p.BitBtn3->isVisible());
+        // The recent list holds the open project, checked.
+        EXPECT_EQ(p.VeriTabaniAc[1]->text().toStdString(), test);
+        EXPECT_TRUE(p.VeriTabaniAc[1]->isChecked());
+        // The window is the port while it runs.
+        EXPECT_EQ(&Arayuz(), static_cast<KullaniciArayuzu*>(&p));
+        a.Kapat();
+        EXPECT_TRUE(a.Beklenmeyen.empty());
+    }
+    for (const char* ad : kCalismaDosyalari) EXPECT_FALSE(fs::exists(ortak + "/" + ad)) << ad;
+    // The settings file stays, with the open project on its first line.
+    std::ifstream f(ortak + "/Ayarlar.txt");
+    std::string ilk;
+    std::getline(f, ilk);
+    EXPECT_EQ(ilk, ortak + "/TEST/Test.mdb\r");
+    // The project itself stays.
+    EXPECT_TRUE(fs::exists(ortak + "/TEST/Test.mdb"));
+}
+
+TEST(AnaPencere, AyarlarKapanistaYazilirAcilistaOkunur) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    {
+        AcikPencere a(klasor);
+        a.p->YerDegistirmeli->trigger();
+        EXPECT_TRUE(a.p->BitBtn9->text().contains("Yer değiştirmeli"));
+        EXPECT_TRUE(Ayarlar.SonucBolumSecimleri[11]);
+        EXPECT_TRUE(a.p->YerDegistirmeliHesap());
+        Ayarlar.SonucBolumSecimleri[3] = false;
+        a.p->NGoster->setChecked(true);
+    }
+    {
+        AcikPencere a(klasor);
+        EXPECT_TRUE(a.p->YerDegistirmeli->isChecked());
+        EXPECT_FALSE(a.p->YerDegistirmesiz->isChecked());
+        EXPECT_TRUE(a.p->BitBtn9->text().contains("Yer değiştirmeli"));
+        EXPECT_FALSE(Ayarlar.SonucBolumSecimleri[3]);
+        EXPECT_TRUE(Ayarlar.SonucBolumSecimleri[11]);
+        // The matrix display is back on "Hiçbiri" at every start.
+        EXPECT_TRUE(a.p->HicbiriGoster->isChecked());
+        a.p->YerDegistirmesiz->trigger();
+        EXPECT_FALSE(Ayarlar.SonucBolumSecimleri[11]);
+        EXPECT_TRUE(a.p->BitBtn9->text().contains("Yer değiştirmesiz"));
+    }
+}
+
+TEST(AnaPencere, BozukAyarDosyasiVarsayilanlarlaAcar) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    // A project path that is gone, a scale out of range, lines missing.
+    AyarDosyasiYaz(klasor, {klasor + "/Veriler/gitti.mdb", "999", "", "", "", "", "", "", ""});
+    AcikPencere a(klasor);
+    EXPECT_EQ(FormOlcegi, 100);
+    EXPECT_TRUE(a.p->YerDegistirmesiz->isChecked());
+    // The missing project is replaced by the test project, without a message.
+    EXPECT_EQ(AcikVeriTabani, klasor + "/VerilerOrtak/TEST/Test.mdb");
+    EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+    EXPECT_TRUE(a.Beklenmeyen.empty());
+}
+
+TEST(AnaPencere, EksikProjeTestProjesineDonerVeSonListeTemizlenir) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    fs::create_directories(klasor + "/Veriler");
+    const std::string var = klasor + "/Veriler/var.mdb";
+    // A real project: a copy of a test project made by an earlier start.
+    {
+        AcikPencere a(klasor);
+        fs::copy_file(klasor + "/VerilerOrtak/TEST/Test.mdb", var);
+    }
+    AyarDosyasiYaz(klasor, {klasor + "/Veriler/yok.mdb", "100", klasor + "/Veriler/yokA.mdb",
+                            klasor + "/Veriler/yokB.mdb", var, "", "", "TRUE", "FALSE"});
+    // The test folder itself is gone too: it is made again.
+    fs::remove_all(klasor + "/VerilerOrtak/TEST");
+    AcikPencere a(klasor);
+    const std::string test = klasor + "/VerilerOrtak/TEST/Test.mdb";
+    EXPECT_EQ(AcikVeriTabani, test);
+    EXPECT_TRUE(fs::exists(test));
+    // One tidy pass: [A, B, var, -, -] -> [B, var, -, -, -], then the test
+    // project enters as item 1 on the later calls.
+    std::vector<std::string> liste;
+    for (int i = 1; i <= 5; ++i) liste.push_back(a.p->VeriTabaniAc[i]->text().toStdString());
+    EXPECT_EQ(liste[0], test);
+    EXPECT_NE(std::find(liste.begin(), liste.end(), var), liste.end());
+    EXPECT_EQ(std::find(liste.begin(), liste.end(), klasor + "/Veriler/yokA.mdb"), liste.end());
+    EXPECT_TRUE(a.Beklenmeyen.empty());
+}
+
+TEST(AnaPencere, YeniProjeDiyalogVeSoruIleOlusturulur) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    AcikPencere a(klasor);
+    const std::string test = AcikVeriTabani;
+    const std::string yeni = klasor + "/Veriler/Kiriş.mdb";
+
+    // Cancelled dialog: the open project stays as it was.
+    {
+        ModalCevaplayici c;
+        c.Dosya("");
+        a.p->Yeni1->trigger();
+        EXPECT_TRUE(c.Bitti());
+        ASSERT_EQ(c.Oneriler.size(), 1u);
+        EXPECT_EQ(c.Oneriler[0], klasor + "/Veriler/YENİ.mdb");
+        EXPECT_EQ(AcikVeriTabani, test);
+        EXPECT_EQ(Etiket(a.p->Label8), test);
+    }
+    // "Hayır" to the question: nothing is made, nothing changes.
+    {
+        ModalCevaplayici c;
+        c.Dosya(yeni).Mesaj("Hayır");
+        a.p->Yeni1->trigger();
+        EXPECT_TRUE(c.Bitti());
+        ASSERT_EQ(c.Metinler.size(), 1u);
+        EXPECT_EQ(c.Metinler[0], yeni + " yok, oluşturulsun mu?");
+        EXPECT_EQ(c.Basliklar[0], "SORU:");
+        EXPECT_FALSE(fs::exists(yeni));
+        EXPECT_EQ(AcikVeriTabani, test);
+    }
+    // "Evet": made from the template and opened.
+    {
+        ModalCevaplayici c;
+        c.Dosya(yeni).Mesaj("Evet");
+        a.p->Yeni1->trigger();
+        EXPECT_TRUE(c.Bitti());
+        EXPECT_TRUE(fs::exists(yeni));
+        EXPECT_EQ(Boyut(yeni), Boyut(klasor + "/VerilerOrtak/BOS.mdb"));
+        EXPECT_EQ(AcikVeriTabani, yeni);
+        EXPECT_EQ(Etiket(a.p->Label8), yeni);
+        EXPECT_EQ(a.p->VeriTabaniAc[1]->text().toStdString(), yeni);
+        EXPECT_EQ(a.p->VeriTabaniAc[2]->text().toStdString(), test);
+        EXPECT_TRUE(a.p->VeriTabaniAc[1]->isChecked());
+        EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
+        EXPECT_TRUE(a.p->BitBtn11->isEnabled());
+    }
+    // Choosing the test project from the recent list opens it (its item is
+    // already listed: only the mark moves).
+    {
+        ModalCevaplayici c;
+        c.Dosya(test);
+        a.p->VeriTabaniAc[2]->trigger();
+        EXPECT_TRUE(c.Bitti());
+        EXPECT_EQ(c.Oneriler[0], test);
+        EXPECT_EQ(AcikVeriTabani, test);
+        EXPECT_TRUE(a.p->VeriTabaniAc[2]->isChecked());
+        EXPECT_EQ(a.p->VeriTabaniAc[1]->text().toStdString(), yeni);
+    }
+}
+
+TEST(AnaPencere, FarkliKaydetKopyaAcarKendiUzerineKopyalamaz) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    AcikPencere a(klasor);
+    const std::string test = AcikVeriTabani;
+    const auto boyut = Boyut(test);
+    ASSERT_GT(boyut, 0u);
+    const std::string kopya = klasor + "/VerilerOrtak/TEST/Test-KOPYA.mdb";
+
+    // A copy onto the open file itself is refused; the file keeps its bytes.
+    {
+        ModalCevaplayici c;
+        c.Dosya(test).Mesaj("Tamam");
+        a.p->Farklikaydet1->trigger();
+        EXPECT_TRUE(c.Bitti());
+        EXPECT_EQ(c.Oneriler[0], kopya);
+        EXPECT_EQ(Boyut(test), boyut);
+        EXPECT_EQ(c.Basliklar[0], "HATA:");
+        EXPECT_EQ(AcikVeriTabani, test);
+        EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+    }
+    // A name typed without ".mdb" gets it; the copy is opened.
+    const std::string ikinci = klasor + "/Veriler/ikinci";
+    {
+        ModalCevaplayici c;
+        c.Dosya(ikinci);
+        a.p->Farklikaydet1->trigger();
+        EXPECT_TRUE(c.Bitti());
+        EXPECT_TRUE(fs::exists(ikinci + ".mdb"));
+        EXPECT_EQ(Boyut(ikinci + ".mdb"), boyut);
+        EXPECT_EQ(AcikVeriTabani, ikinci + ".mdb");
+        EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+    }
+    // Declining the overwrite question opens nothing new and keeps the target.
+    {
+        std::ofstream(kopya) << "eski";
+        ModalCevaplayici c;
+        c.Dosya(kopya).Mesaj("Hayır");
+        a.p->Farklikaydet1->trigger();
+        EXPECT_TRUE(c.Bitti());
+        ASSERT_EQ(c.Metinler.size(), 1u);
+        EXPECT_EQ(c.Metinler[0], kopya + " dosyası zaten var\n\nKopya işlemine devam edeyim mi ?");
+        EXPECT_EQ(Boyut(kopya), 4u);
+        EXPECT_EQ(AcikVeriTabani, ikinci + ".mdb");
+        EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+    }
+    // A working database of the program is not a project.
+    {
+        ModalCevaplayici c;
+        c.Dosya(klasor + "/VerilerOrtak/BOS.mdb").Mesaj("Tamam");
+        a.p->Farklikaydet1->trigger();
+        EXPECT_TRUE(c.Bitti());
+        EXPECT_EQ(c.Basliklar[0], "HATA:");
+        EXPECT_EQ(AcikVeriTabani, ikinci + ".mdb");
+    }
+}
+
+TEST(AnaPencere, CalismaDosyasiVeBozukDosyaProjeOlarakAcilmaz) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    AcikPencere a(klasor);
+    const std::string test = AcikVeriTabani;
+    // The scratch database is refused as a project.
+    {
+        ModalCevaplayici c;
+        c.Dosya(klasor + "/VerilerOrtak/YazBoz.mdb").Mesaj("Tamam");
+        a.p->BitBtn11->click();
+        EXPECT_TRUE(c.Bitti());
+        EXPECT_EQ(c.Metinler[0],
+                  klasor + "/VerilerOrtak/YazBoz.mdb programın çalışma dosyasıdır, veri tabanı olarak açılamaz");
+        EXPECT_EQ(AcikVeriTabani, test);
+        EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+    }
+    // A damaged file: the message of its first table, and the program stays usable.
+    const std::string bozuk = klasor + "/Veriler/bozuk.mdb";
+    std::ofstream(bozuk) << std::string(5000, 'x');
+    {
+        ModalCevaplayici c;
+        c.Dosya(bozuk).Mesaj("Tamam").Mesaj("Tamam").Mesaj("Tamam").Mesaj("Tamam").Mesaj("Tamam")
+            .Mesaj("Tamam").Mesaj("Tamam").Mesaj("Tamam").Mesaj("Tamam");
+        a.p->BitBtn11->click();
+        ASSERT_GE(c.Metinler.size(), 1u);
+        EXPECT_EQ(c.Metinler[0], "AnaVeriler dosyası açılamadı. Silinmiş veya bozuk olabilir");
+        EXPECT_EQ(AcikVeriTabani, "");
+        EXPECT_TRUE(a.p->BitBtn11->isEnabled());
+    }
+    // The test project can be opened again afterwards.
+    {
+        ModalCevaplayici c;
+        c.Dosya(test);
+        a.p->BitBtn11->click();
+        EXPECT_TRUE(c.Bitti());
+        EXPECT_EQ(AcikVeriTabani, test);
+        EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+    }
+}
+
+TEST(AnaPencere, KomutuOlmayanDugmelerKapaliPanellerEtkinlesirkenDeKapaliKalir) {
+    GeciciKlasor k;
+    AcikPencere a(k.Yol().string());
+    TfOrvelta& p = *a.p;
+    PanelKontrolleriniEtkinlestir(p.Panel1, false);
+    EXPECT_FALSE(p.BitBtn11->isEnabled());
+    EXPECT_TRUE(p.Panel1->isEnabled());
+    PanelKontrolleriniEtkinlestir(p.Panel1, true);
+    EXPECT_TRUE(p.BitBtn11->isEnabled());
+    EXPECT_TRUE(p.BitBtn99->isEnabled());
+    // Captions and names of the design.
+    EXPECT_EQ(p.SpeedButton[1]->text(), "Anan veriler");
+    EXPECT_EQ(p.SpeedButton[4]->text(), "Eleman-malzeme-kesit-mafsal bağı");
+    EXPECT_EQ(p.BitBtn5->text(), "Tüm verileri sil");
+    EXPECT_EQ(p.findChild<QPushButton*>("BitBtn23")->text(), "Seçili satırları sil");
+    EXPECT_EQ(p.Veri->title(), "Dosya");
+    EXPECT_EQ(TfOrvelta::MenuOgesiBul(p.Veri, "Farklı kaydet"), p.Farklikaydet1);
+    EXPECT_EQ(TfOrvelta::MenuOgesiBul(p.Veri, "yok"), nullptr);
+}
+
+// The window fits a 1280 x 800 screen with room to spare. With
+// ORVELTA_EKRAN_GORUNTUSU set to a file name, a picture of the window is
+// saved there (run under a real X server to look at the layout).
+TEST(AnaPencere, Ekran1280x800eSigar) {
+    GeciciKlasor k;
+    AcikPencere a(k.Yol().string());
+    TfOrvelta& p = *a.p;
+    const QSize en = p.minimumSizeHint();
+    EXPECT_LE(en.width(), 1240);
+    EXPECT_LE(en.height(), 740);
+    p.resize(1240, 740);
+    Bekle([] { return false; }, 100);
+    // Every tool button shows its whole caption.
+    for (int i = 1; i <= 9; ++i) {
+        QToolButton* b = p.SpeedButton[i];
+        EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text())) << i;
+    }
+    if (const char* dosya = std::getenv("ORVELTA_EKRAN_GORUNTUSU")) {
+        p.Memo1->show();
+        for (int i = 0; i < 12; ++i) p.MemoEkle("  Satır " + std::to_string(i) + "       12.5000      -3.2500");
+        Bekle([] { return false; }, 200);
+        EXPECT_TRUE(p.grab().save(QString::fromLocal8Bit(dosya)));
+        p.Memo1->hide();
+    }
+}

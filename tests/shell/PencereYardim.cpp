@@ -1,0 +1,132 @@
+#include "PencereYardim.h"
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "model/Tipler.h"
+#include "platform/KullaniciArayuzu.h"
+#include "shell/UOrvelta.h"
+
+namespace {
+std::vector<ModalCevaplayici*> cevaplayicilar;
+}
+
+int BekleyenCevaplayiciSayisi() {
+    int n = 0;
+    for (auto* c : cevaplayicilar) n += c->Bitti() ? 0 : 1;
+    return n;
+}
+
+ModalCevaplayici::ModalCevaplayici() {
+    cevaplayicilar.push_back(this);
+    zaman_.setInterval(10);
+    QObject::connect(&zaman_, &QTimer::timeout, [this] { Yokla(); });
+    zaman_.start();
+}
+
+ModalCevaplayici::~ModalCevaplayici() {
+    zaman_.stop();
+    cevaplayicilar.erase(std::find(cevaplayicilar.begin(), cevaplayicilar.end(), this));
+}
+
+ModalCevaplayici& ModalCevaplayici::Mesaj(const QString& Dugme) {
+    adimlar_.push_back([this, Dugme](QWidget* w) {
+        auto* k = qobject_cast<QMessageBox*>(w);
+        if (!k) return false;
+        for (QAbstractButton* b : k->buttons()) {
+            if (b->text() == Dugme) {
+                Metinler.push_back(k->text().toStdString());
+                Basliklar.push_back(k->windowTitle().toStdString());
+                b->click();
+                return true;
+            }
+        }
+        return false;
+    });
+    return *this;
+}
+
+ModalCevaplayici& ModalCevaplayici::Dosya(const std::string& Yol) {
+    adimlar_.push_back([this, Yol](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        if (!d) return false;
+        QString oneri = d->directory().absolutePath();
+        if (auto* e = d->findChild<QLineEdit*>("fileNameEdit")) oneri += "/" + e->text();
+        Oneriler.push_back(oneri.toStdString());
+        if (Yol.empty()) {
+            d->reject();
+        } else {
+            // The name is typed into the dialog's name field, as a user would.
+            if (auto* e = d->findChild<QLineEdit*>("fileNameEdit")) e->setText(QString::fromStdString(Yol));
+            else d->selectFile(QString::fromStdString(Yol));
+            static_cast<QDialog*>(d)->accept();
+        }
+        return true;
+    });
+    return *this;
+}
+
+void ModalCevaplayici::Yokla() {
+    if (adimlar_.empty()) return;
+    QWidget* w = QApplication::activeModalWidget();
+    if (w && adimlar_.front()(w)) adimlar_.pop_front();
+}
+
+bool Bekle(const std::function<bool()>& kosul, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (!kosul()) {
+        if (t.elapsed() > ms) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+AcikPencere::AcikPencere(const std::string& Klasor) {
+    bekci_.setInterval(50);
+    QObject::connect(&bekci_, &QTimer::timeout, [this] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || BekleyenCevaplayiciSayisi() > 0) {
+            sonModal_ = nullptr;
+            sayac_ = 0;
+            return;
+        }
+        if (w != sonModal_) {
+            sonModal_ = w;
+            sayac_ = 0;
+            return;
+        }
+        if (++sayac_ < 10) return;
+        if (auto* k = qobject_cast<QMessageBox*>(w)) {
+            Beklenmeyen.push_back(k->text().toStdString());
+            QAbstractButton* b = k->defaultButton();
+            if (!b) b = k->buttons().value(0);
+            if (b) b->click(); else k->reject();
+        } else if (auto* d = qobject_cast<QDialog*>(w)) {
+            Beklenmeyen.push_back(d->windowTitle().toStdString());
+            d->reject();
+        }
+        sonModal_ = nullptr;
+        sayac_ = 0;
+    });
+    bekci_.start();
+    ModelDurumunuSifirla();
+    GenelDegiskenleriBaslat();
+    p = std::make_unique<TfOrvelta>(Klasor);
+    p->show();
+    Bekle([this] { return p->KurulumTamam(); }, 20000);
+}
+
+AcikPencere::~AcikPencere() { Kapat(); }
+
+void AcikPencere::Kapat() {
+    if (!p) return;
+    p->close();
+    p.reset();
+    ArayuzAyarla(nullptr);
+}

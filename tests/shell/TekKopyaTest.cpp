@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSysInfo>
+#include <cstdio>
+
+#include "PencereYardim.h"
+#include "TestYardim.h"
+#include "shell/TekKopya.h"
+
+
+TEST(TekKopya, IkinciKopyaIlkCalisirkenReddedilirVeIlkiOneGetirilir) {
+    GeciciKlasor k;
+    const QString klasor = QString::fromStdString(k.Yol().string());
+    auto ilk = std::make_unique<TekKopya>(klasor);
+    ASSERT_TRUE(ilk->KilidiAl());
+    EXPECT_TRUE(QFile::exists(ilk->KilitDosyasi()));
+    int istek = 0;
+    QObject::connect(ilk.get(), &TekKopya::EtkinlestirmeIstendi, [&] { ++istek; });
+
+    TekKopya ikinci(klasor);
+    EXPECT_FALSE(ikinci.KilidiAl());
+    EXPECT_EQ(ikinci.SunucuAdi(), ilk->SunucuAdi());
+    EXPECT_TRUE(ikinci.OncekiniEtkinlestir());
+    Bekle([&] { return istek > 0; });
+    EXPECT_EQ(istek, 1);
+
+    // Another program folder is another installation: it may run.
+    GeciciKlasor k2;
+    TekKopya baska(QString::fromStdString(k2.Yol().string()));
+    EXPECT_TRUE(baska.KilidiAl());
+
+    // Once the first copy has ended, a new start runs and leaves no lock behind
+    // when it ends.
+    const QString kilit = ilk->KilitDosyasi();
+    ilk.reset();
+    EXPECT_FALSE(QFile::exists(kilit));
+    {
+        TekKopya ucuncu(klasor);
+        EXPECT_TRUE(ucuncu.KilidiAl());
+    }
+    EXPECT_FALSE(QFile::exists(kilit));
+}
+
+TEST(TekKopya, OlmusKopyaninKilidiDevralinir) {
+    GeciciKlasor k;
+    const QString klasor = QString::fromStdString(k.Yol().string());
+    // A lock left by a process that no longer runs.
+    qint64 olu = 4194303;
+    {
+        QFile pm("/proc/sys/kernel/pid_max");
+        if (pm.open(QIODevice::ReadOnly)) olu = pm.readAll().trimmed().toLongLong() - 1;
+    }
+    {
+        QFile f(klasor + "/.orvelta.kilit");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray::number(olu) + "\norvelta\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    }
+    TekKopya t(klasor);
+    EXPECT_TRUE(t.KilidiAl());
+}
+
+TEST(TekKopya, CalisanKopyaYokkenEtkinlestirmeIletilmez) {
+    GeciciKlasor k;
+    TekKopya t(QString::fromStdString(k.Yol().string()));
+    EXPECT_FALSE(t.OncekiniEtkinlestir(200));
+}
+
+// Run as a separate process by the test below: holds the lock of the folder
+// in ORVELTA_KILIT_TUT, says "HAZIR", answers an activation with "ETKIN" and
+// waits until it is killed.
+TEST(TekKopya, KilitTutucuSurec) {
+    const QByteArray klasor = qgetenv("ORVELTA_KILIT_TUT");
+    if (klasor.isEmpty()) GTEST_SKIP() << "only as a helper process";
+    TekKopya t(QString::fromUtf8(klasor));
+    ASSERT_TRUE(t.KilidiAl());
+    QObject::connect(&t, &TekKopya::EtkinlestirmeIstendi, [] {
+        fprintf(stdout, "ETKIN\n");
+        fflush(stdout);
+    });
+    fprintf(stdout, "HAZIR\n");
+    fflush(stdout);
+    Bekle([] { return false; }, 60000);
+}
+
+TEST(TekKopya, BaskaSurecCalisirkenReddedilirOlunceDevralinir) {
+    GeciciKlasor k;
+    const QString klasor = QString::fromStdString(k.Yol().string());
+    QProcess ilk;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ORVELTA_KILIT_TUT", klasor);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    ilk.setProcessEnvironment(env);
+    ilk.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=TekKopya.KilitTutucuSurec"});
+    ASSERT_TRUE(ilk.waitForStarted());
+    QByteArray cikti;
+    Bekle([&] {
+        ilk.waitForReadyRead(20);
+        cikti += ilk.readAllStandardOutput();
+        return cikti.contains("HAZIR");
+    }, 20000);
+    ASSERT_TRUE(cikti.contains("HAZIR"));
+
+    // The second start is refused and its request reaches the first copy.
+    TekKopya ikinci(klasor);
+    EXPECT_FALSE(ikinci.KilidiAl());
+    EXPECT_TRUE(ikinci.OncekiniEtkinlestir(3000));
+    Bekle([&] {
+        ilk.waitForReadyRead(20);
+        cikti += ilk.readAllStandardOutput();
+        return cikti.contains("ETKIN");
+    }, 10000);
+    EXPECT_TRUE(cikti.contains("ETKIN"));
+
+    // A killed first copy does not block the next start.
+    ilk.kill();
+    ilk.waitForFinished();
+    TekKopya ucuncu(klasor);
+    EXPECT_TRUE(ucuncu.KilidiAl());
+}
