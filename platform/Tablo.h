@@ -90,6 +90,8 @@ public:
     TabloDurumu Durum() const;
     bool Modified() const;  // a field was set since Edit or Append
 
+    // Next past the last row sets Eof and stays on the last row; Prior before
+    // the first sets Bof. Last sets Eof.
     void First();
     void Next();
     void Prior();
@@ -99,11 +101,14 @@ public:
     int RecordCount() const;
     int RecNo() const;  // 1-based position, 0 when empty
 
-    // Exact, case-sensitive. One field, or several separated by ";".
+    // Exact, case-sensitive. One field, or several separated by ";". The value
+    // is compared as the column's type ("5" finds the integer 5, 5 the text
+    // "5"); an empty text finds an empty field. Found: the first such row in
+    // the current order becomes current. Not found: the cursor stays.
     bool Locate(const std::string& Alanlar, const AnahtarDegeri& Deger);
     bool Locate(const std::string& Alanlar, const std::vector<AnahtarDegeri>& Degerler);
 
-    void Edit();
+    void Edit();     // on an empty table: Append
     void Append();
     // Post throws TabloHatasi on a refused value or key (a 16-bit value out
     // of range, a repeated primary key); the row then stays in edit. Setting a
@@ -120,7 +125,9 @@ public:
     bool AlanVar(const std::string& ad) const;
     std::vector<std::string> AlanAdlari() const;
 
-    // "ElemanNo, YukNo" style (ASC/DESC allowed); empty restores append order.
+    // "ElemanNo, YukNo" style (ASC/DESC allowed); empty restores append order
+    // (or the index order). Equal rows keep their append order; a posted row
+    // takes its place in the order. Setting it moves to the first row.
     void SetSort(const std::string& s);
     const std::string& Sort() const { return sort_; }
     // "X1;X2;X3" style: the rows are kept in this order after every post.

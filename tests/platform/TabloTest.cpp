@@ -428,6 +428,29 @@ TEST_F(TabloTest, TransactionsCoverEveryTableOfTheFile) {
     EXPECT_EQ(e.RecordCount(), 1);
 }
 
+TEST_F(TabloTest, ProjectFilesKeepTheirJournalOnDiskScratchFilesInMemory) {
+    namespace fs = std::filesystem;
+    std::string hizli = klasor.Dosya("hizli.mdb");
+    SqlDosyasiniCalistir(hizli, kSema);
+    Tablo p("XYZ"), h("XYZ");
+    p.DosyaAyarla(dosya);
+    h.DosyaAyarla(hizli, true);
+    p.Open();
+    h.Open();
+    p.IslemBaslat();
+    h.IslemBaslat();
+    Nokta(p, 1, 1);
+    Nokta(h, 1, 1);
+    EXPECT_TRUE(fs::exists(dosya + "-journal"));
+    EXPECT_FALSE(fs::exists(hizli + "-journal"));
+    p.IslemOnayla();
+    h.IslemOnayla();
+    Nokta(p, 2, 2);
+    // nothing but the database files stays beside them
+    for (const auto& g : fs::directory_iterator(klasor.Yol()))
+        EXPECT_TRUE(g.path().extension() == ".mdb") << g.path();
+}
+
 TEST_F(TabloTest, TumunuSilEmptiesTheTableAndLeavesItOpen) {
     Tablo x("XYZ");
     x.DosyaAyarla(dosya, true);
