@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QProxyStyle>
 #include <QSocketNotifier>
 #include <clocale>
 #include <csignal>
@@ -16,6 +17,17 @@
 #include "shell/UOrvelta.h"
 
 namespace {
+
+// Hints come up quickly and follow the mouse from control to control.
+class IpucuStili : public QProxyStyle {
+public:
+    int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w,
+                  QStyleHintReturn* r) const override {
+        if (h == SH_ToolTip_WakeUpDelay) return 250;
+        if (h == SH_ToolTip_FallAsleepDelay) return 10;
+        return QProxyStyle::styleHint(h, o, w, r);
+    }
+};
 
 // A termination signal (log-out, kill) closes the main window as its close
 // button would, so that the settings are saved and the working files removed.
@@ -50,6 +62,7 @@ int OrveltaCalistir(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication::setApplicationName("Orvelta");
+    QApplication::setStyle(new IpucuStili);
     GenelDegiskenleriBaslat();
 
     // Only one copy runs from one program folder.

@@ -1,6 +1,7 @@
 // The table set of the main window and the project commands: open, new,
 // save as.
 #include <QAction>
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -185,6 +186,9 @@ void TfOrvelta::BitBtn11Click() { ProjeSeciliyken(AcikVeriTabani); }
 void TfOrvelta::ProjeSeciliyken(const std::string& Oneri) {
     PanelKontrolleriniEtkinlestir(Panel1, false);
     PanelKontrolleriniEtkinlestir(Panel2, false);
+    // This program's own drawing window shows the project that is closing.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "TfMeshCiz" && w->isVisible()) w->close();
     try {
         std::string N;
         if (DosyaDiyalogu(false, Oneri, N) && ProjeOlarakAcilabilir(N)) {

@@ -508,7 +508,10 @@ void TfOrvelta::ScaleBy(int P, int Q) {
     QFont f = font();
     f.setPointSizeF(f.pointSizeF() * P / Q);
     setFont(f);
-    resize(width() * P / Q, height() * P / Q);
+    QSize yeni(width() * P / Q, height() * P / Q);
+    // A larger window still fits on the screen.
+    if (screen()) yeni = yeni.boundedTo(screen()->availableGeometry().size() - QSize(20, 40));
+    resize(yeni);
 }
 
 void TfOrvelta::OneGetir() {
@@ -657,6 +660,9 @@ void TfOrvelta::MatrisGosterSecimiAyarla(int s) {
 void TfOrvelta::KomutPanelleriniEtkinlestir(bool Etkin) {
     PanelKontrolleriniEtkinlestir(Panel1, Etkin);
     PanelKontrolleriniEtkinlestir(Panel2, Etkin);
+    // The menus open, copy and close projects: while a calculation runs on
+    // the tables they wait as the panels do.
+    menuBar()->setEnabled(Etkin);
 }
 
 void TfOrvelta::MemoGorunur(bool gorunur) { Memo1->setVisible(gorunur); }

@@ -136,6 +136,20 @@ TEST(AnaPencere, BozukAyarDosyasiVarsayilanlarlaAcar) {
     EXPECT_TRUE(a.Beklenmeyen.empty());
 }
 
+TEST(AnaPencere, AyarlardakiCalismaDosyasiProjeOlarakAcilmaz) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    { AcikPencere a(klasor); }
+    // The last project of the settings names the template: the test project
+    // opens in its place, and the template is not taken for the user's work.
+    AyarDosyasiYaz(klasor, {klasor + "/VerilerOrtak/BOS.mdb", "120"});
+    AcikPencere a(klasor);
+    EXPECT_EQ(AcikVeriTabani, klasor + "/VerilerOrtak/TEST/Test.mdb");
+    EXPECT_EQ(FormOlcegi, 120);
+    EXPECT_EQ(Ayarlar.Olcek, 120);
+    EXPECT_TRUE(a.Beklenmeyen.empty());
+}
+
 TEST(AnaPencere, EksikProjeTestProjesineDonerVeSonListeTemizlenir) {
     GeciciKlasor k;
     const std::string klasor = k.Yol().string();
