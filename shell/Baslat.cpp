@@ -12,6 +12,7 @@
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "platform/Pencereler.h"
+#include "platform/QtMesajKutusu.h"
 #include "shell/Mesaj.h"
 #include "shell/TekKopya.h"
 #include "shell/UOrvelta.h"
@@ -68,6 +69,8 @@ int OrveltaCalistir(int argc, char** argv) {
     // Only one copy runs from one program folder.
     TekKopya tek(QCoreApplication::applicationDirPath());
     if (!tek.KilidiAl()) {
+        QtArayuz ekran;
+        ArayuzAyarla(&ekran);
         MesajKutusu("Programı ikinci kez başlattınız\n\rÖnceki etkinleştrilecek", "UYARI:",
                     "TamamUyarı1");
         // The running copy's window is found by its title where the desktop
@@ -75,6 +78,7 @@ int OrveltaCalistir(int argc, char** argv) {
         // socket, which works everywhere.
         if (unsigned long h = PencereBul("Orvelta:")) UstPencereyiOneGetir(h);
         tek.OncekiniEtkinlestir();
+        ArayuzAyarla(nullptr);
         return 0;
     }
 
