@@ -290,6 +290,7 @@ struct Tablo::Ic {
     std::shared_ptr<VeriTabaniBaglantisi> bag;
     std::vector<Sutun> sutunlar;
     std::unordered_map<std::string, int> sutunNo;  // upper-case name -> column
+    std::unordered_map<std::string, int> sutunNoTam;  // name as declared -> column
     std::vector<std::unique_ptr<Satir>> sira;      // rows in the current order
     size_t kirli = 0;   // positions from here on may be stale
     int konum = 0;      // cursor, 0-based
@@ -466,6 +467,7 @@ void Tablo::Open() {
         // columns and their declared types
         ic.sutunlar.clear();
         ic.sutunNo.clear();
+        ic.sutunNoTam.clear();
         sqlite3_stmt* st = nullptr;
         std::string sql = "PRAGMA table_info(" + Tirnakla(tabloAdi_) + ")";
         if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
@@ -480,6 +482,7 @@ void Tablo::Open() {
             s.anahtar = sqlite3_column_int(st, 5) > 0;
             s.adBuyuk = AsciiBuyuk(s.ad);
             ic.sutunNo[s.adBuyuk] = int(ic.sutunlar.size());
+            ic.sutunNoTam[s.ad] = int(ic.sutunlar.size());
             ic.sutunlar.push_back(std::move(s));
         }
         std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
@@ -538,6 +541,7 @@ void Tablo::Open() {
         ic.sira.clear();
         ic.sutunlar.clear();
         ic.sutunNo.clear();
+        ic.sutunNoTam.clear();
         ic.bag.reset();
         throw;
     }
@@ -898,6 +902,8 @@ void Tablo::Delete() {
 
 Alan Tablo::FieldByName(const std::string& ad) {
     AcikMi(*this, acik_);
+    auto tam = ic_->sutunNoTam.find(ad);
+    if (tam != ic_->sutunNoTam.end()) return Alan(*this, tam->second);
     auto it = ic_->sutunNo.find(AsciiBuyuk(ad));
     if (it == ic_->sutunNo.end()) throw TabloHatasi(ad_ + ": " + ad + " alanı bulunamadı");
     return Alan(*this, it->second);

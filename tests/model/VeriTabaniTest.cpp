@@ -7,7 +7,6 @@
 
 #include "TestYardim.h"
 #include "model/Tipler.h"
-#include "platform/Kaynaklar.h"
 
 namespace {
 
@@ -23,13 +22,6 @@ protected:
         return d;
     }
 };
-
-TEST(Kaynaklar, BuiltInTextsByName) {
-    EXPECT_NE(KaynakMetni("BOS.sql").find("CREATE TABLE AnaVeriler"), std::string_view::npos);
-    EXPECT_EQ(KaynakMetni("profiller.csv").substr(0, 29), "Kesit,h,b,bw,t,A,iy,iz\nNPI80,");
-    EXPECT_TRUE(KaynakMetni("yok.sql").empty());
-    EXPECT_TRUE(KaynakMetni("").empty());
-}
 
 TEST_F(VeriTabaniTest, EmptyTemplateHoldsTheNineTablesAndOneMainDataRow) {
     std::string d = Proje();
