@@ -117,6 +117,22 @@ TEST_F(VeriTabaniTest, WorkingDatabasesAreWrittenAndOpened) {
     EXPECT_EQ(T.TYUK.RecordCount(), 1);
 }
 
+TEST_F(VeriTabaniTest, AFileInUseIsNotWrittenOver) {
+    std::string d = Proje();
+    ProjeTablolariniAc(d);
+    EXPECT_TRUE(DosyaKullaniliyor(d));
+    EXPECT_THROW(BosSablonuYaz(d), TabloHatasi);
+    EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
+    TumTablolariKapat();
+    EXPECT_FALSE(DosyaKullaniliyor(d));
+    // a journal left by a killed process is not played into the new file
+    std::ofstream(d + "-journal") << std::string(4096, 'j');
+    BosSablonuYaz(d);
+    EXPECT_FALSE(std::filesystem::exists(d + "-journal"));
+    ProjeTablolariniAc(d);
+    EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
+}
+
 TEST_F(VeriTabaniTest, DamagedWorkingDatabaseIsWrittenAnew) {
     std::string k = klasor.Dosya("VerilerOrtak");
     std::filesystem::create_directories(k);
