@@ -206,8 +206,9 @@ namespace {
 // Decimal digits (no trailing zeros) and exponent of x rounded to 15
 // significant digits: x = 0.d1d2... * 10^(us+1), that is d1.d2... * 10^us.
 void OnBesBasamak(double x, std::string& basamaklar, int& us) {
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.14e", x);  // d.dddddddddddddde±XX
+    char tampon[64] = {};
+    // d.dddddddddddddde±XX, with "." whatever the locale
+    std::to_chars(tampon, tampon + sizeof tampon - 1, x, std::chars_format::scientific, 14);
     const char* p = tampon;
     basamaklar.clear();
     for (; *p && *p != 'e'; ++p)
@@ -265,8 +266,8 @@ std::string BilimselSayiMetni23(double x) {
     auto sag = [](std::string s) { return s.size() < 23 ? std::string(23 - s.size(), ' ') + s : s; };
     if (std::isnan(x)) return sag("Nan");
     if (std::isinf(x)) return sag(x > 0 ? "+Inf" : "-Inf");
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.14e", std::fabs(x));
+    char tampon[64] = {};
+    std::to_chars(tampon, tampon + sizeof tampon - 1, std::fabs(x), std::chars_format::scientific, 14);
     const char* e = std::strchr(tampon, 'e');
     const int us = e ? std::atoi(e + 1) : 0;
     std::string s;
