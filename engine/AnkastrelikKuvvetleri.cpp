@@ -10,65 +10,13 @@
 #include <string>
 
 #include "engine/AnkastrelikOrtak.h"
+#include "engine/TransformasyonMatrisleri.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 
 namespace {
 
 std::string No() { return std::to_string(TuretElemanNo); }
-
-// Rotation of a bar in the global X-Y plane: ElemanBoyu and rows 1..3 of
-// TransformasyonMatrisi (the local axes in global components).
-void DuzlemDonusum() {
-    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2;
-    ElemanBoyu = std::sqrt(dx * dx + dy * dy);
-    if (ElemanBoyu < 1e-8) {
-        MesajKutusu(No() + ".Elemanın boyu sıfır", "HATA:", "TamamHata1");
-        Hata = 1;
-        return;
-    }
-    const double c = dx / ElemanBoyu, s = dy / ElemanBoyu;
-    auto& T = TransformasyonMatrisi;
-    T[1][1] = c;  T[1][2] = s;  T[1][3] = 0;
-    T[2][1] = -s; T[2][2] = c;  T[2][3] = 0;
-    T[3][1] = 0;  T[3][2] = 0;  T[3][3] = 1;
-}
-
-// Rotation of a space bar: local x from i to j, local z normal to the plane
-// of i, j and the third point, local y in that plane on the third point's
-// side. The third point is node k, or for the axis codes 10001..10003 and
-// -10001..-10003 the point at the bar's length from node i along that axis.
-void UzayDonusum() {
-    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2,
-                 dz = OkunanjX3 - OkunaniX3;
-    ElemanBoyu = std::sqrt(dx * dx + dy * dy + dz * dz);
-    const double L = ElemanBoyu;
-    switch (OkunankNoktasi) {
-    case 10001: OkunankX1 = OkunaniX1 + L; OkunankX2 = OkunaniX2; OkunankX3 = OkunaniX3; break;
-    case 10002: OkunankX1 = OkunaniX1; OkunankX2 = OkunaniX2 + L; OkunankX3 = OkunaniX3; break;
-    case 10003: OkunankX1 = OkunaniX1; OkunankX2 = OkunaniX2; OkunankX3 = OkunaniX3 + L; break;
-    case -10001: OkunankX1 = OkunaniX1 - L; OkunankX2 = OkunaniX2; OkunankX3 = OkunaniX3; break;
-    case -10002: OkunankX1 = OkunaniX1; OkunankX2 = OkunaniX2 - L; OkunankX3 = OkunaniX3; break;
-    case -10003: OkunankX1 = OkunaniX1; OkunankX2 = OkunaniX2; OkunankX3 = OkunaniX3 - L; break;
-    default: break;
-    }
-    const double vx = OkunankX1 - OkunaniX1, vy = OkunankX2 - OkunaniX2,
-                 vz = OkunankX3 - OkunaniX3;
-    const double zx = dy * vz - dz * vy, zy = dz * vx - dx * vz, zz = dx * vy - dy * vx;
-    const double yx = zy * dz - zz * dy, yy = zz * dx - zx * dz, yz = zx * dy - zy * dx;
-    const double ny = std::sqrt(yx * yx + yy * yy + yz * yz);
-    const double nz = std::sqrt(zx * zx + zy * zy + zz * zz);
-    if (L < 1e-8 || ny + nz < 1e-8) {
-        MesajKutusu(No() + ".Elemanın boyu sıfır veya üçüncü nokta koordinatları hatalı", "HATA:",
-                    "TamamHata1");
-        Hata = 1;
-        return;
-    }
-    auto& T = TransformasyonMatrisi;
-    T[1][1] = dx / L;  T[1][2] = dy / L;  T[1][3] = dz / L;
-    T[2][1] = yx / ny; T[2][2] = yy / ny; T[2][3] = yz / ny;
-    T[3][1] = zx / nz; T[3][2] = zy / nz; T[3][3] = zz / nz;
-}
 
 // Subtracts Deger from the load-vector row of degree of freedom d of node
 // Nokta (Serbestlik degrees of freedom per node). A node outside the load
@@ -222,7 +170,7 @@ void KafesElemanYukleriniEkle() {
 
 void DuzlemCerceveElemanYukleriniEkle() {
     if (OkunanElemanTipi != 30) return;
-    DuzlemDonusum();
+    DuzlemTransformasyonMatrisi();
     if (Hata != 0) return;
     DuzlemCerceveAnkastrelikKuvvetleri();
     if (Hata != 0) return;
@@ -236,7 +184,7 @@ void DuzlemCerceveElemanYukleriniEkle() {
 
 void UzayCerceveElemanYukleriniEkle() {
     if (OkunanElemanTipi != 40) return;
-    UzayDonusum();
+    UzayTransformasyonMatrisi();
     if (Hata != 0) return;
     UzayCerceveAnkastrelikKuvvetleri();
     if (Hata != 0) return;
