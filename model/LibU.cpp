@@ -113,8 +113,9 @@ bool GercelSayiMi(const std::string& Metin, double& Deger, double Alt, double Us
 
 bool TamSayiMi(const std::string& Metin, int Alt, int Ust, int& Deger) {
     std::string_view s = Kirp(Metin);
-    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    if (s.empty() || s.front() == '+') return false;
+    const bool arti = !s.empty() && s.front() == '+';
+    if (arti) s.remove_prefix(1);
+    if (s.empty() || (arti && s.front() == '-')) return false;
     int d = 0;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), d, 10);
     if (r.ec != std::errc() || r.ptr != s.data() + s.size()) return false;

@@ -60,7 +60,9 @@ TEST(LibU, TamSayiMi) {
     EXPECT_EQ(d, 10);
     EXPECT_TRUE(TamSayiMi("-3", -5, 5, d));
     EXPECT_EQ(d, -3);
-    for (const char* kotu : {"", "abc", "7.0", "7a", "1e2", "--1", "99999999999", "0x10"}) {
+    EXPECT_TRUE(TamSayiMi(" +4 ", 1, 10, d));
+    EXPECT_EQ(d, 4);
+    for (const char* kotu : {"", "abc", "7.0", "7a", "1e2", "--1", "+-1", "99999999999", "0x10", "1 2"}) {
         d = 42;
         EXPECT_FALSE(TamSayiMi(kotu, -100000, 100000, d)) << kotu;
         EXPECT_EQ(d, 42) << kotu;
