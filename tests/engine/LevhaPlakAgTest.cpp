@@ -14,8 +14,12 @@
 #include "TestYardim.h"
 #include "engine/AnkastrelikKuvvetleri.h"
 #include "engine/CozumSurucusu.h"
+#include "engine/ElemanMatrisleri.h"
 #include "engine/LevhaPlakMatrisleri.h"
+#include "engine/SistemDengeDenklemleri.h"
+#include "model/ModelOku.h"
 #include "model/Tipler.h"
+#include "model/VeriTabani.h"
 
 namespace {
 
@@ -120,7 +124,7 @@ std::vector<std::string> GerilmeSatirlari(const AgModeli& m, int e) {
     return Arayuz().MemoSatirlari();
 }
 
-double Alan(const std::string& satir, int k) { return std::stod(satir.substr(12 + (k - 1) * 18, 18)); }
+double SatirAlani(const std::string& satir, int k) { return std::stod(satir.substr(12 + (k - 1) * 18, 18)); }
 
 std::string Satir(const std::string& eleman, const std::string& nokta,
                   const std::array<const char*, 6>& degerler) {
@@ -233,9 +237,9 @@ TEST(LevhaAg, KonsolSeritKirisTeorisi) {
     const double sigma = P * (L - a / 2) * (h / 2) / I;
     auto ust = GerilmeSatirlari(m, 2);     // element at ix = 0, iy = 1
     ASSERT_EQ(ust.size(), 4u);
-    EXPECT_NEAR(Alan(ust[1], 1), sigma, 0.02 * sigma);  // corner j at the top
+    EXPECT_NEAR(SatirAlani(ust[1], 1), sigma, 0.02 * sigma);  // corner j at the top
     auto alt = GerilmeSatirlari(m, 1);
-    EXPECT_NEAR(Alan(alt[0], 1), -sigma, 0.02 * sigma);  // corner i at the bottom
+    EXPECT_NEAR(SatirAlani(alt[0], 1), -sigma, 0.02 * sigma);  // corner i at the bottom
 }
 
 // Square plate under uniform load: a quarter with symmetry conditions,
@@ -246,7 +250,7 @@ struct PlakSonucu {
     double w, sigma;
 };
 
-PlakSonucu CeyrekPlak(int n, bool Ankastre, double a, double q, double t, double E, double nu) {
+AgModeli CeyrekPlakModeli(int n, bool Ankastre, double a, double q, double t, double E, double nu) {
     AgModeli m;
     m.Sistem = 60;
     m.E = E;
@@ -271,15 +275,27 @@ PlakSonucu CeyrekPlak(int n, bool Ankastre, double a, double q, double t, double
             if ((Ankastre && iy == 0) || iy == n) m.Mesnetler.push_back({p, 2});
             if ((Ankastre && ix == 0) || ix == n) m.Mesnetler.push_back({p, 3});
         }
-    EXPECT_TRUE(Coz(m));
+    return m;
+}
+
+// Deflection and surface stress sx at the plate's centre (corner k of the
+// last element) after a solution.
+PlakSonucu MerkezSonucu(const AgModeli& m, int n) {
+    auto no = [&](int ix, int iy) { return iy * (n + 1) + ix + 1; };
     PlakSonucu s{Yer(no(n, n), 1), 0};
-    auto r = GerilmeSatirlari(m, n * n);  // corner k is the plate's centre
+    auto r = GerilmeSatirlari(m, n * n);
     EXPECT_EQ(r.size(), 4u);
     if (r.size() == 4) {
-        s.sigma = Alan(r[2], 1);
-        EXPECT_NEAR(Alan(r[2], 2), s.sigma, 1e-6 * std::fabs(s.sigma));  // symmetry
+        s.sigma = SatirAlani(r[2], 1);
+        EXPECT_NEAR(SatirAlani(r[2], 2), s.sigma, 1e-6 * std::fabs(s.sigma));  // symmetry
     }
     return s;
+}
+
+PlakSonucu CeyrekPlak(int n, bool Ankastre, double a, double q, double t, double E, double nu) {
+    const AgModeli m = CeyrekPlakModeli(n, Ankastre, a, q, t, E, nu);
+    EXPECT_TRUE(Coz(m));
+    return MerkezSonucu(m, n);
 }
 
 }  // namespace
@@ -336,4 +352,109 @@ TEST(PlakAg, AnkastreKarePlakKlasikCozumeYakinsar) {
     }
     EXPECT_LT(oncekiW, 0.03);
     EXPECT_LT(hs, 0.03);
+}
+
+// The same quarter plate written into the project and scratch tables and
+// solved by the assembly that reads them: element lookup, plate loads from
+// the element-load table, support texts. The result equals the one of the
+// arrays built directly.
+TEST(PlakAg, TablolardanKurulanModel) {
+    const int n = 4;
+    const double a = 2, q = 10, t = 0.2, E = 3e7, nu = 0.3;
+    const PlakSonucu dogrudan = CeyrekPlak(n, false, a, q, t, E, nu);
+    ASSERT_EQ(Hata, 0);
+    const AgModeli m = CeyrekPlakModeli(n, false, a, q, t, E, nu);
+
+    GeciciKlasor klasor;
+    auto& ui = TemizBasliksizArayuz();
+    ui.YerDegistirmeliHesapAyarla(true);
+    CalismaTablolariniAc(klasor.Yol().string());
+    BosSablonuYaz(klasor.Dosya("Plak.mdb"));
+    ProjeTablolariniAc(klasor.Dosya("Plak.mdb"));
+    auto& T = Tablolar;
+    // the empty project has its one main-data row already
+    T.AnaVeriler.First();
+    T.AnaVeriler.Edit();
+    T.AnaVeriler.FieldByName("Sistem").SetString("60:Plak");
+    T.AnaVeriler.FieldByName("KoordinatSistemiNo").SetInteger(1);
+    T.AnaVeriler.Post();
+    T.MalzemeBilgileri.Append();
+    T.MalzemeBilgileri.FieldByName("MalzemeNo").SetInteger(1);
+    T.MalzemeBilgileri.FieldByName("E").SetFloat(E);
+    T.MalzemeBilgileri.FieldByName("Nu").SetFloat(nu);
+    T.MalzemeBilgileri.Post();
+    T.KesitBilgileri.Append();
+    T.KesitBilgileri.FieldByName("KesitNo").SetInteger(1);
+    T.KesitBilgileri.FieldByName("A").SetFloat(t);
+    T.KesitBilgileri.Post();
+    for (std::size_t p = 0; p < m.Noktalar.size(); ++p) {
+        T.XYZ.Append();
+        T.XYZ.FieldByName("NoktaNo").SetInteger(static_cast<int>(p) + 1);
+        T.XYZ.FieldByName("X1").SetFloat(m.Noktalar[p][0]);
+        T.XYZ.FieldByName("X2").SetFloat(m.Noktalar[p][1]);
+        T.XYZ.FieldByName("X3").SetFloat(0);
+        T.XYZ.Post();
+    }
+    const char* dugumAlani[4] = {"iNoktasi", "jNoktasi", "kNoktasi", "LNoktasi"};
+    for (std::size_t e = 0; e < m.Elemanlar.size(); ++e) {
+        T.ED.Append();
+        T.ED.FieldByName("ElemanNo").SetInteger(static_cast<int>(e) + 1);
+        T.ED.FieldByName("ElemanTipi").SetInteger(60);
+        for (int p = 0; p < 4; ++p) T.ED.FieldByName(dugumAlani[p]).SetInteger(m.Elemanlar[e].D[p]);
+        T.ED.FieldByName("MalzemeNo").SetInteger(1);
+        T.ED.FieldByName("KesitNo").SetInteger(1);
+        T.ED.FieldByName("MafsalTipi").SetString("00");
+        T.ED.Post();
+        T.EYUK.Append();
+        T.EYUK.FieldByName("ElemanNo").SetInteger(static_cast<int>(e) + 1);
+        T.EYUK.FieldByName("YukNo").SetInteger(1);
+        T.EYUK.FieldByName("YukTipi").SetInteger(25);
+        T.EYUK.FieldByName("Yuk").SetFloat(q);
+        T.EYUK.FieldByName("aMesafesi").SetFloat(0);
+        T.EYUK.FieldByName("bMesafesi").SetFloat(0);
+        T.EYUK.FieldByName("Yuk1").SetFloat(0);
+        T.EYUK.Post();
+    }
+    // one row per supported node with its fixed degrees of freedom
+    const char* sinirAlani[4] = {"", "Uz", "Fix", "Fiy"};
+    SinirKosuluSayisi = 0;
+    for (int p = 1; p <= static_cast<int>(m.Noktalar.size()); ++p) {
+        bool var = false;
+        for (auto [nn, dd] : m.Mesnetler) var = var || nn == p;
+        if (!var) continue;
+        T.SK.Append();
+        T.SK.FieldByName("NoktaNo").SetInteger(p);
+        for (const char* f : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"}) T.SK.FieldByName(f).SetString("Serbest");
+        for (auto [nn, dd] : m.Mesnetler)
+            if (nn == p) T.SK.FieldByName(sinirAlani[dd]).SetString("0");
+        T.SK.Post();
+    }
+    ASSERT_EQ(SinirKosuluSayisi, static_cast<int>(m.Mesnetler.size()));
+
+    ASSERT_TRUE(SistemTipiniOku());
+    NoktaSayisi = T.XYZ.RecordCount();
+    MafsalSayisi = 0;
+    ASSERT_EQ(SistemTipi, 60) << SistemAdi;
+    ModelDenetle();
+    ASSERT_EQ(Hata, 0) << (ui.Mesajlar.empty() ? std::string() : ui.Mesajlar.back().Metin);
+    ElemanBilinmeyenTablosunuKur();
+    ToplamSerbestlikSayisi = NoktaSayisi * NoktaSerbestlikSayisi;
+    DizileriBoyutlandir();
+    ASSERT_EQ(Hata, 0);
+    DengeDenklemleriniKur();
+    ASSERT_EQ(Hata, 0);
+    KuvvetMetoduCoz();
+    ASSERT_EQ(Hata, 0);
+    ASSERT_TRUE(ui.Mesajlar.empty());
+
+    auto no = [&](int ix, int iy) { return iy * (n + 1) + ix + 1; };
+    EXPECT_NEAR(Yer(no(n, n), 1), dogrudan.w, 1e-9 * std::fabs(dogrudan.w));
+    Arayuz().MemoTemizle();
+    ElemanMatrisleriniKur(n * n, 4);
+    ASSERT_EQ(Hata, 0);
+    const auto& r = Arayuz().MemoSatirlari();
+    ASSERT_EQ(r.size(), 4u);
+    EXPECT_EQ(r[2].substr(0, 12), "    16    25");
+    EXPECT_NEAR(SatirAlani(r[2], 1), dogrudan.sigma, 0.011);
+    TumTablolariKapat();
 }
