@@ -426,9 +426,10 @@ TEST_F(DuzlemCerceveAnkastrelik, ReddedilenYukTanimlari) {
     EXPECT_TRUE(ui->Mesajlar.empty());
 }
 
-// Every hinge text the element editor can produce, under every kind of
-// load: the released end forces are zero, the end forces balance the load,
-// and nothing is refused.
+// Every hinge text the element editor can produce (and one that releases the
+// normal force at both ends), under every kind of load: the released end
+// forces are zero, the end forces balance the load, and only an axial load
+// with nothing to hold it along the axis is refused.
 TEST_F(DuzlemCerceveAnkastrelik, HerMafsalTipindeDengeVeSerbestUclar) {
     const std::vector<std::string> mafsallar = {
         "00", "01", "02", "03", "04", "05", "06", "0102", "0103", "0105", "0106", "0203", "0204",
