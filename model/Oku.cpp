@@ -1,0 +1,701 @@
+#include "model/Oku.h"
+
+#include <charconv>
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/LibU.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+#include "platform/KullaniciArayuzu.h"
+
+namespace {
+
+// Node and element numbers live in 16-bit key columns.
+constexpr long long EnKucukNo = 1;
+constexpr long long EnBuyukNo = 32767;
+// A key that stands for more numbers than a scratch table can hold must
+// repeat numbers; such a key is refused instead of walked for minutes.
+constexpr long long EnFazlaUretim = 32767;
+
+void HataGoster(const std::string& metin) { MesajKutusu(metin, "HATA:", "TamamHata1"); }
+
+std::string S(long long v) { return std::to_string(v); }
+
+// The whole text as an integer; blanks around it are allowed.
+bool TamSayiCoz(const std::string& metin, long long& deger) {
+    std::size_t b = 0, e = metin.size();
+    while (b < e && metin[b] == ' ') ++b;
+    while (e > b && metin[e - 1] == ' ') --e;
+    if (b == e) return false;
+    const char* p = metin.data() + b;
+    const char* son = metin.data() + e;
+    if (*p == '+') {
+        ++p;
+        if (p == son || *p == '-') return false;
+    }
+    long long v = 0;
+    auto [q, ec] = std::from_chars(p, son, v);
+    if (ec != std::errc() || q != son) return false;
+    deger = v;
+    return true;
+}
+
+bool AraliktaMi(long long n) { return n >= EnKucukNo && n <= EnBuyukNo; }
+
+// A single number in a key column: refused with a message unless it is an
+// integer in 1..32767.
+bool DuzNumara(const std::string& anahtar, int& no) {
+    long long v = 0;
+    if (TamSayiCoz(anahtar, v) && AraliktaMi(v)) {
+        no = static_cast<int>(v);
+        return true;
+    }
+    Hata = 1;
+    if (anahtar.empty())
+        HataGoster("Numarası boş bir satır var, numara 1..32767 aralığında bir tam sayı olmalı");
+    else
+        HataGoster(anahtar + " numarası 1..32767 aralığında bir tam sayı olmalı");
+    return false;
+}
+
+// A generation key after the generation rule: the signed steps, the step
+// counts m1 and m2, and the numbers Baş + Adım1*I + Adım2*J it stands for.
+struct TuretAnahtari {
+    std::string Metin;  // as used in messages
+    long long Bas = 0, Son1 = 0, Adim1 = 0, Son2 = 0, Adim2 = 0;
+    long long m1 = 0, m2 = 0;
+    bool IkiYonlu = false;  // a second step was given (before the rule)
+    long long No(long long I, long long J) const { return Bas + Adim1 * I + Adim2 * J; }
+};
+
+long long Isaret(long long x) { return (x > 0) - (x < 0); }
+
+// Splits and checks a generation key. A key that cannot be expanded soundly
+// (not five integers, a step below 1 or a negative second step, a number
+// outside 1..32767, a step count of 0 where the generator divides by it, too
+// many numbers) is refused here, before anything of it is written: the
+// message is shown, Hata is set and false returned.
+bool AnahtariHazirla(const std::string& metin, bool AdimSayisinaBoler, TuretAnahtari& a) {
+    a = TuretAnahtari{};
+    a.Metin = metin;
+    auto reddet = [&](const std::string& neden) {
+        Hata = 1;
+        HataGoster(metin + "->" + neden + ", türet tamamlanamadı");
+        return false;
+    };
+
+    std::string kalan = metin;
+    long long p[5];
+    for (long long& d : p) {
+        std::string parca = KelimeAl(kalan, ",");
+        if (!TamSayiCoz(parca, d))
+            return reddet(" türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı");
+    }
+    if (!kalan.empty())
+        return reddet(" türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı");
+
+    a.Bas = p[0];
+    a.Son1 = p[1];
+    a.Adim1 = p[2];
+    a.Son2 = p[3];
+    a.Adim2 = p[4];
+    if (a.Adim1 < 1) return reddet(" Adım1 sıfırdan büyük olmalı");
+    if (a.Adim2 < 0) return reddet(" Adım2 negatif olamaz");
+    a.IkiYonlu = a.Adim2 != 0;
+    if (!a.IkiYonlu) a.Son2 = a.Bas;
+
+    for (long long n : {a.Bas, a.Son1, a.Son2})
+        if (!AraliktaMi(n)) return reddet(S(n) + " numarası 1..32767 aralığında değil");
+
+    a.m1 = (a.Son1 > a.Bas ? a.Son1 - a.Bas : a.Bas - a.Son1) / a.Adim1;
+    a.Adim1 = Isaret(a.Son1 - a.Bas) * a.Adim1;
+    if (a.IkiYonlu) {
+        a.m2 = (a.Son2 > a.Bas ? a.Son2 - a.Bas : a.Bas - a.Son2) / a.Adim2;
+        a.Adim2 = Isaret(a.Son2 - a.Bas) * a.Adim2;
+    }
+
+    if (AdimSayisinaBoler && (a.m1 == 0 || (a.IkiYonlu && a.m2 == 0)))
+        return reddet(" verilen adımla başlangıçtan sona varılamıyor");
+    if ((a.m1 + 1) * (a.m2 + 1) > EnFazlaUretim)
+        return reddet(" türet 32767'den fazla numara üretiyor");
+
+    // The numbers change monotonically with I and J: the corners bound them.
+    for (long long J : {0LL, a.m2})
+        for (long long I : {0LL, a.m1})
+            if (!AraliktaMi(a.No(I, J)))
+                return reddet(S(a.No(I, J)) + " numarası 1..32767 aralığında değil");
+    return true;
+}
+
+// Walks the numbers of a key, the first direction inside the second;
+// stops when the step returns false.
+void Tara(const TuretAnahtari& a, const std::function<bool(long long I, long long J, int no)>& adim) {
+    for (long long J = 0; J <= a.m2; ++J)
+        for (long long I = 0; I <= a.m1; ++I)
+            if (!adim(I, J, static_cast<int>(a.No(I, J)))) return;
+}
+
+// A node number stepped along a key: x0 + I*d1 + J*d2. A number that stays 0
+// all along is a node the element type does not have; any other must lie in
+// 1..32767 at every corner of the range.
+bool AdimliNoktaUygun(const TuretAnahtari& a, long long x0, long long d1, long long d2,
+                      long long& kotu) {
+    if (x0 == 0 && d1 == 0 && d2 == 0) return true;
+    for (long long J : {0LL, a.m2})
+        for (long long I : {0LL, a.m1}) {
+            long long x = x0 + I * d1 + J * d2;
+            if (!AraliktaMi(x)) {
+                kotu = x;
+                return false;
+            }
+        }
+    return true;
+}
+
+// Copies one value field; an empty (NULL) value stays empty.
+void AlanKopyala(Tablo& kaynak, Tablo& hedef, const char* ad, bool metin) {
+    Alan k = kaynak.FieldByName(ad);
+    Alan h = hedef.FieldByName(ad);
+    if (k.IsNull())
+        h.Clear();
+    else if (metin)
+        h.SetString(k.AsString());
+    else
+        h.SetFloat(k.AsFloat());
+}
+
+// The key text of the current source row: without blanks, or as it is.
+std::string AnahtarMetni(Tablo& kaynak, const char* alan, bool BosluklarKalir) {
+    std::string m = kaynak.FieldByName(alan).AsString();
+    return BosluklarKalir ? m : BosluklariSil(m);
+}
+
+bool TuretMi(const std::string& anahtar) { return anahtar.find(',') != std::string::npos; }
+
+// An empty source: refused only while a calculation runs.
+bool KaynakBos(Tablo& kaynak, const char* mesaj) {
+    if (kaynak.RecordCount() > 0) return false;
+    if (mesaj && Arayuz().HesapYapiliyor()) {
+        Hata = 1;
+        HataGoster(mesaj);
+    }
+    return true;
+}
+
+// Runs a reader's writing of its target in one transaction (emptying it
+// first when Bosalt). Rows written before a failure stay, so the transaction
+// is committed in every case. A database refusal (a value that does not fit
+// a column, a damaged file) ends the reader with its message and Hata set.
+void HedefeYaz(Tablo& hedef, bool Bosalt, const std::function<void()>& govde) {
+    bool islemAcik = false;
+    try {
+        hedef.IslemBaslat();
+        islemAcik = true;
+        if (Bosalt) hedef.TumunuSil();
+        govde();
+    } catch (const std::exception& e) {
+        try {
+            hedef.Cancel();
+        } catch (...) {
+        }
+        Hata = 1;
+        HataGoster(e.what());
+    }
+    if (islemAcik) {
+        try {
+            hedef.IslemOnayla();
+        } catch (const std::exception& e) {
+            Hata = 1;
+            HataGoster(e.what());
+        }
+    }
+}
+
+// ---------------------------------------------------------------- nodes
+
+void NoktalariTuret(const TuretAnahtari& a) {
+    Tablo& xyz = Tablolar.XYZ;
+    double P[3][3] = {};
+    const long long uclar[3] = {a.Bas, a.Son1, a.Son2};
+    long long eksik = 0;
+    for (int u = 0; u < 3; ++u) {
+        if (xyz.Locate("NoktaNo", static_cast<int>(uclar[u]))) {
+            P[u][0] = xyz.FieldByName("X1").AsFloat();
+            P[u][1] = xyz.FieldByName("X2").AsFloat();
+            P[u][2] = xyz.FieldByName("X3").AsFloat();
+        } else {
+            Hata = 1;
+            eksik = uclar[u];
+        }
+    }
+    if (Hata != 0) {
+        HataGoster(a.Metin + "->" + S(eksik) + " noktası tanımsız, türet tamamlanamadı");
+        return;
+    }
+    double d1[3], d2[3];
+    for (int c = 0; c < 3; ++c) {
+        d1[c] = (P[1][c] - P[0][c]) / static_cast<double>(a.m1);
+        d2[c] = a.IkiYonlu ? (P[2][c] - P[0][c]) / static_cast<double>(a.m2) : 0.0;
+    }
+    double B[3];
+    long long sonJ = -1;
+    Tara(a, [&](long long I, long long J, int no) {
+        if (J != sonJ) {
+            for (int c = 0; c < 3; ++c) B[c] = P[0][c] + static_cast<double>(J) * d2[c];
+            sonJ = J;
+        }
+        TuretNoktaNo = no;
+        if (xyz.Locate("NoktaNo", no))
+            xyz.Edit();
+        else
+            xyz.Append();
+        xyz.FieldByName("NoktaNo").SetInteger(no);
+        xyz.FieldByName("X1").SetFloat(B[0] + static_cast<double>(I) * d1[0]);
+        xyz.FieldByName("X2").SetFloat(B[1] + static_cast<double>(I) * d1[1]);
+        xyz.FieldByName("X3").SetFloat(B[2] + static_cast<double>(I) * d1[2]);
+        xyz.Post();
+        return true;
+    });
+}
+
+// ---------------------------------------------------------------- elements
+
+struct EDSatiri {
+    int Tip = 0;
+    long long N[4] = {};  // i, j, k, L
+};
+
+bool EDOku(int no, EDSatiri& s) {
+    Tablo& ed = Tablolar.ED;
+    if (!ed.Locate("ElemanNo", no)) return false;
+    s.Tip = ed.FieldByName("ElemanTipi").AsInteger();
+    s.N[0] = ed.FieldByName("iNoktasi").AsInteger();
+    s.N[1] = ed.FieldByName("jNoktasi").AsInteger();
+    s.N[2] = ed.FieldByName("kNoktasi").AsInteger();
+    s.N[3] = ed.FieldByName("LNoktasi").AsInteger();
+    return true;
+}
+
+const char* const NoktaAlanlari[4] = {"iNoktasi", "jNoktasi", "kNoktasi", "LNoktasi"};
+
+// Bar elements step their i and j nodes and take k and the type of the
+// start element; surface elements step all four nodes.
+void ElemanlariTuret(const TuretAnahtari& a, bool Yuzey) {
+    Tablo& ed = Tablolar.ED;
+    EDSatiri uc[3];
+    const long long uclar[3] = {a.Bas, a.Son1, a.Son2};
+    long long eksik = 0;
+    for (int u = 0; u < 3; ++u) {
+        if (!EDOku(static_cast<int>(uclar[u]), uc[u])) {
+            Hata = 1;
+            eksik = uclar[u];
+        }
+    }
+    if (Hata != 0) {
+        HataGoster("Eleman nokta bağında:\r" + a.Metin + "->" + S(eksik) +
+                   " nolu eleman tanımsız, türet tamamlanamadı");
+        return;
+    }
+    OkunanElemanTipi = uc[0].Tip;
+    const int adimli = Yuzey ? 4 : 2;
+    long long d1[4] = {}, d2[4] = {};
+    for (int x = 0; x < adimli; ++x) {
+        d1[x] = (uc[1].N[x] - uc[0].N[x]) / a.m1;
+        d2[x] = a.IkiYonlu ? (uc[2].N[x] - uc[0].N[x]) / a.m2 : 0;
+        long long kotu = 0;
+        if (!AdimliNoktaUygun(a, uc[0].N[x], d1[x], d2[x], kotu)) {
+            Hata = 1;
+            HataGoster("Eleman nokta bağında:\r" + a.Metin + "-> türetilen " + S(kotu) +
+                       " nolu nokta 1..32767 aralığında değil, türet tamamlanamadı");
+            return;
+        }
+    }
+    Tara(a, [&](long long I, long long J, int no) {
+        TuretElemanNo = no;
+        if (ed.Locate("ElemanNo", no))
+            ed.Edit();
+        else
+            ed.Append();
+        ed.FieldByName("ElemanNo").SetInteger(no);
+        ed.FieldByName("ElemanTipi").SetInteger(uc[0].Tip);
+        for (int x = 0; x < adimli; ++x)
+            ed.FieldByName(NoktaAlanlari[x]).SetInteger(uc[0].N[x] + J * d2[x] + I * d1[x]);
+        if (!Yuzey) ed.FieldByName("kNoktasi").SetInteger(uc[0].N[2]);
+        ed.FieldByName("MalzemeNo").SetInteger(0);
+        ed.FieldByName("KesitNo").SetInteger(0);
+        ed.FieldByName("MafsalTipi").SetString("00");
+        ed.Post();
+        return true;
+    });
+}
+
+// ---------------------------------------------------------------- materials
+
+void MalzemeKesitMafsalYaz(Tablo& ed) {
+    ed.Edit();
+    ed.FieldByName("MalzemeNo").SetInteger(OkunanMalzemeNo);
+    ed.FieldByName("KesitNo").SetInteger(OkunanKesitNo);
+    ed.FieldByName("MafsalTipi").SetString(OkunanMafsalTipi);
+    ed.Post();
+}
+
+void ElemanMalzemeKesitMafsalTuret(const TuretAnahtari& a) {
+    Tablo& ed = Tablolar.ED;
+    long long eksik = 0;
+    for (long long n : {a.Bas, a.Son1, a.Son2})
+        if (!ed.Locate("ElemanNo", static_cast<int>(n))) {
+            Hata = 1;
+            eksik = n;
+        }
+    if (Hata != 0) {
+        HataGoster("Eleman malzeme kesit mafsal bağında:\r" + a.Metin + "->" + S(eksik) +
+                   " nolu eleman tanımsız, türet tamamlanamadı");
+        return;
+    }
+    Tara(a, [&](long long, long long, int no) {
+        TuretElemanNo = no;
+        if (ed.Locate("ElemanNo", no)) MalzemeKesitMafsalYaz(ed);
+        return true;
+    });
+}
+
+// Restores a table's post handler when the reader ends.
+struct SonrasiniBekle {
+    Tablo& t;
+    std::function<void(Tablo&)> eski;
+    explicit SonrasiniBekle(Tablo& tablo) : t(tablo), eski(tablo.AfterPost) { t.AfterPost = nullptr; }
+    ~SonrasiniBekle() { t.AfterPost = eski; }
+};
+
+// ---------------------------------------------------------------- loads
+
+bool YukVarMi(int eleman) {
+    return Tablolar.EYUK.Locate("ElemanNo;YukNo",
+                                std::vector<AnahtarDegeri>{AnahtarDegeri(eleman), AnahtarDegeri(OkunanYukNo)});
+}
+
+void ElemanYukuEkle(int eleman) {
+    Tablo& eyuk = Tablolar.EYUK;
+    eyuk.Append();
+    eyuk.FieldByName("ElemanNo").SetInteger(eleman);
+    eyuk.FieldByName("YukNo").SetInteger(OkunanYukNo);
+    eyuk.FieldByName("YukTipi").SetInteger(OkunanYukTipi);
+    eyuk.FieldByName("Yuk").SetFloat(OkunanYuk);
+    eyuk.FieldByName("aMesafesi").SetFloat(OkunanaMesafesi);
+    eyuk.FieldByName("bMesafesi").SetFloat(OkunanbMesafesi);
+    eyuk.FieldByName("Yuk1").SetFloat(OkunanYuk1);
+    eyuk.Post();
+}
+
+void ElemanYukleriTuret(const TuretAnahtari& a, const std::string& YukNoMetni) {
+    Tablo& ed = Tablolar.ED;
+    for (long long n : {a.Bas, a.Son1, a.Son2})
+        if (!ed.Locate("ElemanNo", static_cast<int>(n))) Hata += 1;
+    if (Hata != 0) {
+        HataGoster(a.Metin + "-> Elemanlardan biri tanımsız, elemana yük verilemez");
+        return;
+    }
+    // A second step longer than the way to the second end: ends silently.
+    if (a.IkiYonlu && a.m2 == 0) {
+        Hata += 1;
+        return;
+    }
+    Tara(a, [&](long long, long long, int no) {
+        TuretElemanNo = no;
+        if (!ed.Locate("ElemanNo", no)) {
+            HataGoster(a.Metin + "-> tanımsız elemana yük verilemez");
+            Hata += 1;
+            return false;
+        }
+        if (YukVarMi(no)) {
+            Hata = 1;
+            HataGoster("Eleman=" + S(no) + " Yük no=" + YukNoMetni + " yük tekrar tanımlanmiş");
+            return false;
+        }
+        ElemanYukuEkle(no);
+        return true;
+    });
+}
+
+// Nodal loads and supports: one row per generated node, refused when the
+// node already has one.
+const char* const YukAlanlari[6] = {"Px", "Py", "Pz", "Mx", "My", "Mz"};
+const char* const SinirAlanlari[6] = {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"};
+
+void NoktaSatiriEkle(Tablo& kaynak, Tablo& hedef, int no, const char* const alanlar[6], bool metin) {
+    hedef.Append();
+    hedef.FieldByName("NoktaNo").SetInteger(no);
+    for (int k = 0; k < 6; ++k) AlanKopyala(kaynak, hedef, alanlar[k], metin);
+    hedef.Post();
+}
+
+void NoktaSatirlariTuret(const TuretAnahtari& a, Tablo& kaynak, Tablo& hedef,
+                         const char* const alanlar[6], bool metin, const char* tekrarMetni) {
+    Tara(a, [&](long long, long long, int no) {
+        TuretNoktaNo = no;
+        if (hedef.Locate("NoktaNo", no)) {
+            Hata = 1;
+            HataGoster(a.Metin + "->" + S(no) + tekrarMetni);
+            return false;
+        }
+        NoktaSatiriEkle(kaynak, hedef, no, alanlar, metin);
+        return true;
+    });
+}
+
+}  // namespace
+
+// ==================================================================== readers
+
+void KoordinatlariOku() {
+    Hata = 0;
+    Tablo& kaynak = Tablolar.Koordinatlar;
+    Tablo& xyz = Tablolar.XYZ;
+    HedefeYaz(xyz, true, [&] {
+        NoktaSayisi = 0;
+        if (KaynakBos(kaynak, "Koordinatlar verilmemiş")) return;
+        for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
+            const std::string anahtar = AnahtarMetni(kaynak, "NoktaNo", false);
+            if (!TuretMi(anahtar)) {
+                int no = 0;
+                if (!DuzNumara(anahtar, no)) return;
+                if (xyz.Locate("NoktaNo", no))
+                    xyz.Edit();
+                else
+                    xyz.Append();
+                xyz.FieldByName("NoktaNo").SetInteger(no);
+                xyz.FieldByName("X1").SetFloat(kaynak.FieldByName("X1").AsFloat());
+                xyz.FieldByName("X2").SetFloat(kaynak.FieldByName("X2").AsFloat());
+                xyz.FieldByName("X3").SetFloat(kaynak.FieldByName("X3").AsFloat());
+                xyz.Post();
+            } else {
+                TuretAnahtari a;
+                if (!AnahtariHazirla(anahtar, true, a)) return;
+                NoktalariTuret(a);
+            }
+            if (Hata != 0) return;
+        }
+        NoktaSayisi = xyz.RecordCount();
+        ToplamSerbestlikSayisi = NoktaSayisi * NoktaSerbestlikSayisi;
+    });
+    if (Hata != 0) NoktaSayisi = 0;
+}
+
+void ElemanNoktaBaginiOku() {
+    Hata = 0;
+    Tablo& kaynak = Tablolar.ElemanNoktaBagi;
+    Tablo& ed = Tablolar.ED;
+    HedefeYaz(ed, true, [&] {
+        ElemanSayisi = 0;
+        if (KaynakBos(kaynak, "Eleman-Nokta bağı bilgileri verilmemiş")) return;
+        for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
+            OkunanElemanTipi = kaynak.FieldByName("ElemanTipi").AsInteger();
+            const std::string anahtar = AnahtarMetni(kaynak, "ElemanNo", false);
+            if (!TuretMi(anahtar)) {
+                int no = 0;
+                if (!DuzNumara(anahtar, no)) return;
+                if (ed.Locate("ElemanNo", no))
+                    ed.Edit();
+                else
+                    ed.Append();
+                ed.FieldByName("ElemanNo").SetInteger(no);
+                ed.FieldByName("ElemanTipi").SetInteger(OkunanElemanTipi);
+                for (const char* alan : NoktaAlanlari)
+                    ed.FieldByName(alan).SetInteger(kaynak.FieldByName(alan).AsInteger());
+                ed.FieldByName("MalzemeNo").SetInteger(0);
+                ed.FieldByName("KesitNo").SetInteger(0);
+                ed.FieldByName("MafsalTipi").SetString("00");
+                ed.Post();
+            } else {
+                TuretAnahtari a;
+                if (!AnahtariHazirla(anahtar, true, a)) return;
+                ElemanlariTuret(a, OkunanElemanTipi >= 50);
+            }
+            if (Hata != 0) return;
+        }
+        ElemanSayisi = ed.RecordCount();
+    });
+    if (Hata != 0) ElemanSayisi = 0;
+}
+
+void ElemanMalzemeKesitMafsalBaginiOku() {
+    Hata = 0;
+    MafsalSayisi = 0;
+    Tablo& kaynak = Tablolar.ElemanMalzemeKesitMafsalbagi;
+    Tablo& ed = Tablolar.ED;
+    bool kaynakBos = false;
+    {
+        // An element that two rows cover is posted twice; the releases are
+        // counted once per element from the final rows instead.
+        SonrasiniBekle sayma(ed);
+        HedefeYaz(ed, false, [&] {
+            kaynakBos = KaynakBos(kaynak, "Eleman-Malzeme-Kesit-Mafsal bağı bilgileri verilmemiş");
+            if (kaynakBos) return;
+            for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
+                const std::string anahtar = AnahtarMetni(kaynak, "ElemanNO", false);
+                Alan malzeme = kaynak.FieldByName("MalzemeNo");
+                Alan kesit = kaynak.FieldByName("KesitNo");
+                OkunanMalzemeNo = malzeme.AsInteger();
+                OkunanKesitNo = kesit.AsInteger();
+                OkunanMafsalTipi = kaynak.FieldByName("MafsalTipi").AsString();
+                std::string mesaj;
+                if (!Tablolar.MalzemeBilgileri.Locate("MalzemeNo", OkunanMalzemeNo))
+                    mesaj = "Eleman=" + anahtar + "->" + malzeme.AsString() + " nolu malzeme tanımsız";
+                if (!Tablolar.KesitBilgileri.Locate("KesitNo", OkunanKesitNo))
+                    mesaj = "Eleman=" + anahtar + "->" + kesit.AsString() + " nolu kesit tanımsız";
+                if (!mesaj.empty()) {
+                    Hata = 1;
+                    HataGoster(mesaj);
+                    return;
+                }
+                if (!TuretMi(anahtar)) {
+                    int no = 0;
+                    if (!DuzNumara(anahtar, no)) return;
+                    TuretElemanNo = no;
+                    if (!ed.Locate("ElemanNo", no)) {
+                        Hata = 1;
+                        HataGoster(anahtar + "nolu eleman tanımlanmamış");
+                        return;
+                    }
+                    MalzemeKesitMafsalYaz(ed);
+                } else {
+                    TuretAnahtari a;
+                    if (!AnahtariHazirla(anahtar, false, a)) return;
+                    ElemanMalzemeKesitMafsalTuret(a);
+                }
+                if (Hata != 0) return;
+            }
+        });
+    }
+    if (!kaynakBos) {
+        try {
+            MafsalSayisi = EDMafsalSayisi();
+        } catch (const std::exception& e) {
+            Hata = 1;
+            HataGoster(e.what());
+        }
+    }
+}
+
+void TekilYukleriniOku() {
+    Hata = 0;
+    Tablo& kaynak = Tablolar.Yukler;
+    Tablo& tyuk = Tablolar.TYUK;
+    HedefeYaz(tyuk, true, [&] {
+        if (KaynakBos(kaynak, nullptr)) return;
+        for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
+            const std::string anahtar = AnahtarMetni(kaynak, "NoktaNo", false);
+            if (!TuretMi(anahtar)) {
+                int no = 0;
+                if (!DuzNumara(anahtar, no)) return;
+                if (tyuk.Locate("NoktaNo", no)) {
+                    Hata = 1;
+                    HataGoster(anahtar + " nolu noktanın yükleri tekrar verilmiş");
+                    return;
+                }
+                NoktaSatiriEkle(kaynak, tyuk, no, YukAlanlari, false);
+            } else {
+                TuretAnahtari a;
+                if (!AnahtariHazirla(anahtar, false, a)) return;
+                long long yuklu = 0;
+                for (long long n : {a.Bas, a.Son1, a.Son2})
+                    if (tyuk.Locate("NoktaNo", static_cast<int>(n))) yuklu = n;
+                if (yuklu != 0) {
+                    Hata = 1;
+                    HataGoster(anahtar + "->" + S(yuklu) + " nolu noktanın yükleri tekrar verilmiş");
+                    return;
+                }
+                // A failed generation leaves Hata set and goes on with the next row.
+                NoktaSatirlariTuret(a, kaynak, tyuk, YukAlanlari, false,
+                                    " nolu noktada yükler tekrar verilmiş");
+            }
+        }
+    });
+}
+
+void ElemanYukleriniOku() {
+    Hata = 0;
+    Tablo& kaynak = Tablolar.ElemanYukleri;
+    Tablo& ed = Tablolar.ED;
+    HedefeYaz(Tablolar.EYUK, true, [&] {
+        if (KaynakBos(kaynak, nullptr)) return;
+        for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
+            OkunanYukNo = kaynak.FieldByName("YukNo").AsInteger();
+            OkunanYukTipi = kaynak.FieldByName("YukTipi").AsInteger();
+            OkunanYuk = kaynak.FieldByName("Yuk").AsFloat();
+            OkunanaMesafesi = kaynak.FieldByName("aMesafesi").AsFloat();
+            OkunanbMesafesi = kaynak.FieldByName("bMesafesi").AsFloat();
+            OkunanYuk1 = kaynak.FieldByName("Yuk1").AsFloat();
+            const std::string yukNoMetni = kaynak.FieldByName("YukNo").AsString();
+            const std::string anahtar = AnahtarMetni(kaynak, "ElemanNo", false);
+            if (!TuretMi(anahtar)) {
+                int no = 0;
+                if (!DuzNumara(anahtar, no)) return;
+                TuretElemanNo = no;
+                if (!ed.Locate("ElemanNo", no)) {
+                    Hata = 1;
+                    HataGoster(anahtar + "-> tanımsız elemana yük verilemez");
+                    return;
+                }
+                if (YukVarMi(no)) {
+                    Hata = 1;
+                    HataGoster("Eleman=" + S(no) + " Yük no=" + yukNoMetni + " yük tekrar tanımlanmiş");
+                    return;
+                }
+                ElemanYukuEkle(no);
+            } else {
+                TuretAnahtari a;
+                if (!AnahtariHazirla(anahtar, false, a)) return;
+                ElemanYukleriTuret(a, yukNoMetni);
+            }
+            if (Hata != 0) return;
+        }
+    });
+}
+
+void SinirKosullariniOku() {
+    Hata = 0;
+    SinirKosuluSayisi = 0;
+    Tablo& kaynak = Tablolar.SinirKosullari;
+    Tablo& sk = Tablolar.SK;
+    HedefeYaz(sk, true, [&] {
+        if (KaynakBos(kaynak, "Sınır(mesnet) koşulları verilmemiş")) return;
+        for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
+            // The support key is taken as it stands, blanks and all.
+            const std::string anahtar = AnahtarMetni(kaynak, "NoktaNo", true);
+            if (!TuretMi(anahtar)) {
+                int no = 0;
+                if (!DuzNumara(anahtar, no)) return;
+                if (sk.Locate("NoktaNo", no)) {
+                    Hata = 1;
+                    HataGoster(anahtar + " nolu noktanın sınır koşulları tekrar verilmiş");
+                    return;
+                }
+                NoktaSatiriEkle(kaynak, sk, no, SinirAlanlari, true);
+            } else {
+                TuretAnahtari a;
+                if (!AnahtariHazirla(anahtar, false, a)) return;
+                // A failed generation leaves Hata set and goes on with the next row.
+                NoktaSatirlariTuret(a, kaynak, sk, SinirAlanlari, true,
+                                    " nolu noktada sınır koşulları tekrar verilmiş");
+            }
+        }
+    });
+}
+
+int EDMafsalSayisi() {
+    Tablo& ed = Tablolar.ED;
+    int toplam = 0;
+    for (ed.First(); !ed.Eof(); ed.Next()) {
+        const std::string m = ed.FieldByName("MafsalTipi").AsString();
+        if (m == "00") continue;
+        int karakter = 0;
+        for (unsigned char c : m)
+            if ((c & 0xC0) != 0x80) ++karakter;
+        toplam += karakter / 2;
+    }
+    return toplam;
+}

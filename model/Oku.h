@@ -1,0 +1,35 @@
+#pragma once
+// Expansion of the rows entered into the six node- and element-keyed project
+// tables into the scratch tables: one row per node, element, nodal load,
+// element load and supported node.
+//
+// A key column holds either one number or a generation key of five integers
+// "Baş,Son1,Adım1,Son2,Adım2" (for example 1,10,1,0,0 or 1,4,1,9,4) that
+// stands for a one- or two-directional range of numbers.
+//
+// Every reader clears `Hata` when it starts and leaves it non-zero when a
+// check failed; the failing check has then already shown its message
+// ("HATA:", "TamamHata1"). Each reader writes its target table in one
+// transaction; rows written before a failure stay.
+//
+// The readers work on the global table set `Tablolar`: the project tables
+// and the scratch tables must be open.
+
+// Koordinatlar -> XYZ; leaves NoktaSayisi and ToplamSerbestlikSayisi.
+void KoordinatlariOku();
+// ElemanNoktaBagi -> ED (emptied first); leaves ElemanSayisi.
+void ElemanNoktaBaginiOku();
+// ElemanMalzemeKesitMafsalbagi -> the material, section and hinge fields of
+// the existing ED rows; leaves MafsalSayisi, the hinge releases of the
+// final ED rows.
+void ElemanMalzemeKesitMafsalBaginiOku();
+// Yukler -> TYUK.
+void TekilYukleriniOku();
+// ElemanYukleri -> EYUK.
+void ElemanYukleriniOku();
+// SinirKosullari -> SK; leaves SinirKosuluSayisi (through SK's post handler).
+void SinirKosullariniOku();
+
+// The hinge releases of the rows now in ED: for every row whose MafsalTipi
+// is not "00", the length of that text div 2.
+int EDMafsalSayisi();

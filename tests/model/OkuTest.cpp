@@ -1,0 +1,596 @@
+// Expansion of the entered rows into the scratch tables.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TestYardim.h"
+#include "model/Oku.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+
+namespace {
+
+class Oku : public ::testing::Test {
+protected:
+    GeciciKlasor klasor;
+    BasliksizArayuz* ui = nullptr;
+
+    void SetUp() override {
+        ui = &TemizBasliksizArayuz();
+        const std::string proje = klasor.Dosya("Deneme.mdb");
+        BosSablonuYaz(proje);
+        ProjeTablolariniAc(proje);
+        CalismaTablolariniAc(klasor.Yol().string());
+        NoktaSerbestlikSayisi = 3;
+    }
+
+    // ---- project rows
+    static void Koordinat(const std::string& no, double x, double y = 0, double z = 0) {
+        Tablo& t = Tablolar.Koordinatlar;
+        t.Append();
+        t.FieldByName("NoktaNo").SetString(no);
+        t.FieldByName("X1").SetFloat(x);
+        t.FieldByName("X2").SetFloat(y);
+        t.FieldByName("X3").SetFloat(z);
+        t.Post();
+    }
+    static void Eleman(const std::string& no, int tip, int i, int j, int k = 0, int L = 0) {
+        Tablo& t = Tablolar.ElemanNoktaBagi;
+        t.Append();
+        t.FieldByName("ElemanNo").SetString(no);
+        t.FieldByName("ElemanTipi").SetInteger(tip);
+        t.FieldByName("iNoktasi").SetInteger(i);
+        t.FieldByName("jNoktasi").SetInteger(j);
+        t.FieldByName("kNoktasi").SetInteger(k);
+        t.FieldByName("LNoktasi").SetInteger(L);
+        t.Post();
+    }
+    static void Malzeme(int no) {
+        Tablo& t = Tablolar.MalzemeBilgileri;
+        t.Append();
+        t.FieldByName("MalzemeNo").SetInteger(no);
+        t.FieldByName("E").SetFloat(2e8);
+        t.Post();
+    }
+    static void Kesit(int no) {
+        Tablo& t = Tablolar.KesitBilgileri;
+        t.Append();
+        t.FieldByName("KesitNo").SetInteger(no);
+        t.FieldByName("A").SetFloat(0.01);
+        t.Post();
+    }
+    static void MalzemeKesitMafsal(const std::string& no, int malzeme, int kesit, const std::string& mafsal) {
+        Tablo& t = Tablolar.ElemanMalzemeKesitMafsalbagi;
+        t.Append();
+        t.FieldByName("ElemanNO").SetString(no);
+        t.FieldByName("MalzemeNo").SetInteger(malzeme);
+        t.FieldByName("KesitNo").SetInteger(kesit);
+        t.FieldByName("MafsalTipi").SetString(mafsal);
+        t.Post();
+    }
+    static void TekilYuk(const std::string& no, std::optional<double> px, double py = 0) {
+        Tablo& t = Tablolar.Yukler;
+        t.Append();
+        t.FieldByName("NoktaNo").SetString(no);
+        if (px) t.FieldByName("Px").SetFloat(*px);
+        t.FieldByName("Py").SetFloat(py);
+        t.Post();
+    }
+    static void ElemanYuku(const std::string& no, int yukNo, int tip, double q) {
+        Tablo& t = Tablolar.ElemanYukleri;
+        t.Append();
+        t.FieldByName("ElemanNo").SetString(no);
+        t.FieldByName("YukNo").SetInteger(yukNo);
+        t.FieldByName("YukTipi").SetInteger(tip);
+        t.FieldByName("Yuk").SetFloat(q);
+        t.FieldByName("aMesafesi").SetFloat(0.5);
+        t.FieldByName("bMesafesi").SetFloat(0);
+        t.FieldByName("Yuk1").SetFloat(0);
+        t.Post();
+    }
+    static void Sinir(const std::string& no, const std::vector<std::string>& k) {
+        static const char* ad[6] = {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"};
+        Tablo& t = Tablolar.SinirKosullari;
+        t.Append();
+        t.FieldByName("NoktaNo").SetString(no);
+        for (std::size_t n = 0; n < k.size(); ++n) t.FieldByName(ad[n]).SetString(k[n]);
+        t.Post();
+    }
+
+    // ---- scratch rows
+    static std::vector<int> Numaralar(Tablo& t, const char* alan) {
+        std::vector<int> v;
+        for (t.First(); !t.Eof(); t.Next()) v.push_back(t.FieldByName(alan).AsInteger());
+        std::sort(v.begin(), v.end());
+        return v;
+    }
+    static void NoktaBekle(int no, double x, double y, double z) {
+        Tablo& t = Tablolar.XYZ;
+        ASSERT_TRUE(t.Locate("NoktaNo", no)) << no;
+        EXPECT_NEAR(t.FieldByName("X1").AsFloat(), x, 1e-12) << no;
+        EXPECT_NEAR(t.FieldByName("X2").AsFloat(), y, 1e-12) << no;
+        EXPECT_NEAR(t.FieldByName("X3").AsFloat(), z, 1e-12) << no;
+    }
+    struct EDBeklenen {
+        int tip, i, j, k, L, malzeme, kesit;
+        std::string mafsal;
+    };
+    static EDBeklenen EDOku(int no) {
+        Tablo& t = Tablolar.ED;
+        EXPECT_TRUE(t.Locate("ElemanNo", no)) << no;
+        return {t.FieldByName("ElemanTipi").AsInteger(), t.FieldByName("iNoktasi").AsInteger(),
+                t.FieldByName("jNoktasi").AsInteger(),   t.FieldByName("kNoktasi").AsInteger(),
+                t.FieldByName("LNoktasi").AsInteger(),   t.FieldByName("MalzemeNo").AsInteger(),
+                t.FieldByName("KesitNo").AsInteger(),    t.FieldByName("MafsalTipi").AsString()};
+    }
+
+    std::vector<std::string> Mesajlar() const {
+        std::vector<std::string> v;
+        for (const auto& m : ui->Mesajlar) {
+            EXPECT_EQ(m.Baslik, "HATA:");
+            EXPECT_EQ(m.Stil, "TamamHata1");
+            v.push_back(m.Metin);
+        }
+        return v;
+    }
+    using Liste = std::vector<std::string>;
+    using Sayilar = std::vector<int>;
+};
+
+// ------------------------------------------------------------------ nodes
+
+TEST_F(Oku, TekYonluAnahtarUclariKendiDegerleriyleYenidenYazar) {
+    Koordinat("1", 0, 0, 0);
+    Koordinat("5", 4, 0, 0);
+    Koordinat(" 1, 5, 2, 0, 0 ", 99, 99, 99);  // blanks are dropped; the row's own values are unused
+    KoordinatlariOku();
+    EXPECT_EQ(Hata, 0);
+    EXPECT_TRUE(Mesajlar().empty());
+    EXPECT_EQ(Numaralar(Tablolar.XYZ, "NoktaNo"), (Sayilar{1, 3, 5}));
+    NoktaBekle(1, 0, 0, 0);
+    NoktaBekle(3, 2, 0, 0);
+    NoktaBekle(5, 4, 0, 0);
+    EXPECT_EQ(NoktaSayisi, 3);
+    EXPECT_EQ(ToplamSerbestlikSayisi, 9);
+}
+
+TEST_F(Oku, IkiYonluAnahtarSatirSatirDoldurur) {
+    // P(1), P(4), P(9); node 1 + I + 4J lies at P(1) + I*d1 + J*d2.
+    const double P1[3] = {1, 2, 3}, P4[3] = {4, 2.5, 3}, P9[3] = {1, 6, 5};
+    Koordinat("1", P1[0], P1[1], P1[2]);
+    Koordinat("4", P4[0], P4[1], P4[2]);
+    Koordinat("9", P9[0], P9[1], P9[2]);
+    Koordinat("1,4,1,9,4", 0);
+    KoordinatlariOku();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_EQ(NoktaSayisi, 12);
+    EXPECT_EQ(TuretNoktaNo, 12);  // the last one generated
+    for (int J = 0; J <= 2; ++J)
+        for (int I = 0; I <= 3; ++I) {
+            double x[3];
+            for (int c = 0; c < 3; ++c) x[c] = P1[c] + I * (P4[c] - P1[c]) / 3 + J * (P9[c] - P1[c]) / 2;
+            NoktaBekle(1 + I + 4 * J, x[0], x[1], x[2]);
+        }
+}
+
+TEST_F(Oku, AzalanAnahtarVeSonaVarmayanAdim) {
+    Koordinat("5", 10, 0, 0);
+    Koordinat("1", 2, 4, 0);
+    Koordinat("5,1,1,0,0", 0);  // m1 = 4, step -1: 5, 4, 3, 2, 1
+    KoordinatlariOku();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_EQ(Numaralar(Tablolar.XYZ, "NoktaNo"), (Sayilar{1, 2, 3, 4, 5}));
+    NoktaBekle(4, 8, 1, 0);
+    NoktaBekle(2, 4, 3, 0);
+    EXPECT_EQ(TuretNoktaNo, 1);
+
+    // 1,6,2: m1 = 2, nodes 1, 3, 5; node 5 takes the coordinates of node 6.
+    Tablolar.Koordinatlar.TumunuSil();
+    Koordinat("1", 0);
+    Koordinat("6", 5);
+    Koordinat("1,6,2,0,0", 0);
+    KoordinatlariOku();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_EQ(Numaralar(Tablolar.XYZ, "NoktaNo"), (Sayilar{1, 3, 5, 6}));
+    NoktaBekle(3, 2.5, 0, 0);
+    NoktaBekle(5, 5, 0, 0);
+}
+
+TEST_F(Oku, EksikUcNoktasiVeBosTablo) {
+    Koordinat("1", 0);
+    Koordinat("1,5,1,0,0", 0);
+    Koordinat("7", 1);  // not reached: the reader ends
+    KoordinatlariOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar(), (Liste{"1,5,1,0,0->5 noktası tanımsız, türet tamamlanamadı"}));
+    EXPECT_EQ(Numaralar(Tablolar.XYZ, "NoktaNo"), (Sayilar{1}));
+    EXPECT_EQ(NoktaSayisi, 0);
+
+    // An empty table is an error only during a calculation.
+    Tablolar.Koordinatlar.TumunuSil();
+    ui->Mesajlar.clear();
+    KoordinatlariOku();
+    EXPECT_EQ(Hata, 0);
+    EXPECT_TRUE(Mesajlar().empty());
+    EXPECT_EQ(Tablolar.XYZ.RecordCount(), 0);
+    ui->HesapYapiliyorAyarla(true);
+    KoordinatlariOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar(), (Liste{"Koordinatlar verilmemiş"}));
+}
+
+// ------------------------------------------------------------------ elements
+
+TEST_F(Oku, CubukAnahtariDugumleriAdimlar) {
+    Eleman("1", 30, 1, 2, 7);
+    Eleman("5", 31, 5, 6);
+    Eleman("1,5,1,0,0", 30, 0, 0);
+    ElemanNoktaBaginiOku();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_EQ(ElemanSayisi, 5);
+    for (int e = 1; e <= 5; ++e) {
+        EDBeklenen r = EDOku(e);
+        EXPECT_EQ(r.tip, 30) << e;  // the type of element 1
+        EXPECT_EQ(r.i, e);
+        EXPECT_EQ(r.j, e + 1);
+        EXPECT_EQ(r.k, 7);  // k of element 1
+        EXPECT_EQ(r.malzeme, 0);
+        EXPECT_EQ(r.kesit, 0);
+        EXPECT_EQ(r.mafsal, "00");
+    }
+}
+
+TEST_F(Oku, YuzeyAnahtariDortDugumuIkiYondeAdimlar) {
+    // A 3 x 2 mesh of quadrilaterals on a 4 x 3 node grid (node = 1 + c + 4r).
+    Eleman("1", 51, 1, 5, 6, 2);
+    Eleman("3", 51, 3, 7, 8, 4);
+    Eleman("4", 51, 5, 9, 10, 6);
+    Eleman("1,3,1,4,3", 51, 0, 0);
+    ElemanNoktaBaginiOku();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_EQ(Numaralar(Tablolar.ED, "ElemanNo"), (Sayilar{1, 2, 3, 4, 5, 6}));
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c) {
+            const int i = 1 + c + 4 * r;
+            EDBeklenen e = EDOku(1 + c + 3 * r);
+            EXPECT_EQ(e.tip, 51);
+            EXPECT_EQ(e.i, i);
+            EXPECT_EQ(e.j, i + 4);
+            EXPECT_EQ(e.k, i + 5);
+            EXPECT_EQ(e.L, i + 1);
+        }
+}
+
+TEST_F(Oku, ElemanAnahtarininSonElemaniYoksaIkiSatirlikMesaj) {
+    Eleman("1", 30, 1, 2);
+    Eleman("1,5,1,0,0", 30, 0, 0);
+    Eleman("9", 30, 9, 10);
+    ElemanNoktaBaginiOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar(),
+              (Liste{"Eleman nokta bağında:\r1,5,1,0,0->5 nolu eleman tanımsız, türet tamamlanamadı"}));
+    EXPECT_EQ(Numaralar(Tablolar.ED, "ElemanNo"), (Sayilar{1}));
+    EXPECT_EQ(ElemanSayisi, 0);
+
+    Tablolar.ElemanNoktaBagi.TumunuSil();
+    ui->Mesajlar.clear();
+    ui->HesapYapiliyorAyarla(true);
+    ElemanNoktaBaginiOku();
+    EXPECT_EQ(Mesajlar(), (Liste{"Eleman-Nokta bağı bilgileri verilmemiş"}));
+}
+
+// ------------------------------------------------------------------ materials and hinges
+
+TEST_F(Oku, MafsalAnahtariEksikElemaniAtlar) {
+    for (int e : {1, 2, 3, 5, 6, 7, 8, 9, 10}) Eleman(std::to_string(e), 30, e, e + 1);
+    Malzeme(1);
+    Kesit(2);
+    MalzemeKesitMafsal("1,10,1,0,0", 1, 2, "0306");
+    ElemanNoktaBaginiOku();
+    ElemanMalzemeKesitMafsalBaginiOku();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_TRUE(Mesajlar().empty());
+    EXPECT_FALSE(Tablolar.ED.Locate("ElemanNo", 4));
+    for (int e : {1, 2, 3, 5, 6, 7, 8, 9, 10}) {
+        EDBeklenen r = EDOku(e);
+        EXPECT_EQ(r.malzeme, 1);
+        EXPECT_EQ(r.kesit, 2);
+        EXPECT_EQ(r.mafsal, "0306");
+    }
+    EXPECT_EQ(MafsalSayisi, 18);
+}
+
+// An element covered by a key and by a plain row is posted twice but has
+// its releases once.
+TEST_F(Oku, MafsalSayisiSonSatirlardanSayilir) {
+    for (int e = 1; e <= 5; ++e) Eleman(std::to_string(e), 30, e, e + 1);
+    Malzeme(1);
+    Kesit(1);
+    MalzemeKesitMafsal("1,5,1,0,0", 1, 1, "03");
+    MalzemeKesitMafsal("3", 1, 1, "0306");
+    MalzemeKesitMafsal("5", 1, 1, "00");
+    ElemanNoktaBaginiOku();
+    ElemanMalzemeKesitMafsalBaginiOku();
+    ASSERT_EQ(Hata, 0);
+    // 1, 2, 4: "03"; 3: "0306"; 5: "00".
+    EXPECT_EQ(MafsalSayisi, 1 + 1 + 2 + 1 + 0);
+    EXPECT_EQ(EDOku(3).mafsal, "0306");
+    EXPECT_EQ(EDOku(5).mafsal, "00");
+
+    // Rerunning starts the count afresh.
+    ElemanMalzemeKesitMafsalBaginiOku();
+    EXPECT_EQ(MafsalSayisi, 5);
+}
+
+TEST_F(Oku, MalzemeKesitVeElemanHatalari) {
+    Eleman("1", 30, 1, 2);
+    Malzeme(1);
+    Kesit(1);
+    ElemanNoktaBaginiOku();
+
+    MalzemeKesitMafsal("1", 7, 1, "00");
+    ElemanMalzemeKesitMafsalBaginiOku();
+    EXPECT_EQ(Hata, 1);
+    // Both missing: the section message replaces the material one.
+    Tablolar.ElemanMalzemeKesitMafsalbagi.TumunuSil();
+    MalzemeKesitMafsal("1", 7, 8, "00");
+    ElemanMalzemeKesitMafsalBaginiOku();
+    EXPECT_EQ(Hata, 1);
+    Tablolar.ElemanMalzemeKesitMafsalbagi.TumunuSil();
+    MalzemeKesitMafsal("9", 1, 1, "00");
+    ElemanMalzemeKesitMafsalBaginiOku();
+    EXPECT_EQ(Hata, 1);
+    Tablolar.ElemanMalzemeKesitMafsalbagi.TumunuSil();
+    MalzemeKesitMafsal("1,3,1,0,0", 1, 1, "00");
+    ElemanMalzemeKesitMafsalBaginiOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar(), (Liste{"Eleman=1->7 nolu malzeme tanımsız", "Eleman=1->8 nolu kesit tanımsız",
+                                 "9nolu eleman tanımlanmamış",
+                                 "Eleman malzeme kesit mafsal bağında:\r1,3,1,0,0->3 nolu eleman "
+                                 "tanımsız, türet tamamlanamadı"}));
+    EXPECT_EQ(EDOku(1).malzeme, 0);
+}
+
+// ------------------------------------------------------------------ loads
+
+TEST_F(Oku, ElemanYukleri) {
+    for (int e = 1; e <= 10; ++e) Eleman(std::to_string(e), 30, e, e + 1);
+    ElemanNoktaBaginiOku();
+    ElemanYuku("1,10,3,0,0", 1, 2, -12.5);  // 1, 4, 7, 10
+    ElemanYuku("4", 2, 1, -3);
+    ElemanYukleriniOku();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_EQ(Numaralar(Tablolar.EYUK, "ElemanNo"), (Sayilar{1, 4, 4, 7, 10}));
+    Tablo& t = Tablolar.EYUK;
+    ASSERT_TRUE(t.Locate("ElemanNo;YukNo", std::vector<AnahtarDegeri>{7, 1}));
+    EXPECT_EQ(t.FieldByName("YukTipi").AsInteger(), 2);
+    EXPECT_EQ(t.FieldByName("Yuk").AsFloat(), -12.5);
+    EXPECT_EQ(t.FieldByName("aMesafesi").AsFloat(), 0.5);
+
+    // The same element and load number twice.
+    ElemanYuku("4", 1, 1, -3);
+    ElemanYukleriniOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar(), (Liste{"Eleman=4 Yük no=1 yük tekrar tanımlanmiş"}));
+}
+
+TEST_F(Oku, ElemanYukuAnahtarininHatalari) {
+    for (int e : {1, 2, 3, 5, 10}) Eleman(std::to_string(e), 30, e, e + 1);
+    ElemanNoktaBaginiOku();
+
+    // A second step longer than the way to the second end: stops silently.
+    ElemanYuku("1,10,1,1,5", 1, 1, 1);
+    ElemanYukleriniOku();
+    EXPECT_NE(Hata, 0);
+    EXPECT_TRUE(Mesajlar().empty());
+    EXPECT_EQ(Tablolar.EYUK.RecordCount(), 0);
+
+    Tablolar.ElemanYukleri.TumunuSil();
+    ElemanYuku("1,9,1,0,0", 1, 1, 1);
+    ElemanYukleriniOku();
+    EXPECT_NE(Hata, 0);
+    Tablolar.ElemanYukleri.TumunuSil();
+    ElemanYuku("1,5,1,0,0", 1, 1, 1);  // element 4 is missing: 1 to 3 stay written
+    ElemanYukleriniOku();
+    EXPECT_NE(Hata, 0);
+    EXPECT_EQ(Numaralar(Tablolar.EYUK, "ElemanNo"), (Sayilar{1, 2, 3}));
+    Tablolar.ElemanYukleri.TumunuSil();
+    ElemanYuku("6", 1, 1, 1);
+    ElemanYukleriniOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar(), (Liste{"1,9,1,0,0-> Elemanlardan biri tanımsız, elemana yük verilemez",
+                                 "1,5,1,0,0-> tanımsız elemana yük verilemez",
+                                 "6-> tanımsız elemana yük verilemez"}));
+    // An empty load table is never an error.
+    Tablolar.ElemanYukleri.TumunuSil();
+    ui->HesapYapiliyorAyarla(true);
+    ElemanYukleriniOku();
+    EXPECT_EQ(Hata, 0);
+}
+
+TEST_F(Oku, TekilYuklerOnKontrolVeDevam) {
+    TekilYuk("5", 1);
+    TekilYuk("1,5,1,0,0", 2);
+    TekilYuk("8", 3);
+    TekilYukleriniOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar(), (Liste{"1,5,1,0,0->5 nolu noktanın yükleri tekrar verilmiş"}));
+    EXPECT_EQ(Numaralar(Tablolar.TYUK, "NoktaNo"), (Sayilar{5}));  // the reader ended
+
+    // A repeat found while generating: the rows before it stay and the reader
+    // goes on with the next row.
+    Tablolar.Yukler.TumunuSil();
+    ui->Mesajlar.clear();
+    TekilYuk("3", 1);
+    TekilYuk("1,5,1,0,0", std::nullopt, 2);
+    TekilYuk("8", 3);
+    TekilYukleriniOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar(), (Liste{"1,5,1,0,0->3 nolu noktada yükler tekrar verilmiş"}));
+    EXPECT_EQ(Numaralar(Tablolar.TYUK, "NoktaNo"), (Sayilar{1, 2, 3, 8}));
+    Tablo& t = Tablolar.TYUK;
+    ASSERT_TRUE(t.Locate("NoktaNo", 2));
+    EXPECT_TRUE(t.FieldByName("Px").IsNull());  // an empty value stays empty
+    EXPECT_EQ(t.FieldByName("Py").AsFloat(), 2);
+
+    Tablolar.Yukler.TumunuSil();
+    ui->Mesajlar.clear();
+    TekilYuk("4", 1);
+    TekilYuk("4", 1);
+    TekilYukleriniOku();
+    EXPECT_EQ(Mesajlar(), (Liste{"4 nolu noktanın yükleri tekrar verilmiş"}));
+}
+
+// ------------------------------------------------------------------ supports
+
+TEST_F(Oku, SinirKosullariVeSayisi) {
+    Sinir("1", {"Serbest", "Serbest", "0", "0.01", "Serbest", "0"});
+    Sinir("2, 4, 1, 0, 0", {"0", "0", "Serbest", "Serbest", "Serbest", "Serbest"});
+    SinirKosullariniOku();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_EQ(Numaralar(Tablolar.SK, "NoktaNo"), (Sayilar{1, 2, 3, 4}));
+    EXPECT_EQ(SinirKosuluSayisi, 3 + 3 * 2);
+    ASSERT_TRUE(Tablolar.SK.Locate("NoktaNo", 1));
+    EXPECT_EQ(Tablolar.SK.FieldByName("Fix").AsString(), "0.01");
+
+    // Repeats: a generated one goes on with the next row, a plain one ends
+    // the reader; a key keeps its blanks in the message.
+    Tablolar.SinirKosullari.TumunuSil();
+    Sinir("3", {"0", "0", "0", "0", "0", "0"});
+    Sinir("2, 4, 1, 0, 0", {"0", "0", "Serbest", "Serbest", "Serbest", "Serbest"});
+    Sinir("9", {"0", "0", "0", "0", "0", "0"});
+    Sinir("9", {"0", "0", "0", "0", "0", "0"});
+    Sinir("10", {"0", "0", "0", "0", "0", "0"});
+    Sinir("9", {"0", "0", "0", "0", "0", "0"});
+    SinirKosullariniOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar(), (Liste{"2, 4, 1, 0, 0->3 nolu noktada sınır koşulları tekrar verilmiş",
+                                 "9 nolu noktanın sınır koşulları tekrar verilmiş"}));
+    EXPECT_EQ(Numaralar(Tablolar.SK, "NoktaNo"), (Sayilar{2, 3, 9}));
+}
+
+TEST_F(Oku, BosSinirTablosuYalnizcaHesaptaHata) {
+    SinirKosullariniOku();
+    EXPECT_EQ(Hata, 0);
+    EXPECT_TRUE(Mesajlar().empty());
+    ui->HesapYapiliyorAyarla(true);
+    SinirKosullariniOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar(), (Liste{"Sınır(mesnet) koşulları verilmemiş"}));
+    EXPECT_EQ(SinirKosuluSayisi, 0);
+}
+
+// ------------------------------------------------------------------ refused keys
+
+// Keys that cannot be expanded soundly: the key first, nothing of it written,
+// Hata set and the reader ended (the row after it is not read).
+TEST_F(Oku, HataliAnahtarlarReddedilir) {
+    struct Durum {
+        std::string anahtar, mesaj;
+    };
+    const std::vector<Durum> durumlar = {
+        {"1,5,0,0,0", "1,5,0,0,0-> Adım1 sıfırdan büyük olmalı, türet tamamlanamadı"},
+        {"1,5,-1,0,0", "1,5,-1,0,0-> Adım1 sıfırdan büyük olmalı, türet tamamlanamadı"},
+        {"1,5,1,5,-2", "1,5,1,5,-2-> Adım2 negatif olamaz, türet tamamlanamadı"},
+        {"1,5,1", "1,5,1-> türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı, türet tamamlanamadı"},
+        {"1,,1,0,0", "1,,1,0,0-> türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı, türet tamamlanamadı"},
+        {"1,5a,1,0,0", "1,5a,1,0,0-> türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı, türet tamamlanamadı"},
+        {"1,5,1,0,0,7", "1,5,1,0,0,7-> türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı, türet tamamlanamadı"},
+        // m1 = 0 and m2 = 0: the node generator divides by them
+        {"5,5,1,0,0", "5,5,1,0,0-> verilen adımla başlangıçtan sona varılamıyor, türet tamamlanamadı"},
+        {"1,5,9,0,0", "1,5,9,0,0-> verilen adımla başlangıçtan sona varılamıyor, türet tamamlanamadı"},
+        {"1,5,1,9,10", "1,5,1,9,10-> verilen adımla başlangıçtan sona varılamıyor, türet tamamlanamadı"},
+        // numbers outside 1..32767
+        {"0,5,1,0,0", "0,5,1,0,0->0 numarası 1..32767 aralığında değil, türet tamamlanamadı"},
+        {"32760,32770,5,0,0", "32760,32770,5,0,0->32770 numarası 1..32767 aralığında değil, türet tamamlanamadı"},
+        {"10,13,1,32766,4", "10,13,1,32766,4->32769 numarası 1..32767 aralığında değil, türet tamamlanamadı"},
+        {"10,1,1,1,9", "10,1,1,1,9->-8 numarası 1..32767 aralığında değil, türet tamamlanamadı"},
+        {"1,16384,1,16384,1", "1,16384,1,16384,1-> türet 32767'den fazla numara üretiyor, türet tamamlanamadı"},
+        // plain numbers
+        {"0", "0 numarası 1..32767 aralığında bir tam sayı olmalı"},
+        {"40000", "40000 numarası 1..32767 aralığında bir tam sayı olmalı"},
+        {"7b", "7b numarası 1..32767 aralığında bir tam sayı olmalı"},
+        {"", "Numarası boş bir satır var, numara 1..32767 aralığında bir tam sayı olmalı"},
+    };
+    for (const Durum& d : durumlar) {
+        SCOPED_TRACE(d.anahtar);
+        Tablolar.Koordinatlar.TumunuSil();
+        ui->Mesajlar.clear();
+        Koordinat("1", 0);
+        Koordinat("5", 4);
+        Koordinat("9", 0, 4);
+        Koordinat(d.anahtar, 0);
+        Koordinat("20", 1);
+        KoordinatlariOku();
+        EXPECT_EQ(Hata, 1);
+        EXPECT_EQ(Mesajlar(), (Liste{d.mesaj}));
+        EXPECT_EQ(Numaralar(Tablolar.XYZ, "NoktaNo"), (Sayilar{1, 5, 9}));
+    }
+}
+
+TEST_F(Oku, HataliAnahtarlarDigerOkuyucularda) {
+    // The nodal-load, support and element-material generators divide by
+    // neither step count: m1 = 0 writes the start alone.
+    TekilYuk("3,3,1,0,0", 1);
+    TekilYuk("4,6,5,0,0", 1);
+    TekilYukleriniOku();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_EQ(Numaralar(Tablolar.TYUK, "NoktaNo"), (Sayilar{3, 4}));
+
+    // A refused key ends the nodal-load and support readers too.
+    Tablolar.Yukler.TumunuSil();
+    TekilYuk("1,4,0,0,0", 1);
+    TekilYuk("8", 1);
+    TekilYukleriniOku();
+    Sinir("1, 40000, 1, 0, 0", {"0", "0", "0", "0", "0", "0"});
+    Sinir("8", {"0", "0", "0", "0", "0", "0"});
+    SinirKosullariniOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Tablolar.TYUK.RecordCount(), 0);
+    EXPECT_EQ(Tablolar.SK.RecordCount(), 0);
+    EXPECT_EQ(SinirKosuluSayisi, 0);
+
+    // Element keys whose stepped node numbers leave 1..32767.
+    Eleman("1", 30, 20000, 20001);
+    Eleman("2", 30, 20001, 20002);
+    Eleman("11", 30, 32766, 32767);
+    Eleman("1,2,1,11,10", 30, 0, 0);
+    ElemanNoktaBaginiOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Numaralar(Tablolar.ED, "ElemanNo"), (Sayilar{1, 2, 11}));
+    EXPECT_EQ(Mesajlar(),
+              (Liste{"1,4,0,0,0-> Adım1 sıfırdan büyük olmalı, türet tamamlanamadı",
+                     "1, 40000, 1, 0, 0->40000 numarası 1..32767 aralığında değil, türet tamamlanamadı",
+                     "Eleman nokta bağında:\r1,2,1,11,10-> türetilen 32768 nolu nokta 1..32767 aralığında "
+                     "değil, türet tamamlanamadı"}));
+}
+
+// ------------------------------------------------------------------ durability
+
+// Each reader commits what it wrote, also the rows before a failure: another
+// connection to the scratch file sees them.
+TEST_F(Oku, YazilanlarDosyadaKalir) {
+    Koordinat("1", 0);
+    Koordinat("4", 3);
+    Koordinat("1,4,1,0,0", 0);
+    Koordinat("7,9,1,0,0", 0);  // fails: nodes 1..4 stay
+    KoordinatlariOku();
+    EXPECT_EQ(Hata, 1);
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(Tablolar.XYZ.Dosya().c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite3_stmt* st = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT COUNT(*), SUM(X1) FROM XYZ", -1, &st, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(st, 0), 4);
+    EXPECT_DOUBLE_EQ(sqlite3_column_double(st, 1), 0 + 1 + 2 + 3);
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+}
+
+}  // namespace
