@@ -319,6 +319,7 @@ TEST_F(Oku, MafsalSayisiSonSatirlardanSayilir) {
     ASSERT_EQ(Hata, 0);
     // 1, 2, 4: "03"; 3: "0306"; 5: "00".
     EXPECT_EQ(MafsalSayisi, 1 + 1 + 2 + 1 + 0);
+    EXPECT_TRUE(static_cast<bool>(Tablolar.ED.AfterPost));  // the post handler is back in place
     EXPECT_EQ(EDOku(3).mafsal, "0306");
     EXPECT_EQ(EDOku(5).mafsal, "00");
 
