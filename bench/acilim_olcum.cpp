@@ -150,8 +150,7 @@ int main() {
         std::printf("error: %s\n", e.what());
         sonuc = 1;
     }
-    for (Tablo* t : Tablolar.ProjeTablolari) t->Close();
-    for (Tablo* t : {&Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK, &Tablolar.EYUK, &Tablolar.SK}) t->Close();
+    TumTablolariKapat();
     std::error_code ec;
     std::filesystem::remove_all(klasor, ec);
     return sonuc;

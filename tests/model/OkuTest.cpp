@@ -28,6 +28,7 @@ protected:
         CalismaTablolariniAc(klasor.Yol().string());
         NoktaSerbestlikSayisi = 3;
     }
+    void TearDown() override { TumTablolariKapat(); }
 
     // ---- project rows
     static void Koordinat(const std::string& no, double x, double y = 0, double z = 0) {
