@@ -1,0 +1,11 @@
+#pragma once
+// The outside PDF viewer: opens a file in the desktop's PDF viewer and can
+// close again the viewer that this program started (and no other window).
+#include <string>
+
+// Starts a viewer on Dosya. A missing viewer fails silently: false.
+bool DisGostericiyiAc(const std::string& Dosya);
+// Closes the viewer started by DisGostericiyiAc, if it still runs.
+void DisGostericiyiKapat();
+// Whether the viewer started by this program still runs.
+bool DisGostericiCalisiyor();
