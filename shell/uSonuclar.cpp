@@ -1,5 +1,7 @@
 #include "shell/uSonuclar.h"
 
+#include "shell/UOrvelta.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -17,11 +19,6 @@
 #include "platform/KullaniciArayuzu.h"
 #include "platform/Yazici.h"
 #include "run/SonucPdf.h"
-
-void PanelKontrolleriniEtkinlestir(QWidget* Panel, bool Etkin) {
-    for (QObject* o : Panel->children())
-        if (auto* w = qobject_cast<QWidget*>(o)) w->setEnabled(Etkin);
-}
 
 TfSonuclar::TfSonuclar(QWidget* sahip) : QDialog(sahip) {
     setObjectName("fSonuclar");

@@ -38,6 +38,3 @@ private:
     void BitBtn3Click();
     bool hazirlandi_ = false;
 };
-
-// The panel's direct child controls enabled or disabled.
-void PanelKontrolleriniEtkinlestir(QWidget* Panel, bool Etkin);

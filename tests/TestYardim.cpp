@@ -1,5 +1,6 @@
 #include "TestYardim.h"
 
+#include <cstdlib>
 #include <random>
 
 #include "model/Tipler.h"
@@ -12,7 +13,7 @@ GeciciKlasor::GeciciKlasor() {
 
 GeciciKlasor::~GeciciKlasor() {
     std::error_code ec;
-    std::filesystem::remove_all(yol_, ec);
+    if (!std::getenv("ORVELTA_TEST_SAKLA")) std::filesystem::remove_all(yol_, ec);
 }
 
 BasliksizArayuz& TemizBasliksizArayuz() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <filesystem>
 
