@@ -82,10 +82,10 @@ TEST(SonucPdf, TurkceHarflerVeAltBilgiSayfaNumaralari) {
     EXPECT_NE(metin.find("Şığ %d çatı ğüİ - Sayfa: 2/3"), std::string::npos);
     EXPECT_NE(metin.find("Şığ %d çatı ğüİ - Sayfa: 3/3"), std::string::npos);
     // The text extraction folds the run of blanks; the timing and the date share one line.
-    auto k = metin.find("HESAP SÜRESİ: 0.5 Saniye");
-    ASSERT_NE(k, std::string::npos);
-    auto satirSonu = metin.find('\n', k);
-    EXPECT_NE(metin.substr(k, satirSonu - k).find("Tarih saat: 06.12.2026 22:55:01"), std::string::npos);
+    auto konum = metin.find("HESAP SÜRESİ: 0.5 Saniye");
+    ASSERT_NE(konum, std::string::npos);
+    auto satirSonu = metin.find('\n', konum);
+    EXPECT_NE(metin.substr(konum, satirSonu - konum).find("Tarih saat: 06.12.2026 22:55:01"), std::string::npos);
 }
 
 TEST(SonucPdf, YazilamayanDosyaHataVerirEskisiniBozmaz) {
