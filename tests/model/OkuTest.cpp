@@ -596,3 +596,18 @@ TEST_F(Oku, YazilanlarDosyadaKalir) {
 }
 
 }  // namespace
+
+namespace {
+
+// A table that is not open ends the reader with the table layer's message,
+// never with an escaped exception.
+TEST_F(Oku, AcikOlmayanTabloHataIleBiter) {
+    Koordinat("1", 0);
+    Tablolar.XYZ.Close();
+    EXPECT_NO_THROW(KoordinatlariOku());
+    EXPECT_EQ(Hata, 1);
+    ASSERT_EQ(Mesajlar().size(), 1u);
+    EXPECT_EQ(NoktaSayisi, 0);
+}
+
+}  // namespace
