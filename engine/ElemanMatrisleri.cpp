@@ -7,27 +7,8 @@
 #include "engine/LevhaPlakMatrisleri.h"
 #include "engine/TransformasyonMatrisleri.h"
 #include "model/LibU.h"
+#include "model/ModelOku.h"
 #include "model/Tipler.h"
-
-// The model lookup of one element (model subsystem).
-void ElemanBilgileriniOku(int ElemanNo, int& ElemanTipi, int& iNoktasi, int& jNoktasi,
-                         int& kNoktasi, int& LNoktasi, int& MalzemeNo, int& KesitNo,
-                         std::string& MafsalTipi, double& E, double& Nu, double& Ro,
-                         double& Alfa, double& A, double& ix, double& iy, double& iz, double& Ay,
-                         double& Az, double& hy, double& ey, double& hz, double& ez, double& Wb,
-                         double& iX1, double& iX2, double& iX3, double& jX1, double& jX2,
-                         double& jX3, double& kX1, double& kX2, double& kX3, double& LX1,
-                         double& LX2, double& LX3);
-
-void ElemanBilgileriniGlobaleOku(int ElemanNo) {
-    ElemanBilgileriniOku(ElemanNo, OkunanElemanTipi, OkunaniNoktasi, OkunanjNoktasi,
-                         OkunankNoktasi, OkunanLNoktasi, OkunanMalzemeNo, OkunanKesitNo,
-                         OkunanMafsalTipi, OkunanE, OkunanNu, OkunanRo, OkunanAlfa, OkunanA,
-                         OkunanJ, OkunanIy, OkunanIz, OkunanAy, OkunanAz, Okunanhy, Okunaney,
-                         Okunanhz, Okunanez, OkunanWb, OkunaniX1, OkunaniX2, OkunaniX3,
-                         OkunanjX1, OkunanjX2, OkunanjX3, OkunankX1, OkunankX2, OkunankX3,
-                         OkunanLX1, OkunanLX2, OkunanLX3);
-}
 
 namespace {
 
@@ -228,7 +209,7 @@ void UzayCerceveCubugu(int ElemanNo, int Islem) {
 }  // namespace
 
 void ElemanMatrisleriniKur(int ElemanNo, int Islem) {
-    ElemanBilgileriniGlobaleOku(ElemanNo);
+    ElemanBilgileriniOku(ElemanNo);
     if (Hata != 0) return;  // the lookup has shown its message
 
     const auto& T = ElemanBilinmeyenTablosu;

@@ -10,6 +10,3 @@
 // and set Hata.
 void ElemanMatrisleriniKur(int ElemanNo, int Islem);
 
-// Reads element ElemanNo into the current-element globals (type, nodes,
-// coordinates, material, section, hinge text) through the model lookup.
-void ElemanBilgileriniGlobaleOku(int ElemanNo);

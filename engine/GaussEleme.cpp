@@ -1,8 +1,11 @@
 #include "engine/GaussEleme.h"
 
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <string>
 #include <thread>
 #include <utility>
@@ -45,6 +48,98 @@ void BolumuCalistir(const IsBolumu& b, Isci isci) {
         std::thread t(isci, a.Isci);
         t.join();
     }
+}
+
+// Workers of the reduction. Starting and ending threads for every pivot
+// column costs more than the column's work (measured here: 0.1 to 0.4 ms for
+// eight threads, about 0.9 s for a 30-storey frame), so the reduction starts
+// its workers once, hands each pivot column's ranges to them as one round,
+// and waits for the round to end before the next column; at its end it ends
+// the workers. A round keeps the phases of a column: the first wave runs
+// together, the rest runs after it. A phase of one range runs at once on the
+// calling thread.
+class IsciHavuzu {
+public:
+    template <typename Isci>
+    IsciHavuzu(int sayi, Isci isci) : aktif_(static_cast<std::size_t>(sayi) + 1, false) {
+        for (int i = 1; i <= sayi; ++i) iscler_.emplace_back([this, i, isci] { Dongu(i, isci); });
+    }
+    ~IsciHavuzu() {
+        {
+            std::lock_guard<std::mutex> k(kilit_);
+            bitti_ = true;
+            ++kusak_;
+        }
+        uyandir_.notify_all();
+        for (auto& t : iscler_) t.join();
+    }
+    // Runs the ranges of one wave (distinct workers) and waits for all of them.
+    void Dalga(const std::vector<IsAraligi>& araliklar) {
+        {
+            std::lock_guard<std::mutex> k(kilit_);
+            for (const auto& a : araliklar) {
+                IsParcacigiAraliklari[a.Isci] = a;
+                aktif_[a.Isci] = true;
+            }
+            bekleyen_ = static_cast<int>(araliklar.size());
+            ++kusak_;
+        }
+        uyandir_.notify_all();
+        std::unique_lock<std::mutex> k(kilit_);
+        bitis_.wait(k, [this] { return bekleyen_ == 0; });
+    }
+
+private:
+    template <typename Isci>
+    void Dongu(int no, Isci isci) {
+        std::uint64_t gorulen = 0;
+        while (true) {
+            {
+                std::unique_lock<std::mutex> k(kilit_);
+                uyandir_.wait(k, [&] { return kusak_ != gorulen; });
+                gorulen = kusak_;
+                if (bitti_) return;
+                if (!aktif_[no]) continue;
+                aktif_[no] = false;
+            }
+            isci(no);
+            {
+                std::lock_guard<std::mutex> k(kilit_);
+                if (--bekleyen_ == 0) bitis_.notify_one();
+            }
+        }
+    }
+
+    std::vector<std::thread> iscler_;
+    std::vector<bool> aktif_;
+    std::mutex kilit_;
+    std::condition_variable uyandir_, bitis_;
+    std::uint64_t kusak_ = 0;
+    int bekleyen_ = 0;
+    bool bitti_ = false;
+};
+
+// Non-zero entries of a row right of column k, as runs of adjacent columns
+// [first, last], so that the updates skip every zero and still run over
+// contiguous memory.
+void SifirOlmayanKosular(const double* satir, int k, int n, std::vector<std::pair<int, int>>& kosular) {
+    kosular.clear();
+    int c = k + 1;
+    while (c <= n) {
+        while (c <= n && satir[c] == 0) ++c;
+        if (c > n) break;
+        const int bas = c;
+        while (c <= n && satir[c] != 0) ++c;
+        kosular.emplace_back(bas, c - 1);
+    }
+}
+
+// r[c] -= carpan * p[c] over the runs.
+// The row being updated is never the pivot row, so the two do not overlap.
+__attribute__((optimize("tree-vectorize"))) inline void KosulardaCikar(
+    double* __restrict r, const double* __restrict p, double carpan, const std::vector<std::pair<int, int>>& kosular) {
+    for (const auto& [bas, son] : kosular)
+        for (int c = bas; c <= son; ++c) r[c] -= carpan * p[c];
 }
 
 // Upper triangle of the factored equilibrium rows, without its zeros, by
@@ -135,7 +230,7 @@ struct SureklilikPivotu {
     int k = 0;
     int P = 0;
     double Ters = 0;
-    std::vector<int> Sutun;  // non-zero columns of the pivot row right of k
+    std::vector<std::pair<int, int>> Kosular;  // non-zero runs of the pivot row right of k
 };
 SureklilikPivotu Pivot;
 
@@ -151,7 +246,7 @@ void SureklilikIsParcacigi(int cift) {
         if (Rs[k] == 0) continue;
         const double carpan = Rs[k] * Pivot.Ters;
         Rs[k] = carpan;
-        for (int c : Pivot.Sutun) Rs[c] -= carpan * Ps[c];
+        KosulardaCikar(Rs, Ps, carpan, Pivot.Kosular);
     }
 }
 
@@ -213,8 +308,7 @@ void IzostatikEsasSistemSec() {
     for (int k = 1; k <= n; ++k) SatirSirasi[k] = k;
     const double t = 1e-6 * EnBuyukMutlakDeger;
     int q = 0;
-    std::vector<int> pivotSutunlari;
-    pivotSutunlari.reserve(static_cast<std::size_t>(n));
+    std::vector<std::pair<int, int>> pivotKosulari;
 
     for (int k = 1; k <= n - 1; ++k) {
         Arayuz().MesajlariIsle();
@@ -247,15 +341,13 @@ void IzostatikEsasSistemSec() {
         }
 
         const double w = 1.0 / Ps[k];
-        pivotSutunlari.clear();
-        for (int c = k + 1; c <= n; ++c)
-            if (Ps[c] != 0) pivotSutunlari.push_back(c);
+        SifirOlmayanKosular(Ps, k, n, pivotKosulari);
         for (int i = k + 1; i <= n; ++i) {
             double* Rs = NMatrisi[SatirSirasi[i]];
             if (Rs[k] == 0) continue;
             const double carpan = Rs[k] * w;
             Rs[k] = carpan;
-            for (int c : pivotSutunlari) Rs[c] -= carpan * Ps[c];
+            KosulardaCikar(Rs, Ps, carpan, pivotKosulari);
         }
     }
 
@@ -393,6 +485,7 @@ void SureklilikDenklemleriniIndirge() {
     if (IsParcacigiSayisi > 8) IsParcacigiSayisi = 8;
     const int w = SureklilikIsciSayisi(IsParcacigiSayisi);
     const double t2 = 1e-14 * EnBuyukMutlakDeger;
+    std::unique_ptr<IsciHavuzu> havuz;  // started at the first column that splits
 
     for (int k = 1; k <= n - 1; ++k) {
         Arayuz().MesajlariIsle();
@@ -420,10 +513,16 @@ void SureklilikDenklemleriniIndirge() {
         Pivot.k = k;
         Pivot.P = P;
         Pivot.Ters = 1.0 / Ps[k];
-        Pivot.Sutun.clear();
-        for (int c = k + 1; c <= n; ++c)
-            if (Ps[c] != 0) Pivot.Sutun.push_back(c);
-        BolumuCalistir(SureklilikBolumu(k, n, w), SureklilikIsParcacigi);
+        SifirOlmayanKosular(Ps, k, n, Pivot.Kosular);
+        const IsBolumu bolum = SureklilikBolumu(k, n, w);
+        if (bolum.IlkDalga.size() == 1 && bolum.Kalan.empty()) {
+            IsParcacigiAraliklari[1] = bolum.IlkDalga[0];
+            SureklilikIsParcacigi(1);
+        } else {
+            if (!havuz) havuz = std::make_unique<IsciHavuzu>(w == 8 ? 8 : w + 1, SureklilikIsParcacigi);
+            havuz->Dalga(bolum.IlkDalga);
+            if (!bolum.Kalan.empty()) havuz->Dalga(bolum.Kalan);
+        }
     }
     if (n >= 1 && std::fabs(NMatrisi[SatirSirasi[n]][n]) < t2) {
         MesajKutusu(kDogrusalBagimliSureklilik, "HATA:", "TamamHata1");

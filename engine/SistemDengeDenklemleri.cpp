@@ -10,12 +10,10 @@
 #include "engine/ElemanMatrisleri.h"
 #include "engine/MotorYardim.h"
 #include "model/LibU.h"
+#include "model/ModelOku.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/KullaniciArayuzu.h"
-
-// The model lookup of one node (model subsystem).
-void NoktaKoordinatlariniOku(int NoktaNo, double& X1, double& X2, double& X3);
 
 namespace {
 

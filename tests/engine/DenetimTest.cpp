@@ -1,0 +1,211 @@
+// Refusals before the assembly: numbering gaps, rows on missing nodes,
+// support texts, unknown element types, the sizes and a failed allocation.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "MotorModeli.h"
+#include "engine/SistemDengeDenklemleri.h"
+#include "model/Tipler.h"
+
+namespace {
+
+// A plane frame cantilever 1-2-3 fixed at node 1, changed by `degistir`.
+std::string Reddi(int sistem, const std::function<void(MotorModeli&)>& degistir) {
+    MotorModeli m(sistem);
+    m.Malzeme(1, 2e8);
+    m.Kesit(1, 0.01, 1e-4, 1e-4, 1e-4);
+    degistir(m);
+    EXPECT_FALSE(m.Hazirla());
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(m.Arayuz().Mesajlar.size(), 1u);
+    if (!m.Arayuz().Mesajlar.empty()) {
+        EXPECT_EQ(m.Arayuz().Mesajlar[0].Baslik, "HATA:");
+        EXPECT_EQ(m.Arayuz().Mesajlar[0].Stil, "TamamHata1");
+    }
+    // Nothing was allocated.
+    EXPECT_EQ(NMatrisi.Rows(), 0u);
+    return m.SonMesaj();
+}
+
+void Konsol(MotorModeli& m) {
+    m.Nokta(1, 0, 0);
+    m.Nokta(2, 2, 0);
+    m.Nokta(3, 4, 0);
+    m.Eleman(1, 30, 1, 2);
+    m.Eleman(2, 30, 2, 3);
+    m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+}
+
+}  // namespace
+
+TEST(Denetim, NumaraBosluklari) {
+    EXPECT_EQ(Reddi(30,
+                    [](MotorModeli& m) {
+                        m.Nokta(1, 0, 0);
+                        m.Nokta(2, 2, 0);
+                        m.Nokta(4, 4, 0);  // 3 missing
+                        m.Eleman(1, 30, 1, 2);
+                        m.Eleman(2, 30, 2, 4);
+                        m.Mesnet(1, {"0", "0"});
+                    }),
+              "3 nolu nokta tanımsız: nokta numaraları 1'den başlayıp boşluksuz sürmelidir");
+    EXPECT_EQ(Reddi(30,
+                    [](MotorModeli& m) {
+                        m.Nokta(1, 0, 0);
+                        m.Nokta(2, 2, 0);
+                        m.Nokta(3, 4, 0);
+                        m.Eleman(1, 30, 1, 2);
+                        m.Eleman(5, 30, 2, 3);  // 2 missing
+                        m.Mesnet(1, {"0", "0"});
+                    }),
+              "2 nolu eleman tanımsız: eleman numaraları 1'den başlayıp boşluksuz sürmelidir");
+}
+
+TEST(Denetim, EksikNoktalar) {
+    EXPECT_EQ(Reddi(30,
+                    [](MotorModeli& m) {
+                        Konsol(m);
+                        m.Eleman(3, 30, 3, 9);
+                    }),
+              "3.elemanın 9 nolu noktası koordinatlarda yok");
+    EXPECT_EQ(Reddi(30,
+                    [](MotorModeli& m) {
+                        Konsol(m);
+                        m.Mesnet(7, {"0", "0"});
+                    }),
+              "Sınır koşullarında 7 nolu nokta koordinatlarda yok");
+    EXPECT_EQ(Reddi(30,
+                    [](MotorModeli& m) {
+                        Konsol(m);
+                        m.Yuk(0, 1, 0);
+                    }),
+              "Düğüm yüklerinde 0 nolu nokta koordinatlarda yok");
+    // A space-frame element's third node must exist unless it is an axis code.
+    EXPECT_EQ(Reddi(40,
+                    [](MotorModeli& m) {
+                        m.Nokta(1, 0, 0, 0);
+                        m.Nokta(2, 2, 0, 0);
+                        m.Eleman(1, 40, 1, 2, 5);
+                        m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
+                    }),
+              "1.elemanın 5 nolu noktası koordinatlarda yok");
+}
+
+TEST(Denetim, SinirKosuluMetinleri) {
+    // A plane frame has no Uz: a fixed Uz would size a column the assembly never builds.
+    EXPECT_EQ(Reddi(30,
+                    [](MotorModeli& m) {
+                        Konsol(m);
+                        m.Mesnet(3, {"Serbest", "0", "0"});
+                    }),
+              "3 nolu noktanın Uz sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır");
+    EXPECT_EQ(Reddi(30,
+                    [](MotorModeli& m) {
+                        Konsol(m);
+                        m.Mesnet(3, {"Serbest", "1,5"});
+                    }),
+              "3 nolu noktanın Uy sınır koşulu geçersiz: \"1,5\"");
+    double d = 0;
+    EXPECT_TRUE(SinirKosuluDegeri("0.005", d));
+    EXPECT_EQ(d, 0.005);
+    EXPECT_TRUE(SinirKosuluDegeri("-1E-3", d));
+    EXPECT_EQ(d, -0.001);
+    EXPECT_FALSE(SinirKosuluDegeri("", d));
+    EXPECT_FALSE(SinirKosuluDegeri("sabit", d));
+}
+
+TEST(Denetim, BilinmeyenElemanTipi) {
+    EXPECT_EQ(Reddi(30,
+                    [](MotorModeli& m) {
+                        Konsol(m);
+                        m.Eleman(3, 35, 2, 3);
+                    }),
+              "3.Elemanın tipi=35 hatalı");
+}
+
+TEST(Denetim, BoyutMesajlari) {
+    {
+        // Four bars on three reactions: 7 unknowns for 8 equations.
+        MotorModeli m(10);
+        m.Malzeme(1, 2e8);
+        m.Kesit(1, 0.01);
+        m.Nokta(1, 0, 0);
+        m.Nokta(2, 3, 0);
+        m.Nokta(3, 3, 3);
+        m.Nokta(4, 0, 3);
+        for (int e = 1; e <= 4; ++e) m.Eleman(e, 10, e, e % 4 + 1);
+        m.Mesnet(1, {"0", "0"});
+        m.Mesnet(2, {"Serbest", "0"});
+        EXPECT_FALSE(m.Hazirla());
+        EXPECT_EQ(HiperstatiklikDerecesi, -1);
+        EXPECT_EQ(m.SonMesaj(),
+                  "Denklem sayısı bilinmeyen sayısından fazla\rMafsal bilgilerini ve sınır(mesnet) koşullarını "
+                  "kontrol ediniz");
+    }
+    {
+        // A chain of 333 frame elements fixed at one end: 1002 unknowns are
+        // too many to show a matrix.
+        MotorModeli m(30);
+        m.Arayuz().MatrisGosterSecimiAyarla(1);
+        m.Malzeme(1, 2e8);
+        m.Kesit(1, 0.01, 1e-4);
+        for (int i = 1; i <= 334; ++i) m.Nokta(i, i, 0);
+        for (int e = 1; e <= 333; ++e) m.Eleman(e, 30, e, e + 1);
+        m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+        EXPECT_FALSE(m.Hazirla());
+        EXPECT_EQ(BilinmeyenSayisi, 1002);
+        ASSERT_EQ(m.Arayuz().Mesajlar.size(), 1u);
+        EXPECT_EQ(m.SonMesaj(), "Matris çok büyük, desen gösterilemiyor");
+        EXPECT_EQ(m.Arayuz().Mesajlar[0].Baslik, "AÇIKLAMA:");
+        EXPECT_EQ(m.Arayuz().Mesajlar[0].Stil, "TamamAçıklama1");
+        // With "Hiçbiri" there is no limit.
+        m.Arayuz().Mesajlar.clear();
+        m.Arayuz().MatrisGosterSecimiAyarla(0);
+        EXPECT_TRUE(m.Hazirla());
+        EXPECT_EQ(NMatrisi.Rows(), 1003u);
+    }
+}
+
+TEST(Denetim, BellekYetmeyinceMesajVerir) {
+    auto& a = TemizBasliksizArayuz();
+    // An equation system far beyond any memory: a message, not a crash.
+    ElemanSayisi = 1;
+    ElemanBilinmeyenTablosu.SetLength(2, 2);
+    ElemanBilinmeyenTablosu[0][1] = 1;
+    ElemanBilinmeyenTablosu[1][1] = 1;
+    ToplamSerbestlikSayisi = 2;
+    SinirKosuluSayisi = 2000000000;
+    DizileriBoyutlandir();
+    EXPECT_EQ(Hata, 1);
+    ASSERT_EQ(a.Mesajlar.size(), 1u);
+    EXPECT_EQ(a.Mesajlar[0].Metin,
+              "Bellek yetersiz: bu sistemin boyutu için gereken diziler belleğe sığmıyor\r"
+              "Bilinmeyen sayısı: 2000000001");
+    EXPECT_EQ(NMatrisi.Rows(), 0u);
+    ElemanBilinmeyenTablosu.Bosalt();
+}
+
+TEST(Denetim, ElemanBilinmeyenTablosu) {
+    MotorModeli m(30);
+    m.Malzeme(1, 2e8);
+    m.Kesit(1, 0.01, 1e-4);
+    Konsol(m);
+    m.Eleman(3, 31, 3, 1, 0, 0, 1, 1, "0306");
+    m.Mesnet(3, {"Serbest", "0"});
+    ASSERT_TRUE(m.Hazirla()) << m.SonMesaj();
+    EXPECT_EQ(ElemanSayisi, 3);
+    EXPECT_EQ(ElemanBilinmeyenTablosu.Cols(), 3u + 4u + 1u);
+    for (int e = 1; e <= 3; ++e) {
+        EXPECT_EQ(ElemanBilinmeyenTablosu[0][e], 3);
+        EXPECT_EQ(ElemanBilinmeyenTablosu[1][e], 3 * e - 2);
+    }
+    EXPECT_EQ(ElemanBilinmeyenSayisi, 9);
+    EXPECT_EQ(DenklemSayisi, 9 + 2);
+    EXPECT_EQ(BilinmeyenSayisi, 13);
+    EXPECT_EQ(HiperstatiklikDerecesi, 2);
+    EXPECT_EQ(EsneklikMatrisi.Cols(), 10u);
+    EXPECT_EQ(YerDegistirmeler.Length(), 12u);
+    EXPECT_EQ(HiperstatikKolonlar.Length(), 3u);
+}
