@@ -8,24 +8,6 @@
 
 namespace {
 
-const char* const kSema = R"(
-CREATE TABLE AnaVeriler (Sistem VARCHAR(25), ProbleminTanimi VARCHAR(255), KoordinatSistemiNo SMALLINT, Tarih DATETIME);
-CREATE TABLE MalzemeBilgileri (MalzemeNo SMALLINT, Malzeme VARCHAR(15), E DOUBLE, Nu DOUBLE, Ro DOUBLE, Alfa DOUBLE, Tarih DATETIME);
-CREATE TABLE KesitBilgileri (KesitNo SMALLINT, Kesit VARCHAR(25), A DOUBLE, ix DOUBLE, iy DOUBLE, iz DOUBLE, Ay DOUBLE, hy DOUBLE, ey DOUBLE, Az DOUBLE, hz DOUBLE, ez DOUBLE, Wb DOUBLE, b DOUBLE, h DOUBLE, t DOUBLE, bw DOUBLE, Tarih DATETIME);
-CREATE TABLE ED (ElemanNo SMALLINT PRIMARY KEY, ElemanTipi SMALLINT, iNoktasi SMALLINT, jNoktasi SMALLINT, kNoktasi SMALLINT, LNoktasi SMALLINT, MalzemeNo SMALLINT, KesitNo SMALLINT, MafsalTipi VARCHAR(24));
-CREATE TABLE EYUK (ElemanNo SMALLINT, YukNo SMALLINT, YukTipi SMALLINT, Yuk DOUBLE, aMesafesi DOUBLE, bMesafesi DOUBLE, Yuk1 DOUBLE);
-CREATE TABLE SK (NoktaNo SMALLINT PRIMARY KEY, Ux VARCHAR(12), Uy VARCHAR(12), Uz VARCHAR(12), Fix VARCHAR(12), Fiy VARCHAR(12), Fiz VARCHAR(12));
-CREATE TABLE TYUK (NoktaNo SMALLINT PRIMARY KEY, Px DOUBLE, Py DOUBLE, Pz DOUBLE, Mx DOUBLE, My DOUBLE, Mz DOUBLE);
-CREATE TABLE XYZ (NoktaNo SMALLINT PRIMARY KEY, X1 DOUBLE, X2 DOUBLE, X3 DOUBLE);
-)";
-
-Tablo* const* Tablolarim() {
-    static Tablo* const t[] = {&Tablolar.AnaVeriler, &Tablolar.MalzemeBilgileri, &Tablolar.KesitBilgileri,
-                               &Tablolar.ED, &Tablolar.EYUK, &Tablolar.SK, &Tablolar.TYUK, &Tablolar.XYZ,
-                               nullptr};
-    return t;
-}
-
 int SerbestlikSayisi(int tip) {
     switch (tip) {
         case 10: case 50: return 2;
@@ -38,19 +20,15 @@ int SerbestlikSayisi(int tip) {
 }  // namespace
 
 MotorModeli::MotorModeli(int SistemTipi) : arayuz_(&TemizBasliksizArayuz()), sistemTipi_(SistemTipi) {
-    const std::string dosya = klasor_.Dosya("YazBoz.mdb");
-    SqlDosyasiniCalistir(dosya, kSema);
-    for (Tablo* const* t = Tablolarim(); *t; ++t) {
-        (*t)->Close();
-        (*t)->AfterPost = nullptr;
-        (*t)->DosyaAyarla(dosya, true);
-        (*t)->Open();
-    }
-    Tablolar.XYZ.SetIndexFieldNames("X1;X2;X3");
+    TumTablolariKapat();
+    const std::string proje = klasor_.Dosya("Proje.mdb");
+    BosSablonuYaz(proje);
+    ProjeTablolariniAc(proje);
+    CalismaTablolariniAc(klasor_.Yol().string());
 }
 
 MotorModeli::~MotorModeli() {
-    for (Tablo* const* t = Tablolarim(); *t; ++t) (*t)->Close();
+    TumTablolariKapat();
     MotorDizileri.Bosalt();
 }
 
