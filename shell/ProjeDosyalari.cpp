@@ -65,18 +65,15 @@ void TfOrvelta::TabloyuBagla(Tablo& T) {
 void TfOrvelta::TablolariAc() {
     TablolariKapat();
     // Every project table is bound to the chosen file even when one of them
-    // fails; the open path is cleared only after all were tried.
-    bool basarisiz = false;
-    for (Tablo* t : Tablolar.ProjeTablolari) {
-        const int onceki = Hata;
-        Hata = 0;
-        TabloyuBagla(*t);
-        if (Hata) basarisiz = true;
-        else Hata = onceki;
-    }
-    if (basarisiz) {
+    // fails; a damaged file gives one message, that of its first table that
+    // cannot be opened, and leaves no project table open.
+    try {
+        ProjeTablolariniAc(AcikVeriTabani);
+    } catch (const std::exception& e) {
+        Hata = 1;
         AcikVeriTabani.clear();
         for (Tablo* t : Tablolar.ProjeTablolari) t->Close();
+        MesajKutusu(e.what(), "HATA:", "TamamHata1");
     }
     for (Tablo* t : {&Tablolar.Profiller, &Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK,
                      &Tablolar.EYUK, &Tablolar.SK})
