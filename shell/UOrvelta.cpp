@@ -303,11 +303,12 @@ void TfOrvelta::ArayuzuKur() {
 
     // Commands that this window does not carry yet stay disabled.
     for (int i = 1; i <= 9; ++i) KomutsuzIsaretle(SpeedButton[i]);
-    for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn9, BitBtn5, BitBtn23, BitBtn4, BitBtn3})
+    for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn9, BitBtn5, BitBtn23, BitBtn4})
         KomutsuzIsaretle(w);
 
     connect(BitBtn11, &QPushButton::clicked, this, [this] { BitBtn11Click(); });
     connect(BitBtn99, &QPushButton::clicked, this, [this] { BitBtn99Click(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 }
 
 void TfOrvelta::MenuleriKur() {
@@ -667,3 +668,8 @@ void TfOrvelta::KomutPanelleriniEtkinlestir(bool Etkin) {
 
 void TfOrvelta::MemoGorunur(bool gorunur) { Memo1->setVisible(gorunur); }
 void TfOrvelta::DurdurmaDugmesiGorunur(bool gorunur) { BitBtn3->setVisible(gorunur); }
+
+void TfOrvelta::BitBtn3Click() {
+    // The run sees the flag at its next test and ends quietly.
+    if (MesajKutusu("Hesabı durdurmak istiyor musunz?", "SORU:", "EvetHayır2") == "E") Hata = 1;
+}

@@ -76,6 +76,9 @@ public:
     static QAction* MenuOgesiBul(QMenu* M, const QString& Baslik);
     void YerDegistirmesizClick();
 
+    // ---- "Hesabı durdur"
+    void BitBtn3Click();
+
     // ---- exit
     void BitBtn99Click() { close(); }
     void Programkapa1Click() { close(); }

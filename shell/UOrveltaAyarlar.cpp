@@ -98,4 +98,9 @@ void TfOrvelta::YerDegistirmesizClick() {
         BitBtn9->setText("Hesapla\n(Yer değiştirmesiz)");
     }
     KullaniciArayuzu::YerDegistirmeliHesapAyarla(YerDegistirmeli->isChecked());
+    const QString ipucu = BitBtn9->text().contains("Yer değiştirmesiz")
+                              ? "Eleman kuvvetlerini hesapla. Yer değiştirmeleri hesaplanma. Sonuçları göster"
+                              : "Eleman kuvvetlerini ve yer değiştirmeleri hesapla. Sonuçları göster";
+    BitBtn9->setToolTip(ipucu);
+    BitBtn9->setStatusTip(ipucu);
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -381,4 +382,42 @@ TEST(AnaPencere, Ekran1280x800eSigar) {
         EXPECT_TRUE(p.grab().save(QString::fromLocal8Bit(dosya)));
         p.Memo1->hide();
     }
+}
+
+TEST(AnaPencere, HesabiDurdurSoruylaHataBayraginiKurar) {
+    GeciciKlasor k;
+    AcikPencere a(k.Yol().string());
+    TfOrvelta& p = *a.p;
+    p.DurdurmaDugmesiGorunur(true);
+    Hata = 0;
+    {
+        ModalCevaplayici c;
+        c.Mesaj("Hayır");
+        p.BitBtn3->click();
+        EXPECT_TRUE(c.Bitti());
+        ASSERT_EQ(c.Metinler.size(), 1u);
+        EXPECT_EQ(c.Metinler[0], "Hesabı durdurmak istiyor musunz?");
+        EXPECT_EQ(c.Basliklar[0], "SORU:");
+        EXPECT_EQ(Hata, 0);
+    }
+    {
+        ModalCevaplayici c;
+        c.Mesaj("Evet");
+        p.BitBtn3->click();
+        EXPECT_TRUE(c.Bitti());
+        EXPECT_EQ(Hata, 1);
+    }
+    Hata = 0;
+    p.DurdurmaDugmesiGorunur(false);
+    // While a calculation runs the menus wait and the window does not close.
+    p.HesapYapiliyorAyarla(true);
+    p.KomutPanelleriniEtkinlestir(false);
+    EXPECT_FALSE(p.menuBar()->isEnabled());
+    EXPECT_FALSE(p.BitBtn11->isEnabled());
+    EXPECT_FALSE(p.close());
+    EXPECT_TRUE(p.isVisible());
+    p.HesapYapiliyorAyarla(false);
+    p.KomutPanelleriniEtkinlestir(true);
+    EXPECT_TRUE(p.menuBar()->isEnabled());
+    EXPECT_TRUE(p.BitBtn11->isEnabled());
 }
