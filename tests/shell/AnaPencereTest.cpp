@@ -305,8 +305,10 @@ TEST(AnaPencere, CalismaDosyasiVeBozukDosyaProjeOlarakAcilmaz) {
     {
         ModalCevaplayici c;
         c.Dosya(klasor + "/VerilerOrtak/YazBoz.mdb").Mesaj("Tamam");
+        ASSERT_TRUE(a.p->BitBtn11->isEnabled());
         a.p->BitBtn11->click();
         EXPECT_TRUE(c.Bitti());
+        ASSERT_EQ(c.Metinler.size(), 1u);
         EXPECT_EQ(c.Metinler[0],
                   klasor + "/VerilerOrtak/YazBoz.mdb programın çalışma dosyasıdır, veri tabanı olarak açılamaz");
         EXPECT_EQ(AcikVeriTabani, test);

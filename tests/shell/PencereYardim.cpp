@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <algorithm>
+#include <QAbstractItemView>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -61,7 +62,9 @@ ModalCevaplayici& ModalCevaplayici::Dosya(const std::string& Yol) {
         if (Yol.empty()) {
             d->reject();
         } else {
-            // The name is typed into the dialog's name field, as a user would.
+            // The name is typed into the dialog's name field, as a user would;
+            // a file the list marked while it was loading is unmarked first.
+            for (auto* v : d->findChildren<QAbstractItemView*>()) v->clearSelection();
             if (auto* e = d->findChild<QLineEdit*>("fileNameEdit")) e->setText(QString::fromStdString(Yol));
             else d->selectFile(QString::fromStdString(Yol));
             static_cast<QDialog*>(d)->accept();
