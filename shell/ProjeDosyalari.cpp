@@ -10,6 +10,7 @@
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/ModelOku.h"
+#include "model/Oku.h"
 #include "model/VeriTabani.h"
 #include "shell/UOrvelta.h"
 
@@ -275,4 +276,10 @@ void TfOrvelta::YolEtiketiniYaz(const std::string& Yol) {
 // while no error was found.
 void TfOrvelta::ProjeyiGenislet() {
     if (Hata == 0) SistemTipiniOku();
+    if (Hata == 0) KoordinatlariOku();
+    if (Hata == 0) ElemanNoktaBaginiOku();
+    if (Hata == 0) ElemanMalzemeKesitMafsalBaginiOku();
+    if (Hata == 0) TekilYukleriniOku();
+    if (Hata == 0) ElemanYukleriniOku();
+    if (Hata == 0) SinirKosullariniOku();
 }

@@ -423,3 +423,38 @@ TEST(AnaPencere, HesabiDurdurSoruylaHataBayraginiKurar) {
     EXPECT_TRUE(p.menuBar()->isEnabled());
     EXPECT_TRUE(p.BitBtn11->isEnabled());
 }
+
+TEST(AnaPencere, AcilanProjeCalismaTablolarinaAcilir) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    AcikPencere a(klasor);
+    // A plane frame of three nodes and two elements, written into a copy of
+    // the template.
+    const std::string proje = klasor + "/Veriler/Cerceve.mdb";
+    fs::copy_file(klasor + "/VerilerOrtak/BOS.mdb", proje);
+    SqlDosyasiniCalistir(proje, R"(
+        UPDATE AnaVeriler SET Sistem = '30:Düzlem çerçeve', KoordinatSistemiNo = 1;
+        INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+        INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 3, 0);
+        INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 8, 3, 0);
+        INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi)
+            VALUES ('1', 30, 1, 2, 0, 0);
+        INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi)
+            VALUES ('2', 30, 2, 3, 0, 0);
+        INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz)
+            VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
+    )");
+    ModalCevaplayici c;
+    c.Dosya(proje);
+    a.p->BitBtn11->click();
+    EXPECT_TRUE(c.Bitti());
+    EXPECT_EQ(AcikVeriTabani, proje);
+    EXPECT_EQ(SistemTipi, 30);
+    EXPECT_EQ(Tablolar.XYZ.RecordCount(), 3);
+    EXPECT_EQ(Tablolar.ED.RecordCount(), 2);
+    EXPECT_EQ(Tablolar.SK.RecordCount(), 1);
+    EXPECT_EQ(SinirKosuluSayisi, 3);
+    EXPECT_EQ(a.p->DBGrid1->model()->rowCount(), 1);
+    EXPECT_EQ(a.p->DBGrid1->model()->index(0, 0).data().toString(), "30:Düzlem çerçeve");
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
