@@ -514,13 +514,27 @@ void SureklilikDenklemleriniIndirge() {
         Pivot.P = P;
         Pivot.Ters = 1.0 / Ps[k];
         SifirOlmayanKosular(Ps, k, n, Pivot.Kosular);
-        const IsBolumu bolum = SureklilikBolumu(k, n, w);
-        if (bolum.IlkDalga.size() == 1 && bolum.Kalan.empty()) {
-            IsParcacigiAraliklari[1] = bolum.IlkDalga[0];
-            SureklilikIsParcacigi(1);
+        // Ranges without a compatibility row to update are left out: their
+        // workers would do nothing. A single range runs on this thread.
+        IsBolumu bolum = SureklilikBolumu(k, n, w);
+        auto isVar = [&](const IsAraligi& a) {
+            for (int i = a.Bas; i <= a.Son; ++i) {
+                const int R = SatirSirasi[i];
+                if (R > m && NMatrisi[R][k] != 0) return true;
+            }
+            return false;
+        };
+        std::erase_if(bolum.IlkDalga, [&](const IsAraligi& a) { return !isVar(a); });
+        std::erase_if(bolum.Kalan, [&](const IsAraligi& a) { return !isVar(a); });
+        if (bolum.IlkDalga.size() + bolum.Kalan.size() <= 1) {
+            for (const auto* dalga : {&bolum.IlkDalga, &bolum.Kalan})
+                for (const auto& a : *dalga) {
+                    IsParcacigiAraliklari[a.Isci] = a;
+                    SureklilikIsParcacigi(a.Isci);
+                }
         } else {
             if (!havuz) havuz = std::make_unique<IsciHavuzu>(w == 8 ? 8 : w + 1, SureklilikIsParcacigi);
-            havuz->Dalga(bolum.IlkDalga);
+            if (!bolum.IlkDalga.empty()) havuz->Dalga(bolum.IlkDalga);
             if (!bolum.Kalan.empty()) havuz->Dalga(bolum.Kalan);
         }
     }
