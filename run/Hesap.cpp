@@ -1,1 +1,242 @@
-// Anchor of the run library; the routines live in the files beside it.
+#include "run/Hesap.h"
+
+#include <cmath>
+#include <exception>
+#include <new>
+#include <string>
+
+#include "engine/ElemanMatrisleri.h"
+#include "engine/CozumSurucusu.h"
+#include "engine/MotorYardim.h"
+#include "engine/SistemDengeDenklemleri.h"
+#include "model/LibU.h"
+#include "model/ModelOku.h"
+#include "model/Oku.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+#include "platform/KullaniciArayuzu.h"
+#include "platform/Sistem.h"
+#include "run/SonuclariYaz.h"
+
+std::function<void(const std::string& Asama)> HesapAsamasiBildirimi;
+
+namespace {
+
+void Asama(const char* ad) {
+    if (HesapAsamasiBildirimi) HesapAsamasiBildirimi(ad);
+}
+
+void TabloyuAc(Tablo& t) {
+    if (!t.Active()) t.Open();
+}
+
+// The end displacements of every element along and across its axis into
+// the drawing table (plane trusses, membranes and plane frames), only in
+// the calculation mode with displacements.
+void CizimTablosunaYerDegistirmeYaz() {
+    if (!Arayuz().YerDegistirmeliHesap()) return;
+    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
+    TabloyuAc(c);
+    const int d = NoktaSerbestlikSayisi;
+    auto U = [&](int p, int k) { return YerDegistirmeler[(p - 1) * d + k]; };
+    c.IslemBaslat();
+    try {
+        for (int e = 1; e <= ElemanSayisi; ++e) {
+            if (!c.Locate("ElemanNo", e)) continue;
+            c.Edit();
+            ElemanBilgileriniOku(e);
+            if (Hata != 0) {
+                c.Cancel();
+                break;
+            }
+            const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2, dz = OkunanjX3 - OkunaniX3;
+            const double L = std::sqrt(dx * dx + dy * dy + dz * dz);
+            const double cs = dx / L, sn = dy / L;
+            const int i = OkunaniNoktasi, j = OkunanjNoktasi;
+            if (SistemTipi == 10 || SistemTipi == 50) {
+                c.FieldByName("u1").SetFloat(cs * U(i, 1) + sn * U(i, 2));
+                c.FieldByName("u2").SetFloat(cs * U(j, 1) + sn * U(j, 2));
+            } else if (SistemTipi == 30) {
+                c.FieldByName("u1").SetFloat(cs * U(i, 1) + sn * U(i, 2));
+                c.FieldByName("u2").SetFloat(-sn * U(i, 1) + cs * U(i, 2));
+                c.FieldByName("u3").SetFloat(U(i, 3));
+                c.FieldByName("u4").SetFloat(cs * U(j, 1) + sn * U(j, 2));
+                c.FieldByName("u5").SetFloat(-sn * U(j, 1) + cs * U(j, 2));
+                c.FieldByName("u6").SetFloat(U(j, 3));
+            }
+            c.Post();
+        }
+    } catch (...) {
+        c.IslemOnayla();
+        c.Close();
+        throw;
+    }
+    c.IslemOnayla();
+    c.Close();
+}
+
+// Everything the run leaves behind is put back, whatever ended it.
+void SonTemizlik() {
+    NMatrisi.Bosalt();
+    HiperstatikKolonlar.Bosalt();
+    YukVektoru.Bosalt();
+    Bilinmeyenler.Bosalt();
+    MesnetYerDegistirmeleri.Bosalt();
+    B0Matrisi.Bosalt();
+    EsneklikMatrisi.Bosalt();
+    YerDegistirmeler.Bosalt();
+    ElemanBilinmeyenTablosu.Bosalt();
+    KullaniciArayuzu& a = Arayuz();
+    a.MemoTemizle();
+    a.DurdurmaDugmesiGorunur(false);
+    a.MemoGorunur(false);
+    a.IlerlemeGoster(false);
+    a.KomutPanelleriniEtkinlestir(true);
+    a.HesapYapiliyorAyarla(false);
+    BellekEtiketiniYenile();
+}
+
+void Okuyucu(const char* satir, void (*oku)()) {
+    Arayuz().MemoEkle(satir);
+    if (Hata == 0) oku();
+}
+
+// Steps of the run up to the results window; returns when it ends early.
+void Calistir(bool SadeceGeometri) {
+    KullaniciArayuzu& a = Arayuz();
+
+    // Preconditions on the scratch tables as the last expansion left them.
+    TabloyuAc(Tablolar.XYZ);
+    TabloyuAc(Tablolar.ED);
+    if (Tablolar.XYZ.RecordCount() < 2) {
+        MesajKutusu("Önce koordinatları veriniz", "HATA:", "TamamHata1");
+        return;
+    }
+    if (Tablolar.ED.RecordCount() < 1) {
+        MesajKutusu("Önce eleman-nokta bağı bilgilerini veriniz", "HATA:", "TamamHata1");
+        return;
+    }
+
+    a.MemoTemizle();
+    a.MemoGorunur(true);
+    a.DurdurmaDugmesiGorunur(true);
+
+    SayacFrekansi = SayacFrekansiOku();
+    HesapBaslangici = SayacDegeri();
+
+    Hata = 0;
+    SistemAdi.clear();
+    SistemTipi = ElemanSayisi = NoktaSayisi = YukluNoktaSayisi = SinirKosulluNoktaSayisi = 0;
+    SinirKosuluSayisi = NoktaSerbestlikSayisi = OkunanElemanTipi = ElemanNoktaSayisi = 0;
+    MafsalSayisi = ElemanSerbestlikSayisi = ElemaninNoktadakiKuvvetSayisi = ElemanKuvvetSayisi = 0;
+    ToplamSerbestlikSayisi = DenklemSayisi = BilinmeyenSayisi = HiperstatiklikDerecesi = 0;
+
+    a.IlerlemeMaksimum(14);
+    a.IlerlemeGoster(true);
+
+    // The model readers.
+    Asama("okuma");
+    a.MemoEkle("Ana veriler okunuyor");
+    if (!SistemTipiniOku()) return;
+    a.IlerlemeKonumu(1);
+    Okuyucu("Koordinatlar okunuyor", KoordinatlariOku);
+    if (Hata != 0) return;
+    a.IlerlemeKonumu(2);
+    Okuyucu("Eleman bilgileri okunuyor", ElemanNoktaBaginiOku);
+    if (Hata != 0) return;
+    a.IlerlemeKonumu(3);
+    Okuyucu("Eleman-malzeme-kesit-mafsal bilgileri okunuyor", ElemanMalzemeKesitMafsalBaginiOku);
+    if (Hata != 0) return;
+
+    if (SadeceGeometri) return;
+
+    // Loads and supports.
+    a.IlerlemeKonumu(4);
+    TabloyuAc(Tablolar.TYUK);
+    TabloyuAc(Tablolar.EYUK);
+    TabloyuAc(Tablolar.SK);
+    if (Tablolar.TYUK.RecordCount() < 1 && Tablolar.EYUK.RecordCount() < 1)
+        MesajKutusu("Eleman ve/veya düğüm tekil yükü verilmemiş.", "UYARI:", "TamamUyarı1");
+    if (Tablolar.SK.RecordCount() < 1) {
+        MesajKutusu("Önce sınır(mesnet) koşullarını veriniz.", "HATA:", "TamamHata1");
+        return;
+    }
+    Okuyucu("Tekil yükler okunuyor", TekilYukleriniOku);
+    if (Hata != 0) return;
+    a.IlerlemeKonumu(5);
+    Okuyucu("Eleman yükleri okunuyor", ElemanYukleriniOku);
+    if (Hata != 0) return;
+    a.IlerlemeKonumu(6);
+    Tablolar.EYUK.SetSort("ElemanNo, YukNo");
+    Okuyucu("Sınır koşulları okunuyor", SinirKosullariniOku);
+    if (Hata != 0) return;
+
+    // Checks that keep every index inside the arrays, the count of element
+    // unknowns, the sizes and the allocation.
+    Asama("boyutlandırma");
+    ModelDenetle();
+    if (Hata != 0) return;
+    ElemanBilinmeyenTablosunuKur();
+    if (Hata != 0) return;
+    a.IlerlemeKonumu(7);
+    DizileriBoyutlandir();
+    if (Hata != 0) return;
+
+    Asama("kurma");
+    DengeDenklemleriniKur();
+    if (Hata != 0) return;
+    a.IlerlemeKonumu(8);
+
+    Asama("çözüm");
+    KuvvetMetoduCoz();
+    BellekEtiketiniYenile();
+    if (Hata != 0) return;
+
+    Asama("rapor");
+    a.IlerlemeGoster(false);
+    a.DurdurmaDugmesiGorunur(false);
+    a.MemoGorunur(false);
+    a.MemoTemizle();
+    TumSonuclariYaz();
+    if (Hata != 0) return;
+    CizimTablosunaYerDegistirmeYaz();
+
+    HesapBitisi = SayacDegeri();
+    a.MemoEkle("");
+    a.MemoEkle("HESAP SÜRESİ: " + GecenSaniyeMetni(HesapBaslangici, HesapBitisi, SayacFrekansi) + " Saniye");
+    Asama("son");
+    if (Hata != 0) return;
+
+    a.SonuclariGoster();
+    BellekEtiketiniYenile();
+}
+
+}  // namespace
+
+void HesaplaCalistir(bool SadeceGeometri) {
+    KullaniciArayuzu& a = Arayuz();
+    // A run never starts inside another one (the stop button pumps messages).
+    if (a.HesapYapiliyor()) return;
+    a.HesapYapiliyorAyarla(true);
+    a.KomutPanelleriniEtkinlestir(false);
+    BellekEtiketiniYenile();
+    std::string hata;
+    bool bellekYetmedi = false;
+    try {
+        Calistir(SadeceGeometri);
+    } catch (const std::bad_alloc&) {
+        bellekYetmedi = true;
+    } catch (const std::exception& e) {
+        hata = e.what();
+    } catch (...) {
+        hata = "Hesap beklenmeyen bir hatayla kesildi";
+    }
+    SonTemizlik();
+    if (bellekYetmedi) {
+        Hata = 1;
+        BellekYetersizMesaji();
+    } else if (!hata.empty()) {
+        Hata = 1;
+        MesajKutusu(hata, "HATA:", "TamamHata1");
+    }
+}

@@ -1,0 +1,52 @@
+// Headless calculation driver: runs the whole road of "Hesapla" on a project
+// file and prints the report lines to standard output; every message shown
+// (title and text) and the time and peak memory of each phase go to
+// standard error. Exits with 1 when the run did not finish.
+//   orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] proje.mdb
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "HesapYolu.h"
+#include "model/LibU.h"
+
+int main(int argc, char** argv) {
+    bool yerDegistirmeli = false;
+    int isParcacigi = 0;
+    std::string proje;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--yer-degistirmeli") {
+            yerDegistirmeli = true;
+        } else if (a == "--is-parcacigi" && i + 1 < argc) {
+            int n = 0;
+            if (!TamSayiMi(argv[++i], 1, 64, n)) {
+                std::cerr << "--is-parcacigi 1 ile 64 arasında bir tam sayı olmalı\n";
+                return 2;
+            }
+            isParcacigi = n;
+        } else if (!a.empty() && a[0] != '-' && proje.empty()) {
+            proje = a;
+        } else {
+            std::cerr << "kullanım: orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] proje.mdb\n";
+            return 2;
+        }
+    }
+    if (proje.empty()) {
+        std::cerr << "kullanım: orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] proje.mdb\n";
+        return 2;
+    }
+    if (!std::filesystem::exists(proje)) {
+        std::cerr << "HATA: " << proje << " dosyası bulunamadı\n";
+        return 1;
+    }
+    if (isParcacigi == 0) isParcacigi = IslemciSayisi();
+    hesap_yolu::Sonuc s = hesap_yolu::Calistir(proje, yerDegistirmeli, isParcacigi);
+    for (const auto& satir : s.Rapor) std::cout << satir << "\n";
+    std::cout.flush();
+    for (const auto& a : s.Asamalar)
+        std::cerr << "aşama " << a.Ad << ": " << a.Saniye << " s, en yüksek bellek " << a.TepeBellekMB
+                  << " MB\n";
+    if (s.n > 0) std::cerr << "n=" << s.n << " m=" << s.m << " r=" << s.r << "\n";
+    return s.Hata != 0 ? 1 : 0;
+}

@@ -1,0 +1,446 @@
+#include "run/SonuclariYaz.h"
+
+#include <cmath>
+#include <string>
+
+#include "engine/AnkastrelikKuvvetleri.h"
+#include "engine/ElemanKuvvetleriDosyasi.h"
+#include "engine/ElemanMatrisleri.h"
+#include "model/ModelOku.h"
+#include "engine/MotorYardim.h"
+#include "model/LibU.h"
+#include "model/RaporSutunu.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+#include "platform/KullaniciArayuzu.h"
+
+namespace {
+
+void Satir(const std::string& s) { Arayuz().MemoEkle(s); }
+
+std::string Sutun(const std::string& metin, int genislik) { return RaporSutunu(metin, genislik); }
+std::string BosSutun(int genislik) { return SolaDoldur(" ", ' ', genislik); }
+std::string Cizgi(int uzunluk) { return SolaDoldur("", '-', uzunluk); }
+std::string Tam(long long n) { return std::to_string(n); }
+
+// The field's own text: integers in decimal, reals in the general form,
+// texts as stored; an empty (NULL) field gives an empty text.
+std::string TamsayiAlani(Tablo& t, const char* ad) {
+    Alan a = t.FieldByName(ad);
+    return a.IsNull() ? std::string() : Tam(a.AsInteger());
+}
+std::string GercelAlani(Tablo& t, const char* ad) {
+    Alan a = t.FieldByName(ad);
+    return a.IsNull() ? std::string() : GenelSayiMetni(a.AsFloat());
+}
+std::string MetinAlani(Tablo& t, const char* ad) { return t.FieldByName(ad).AsString(); }
+
+// Separator, title, column titles and rule of a section.
+void BolumBasi(bool ilk, const std::string& baslik, const std::string& sutunBasliklari, int cizgi) {
+    Satir(ilk ? " " : "");
+    Satir(baslik);
+    Satir(sutunBasliklari);
+    Satir(Cizgi(cizgi));
+}
+
+void TabloyuAc(Tablo& t) {
+    if (!t.Active()) t.Open();
+}
+
+// Walks a table from its first row as many rows as it holds.
+template <typename F>
+void Dolas(Tablo& t, F satirYaz) {
+    TabloyuAc(t);
+    int n = t.RecordCount();
+    t.First();
+    for (int i = 0; i < n; ++i) {
+        satirYaz();
+        t.Next();
+    }
+}
+
+// The section text with the profile depth in mm before "profil":
+// "12:IPE profil" with h = 0.2 gives "12:IPE200  profil".
+std::string ProfilliKesitMetni(const std::string& kesit, double h) {
+    auto p = kesit.find("profil");
+    if (p == std::string::npos) return kesit;
+    std::size_t yer = p == 0 ? 0 : p - 1;
+    return kesit.substr(0, yer) + GenelSayiMetni(h * 1000) + " " + kesit.substr(yer);
+}
+
+}  // namespace
+
+void MalzemeBilgileriniYaz() {
+    Tablo& t = Tablolar.MalzemeBilgileri;
+    BolumBasi(true, "MALZEME BİLGİLERİ:",
+              Sutun("No", 6) + Sutun("E(kN/m²)", 12) + Sutun("Nu", 12) + Sutun("Ro(t/m³)", 12) +
+                  Sutun("Alfa(1/°C)", 12) + "    Malzeme",
+              75);
+    Dolas(t, [&] {
+        Satir(Sutun(TamsayiAlani(t, "MalzemeNo"), 6) + Sutun(GercelAlani(t, "E"), 12) +
+              Sutun(GercelAlani(t, "Nu"), 12) + Sutun(GercelAlani(t, "Ro"), 12) +
+              Sutun(GercelAlani(t, "Alfa"), 12) + "    " + MetinAlani(t, "Malzeme"));
+    });
+}
+
+void KesitBilgileriniYaz() {
+    Tablo& t = Tablolar.KesitBilgileri;
+    BolumBasi(false, "KESİT BİLGİLERİ:",
+              Sutun("No", 6) + Sutun("A(m²)", 12) + Sutun("J(m4)", 12) + Sutun("Iy(m4)", 12) +
+                  Sutun("Iz(m4)", 12) + "    Kesit",
+              75);
+    Dolas(t, [&] {
+        Satir(Sutun(TamsayiAlani(t, "KesitNo"), 6) + Sutun(GercelAlani(t, "A"), 12) +
+              Sutun(GercelAlani(t, "ix"), 12) + Sutun(GercelAlani(t, "iy"), 12) +
+              Sutun(GercelAlani(t, "iz"), 12) + "    " +
+              ProfilliKesitMetni(MetinAlani(t, "Kesit"), t.FieldByName("h").AsFloat()));
+    });
+}
+
+void KoordinatlariYaz() {
+    Tablo& t = Tablolar.XYZ;
+    BolumBasi(false, "KOORDİNATLAR:",
+              Sutun("Nokta", 6) + Sutun("X(m)", 12) + Sutun("Y(m)", 12) + Sutun("Z(m)", 12), 55);
+    Dolas(t, [&] {
+        Satir(Sutun(TamsayiAlani(t, "NoktaNo"), 6) +
+              YuvarlanmisSutun(t.FieldByName("X1").AsFloat(), 4, 12) +
+              YuvarlanmisSutun(t.FieldByName("X2").AsFloat(), 4, 12) +
+              YuvarlanmisSutun(t.FieldByName("X3").AsFloat(), 4, 12));
+    });
+}
+
+void ElemanNoktaBaginiYaz() {
+    Tablo& t = Tablolar.ED;
+    BolumBasi(false, "ELEMAN-NOKTA BAĞI:",
+              Sutun("Eleman", 6) + Sutun("Tip", 6) + Sutun("i Noktası", 12) + Sutun("j noktası", 12) +
+                  Sutun("k noktası", 12) + Sutun("L noktası", 12) + Sutun("Mal No", 12) +
+                  Sutun("Kesit No", 12) + "    Mafsal tipi",
+              100);
+    Dolas(t, [&] {
+        Satir(Sutun(TamsayiAlani(t, "ElemanNo"), 6) + Sutun(TamsayiAlani(t, "ElemanTipi"), 6) +
+              Sutun(TamsayiAlani(t, "iNoktasi"), 12) + Sutun(TamsayiAlani(t, "jNoktasi"), 12) +
+              Sutun(TamsayiAlani(t, "kNoktasi"), 12) + Sutun(TamsayiAlani(t, "LNoktasi"), 12) +
+              Sutun(TamsayiAlani(t, "MalzemeNo"), 12) + Sutun(TamsayiAlani(t, "KesitNo"), 12) +
+              "    " + MetinAlani(t, "MafsalTipi"));
+    });
+}
+
+void DugumTekilYukleriniYaz() {
+    Tablo& t = Tablolar.TYUK;
+    TabloyuAc(t);
+    if (t.RecordCount() < 1) return;
+    BolumBasi(false, "DÜĞÜM TEKİL YÜKLERİ:",
+              Sutun("Nokta", 6) + Sutun("Px(kN)", 12) + Sutun("Py(kN)", 12) + Sutun("Pz(kN)", 12) +
+                  Sutun("Mx(kNm)", 12) + Sutun("My(kNm)", 12) + Sutun("Mz(kNm)", 12),
+              80);
+    Dolas(t, [&] {
+        std::string s = Sutun(TamsayiAlani(t, "NoktaNo"), 6);
+        for (const char* ad : {"Px", "Py", "Pz", "Mx", "My", "Mz"}) s += Sutun(GercelAlani(t, ad), 12);
+        Satir(s);
+    });
+}
+
+void ElemanYukleriniYaz() {
+    Tablo& t = Tablolar.EYUK;
+    TabloyuAc(t);
+    if (t.RecordCount() < 1) return;
+    BolumBasi(false, "ELEMAN YÜKLERİ:",
+              Sutun("Eleman", 6) + Sutun("Yuk No", 10) + Sutun("Yuk tipi", 10) + Sutun("Yuk", 12) +
+                  Sutun("a mesafesi", 12) + Sutun("b mesafesi", 12) + Sutun("Yuk1", 12),
+              75);
+    Dolas(t, [&] {
+        Satir(Sutun(TamsayiAlani(t, "ElemanNo"), 6) + Sutun(TamsayiAlani(t, "YukNo"), 10) +
+              Sutun(TamsayiAlani(t, "YukTipi"), 10) + Sutun(GercelAlani(t, "Yuk"), 12) +
+              Sutun(GercelAlani(t, "aMesafesi"), 12) + Sutun(GercelAlani(t, "bMesafesi"), 12) +
+              Sutun(GercelAlani(t, "Yuk1"), 12));
+    });
+}
+
+void SinirKosullariniYaz() {
+    Tablo& t = Tablolar.SK;
+    BolumBasi(false, "SINIR KOŞULLARI:",
+              Sutun("Nokta", 6) + Sutun("Ux(m)", 15) + Sutun("Uy(m)", 15) + Sutun("Uz(m)", 15) +
+                  Sutun("Dönme X(rad)", 15) + Sutun("Dönme Y(rad)", 15) + Sutun("Dönme Z(rad)", 15),
+              100);
+    Dolas(t, [&] {
+        std::string s = Sutun(TamsayiAlani(t, "NoktaNo"), 6);
+        for (const char* ad : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"}) s += Sutun(MetinAlani(t, ad), 15);
+        Satir(s);
+    });
+}
+
+// ------------------------------------------------------------ element forces
+
+namespace {
+
+// Adds the fixed-end forces of the element's loads to ElemanUcKuvvetleri;
+// false when a load routine failed (Hata set).
+bool AnkastrelikKuvvetleriniEkle(int e, double a, double b) {
+    const int tip = OkunanElemanTipi;
+    if (tip != 10 && tip != 20 && tip != 30 && tip != 40 && tip != 60) return true;
+    Tablo& y = Tablolar.EYUK;
+    TabloyuAc(y);
+    if (!y.Locate("ElemanNo", e)) return true;
+    while (!y.Eof() && y.FieldByName("ElemanNo").AsInteger() == e) {
+        OkunanYukTipi = y.FieldByName("YukTipi").AsInteger();
+        OkunanaMesafesi = y.FieldByName("aMesafesi").AsFloat();
+        OkunanbMesafesi = y.FieldByName("bMesafesi").AsFloat();
+        OkunanYuk = y.FieldByName("Yuk").AsFloat();
+        OkunanYuk1 = y.FieldByName("Yuk1").AsFloat();
+        YerelAnkastrelikKuvvetleri = {};
+        int yer = 0;
+        switch (tip) {
+            case 10:
+            case 20:
+                KafesAnkastrelikKuvvetleri();
+                yer = 2;
+                break;
+            case 30:
+                DuzlemCerceveAnkastrelikKuvvetleri();
+                if (Hata != 0) return false;
+                yer = 6;
+                break;
+            case 40:
+                UzayCerceveAnkastrelikKuvvetleri();
+                yer = 12;
+                break;
+            case 60:
+                PlakAnkastrelikKuvvetleri(a, b, OkunanYuk);
+                yer = 12;
+                break;
+        }
+        for (int k = 1; k <= yer; ++k) ElemanUcKuvvetleri[k] += YerelAnkastrelikKuvvetleri[k];
+        y.Next();
+    }
+    return true;
+}
+
+void KuvvetBasliklari(std::string& s) {
+    auto ekle = [&](std::initializer_list<const char*> l) {
+        for (const char* b : l) s += Sutun(b, 12);
+    };
+    switch (SistemTipi) {
+        case 10:
+        case 20: ekle({"Normal(kN)"}); break;
+        case 30: ekle({"Normal(kN)", "Vy(kN)", "Mz(kNm)"}); break;
+        case 40: ekle({"Normal(kN)", "Vy(kN)", "Vz(kN)", "Mx(kNm)", "My(kNm)", "Mz(kNm)"}); break;
+        case 50: ekle({"Sx(kN)", "Sy(kN)"}); break;
+        case 60: ekle({"Sz(kN)", "Mx(kNm/m)", "My(kNm/m)"}); break;
+        default: break;
+    }
+}
+
+const char* const DugumAlanlari[5] = {"", "iNoktasi", "jNoktasi", "kNoktasi", "LNoktasi"};
+
+}  // namespace
+
+void ElemanKuvvetleriniYaz() {
+    Tablo& cizim = Tablolar.ElemanKuvvetleriCizim;
+    TabloyuAc(cizim);
+    cizim.TumunuSil();
+    ElemanKuvvetleriDosyasi.Olustur();
+
+    std::string baslik = Sutun("Nokta", 8) + Sutun("Eleman", 8);
+    KuvvetBasliklari(baslik);
+    BolumBasi(false, "ELEMAN KUVVETLERİ:", baslik, 88);
+
+    if (ElemanSayisi < 1) {
+        ElemanKuvvetleriDosyasi.Kapat();
+        cizim.Close();
+        return;
+    }
+
+    cizim.IslemBaslat();
+    for (int e = 1; e <= ElemanSayisi; ++e) {
+        TuretElemanNo = e;
+        ElemanBilgileriniOku(e);
+        if (Hata != 0) break;
+        ElemanBoyu = std::sqrt((OkunanjX1 - OkunaniX1) * (OkunanjX1 - OkunaniX1) +
+                               (OkunanjX2 - OkunaniX2) * (OkunanjX2 - OkunaniX2) +
+                               (OkunanjX3 - OkunaniX3) * (OkunanjX3 - OkunaniX3));
+        const double a = OkunanLX1 - OkunaniX1;
+        const double b = OkunanjX2 - OkunaniX2;
+        const int dugum[5] = {0, OkunaniNoktasi, OkunanjNoktasi, OkunankNoktasi, OkunanLNoktasi};
+
+        ElemanMatrisleriniKur(e, 1);
+        if (Hata != 0) break;
+        // Local end forces: the local equilibrium matrix times the element's unknowns.
+        const int m = ElemanBilinmeyenTablosu[0][e];
+        const int s = ElemanBilinmeyenTablosu[1][e] - 1;
+        const int n = ElemaninNoktadakiKuvvetSayisi;
+        ElemanKuvvetSayisi = m;
+        ElemanUcKuvvetleri = {};
+        for (int r = 1; r <= ElemanNoktaSayisi * n; ++r) {
+            double t = 0;
+            for (int c = 1; c <= m; ++c) t += ElemanYerelDengeMatrisi[r][c] * Bilinmeyenler[s + c];
+            ElemanUcKuvvetleri[r] = t;
+        }
+        if (!AnkastrelikKuvvetleriniEkle(e, a, b)) break;
+
+        const int tip = OkunanElemanTipi;
+        double P = 0;
+        if (tip == 10 || tip == 20 || tip == 30 || tip == 40) {
+            for (int k = 1; k <= ElemanSerbestlikSayisi; ++k) ElemanKuvvetleriDosyasi.SayiYaz(ElemanUcKuvvetleri[k]);
+            ElemanKuvvetleriDosyasi.SatirSonu();
+            P = Yuvarla(ElemanUcKuvvetleri[1], 2);
+        }
+        if (tip == 60) {
+            for (int p = 1; p <= 4; ++p) {
+                ElemanUcKuvvetleri[(p - 1) * 3 + 2] = ElemanUcKuvvetleri[(p - 1) * 3 + 2] * 2 / a;
+                ElemanUcKuvvetleri[(p - 1) * 3 + 3] = ElemanUcKuvvetleri[(p - 1) * 3 + 3] * 2 / b;
+            }
+        }
+
+        cizim.Append();
+        cizim.FieldByName("ElemanNo").SetInteger(e);
+        cizim.FieldByName("ElemanTipi").SetInteger(tip);
+        cizim.FieldByName("ElemaninNoktadakiKuvvetSayisi").SetInteger(n);
+        for (int p = 1; p <= ElemanNoktaSayisi && p <= 4; ++p) {
+            cizim.FieldByName(DugumAlanlari[p]).SetInteger(dugum[p]);
+            if (dugum[p] == 0) continue;
+            std::string satir = Sutun(Tam(dugum[p]), 8) + (p == 1 ? Sutun(Tam(e), 8) : BosSutun(8));
+            for (int k = 1; k <= n; ++k) {
+                const int yer = (p - 1) * n + k;
+                double v = Yuvarla(ElemanUcKuvvetleri[yer], 2);
+                satir += YuvarlanmisSutun(ElemanUcKuvvetleri[yer], 2, 12);
+                if (yer <= 12) cizim.FieldByName("S" + Tam(yer)).SetFloat(v);
+            }
+            Satir(satir);
+        }
+        cizim.Post();
+
+        // Euler buckling of a compressed bar.
+        if (P > 0 && OkunanJ != 0 && OkunanIy != 0) {
+            double I = OkunanIz < OkunanIy ? OkunanIz : OkunanIy;
+            double PE = Yuvarla(9.869604401089358 * OkunanE * I / ElemanBoyu / ElemanBoyu, 2);
+            if (P >= PE)
+                Satir("----->" + Tam(e) + " nolu eleman burkuldu(P_Eksenel=" + GenelSayiMetni(P) +
+                      " kN> P_Euler=" + GenelSayiMetni(PE) + " kN)");
+        }
+    }
+    cizim.IslemOnayla();
+    ElemanKuvvetleriDosyasi.Kapat();
+    cizim.Close();
+}
+
+// ------------------------------------------------------------ reactions, stresses, displacements
+
+void ReaksiyonlariYaz() {
+    BolumBasi(false, "REAKSİYONLAR:",
+              Sutun("Nokta", 8) + Sutun("Rx(kN)", 10) + Sutun("Ry(kN)", 10) + Sutun("Rz(kN)", 10) +
+                  Sutun("Mx(kNm)", 10) + Sutun("My(kNm)", 10) + Sutun("Mz(kNm)", 10),
+              70);
+    Tablo& t = Tablolar.SK;
+    const int taban = BilinmeyenSayisi - SinirKosuluSayisi;
+    int c = 0;
+    Dolas(t, [&] {
+        std::string s = Sutun(Tam(t.FieldByName("NoktaNo").AsInteger()), 8);
+        for (const char* ad : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"}) {
+            std::string metin = t.FieldByName(ad).AsString();
+            if (metin.rfind("S", 0) == 0) {
+                s += BosSutun(10);
+            } else {
+                ++c;
+                const int k = taban + c;
+                double r = (k >= 1 && static_cast<std::size_t>(k) < Bilinmeyenler.Length()) ? -Bilinmeyenler[k]
+                                                                                             : NAN;
+                s += YuvarlanmisSutun(r, 2, 10);
+            }
+        }
+        Satir(s);
+    });
+}
+
+void GerilmeleriYaz() {
+    ElemanKuvvetleriDosyasi.OkumakIcinAc();
+    Satir("");
+    Satir("GERİLMELER:");
+    auto basliklar = [](std::initializer_list<const char*> l) {
+        std::string s = Sutun("Eleman", 6) + Sutun("Nokta", 6);
+        for (const char* b : l) s += Sutun(b, 18);
+        return s;
+    };
+    switch (SistemTipi) {
+        case 10:
+        case 20: Satir(Sutun("Eleman", 6) + BosSutun(6) + Sutun("Sigxx(kN/m²)", 18)); break;
+        case 30: Satir(basliklar({"Sigxx-Üst(kN/m²)", "Sigxx-Alt(kN/m²)", "Sigxy(kN/m²)"})); break;
+        case 40:
+            Satir(basliklar({"Sigxx-Üst(kN/m²)", "Sigxx-Alt(kN/m²)", "Sigxy(kN/m²)", "Sigxx-Sağ(kN/m²)",
+                             "Sigxx-Sol(kN/m²)", "Sigxz(kN/m²)"}));
+            break;
+        case 50:
+        case 60:
+            Satir(basliklar({"Sigxx(kN/m²)", "Sigyy(kN/m²)", "Sigxy(kN/m²)", "SigMax(kN/m²)", "SigMin(kN/m²)",
+                             "Fi(derece)"}));
+            break;
+        default: break;
+    }
+    Satir(Cizgi(115));
+    for (int e = 1; e <= ElemanSayisi; ++e) {
+        TuretElemanNo = e;
+        ElemanMatrisleriniKur(e, 4);
+        if (Hata != 0) break;
+    }
+}
+
+void YerDegistirmeleriYaz() {
+    if (!Arayuz().YerDegistirmeliHesap()) return;
+    BolumBasi(false, "YER DEĞİŞTİRMELER:",
+              Sutun("Nokta", 6) + Sutun("Ux(m)", 15) + Sutun("Uy(m)", 15) + Sutun("Uz(m)", 15) +
+                  Sutun("Dönme X(rad)", 15) + Sutun("Dönme Y(rad)", 15) + Sutun("Dönme Z(rad)", 15),
+              100);
+    const int d = NoktaSerbestlikSayisi;
+    auto U = [&](int k) {
+        return static_cast<std::size_t>(k) < YerDegistirmeler.Length() ? YerDegistirmeler[k] : NAN;
+    };
+    for (int n = 1; n <= NoktaSayisi; ++n) {
+        std::string s = Sutun(Tam(n), 6);
+        const int t = (n - 1) * d;
+        switch (SistemTipi) {
+            case 10:
+            case 20:
+            case 40:
+            case 50:
+                for (int k = 1; k <= d; ++k) s += YuvarlanmisSutun(U(t + k), 6, 15);
+                break;
+            case 30:
+                s += YuvarlanmisSutun(U(t + 1), 6, 15) + YuvarlanmisSutun(U(t + 2), 6, 15) + BosSutun(15) +
+                     BosSutun(15) + BosSutun(15) + YuvarlanmisSutun(U(t + 3), 6, 15);
+                break;
+            case 60:
+                s += BosSutun(15) + BosSutun(15) + YuvarlanmisSutun(U(t + 1), 6, 15) +
+                     YuvarlanmisSutun(U(t + 2), 6, 15) + YuvarlanmisSutun(U(t + 3), 6, 15);
+                break;
+            default: break;
+        }
+        Satir(s);
+    }
+}
+
+// ------------------------------------------------------------ driver
+
+void TumSonuclariYaz() {
+    Tablo& ana = Tablolar.AnaVeriler;
+    TabloyuAc(ana);
+    ana.First();
+    Satir("SİSTEM:" + ana.FieldByName("Sistem").AsString());
+    Satir("Nokta sayısı: " + Tam(NoktaSayisi) + ",  Eleman sayısı: " + Tam(ElemanSayisi));
+    Satir("Sınır koşullu nokta sayısı: " + Tam(SinirKosulluNoktaSayisi) +
+          ", Sınır koşulu sayısı: " + Tam(SinirKosuluSayisi));
+    Satir("Yüklü nokta sayısı: " + Tam(YukluNoktaSayisi) + ",  Mafsal sayısı: " + Tam(MafsalSayisi));
+    Satir("Denklem sayısı: " + Tam(DenklemSayisi) + ",  Bilinmeyen yayısı: " + Tam(BilinmeyenSayisi) +
+          ",  Hiperstatiklik derecesi: " + Tam(HiperstatiklikDerecesi));
+
+    MalzemeBilgileriniYaz();
+    KesitBilgileriniYaz();
+    KoordinatlariYaz();
+    ElemanNoktaBaginiYaz();
+    DugumTekilYukleriniYaz();
+    ElemanYukleriniYaz();
+    SinirKosullariniYaz();
+    ElemanKuvvetleriniYaz();
+    ReaksiyonlariYaz();
+    GerilmeleriYaz();
+    YerDegistirmeleriYaz();
+    BellekEtiketiniYenile();
+}
