@@ -1,0 +1,180 @@
+// Result sections of small structures of the other bar system types, with
+// values derived by hand in the comments.
+#include <gtest/gtest.h>
+
+#include "HesapTestYardim.h"
+
+namespace {
+
+std::vector<std::string> Satirlar(std::initializer_list<std::string> l) { return l; }
+
+}  // namespace
+
+// Space truss: a tripod with its apex 4 at (0, 0, 4) on the held nodes
+// 1 (3, 0, 0), 2 (0, 3, 0) and 3 (0, 0, 0); load at 4 (30, 0, -60).
+// Joint 4: x: 0.6 Na + 30 = 0 -> Na = -50; y: 0.6 Nb = 0; z: -0.8 Na - 0.8 Nb - Nc - 60 = 0 -> Nc = -20.
+// Reactions: node 1 -Na (-0.6, 0, 0.8) = (-30, 0, 40); node 3 (0, 0, 20).
+// Elongations N L / EA (EA = 2e5): a -1.25e-3, c -4e-4; apex: uz = -4e-4,
+// -0.6 uy + 0.8 uz = 0 -> uy = -5.3333e-4, -0.6 ux + 0.8 uz = -1.25e-3 -> ux = 1.55e-3.
+TEST(SistemRaporlari, UzayKafes) {
+    TestProjesi p(R"SQL(
+UPDATE AnaVeriler SET Sistem = '20:Uzay kafes';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (1, '100:Diğer', 0.001, 0, 0.000001, 0.000001);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 3, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 0, 3, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('4', 0, 0, 4);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 20, 1, 4, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('2', 20, 2, 4, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('3', 20, 3, 4, 0, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1,3,1,0,0', 1, 1, '00');
+INSERT INTO Yukler (NoktaNo, Px, Py, Pz, Mx, My, Mz) VALUES ('4', 30, 0, -60, 0, 0, 0);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', '0', 'Serbest', 'Serbest', 'Serbest');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', '0', '0', 'Serbest', 'Serbest', 'Serbest');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('3', '0', '0', '0', 'Serbest', 'Serbest', 'Serbest');
+)SQL",
+                  true);
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    ASSERT_GE(r.size(), 5u);
+    EXPECT_EQ(r[4], "Denklem sayısı: 12,  Bilinmeyen yayısı: 12,  Hiperstatiklik derecesi: 0");
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
+                        "       1       1          50", "       4                 -50",
+                        "       2       2           0", "       4                   0",
+                        "       3       3          20", "       4                 -20"}));
+    const std::string b10 = Tekrar(' ', 10);
+    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
+              Satirlar({"REAKSİYONLAR:", "   Nokta    Rx(kN)    Ry(kN)    Rz(kN)   Mx(kNm)   My(kNm)   Mz(kNm)",
+                        Tekrar('-', 70), "       1       -30         0        40" + b10 + b10 + b10,
+                        "       2         0         0         0" + b10 + b10 + b10,
+                        "       3         0         0        20" + b10 + b10 + b10}));
+    EXPECT_EQ(Bolum(r, "GERİLMELER:"),
+              Satirlar({"GERİLMELER:", "Eleman      " + Sag("Sigxx(kN/m²)", 18), Tekrar('-', 115),
+                        "     1      " + Sag("-50000", 18), "     2      " + Sag("0", 18),
+                        "     3      " + Sag("-20000", 18)}));
+    const std::string s0 = Sag("0", 15);
+    EXPECT_EQ(Bolum(r, "YER DEĞİŞTİRMELER:"),
+              Satirlar({"YER DEĞİŞTİRMELER:",
+                        " Nokta          Ux(m)          Uy(m)          Uz(m)   Dönme X(rad)   Dönme Y(rad)   Dönme Z(rad)",
+                        Tekrar('-', 100), "     1" + s0 + s0 + s0, "     2" + s0 + s0 + s0, "     3" + s0 + s0 + s0,
+                        "     4" + Sag("0.00155", 15) + Sag("-0.000533", 15) + Sag("-0.0004", 15)}));
+}
+
+// Plane frame: two cantilevers 1-2 and 2-3 (4 m each, EI = 2e4) joined by a
+// moment hinge at the end j of element 1 ("06"); node 1 held, node 3 held and
+// settled by 0.01 m downwards; 20 kN downwards at node 2.
+// With k = L^3 / 3EI: F_L + F_R = -20 and F_L k = -0.01 + F_R k, so the
+// hinge passes F_L = -14.6875 to element 1 and F_R = -5.3125 to element 2.
+// Element 1: at i (0, 14.6875, 4 * 14.6875 = 58.75), at j (0, -14.6875, 0).
+// Element 2: at i (0, -5.3125, 0), at j (0, 5.3125, -21.25).
+// Node 2 sinks by 14.6875 k = 0.0156667 and turns by 5.3125 L^2 / 2EI = 0.002125.
+// Stresses (A 0.01, Ay 0.008, hy 0.3, ey 0.15, Iz 1e-4): at node 1 the
+// hogging moment 58.75 gives +-58.75 * 0.15 / 1e-4 = +-88125 (top in tension).
+TEST(SistemRaporlari, MafsalliVeMesnetCokmeliDuzlemCerceve) {
+    TestProjesi p(R"SQL(
+UPDATE AnaVeriler SET Sistem = '30:Düzlem çerçeve';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey) VALUES (1, '100:Diğer', 0.01, 0, 0.0001, 0.0001, 0.008, 0.3, 0.15);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 8, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1,3,1,0,0', 0, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 30, 1, 2, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('2', 30, 2, 3, 0, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '06');
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('2', 1, 1, '00');
+INSERT INTO Yukler (NoktaNo, Px, Py, Pz, Mx, My, Mz) VALUES ('2', 0, -20, 0, 0, 0, 0);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('3', '0', '-0.01', 'Serbest', 'Serbest', 'Serbest', '0');
+)SQL",
+                  true);
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    ASSERT_GE(r.size(), 5u);
+    EXPECT_EQ(r[1], "Nokta sayısı: 3,  Eleman sayısı: 2");
+    EXPECT_EQ(r[2], "Sınır koşullu nokta sayısı: 2, Sınır koşulu sayısı: 6");
+    EXPECT_EQ(r[3], "Yüklü nokta sayısı: 1,  Mafsal sayısı: 1");
+    EXPECT_EQ(r[4], "Denklem sayısı: 10,  Bilinmeyen yayısı: 12,  Hiperstatiklik derecesi: 2");
+    auto k = [](const char* a, const char* b, const char* c) { return Sag(a, 12) + Sag(b, 12) + Sag(c, 12); };
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)", Tekrar('-', 88),
+                        "       1       1" + k("0", "14.69", "58.75"), "       2        " + k("0", "-14.69", "0"),
+                        "       2       2" + k("0", "-5.31", "0"), "       3        " + k("0", "5.31", "-21.25")}));
+    const std::string b10 = Tekrar(' ', 10);
+    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
+              Satirlar({"REAKSİYONLAR:", "   Nokta    Rx(kN)    Ry(kN)    Rz(kN)   Mx(kNm)   My(kNm)   Mz(kNm)",
+                        Tekrar('-', 70), "       1         0     14.69" + b10 + b10 + b10 + "     58.75",
+                        "       3         0      5.31" + b10 + b10 + b10 + "    -21.25"}));
+    auto g = [](const char* e, const char* n, const char* a, const char* b, const char* c) {
+        return Sag(e, 6) + Sag(n, 6) + Sag(a, 18) + Sag(b, 18) + Sag(c, 18);
+    };
+    EXPECT_EQ(Bolum(r, "GERİLMELER:"),
+              Satirlar({"GERİLMELER:",
+                        "Eleman Nokta" + Sag("Sigxx-Üst(kN/m²)", 18) + Sag("Sigxx-Alt(kN/m²)", 18) +
+                            Sag("Sigxy(kN/m²)", 18),
+                        Tekrar('-', 115), g("1", "1", "88125", "-88125", "-1835.94"),
+                        g("1", "2", "0", "0", "-1835.94"), g("2", "2", "0", "0", "664.06"),
+                        g("2", "3", "31875", "-31875", "664.06")}));
+    const std::string s0 = Sag("0", 15), b45 = Tekrar(' ', 45);
+    std::vector<std::string> y = Bolum(r, "YER DEĞİŞTİRMELER:");
+    EXPECT_EQ(y, Satirlar({"YER DEĞİŞTİRMELER:",
+                           " Nokta          Ux(m)          Uy(m)          Uz(m)   Dönme X(rad)   Dönme Y(rad)   Dönme Z(rad)",
+                           Tekrar('-', 100), "     1" + s0 + s0 + b45 + s0,
+                           "     2" + s0 + Sag("-0.015667", 15) + b45 + Sag("0.002125", 15),
+                           "     3" + s0 + Sag("-0.01", 15) + b45 + s0}));
+    ASSERT_EQ(y.size(), 6u);
+    EXPECT_EQ(y[4].size(), 96u);  // the plane-frame row: 6 + 15 + 15 + 45 + 15
+}
+
+// Space frame: a cantilever along X (4 m, third point code 10002, so its
+// local axes are the global ones) held at node 1, with 10 kN downwards and a
+// torque of 5 kNm at its tip. End forces at j: Vz = -10, Mx = 5; at i:
+// Vz = 10, Mx = -5, My = -X5 + L X3 = -40. Tip: uz = -10 L^3 / 3EIy = -0.106667,
+// turn about X = 5 L / GJ = 20 / (8e7 * 2e-5) = 0.0125, about Y = 10 L^2 / 2EIy = 0.04.
+TEST(SistemRaporlari, BurulmaliUzayCerceveKonsolu) {
+    TestProjesi p(R"SQL(
+UPDATE AnaVeriler SET Sistem = '40:Uzay çerçeve';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.25, 7.85, 0.000012);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey, Az, hz, ez) VALUES (1, '100:Diğer', 0.01, 0.00002, 0.00001, 0.00002, 0.008, 0.3, 0.15, 0.008, 0.2, 0.1);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 40, 1, 2, 10002, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
+INSERT INTO Yukler (NoktaNo, Px, Py, Pz, Mx, My, Mz) VALUES ('2', 0, 0, -10, 5, 0, 0);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', '0', '0', '0', '0');
+)SQL",
+                  true);
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    auto k = [](std::initializer_list<const char*> l) {
+        std::string s;
+        for (const char* x : l) s += Sag(x, 12);
+        return s;
+    };
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:",
+                        "   Nokta  Eleman" + k({"Normal(kN)", "Vy(kN)", "Vz(kN)", "Mx(kNm)", "My(kNm)", "Mz(kNm)"}),
+                        Tekrar('-', 88), "       1       1" + k({"0", "0", "10", "-5", "-40", "0"}),
+                        "       2        " + k({"0", "0", "-10", "5", "0", "0"})}));
+    auto re = [](std::initializer_list<const char*> l) {
+        std::string s;
+        for (const char* x : l) s += Sag(x, 10);
+        return s;
+    };
+    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
+              Satirlar({"REAKSİYONLAR:", "   Nokta    Rx(kN)    Ry(kN)    Rz(kN)   Mx(kNm)   My(kNm)   Mz(kNm)",
+                        Tekrar('-', 70), "       1" + re({"0", "0", "10", "-5", "-40", "0"})}));
+    // The stresses section has its column titles and no rows.
+    EXPECT_EQ(Bolum(r, "GERİLMELER:"),
+              Satirlar({"GERİLMELER:",
+                        "Eleman Nokta" + Sag("Sigxx-Üst(kN/m²)", 18) + Sag("Sigxx-Alt(kN/m²)", 18) +
+                            Sag("Sigxy(kN/m²)", 18) + Sag("Sigxx-Sağ(kN/m²)", 18) + Sag("Sigxx-Sol(kN/m²)", 18) +
+                            Sag("Sigxz(kN/m²)", 18),
+                        Tekrar('-', 115)}));
+    const std::string s0 = Sag("0", 15);
+    std::vector<std::string> y = Bolum(r, "YER DEĞİŞTİRMELER:");
+    ASSERT_EQ(y.size(), 5u);
+    EXPECT_EQ(y[3], "     1" + s0 + s0 + s0 + s0 + s0 + s0);
+    EXPECT_EQ(y[4], "     2" + s0 + s0 + Sag("-0.106667", 15) + Sag("0.0125", 15) + Sag("0.04", 15) + s0);
+}
