@@ -1,0 +1,297 @@
+// The calculation run: its preconditions and messages, the geometry-only
+// pass, the stop button, the size messages, progress and clean-up, and
+// results that do not depend on the worker count.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include "HesapTestYardim.h"
+#include "model/LibU.h"
+#include "model/Tipler.h"
+#include "run/Hesap.h"
+
+namespace {
+
+const char* const kBasKafes = R"SQL(
+UPDATE AnaVeriler SET Sistem = '10:Düzlem kafes';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (1, '100:Diğer', 0.01, 0, 0, 0);
+)SQL";
+
+// A triangle truss 1 (0,0), 2 (4,0), 3 (4,3) with or without load and supports.
+std::string Ucgen(bool yuk, bool mesnet) {
+    std::string s = kBasKafes;
+    s += R"SQL(
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 4, 3, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 10, 1, 2, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('2', 10, 2, 3, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('3', 10, 1, 3, 0, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1,3,1,0,0', 1, 1, '00');
+)SQL";
+    if (yuk) s += "INSERT INTO Yukler (NoktaNo, Px, Py) VALUES ('3', 30, -40);\n";
+    if (mesnet)
+        s += "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', 'Serbest', '0', "
+             "'Serbest', 'Serbest', 'Serbest', 'Serbest');\n"
+             "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', '0', "
+             "'Serbest', 'Serbest', 'Serbest', 'Serbest');\n";
+    return s;
+}
+
+// A truss bridge of p panels with both diagonals in every panel (r = p).
+std::string Kopru(int p) {
+    std::ostringstream s;
+    s << kBasKafes;
+    for (int i = 0; i <= p; ++i) {
+        s << "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('" << 2 * i + 1 << "', " << 3 * i << ", 0, 0);\n";
+        s << "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('" << 2 * i + 2 << "', " << 3 * i << ", 3, 0);\n";
+    }
+    int e = 0;
+    auto el = [&](int i, int j) {
+        s << "INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('"
+          << ++e << "', 10, " << i << ", " << j << ", 0, 0);\n";
+    };
+    for (int i = 0; i <= p; ++i) el(2 * i + 1, 2 * i + 2);
+    for (int i = 0; i < p; ++i) {
+        el(2 * i + 1, 2 * i + 3);
+        el(2 * i + 2, 2 * i + 4);
+        el(2 * i + 1, 2 * i + 4);
+        el(2 * i + 2, 2 * i + 3);
+    }
+    s << "INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1," << e
+      << ",1,0,0', 1, 1, '00');\n";
+    for (int i = 1; i < p; ++i)
+        s << "INSERT INTO Yukler (NoktaNo, Px, Py) VALUES ('" << 2 * i + 1 << "', " << i % 3 << ", -" << 10 + i
+          << ");\n";
+    s << "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', "
+         "'Serbest', 'Serbest', 'Serbest');\n";
+    s << "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('" << 2 * p + 1
+      << "', 'Serbest', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');\n";
+    return s.str();
+}
+
+// A headless port that also keeps every memo line and progress position.
+class KayitliArayuz : public BasliksizArayuz {
+public:
+    void MemoEkle(const std::string& s) override {
+        EklenenSatirlar.push_back(s);
+        BasliksizArayuz::MemoEkle(s);
+    }
+    void IlerlemeKonumu(int k) override { Konumlar.push_back(k); }
+    void KomutPanelleriniEtkinlestir(bool e) override { PanellerEtkin = e; }
+    void MemoGorunur(bool g) override { MemoAcik = g; }
+    void DurdurmaDugmesiGorunur(bool g) override { DurdurAcik = g; }
+    std::vector<std::string> EklenenSatirlar;
+    std::vector<int> Konumlar;
+    bool PanellerEtkin = true, MemoAcik = false, DurdurAcik = false;
+};
+
+void BostaOlmali(const BasliksizArayuz& a) {
+    EXPECT_TRUE(a.MemoSatirlari().empty());
+    EXPECT_FALSE(a.HesapYapiliyor());
+    EXPECT_TRUE(MotorDizileri.NMatrisi.Rows() == 0 && MotorDizileri.Bilinmeyenler.Length() == 0 &&
+                MotorDizileri.ElemanBilinmeyenTablosu.Rows() == 0);
+}
+
+}  // namespace
+
+TEST(Hesap, TekNoktaliProjeKoordinatIster) {
+    TestProjesi p(std::string(kBasKafes) + "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);");
+    p.Hesapla();
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Önce koordinatları veriniz");
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "HATA:");
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Stil, "TamamHata1");
+    EXPECT_EQ(Hata, 0);
+    EXPECT_EQ(p.arayuz.SonucGosterimSayisi, 0);
+    BostaOlmali(p.arayuz);
+}
+
+TEST(Hesap, ElemansizProjeElemanIster) {
+    TestProjesi p(std::string(kBasKafes) +
+                  "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);\n"
+                  "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 1, 0, 0);");
+    p.Hesapla();
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Önce eleman-nokta bağı bilgilerini veriniz");
+    EXPECT_EQ(Hata, 0);
+    BostaOlmali(p.arayuz);
+}
+
+TEST(Hesap, MesnetsizProjeUyarilarVeDurur) {
+    TestProjesi p(Ucgen(false, false));
+    p.Hesapla();
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 2u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Eleman ve/veya düğüm tekil yükü verilmemiş.");
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "UYARI:");
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Stil, "TamamUyarı1");
+    EXPECT_EQ(p.arayuz.Mesajlar[1].Metin, "Önce sınır(mesnet) koşullarını veriniz.");
+    EXPECT_EQ(p.arayuz.Mesajlar[1].Baslik, "HATA:");
+    EXPECT_EQ(Hata, 0);
+    BostaOlmali(p.arayuz);
+}
+
+TEST(Hesap, YuksuzProjeUyariylaSurerYukBolumleriYok) {
+    TestProjesi p(Ucgen(false, true));
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Eleman ve/veya düğüm tekil yükü verilmemiş.");
+    ASSERT_FALSE(r.empty());
+    EXPECT_TRUE(Bolum(r, "DÜĞÜM TEKİL YÜKLERİ:").empty());
+    EXPECT_TRUE(Bolum(r, "ELEMAN YÜKLERİ:").empty());
+    // The support section follows the element-node section directly.
+    auto it = std::find(r.begin(), r.end(), "SINIR KOŞULLARI:");
+    ASSERT_NE(it, r.end());
+    EXPECT_EQ(*(it - 2), "     3    10           1           3           0           0           1           1    00");
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:")[3], "       1       1           0");
+}
+
+TEST(Hesap, MekanizmaDiziAyrilmadanReddedilir) {
+    // A triangle on one roller: 3 bars + 1 reaction < 6 equations.
+    std::string s = Ucgen(true, false);
+    s += "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', 'Serbest', '0', 'Serbest', "
+         "'Serbest', 'Serbest', 'Serbest');\n";
+    TestProjesi p(s);
+    p.Hesapla();
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin,
+              "Denklem sayısı bilinmeyen sayısından fazla\rMafsal bilgilerini ve sınır(mesnet) koşullarını kontrol "
+              "ediniz");
+    EXPECT_EQ(Hata, 1);
+    BostaOlmali(p.arayuz);
+}
+
+TEST(Hesap, BuyukMatrisGosterilemez) {
+    // 1001 bars in a row, every node on a roller and node 1 also held along X:
+    // n = 1001 + 1003 = 2004 unknowns.
+    std::string s = kBasKafes;
+    s += "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);\n"
+         "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1002', 1001, 0, 0);\n"
+         "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1,1002,1,0,0', 0, 0, 0);\n"
+         "INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES "
+         "('1', 10, 1, 2, 0, 0);\n"
+         "INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES "
+         "('1001', 10, 1001, 1002, 0, 0);\n"
+         "INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES "
+         "('1,1001,1,0,0', 10, 1, 2, 0, 0);\n"
+         "INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES "
+         "('1,1001,1,0,0', 1, 1, '00');\n"
+         "INSERT INTO Yukler (NoktaNo, Px, Py) VALUES ('1002', 10, 0);\n"
+         "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', "
+         "'Serbest', 'Serbest', 'Serbest');\n"
+         "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2,1002,1,0,0', 'Serbest', '0', "
+         "'Serbest', 'Serbest', 'Serbest', 'Serbest');\n";
+    TestProjesi p(s);
+    ASSERT_EQ(Hata, 0);
+    p.arayuz.MatrisGosterSecimiAyarla(1);
+    p.Hesapla();
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Matris çok büyük, desen gösterilemiyor");
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "AÇIKLAMA:");
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Stil, "TamamAçıklama1");
+    EXPECT_EQ(BilinmeyenSayisi, 2004);
+    BostaOlmali(p.arayuz);
+    // With "Hiçbiri" there is no upper limit.
+    p.arayuz.Mesajlar.clear();
+    p.arayuz.MatrisGosterSecimiAyarla(0);
+    std::vector<std::string> r = p.Hesapla();
+    EXPECT_TRUE(p.arayuz.Mesajlar.empty());
+    EXPECT_FALSE(r.empty());
+}
+
+TEST(Hesap, CizGecisiOkuyuculardanSonraBiter) {
+    // Without supports: the geometry-only pass never looks at them.
+    TestProjesi p(Ucgen(false, false));
+    KayitliArayuz k;
+    ArayuzAyarla(&k);
+    HesaplaCalistir(true);
+    EXPECT_TRUE(k.Mesajlar.empty());
+    EXPECT_EQ(Hata, 0);
+    EXPECT_EQ(k.EklenenSatirlar,
+              (std::vector<std::string>{"Ana veriler okunuyor", "Koordinatlar okunuyor", "Eleman bilgileri okunuyor",
+                                        "Eleman-malzeme-kesit-mafsal bilgileri okunuyor"}));
+    EXPECT_EQ(k.Konumlar, (std::vector<int>{1, 2, 3}));
+    BostaOlmali(k);
+    EXPECT_TRUE(k.PanellerEtkin);
+    EXPECT_FALSE(k.MemoAcik);
+    EXPECT_FALSE(k.DurdurAcik);
+    ArayuzAyarla(&p.arayuz);
+}
+
+TEST(Hesap, TamHesaptaIlerlemeVeSonDurum) {
+    TestProjesi p(Ucgen(true, true), true);
+    KayitliArayuz k;
+    k.YerDegistirmeliHesapAyarla(true);
+    ArayuzAyarla(&k);
+    bool calisirkenKapali = false;
+    k.IsleKancasi = [&] { calisirkenKapali = !k.PanellerEtkin && k.HesapYapiliyor() && k.DurdurAcik; };
+    HesaplaCalistir();
+    EXPECT_TRUE(calisirkenKapali);
+    EXPECT_EQ(k.SonucGosterimSayisi, 1);
+    ASSERT_GE(k.Konumlar.size(), 8u);
+    EXPECT_EQ(std::vector<int>(k.Konumlar.begin(), k.Konumlar.begin() + 8),
+              (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(k.Konumlar.back(), 16);
+    // The readers announce themselves in order.
+    std::vector<std::string> okuma(k.EklenenSatirlar.begin(), k.EklenenSatirlar.begin() + 7);
+    EXPECT_EQ(okuma, (std::vector<std::string>{"Ana veriler okunuyor", "Koordinatlar okunuyor",
+                                                "Eleman bilgileri okunuyor",
+                                                "Eleman-malzeme-kesit-mafsal bilgileri okunuyor",
+                                                "Tekil yükler okunuyor", "Eleman yükleri okunuyor",
+                                                "Sınır koşulları okunuyor"}));
+    // The report's last line is the timing line: seconds with at most two decimals.
+    const std::string& son = k.SonRapor.back();
+    ASSERT_EQ(son.rfind("HESAP SÜRESİ: ", 0), 0u);
+    std::string sure = son.substr(std::string("HESAP SÜRESİ: ").size());
+    sure = sure.substr(0, sure.size() - std::string(" Saniye").size());
+    double x = 0;
+    ASSERT_TRUE(GercelSayiMi(sure, x, 0, 1000));
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(x, 2)), sure);
+    BostaOlmali(k);
+    EXPECT_EQ(k.SonucGosterimSayisi, 1);
+    ArayuzAyarla(&p.arayuz);
+}
+
+TEST(Hesap, DurdurmaDugmesiElemeSirasinda) {
+    TestProjesi p(Kopru(12));
+    int pompa = 0, durdurulan = 0;
+    bool ikinciHesap = false;
+    p.arayuz.IsleKancasi = [&] {
+        // The first pump is the assembly's; the next ones are the elimination's columns.
+        if (++pompa == 3) {
+            // Pressing "Hesapla" again meanwhile starts nothing.
+            HesaplaCalistir();
+            ikinciHesap = p.arayuz.HesapYapiliyor();
+            if (MesajKutusu("Hesabı durdurmak istiyor musunz?", "SORU:", "EvetHayır2") == "E") Hata = 1;
+            durdurulan = pompa;  // the question box pumps once itself
+        }
+    };
+    p.Hesapla();
+    EXPECT_TRUE(ikinciHesap);
+    EXPECT_EQ(pompa, durdurulan);  // no column of the elimination ran after the press
+    EXPECT_EQ(p.arayuz.SonucGosterimSayisi, 0);
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "SORU:");
+    EXPECT_EQ(Hata, 1);
+    BostaOlmali(p.arayuz);
+}
+
+TEST(Hesap, SonuclarIsParcacigiSayisindanBagimsiz) {
+    // 100 panels: 100 redundants, more than 80 rows below the first pivots,
+    // so every split of the workers is used.
+    TestProjesi p(Kopru(100), true);
+    std::vector<std::string> ilk;
+    for (int w : {1, 2, 4, 8}) {
+        IsParcacigiSayisi = static_cast<std::uint16_t>(w);
+        std::vector<std::string> r = p.Hesapla();
+        ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+        ASSERT_GT(r.size(), 100u);
+        r.pop_back();  // the timing line
+        EXPECT_EQ(HiperstatiklikDerecesi, 100);
+        if (ilk.empty()) ilk = r;
+        else EXPECT_TRUE(r == ilk) << w << " iş parçacığı";
+    }
+}
