@@ -1,0 +1,112 @@
+// Edge cases of single report sections.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "HesapTestYardim.h"
+#include "engine/ElemanKuvvetleriDosyasi.h"
+#include "model/LibU.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+#include "run/SonuclariYaz.h"
+
+namespace {
+
+const char* const kBas = R"SQL(
+UPDATE AnaVeriler SET Sistem = '10:Düzlem kafes';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
+)SQL";
+
+}  // namespace
+
+TEST(RaporBolumleri, KoordinatlarSiraYuvarlamaVeUzunDeger) {
+    TestProjesi p(std::string(kBas) + R"SQL(
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 2, 1.23456, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0.00004, -12345678.5);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 1, 0, 0);
+)SQL");
+    p.arayuz.MemoTemizle();
+    KoordinatlariYaz();
+    const std::string s0 = Sag("0", 12);
+    EXPECT_EQ(p.arayuz.MemoSatirlari(),
+              (std::vector<std::string>{"", "KOORDİNATLAR:", " Nokta        X(m)        Y(m)        Z(m)",
+                                        Tekrar('-', 55), "     1" + s0 + s0 + " -12345678.5",
+                                        "     2" + Sag("1", 12) + s0 + s0,
+                                        "     3" + Sag("2", 12) + Sag("1.2346", 12) + s0}));
+}
+
+TEST(RaporBolumleri, KesitProfilDerinligiVeSigdirilanAtaletMomenti) {
+    TestProjesi p(std::string(kBas) + R"SQL(
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, h) VALUES (1, '15:HE-M profil', 0.0131, 0.0000014, 0.0000019, 8.33333333333333E-6, 0.3);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, h) VALUES (2, '12:IPE profil', 0.00285, 0, 0, 0.0000194, 0.2);
+)SQL");
+    p.arayuz.MemoTemizle();
+    KesitBilgileriniYaz();
+    const auto& m = p.arayuz.MemoSatirlari();
+    ASSERT_EQ(m.size(), 6u);
+    EXPECT_EQ(m[4], "     1" + Sag("0.0131", 12) + Sag("1.4E-6", 12) + Sag("1.9E-6", 12) + " 8.333333E-6" +
+                        "    15:HE-M300  profil");
+    EXPECT_EQ(m[5], "     2" + Sag("0.00285", 12) + Sag("0", 12) + Sag("0", 12) + Sag("1.94E-5", 12) +
+                        "    12:IPE200  profil");
+}
+
+TEST(RaporBolumleri, PlakYerDegistirmeSatiriIkiBosSutunlaBaslar) {
+    TestProjesi p(kBas, true);
+    p.arayuz.MemoTemizle();
+    SistemTipi = 60;
+    NoktaSayisi = 1;
+    NoktaSerbestlikSayisi = 3;
+    YerDegistirmeler.SetLength(4);
+    YerDegistirmeler[1] = 0.001;
+    YerDegistirmeler[2] = -0.0020004;
+    YerDegistirmeler[3] = 0.0030006;
+    YerDegistirmeleriYaz();
+    const auto& m = p.arayuz.MemoSatirlari();
+    ASSERT_EQ(m.size(), 5u);
+    EXPECT_EQ(m[4], "     1" + Tekrar(' ', 30) + Sag("0.001", 15) + Sag("-0.002", 15) + Sag("0.003001", 15));
+    YerDegistirmeler.Bosalt();
+}
+
+TEST(RaporBolumleri, ElemansizKuvvetBolumuYalnizBaslik) {
+    TestProjesi p(kBas);
+    p.arayuz.MemoTemizle();
+    SistemTipi = 30;
+    ElemanSayisi = 0;
+    ElemanKuvvetleriniYaz();
+    EXPECT_EQ(p.arayuz.MemoSatirlari(),
+              (std::vector<std::string>{"", "ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)",
+                                        Tekrar('-', 88)}));
+    std::ifstream f(ElemanKuvvetleriDosyasi.Yol(), std::ios::binary);
+    ASSERT_TRUE(f.good());
+    EXPECT_EQ(f.peek(), std::char_traits<char>::eof());
+    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
+    c.Open();
+    EXPECT_EQ(c.RecordCount(), 0);
+    c.Close();
+}
+
+TEST(RaporBolumleri, BurkulmaYukuEsitseSatirYazilir) {
+    // Bar 2 of the triangle truss carries 62.5 kN of compression over 3 m;
+    // Iy = 62.5 * 9 / (pi^2 E) makes its Euler load 62.5 kN as well.
+    const double I = 62.5 * 9 / (9.869604401089358 * 2e8);
+    TestProjesi p(std::string(kBas) + "INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (1, '100:Diğer', 0.02, 1, " +
+                      GenelSayiMetni(I) + ", 1);" + R"SQL(
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 4, 3, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 10, 1, 2, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('2', 10, 2, 3, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('3', 10, 1, 3, 0, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1,3,1,0,0', 1, 1, '00');
+INSERT INTO Yukler (NoktaNo, Px, Py) VALUES ('3', 30, -40);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', 'Serbest', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
+)SQL");
+    std::vector<std::string> k = Bolum(p.Hesapla(), "ELEMAN KUVVETLERİ:");
+    // Bar 1: 30 kN of compression against 62.5 * 9 / 16 = 35.16: no line; bar 3 in tension: none.
+    EXPECT_EQ(k, (std::vector<std::string>{"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
+                                           "       1       1          30", "       2                 -30",
+                                           "       2       2        62.5", "       3               -62.5",
+                                           "----->2 nolu eleman burkuldu(P_Eksenel=62.5 kN> P_Euler=62.5 kN)",
+                                           "       1       3       -37.5", "       3                37.5"}));
+}
