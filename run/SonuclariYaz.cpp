@@ -250,7 +250,21 @@ void ElemanKuvvetleriniYaz() {
         return;
     }
 
-    cizim.IslemBaslat();
+    // The rows go in one transaction, committed and the table closed whatever
+    // ends the loop.
+    struct Islem {
+        Tablo& t;
+        explicit Islem(Tablo& t) : t(t) { t.IslemBaslat(); }
+        ~Islem() {
+            try {
+                if (t.Durum() != TabloDurumu::Gozatma) t.Cancel();
+                t.IslemOnayla();
+                t.Close();
+            } catch (...) {
+            }
+        }
+    };
+    Islem islem(cizim);
     for (int e = 1; e <= ElemanSayisi; ++e) {
         TuretElemanNo = e;
         ElemanBilgileriniOku(e);
@@ -318,9 +332,7 @@ void ElemanKuvvetleriniYaz() {
                       " kN> P_Euler=" + GenelSayiMetni(PE) + " kN)");
         }
     }
-    cizim.IslemOnayla();
     ElemanKuvvetleriDosyasi.Kapat();
-    cizim.Close();
 }
 
 // ------------------------------------------------------------ reactions, stresses, displacements

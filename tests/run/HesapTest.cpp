@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <sstream>
 
 #include "HesapTestYardim.h"
@@ -294,4 +295,27 @@ TEST(Hesap, SonuclarIsParcacigiSayisindanBagimsiz) {
         if (ilk.empty()) ilk = r;
         else EXPECT_TRUE(r == ilk) << w << " iş parçacığı";
     }
+}
+
+TEST(Hesap, TestProjesiHesaplanir) {
+    // The project shipped as "Test.mdb": a portal frame with 20 kN/m on its
+    // 6 m beam and 10 kN sideways at the top of the left column.
+    std::ifstream f(std::string(ORVELTA_KAYNAK_KLASORU) + "/test_projesi.sql", std::ios::binary);
+    ASSERT_TRUE(f.good());
+    std::stringstream ss;
+    ss << f.rdbuf();
+    TestProjesi p(ss.str(), true);
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    std::vector<std::string> re = Bolum(r, "REAKSİYONLAR:");
+    ASSERT_EQ(re.size(), 5u);
+    // The reactions carry the 120 kN of the beam and the 10 kN sideways load.
+    auto sutun = [](const std::string& s, int k) {
+        double x = 0;
+        GercelSayiMi(s.substr(8 + 10 * k, 10), x, -1e9, 1e9);
+        return x;
+    };
+    EXPECT_NEAR(sutun(re[3], 1) + sutun(re[4], 1), 120, 0.011);
+    EXPECT_NEAR(sutun(re[3], 0) + sutun(re[4], 0), -10, 0.011);
+    EXPECT_EQ(r[4], "Denklem sayısı: 12,  Bilinmeyen yayısı: 15,  Hiperstatiklik derecesi: 3");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "HesapTestYardim.h"
+#include "model/VeriTabani.h"
 
 namespace {
 
@@ -125,6 +126,22 @@ INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('3', '0'
                            "     3" + s0 + Sag("-0.01", 15) + b45 + s0}));
     ASSERT_EQ(y.size(), 6u);
     EXPECT_EQ(y[4].size(), 96u);  // the plane-frame row: 6 + 15 + 15 + 45 + 15
+
+    // End displacements of element 2 (along +X) in the drawing table: axial,
+    // transverse and rotation at node 2, then at node 3.
+    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
+    c.Open();
+    ASSERT_TRUE(c.Locate("ElemanNo", 2));
+    EXPECT_EQ(c.FieldByName("ElemaninNoktadakiKuvvetSayisi").AsInteger(), 3);
+    EXPECT_DOUBLE_EQ(c.FieldByName("S3").AsFloat(), 0);
+    EXPECT_DOUBLE_EQ(c.FieldByName("S6").AsFloat(), -21.25);
+    EXPECT_NEAR(c.FieldByName("u1").AsFloat(), 0, 1e-12);
+    EXPECT_NEAR(c.FieldByName("u2").AsFloat(), -14.6875 * 64 / 6e4, 1e-12);
+    EXPECT_NEAR(c.FieldByName("u3").AsFloat(), 0.002125, 1e-12);
+    EXPECT_NEAR(c.FieldByName("u4").AsFloat(), 0, 1e-12);
+    EXPECT_NEAR(c.FieldByName("u5").AsFloat(), -0.01, 1e-12);
+    EXPECT_NEAR(c.FieldByName("u6").AsFloat(), 0, 1e-12);
+    c.Close();
 }
 
 // Space frame: a cantilever along X (4 m, third point code 10002, so its
@@ -175,6 +192,13 @@ INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0'
     const std::string s0 = Sag("0", 15);
     std::vector<std::string> y = Bolum(r, "YER DEĞİŞTİRMELER:");
     ASSERT_EQ(y.size(), 5u);
+    // No end displacements are written into the drawing table of a space frame.
+    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
+    c.Open();
+    ASSERT_TRUE(c.Locate("ElemanNo", 1));
+    EXPECT_TRUE(c.FieldByName("u1").IsNull());
+    EXPECT_DOUBLE_EQ(c.FieldByName("S5").AsFloat(), -40);
+    c.Close();
     EXPECT_EQ(y[3], "     1" + s0 + s0 + s0 + s0 + s0 + s0);
     EXPECT_EQ(y[4], "     2" + s0 + s0 + Sag("-0.106667", 15) + Sag("0.0125", 15) + Sag("0.04", 15) + s0);
 }
