@@ -319,3 +319,35 @@ TEST(Hesap, TestProjesiHesaplanir) {
     EXPECT_NEAR(sutun(re[3], 0) + sutun(re[4], 0), -10, 0.011);
     EXPECT_EQ(r[4], "Denklem sayısı: 12,  Bilinmeyen yayısı: 15,  Hiperstatiklik derecesi: 3");
 }
+
+TEST(Hesap, UygunsuzModelDiziAyrilmadanReddedilir) {
+    // A held rotation in a plane truss, and a node numbered past the node count:
+    // each refused with its row named, before any array is allocated.
+    {
+        std::string s = Ucgen(true, false);
+        s += "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', "
+             "'Serbest', 'Serbest', '0');\n"
+             "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', 'Serbest', '0', "
+             "'Serbest', 'Serbest', 'Serbest', 'Serbest');\n";
+        TestProjesi p(s);
+        KayitliArayuz k;
+        ArayuzAyarla(&k);
+        HesaplaCalistir();
+        ASSERT_EQ(k.Mesajlar.size(), 1u);
+        EXPECT_EQ(k.Mesajlar[0].Metin, "1 nolu noktanın Fiz sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır");
+        EXPECT_EQ(Hata, 1);
+        EXPECT_EQ(k.Konumlar, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+        BostaOlmali(k);
+        ArayuzAyarla(&p.arayuz);
+    }
+    {
+        std::string s = Ucgen(true, true);
+        s += "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('5', 8, 0, 0);\n";
+        TestProjesi p(s);
+        p.Hesapla();
+        ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+        EXPECT_EQ(p.arayuz.Mesajlar[0].Metin,
+                  "4 nolu nokta tanımsız: nokta numaraları 1'den başlayıp boşluksuz sürmelidir");
+        BostaOlmali(p.arayuz);
+    }
+}
