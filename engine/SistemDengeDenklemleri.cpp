@@ -138,7 +138,7 @@ void ModelDenetle() {
         }
         for (const char* alan : kTumAlanlar) {
             const std::string metin = SK.FieldByName(alan).AsString();
-            if (!metin.empty() && metin[0] == 'S') continue;
+            if (metin.empty() || metin[0] == 'S') continue;  // free; an empty field holds no condition
             bool sistemde = false;
             for (int d = 0; d < sayi; ++d)
                 if (std::string(alanlar[d]) == alan) sistemde = true;
@@ -370,7 +370,8 @@ void SinirKosullariniKur() {
         TuretNoktaNo = SK.FieldByName("NoktaNo").AsInteger();
         for (int d = 1; d <= sayi; ++d) {
             const std::string metin = SK.FieldByName(alanlar[d - 1]).AsString();
-            if (metin.empty() || metin[0] != 'S') {
+            // An empty field holds no condition, as the support count has it.
+            if (!metin.empty() && metin[0] != 'S') {
                 MesnetKolonuEkle(TuretNoktaNo, d, metin);
                 if (Hata != 0) return;
             }

@@ -196,8 +196,8 @@ TEST(Kurulum, MesnetYukVeMafsalSatirlari) {
     m.Eleman(1, 30, 1, 2, 0, 0, 1, 1, "0306");
     m.Eleman(2, 30, 2, 3, 0, 0, 1, 1, "0 0");
     m.Eleman(3, 30, 1, 3, 0, 0, 1, 1, "03");
-    m.Mesnet(1, {"0", "0.01", "Serbest", "Serbest", "Serbest", "Serbest"});
-    m.Mesnet(3, {"Sabit değil", "0", "Serbest", "Serbest", "Serbest", "-0.002"});
+    m.Mesnet(1, {"0", "0.01", "Serbest", "Serbest", "Serbest", ""});  // empty: no condition
+    m.Mesnet(3, {"Sabit değil", "0", "", "Serbest", "Serbest", "-0.002"});
     m.Yuk(2, 0, 0, 0, 0, 0, 0);
     m.Yuk(3, 5, -7, 0, 0, 0, 2);
     ASSERT_TRUE(m.Hazirla()) << m.SonMesaj();

@@ -132,7 +132,7 @@ bool MotorModeli::Hazirla() {
     for (Tablolar.SK.First(); !Tablolar.SK.Eof(); Tablolar.SK.Next())
         for (const char* a : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"}) {
             const std::string s = Tablolar.SK.FieldByName(a).AsString();
-            if (s.empty() || s[0] != 'S') ++SinirKosuluSayisi;
+            if (!s.empty() && s[0] != 'S') ++SinirKosuluSayisi;
         }
     Tablolar.EYUK.SetSort("ElemanNo, YukNo");
 
