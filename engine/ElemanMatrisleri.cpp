@@ -181,6 +181,11 @@ void UzayCerceveCubugu(int ElemanNo, int Islem) {
                 Hatali(ElemanNo, ".elemanın kesit alanı veya atalet momenti sıfır");
                 return;
             }
+            // Without a torsion constant the twist of the bar has no finite value.
+            if (OkunanJ == 0) {
+                Hatali(ElemanNo, ".elemanın burulma sabiti (J) sıfır");
+                return;
+            }
             const double G = E / (2 * (1 + OkunanNu));
             F(1, 1, L / (E * A));
             F(2, 2, L * L * L / (3 * E * Iz));

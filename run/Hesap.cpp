@@ -180,6 +180,7 @@ void Calistir(bool SadeceGeometri) {
     if (Hata != 0) return;
     a.IlerlemeKonumu(7);
     DizileriBoyutlandir();
+    BellekEtiketiniYenile();
     if (Hata != 0) return;
 
     Asama("kurma");

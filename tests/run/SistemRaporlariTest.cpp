@@ -202,3 +202,68 @@ INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0'
     EXPECT_EQ(y[3], "     1" + s0 + s0 + s0 + s0 + s0 + s0);
     EXPECT_EQ(y[4], "     2" + s0 + s0 + Sag("-0.106667", 15) + Sag("0.0125", 15) + Sag("0.04", 15) + s0);
 }
+
+// Propped cantilever: 4 m, held at node 1, on a roller at node 2, uniform
+// load 10 kN/m downwards (load type 1). Reactions 5qL/8 = 25 and 3qL/8 = 15,
+// held-end moment qL^2/8 = 20; the end forces include the element's own
+// fixed-end forces. Rotation at the roller qL^3 / 48EI = 640 / 960000.
+TEST(SistemRaporlari, YayiliYukluTekUcuAnkastreKiris) {
+    TestProjesi p(R"SQL(
+UPDATE AnaVeriler SET Sistem = '30:Düzlem çerçeve';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey) VALUES (1, '100:Diğer', 0.01, 0, 0.0001, 0.0001, 0.008, 0.3, 0.15);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 30, 1, 2, 0, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
+INSERT INTO ElemanYukleri (ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1) VALUES ('1', 1, 1, 10, 0, 0, 0);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', 'Serbest', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
+)SQL",
+                  true);
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    auto k = [](const char* a, const char* b, const char* c) { return Sag(a, 12) + Sag(b, 12) + Sag(c, 12); };
+    EXPECT_EQ(Bolum(r, "ELEMAN YÜKLERİ:"),
+              Satirlar({"ELEMAN YÜKLERİ:",
+                        "Eleman    Yuk No  Yuk tipi         Yuk  a mesafesi  b mesafesi        Yuk1",
+                        Tekrar('-', 75),
+                        "     1         1         1" + Sag("10", 12) + Sag("0", 12) + Sag("0", 12) + Sag("0", 12)}));
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)", Tekrar('-', 88),
+                        "       1       1" + k("0", "25", "20"), "       2        " + k("0", "15", "0")}));
+    const std::string b10 = Tekrar(' ', 10);
+    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
+              Satirlar({"REAKSİYONLAR:", "   Nokta    Rx(kN)    Ry(kN)    Rz(kN)   Mx(kNm)   My(kNm)   Mz(kNm)",
+                        Tekrar('-', 70), "       1         0        25" + b10 + b10 + b10 + "        20",
+                        "       2" + b10 + "        15" + b10 + b10 + b10 + b10}));
+    // Hogging at the held end: the top fibre in tension, 20 * 0.15 / 1e-4.
+    std::vector<std::string> g = Bolum(r, "GERİLMELER:");
+    ASSERT_EQ(g.size(), 5u);
+    EXPECT_EQ(g[3], Sag("1", 6) + Sag("1", 6) + Sag("30000", 18) + Sag("-30000", 18) + Sag("-3125", 18));
+    std::vector<std::string> y = Bolum(r, "YER DEĞİŞTİRMELER:");
+    ASSERT_EQ(y.size(), 5u);
+    EXPECT_EQ(y[4], "     2" + Sag("0", 15) + Sag("0", 15) + Tekrar(' ', 45) + Sag("0.000667", 15));
+}
+
+TEST(SistemRaporlari, BurulmaSabitiSifirUzayCubuguReddedilir) {
+    // Without J the twist of the cantilever above would be infinite: the bar is
+    // refused with its message and no report is written.
+    TestProjesi p(R"SQL(
+UPDATE AnaVeriler SET Sistem = '40:Uzay çerçeve';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.25, 7.85, 0.000012);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (1, '100:Diğer', 0.01, 0, 0.00001, 0.00002);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 40, 1, 2, 10002, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
+INSERT INTO Yukler (NoktaNo, Px, Py, Pz, Mx, My, Mz) VALUES ('2', 0, 0, -10, 5, 0, 0);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', '0', '0', '0', '0');
+)SQL",
+                  true);
+    std::vector<std::string> r = p.Hesapla();
+    EXPECT_TRUE(r.empty());
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "1.elemanın burulma sabiti (J) sıfır");
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "HATA:");
+}
