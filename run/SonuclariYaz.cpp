@@ -64,7 +64,12 @@ void Dolas(Tablo& t, F satirYaz) {
 std::string ProfilliKesitMetni(const std::string& kesit, double h) {
     auto p = kesit.find("profil");
     if (p == std::string::npos) return kesit;
-    std::size_t yer = p == 0 ? 0 : p - 1;
+    // Before the character that precedes "profil" (a whole UTF-8 character).
+    std::size_t yer = p;
+    if (yer > 0) {
+        --yer;
+        while (yer > 0 && (static_cast<unsigned char>(kesit[yer]) & 0xC0) == 0x80) --yer;
+    }
     return kesit.substr(0, yer) + GenelSayiMetni(h * 1000) + " " + kesit.substr(yer);
 }
 

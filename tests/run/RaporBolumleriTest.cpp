@@ -24,6 +24,7 @@ TEST(RaporBolumleri, KoordinatlarSiraYuvarlamaVeUzunDeger) {
 INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 2, 1.23456, 0);
 INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0.00004, -12345678.5);
 INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 1, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('4', 3, 0, 123456789.12345);
 )SQL");
     p.arayuz.MemoTemizle();
     KoordinatlariYaz();
@@ -32,7 +33,9 @@ INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 1, 0, 0);
               (std::vector<std::string>{"", "KOORDİNATLAR:", " Nokta        X(m)        Y(m)        Z(m)",
                                         Tekrar('-', 55), "     1" + s0 + s0 + " -12345678.5",
                                         "     2" + Sag("1", 12) + s0 + s0,
-                                        "     3" + Sag("2", 12) + Sag("1.2346", 12) + s0}));
+                                        "     3" + Sag("2", 12) + Sag("1.2346", 12) + s0,
+                                        // 123456789.1235 does not fit: fewer digits, not a cut
+                                        "     4" + Sag("3", 12) + s0 + " 123456789.1"}));
 }
 
 TEST(RaporBolumleri, KesitProfilDerinligiVeSigdirilanAtaletMomenti) {
