@@ -11,6 +11,7 @@
 #include "HesapTestYardim.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
+#include "model/VeriTabani.h"
 #include "run/Hesap.h"
 
 namespace {
@@ -350,4 +351,24 @@ TEST(Hesap, UygunsuzModelDiziAyrilmadanReddedilir) {
                   "4 nolu nokta tanımsız: nokta numaraları 1'den başlayıp boşluksuz sürmelidir");
         BostaOlmali(p.arayuz);
     }
+}
+
+TEST(Hesap, TabloHatasiTemizlikSonrasiGosterilir) {
+    // The drawing database cannot be opened: the error ends the run, the
+    // clean-up runs and the error is shown in a box of its own.
+    TestProjesi p(Ucgen(true, true));
+    Tablolar.ElemanKuvvetleriCizim.Close();
+    Tablolar.ElemanKuvvetleriCizim.DosyaAyarla(p.klasor.Dosya("yok/Cizim.mdb"), true);
+    KayitliArayuz k;
+    ArayuzAyarla(&k);
+    HesaplaCalistir();
+    ASSERT_EQ(k.Mesajlar.size(), 1u);
+    EXPECT_EQ(k.Mesajlar[0].Baslik, "HATA:");
+    EXPECT_FALSE(k.Mesajlar[0].Metin.empty());
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(k.SonucGosterimSayisi, 0);
+    EXPECT_TRUE(k.PanellerEtkin);
+    EXPECT_FALSE(k.MemoAcik);
+    BostaOlmali(k);
+    ArayuzAyarla(&p.arayuz);
 }
