@@ -297,3 +297,49 @@ TEST(GaussEleme, SonuclarIsParcacigiSayisindanBagimsiz) {
         }
     }
 }
+
+TEST(GaussEleme, B0IleriGecisindeDurdurma) {
+    // The stop during B0's forward pass: B0 still writes its done line, Bx never starts.
+    auto& a = TemizBasliksizArayuz();
+    a.YerDegistirmeliHesapAyarla(true);
+    int pompa = 0;
+    a.IsleKancasi = [&] {
+        if (++pompa == 2) Hata = 1;  // the first pump is the elimination's single column
+    };
+    Kur(1, 2, {{1, 1}}, {10}, {1, 3});
+    KuvvetMetoduCoz();
+    EXPECT_EQ(Hata, 1);
+    const auto& memo = a.MemoSatirlari();
+    ASSERT_EQ(memo.size(), 2u);
+    EXPECT_EQ(memo[1].rfind("B0 hesaplandı: ", 0), 0u) << memo[1];
+}
+
+TEST(GaussEleme, YerDegistirmesizHesap) {
+    auto& a = TemizBasliksizArayuz();
+    a.YerDegistirmeliHesapAyarla(false);
+    Kur(1, 2, {{1, 1}}, {10}, {1, 3});
+    KuvvetMetoduCoz();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_NEAR(Bilinmeyenler[1], 7.5, 1e-12);
+    EXPECT_EQ(B0Matrisi.Rows(), 0u);
+    EXPECT_EQ(YerDegistirmeler[1], 0.0);
+    for (const auto& s : a.MemoSatirlari()) {
+        EXPECT_EQ(s.find("B0"), std::string::npos) << s;
+        EXPECT_EQ(s.find("Yer değiştirmeler"), std::string::npos) << s;
+    }
+}
+
+TEST(GaussEleme, IzostatikSistemdeBxVeIndirgemeYok) {
+    auto& a = TemizBasliksizArayuz();
+    // Two equations, two unknowns, independent: r = 0.
+    Kur(2, 2, {{1, 1}, {0, 2}}, {3, 4}, {1, 1});
+    KuvvetMetoduCoz();
+    ASSERT_EQ(Hata, 0);
+    EXPECT_NEAR(Bilinmeyenler[1], 1, 1e-15);
+    EXPECT_NEAR(Bilinmeyenler[2], 2, 1e-15);
+    const auto& memo = a.MemoSatirlari();
+    ASSERT_EQ(memo.size(), 2u);
+    EXPECT_EQ(memo[0].rfind("GAUSS - denge denklemleri çözülüdü: ", 0), 0u);
+    EXPECT_EQ(memo[1], "Bilinmeyenler hesaplanıyor");
+    EXPECT_EQ(HiperstatikKolonlar[1], 0);
+}
