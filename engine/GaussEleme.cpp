@@ -1,5 +1,6 @@
 #include "engine/GaussEleme.h"
 
+#include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
@@ -226,28 +227,41 @@ void BxIsParcacigi(int cift) {
 }
 
 // ---- reduction workers: the compatibility rows of their range below pivot column k.
-struct SureklilikPivotu {
-    int k = 0;
-    int P = 0;
-    double Ters = 0;
-    std::vector<std::pair<int, int>> Kosular;  // non-zero runs of the pivot row right of k
+// The reduction works on panels of consecutive pivot columns. Inside a panel
+// the columns are eliminated one after the other, but only the panel's own
+// columns of the rows below are updated at once; the columns right of the
+// panel receive the panel's updates afterwards, row by row, in the same
+// column order. Every entry therefore sees the same operations, with the same
+// operands, in the same order as when each column updated the whole rows,
+// and the results are the same to the last bit; a row stays in the cache
+// while the panel's pivot rows are applied to it, and the workers meet once
+// per panel instead of once per column.
+constexpr int kPanelGenisligi = 32;
+
+struct SureklilikPaneli {
+    int k0 = 0, k1 = 0;
+    int P[kPanelGenisligi] = {};                                // pivot row of column k0 + j
+    std::vector<std::pair<int, int>> Kosular[kPanelGenisligi];  // its non-zero runs right of k1
 };
-SureklilikPivotu Pivot;
+SureklilikPaneli Panel;
+
+// The panel's updates right of it, on the compatibility row at position i.
+void PanelSatiriniGuncelle(int i) {
+    const int R = SatirSirasi[i];
+    if (R <= DenklemSayisi) return;  // equilibrium rows are left as they are
+    double* Rs = NMatrisi[R];
+    const int son = std::min(i - 1, Panel.k1);
+    for (int kk = Panel.k0; kk <= son; ++kk) {
+        const double carpan = Rs[kk];  // the multiplier stored at the pivot column
+        if (carpan == 0) continue;
+        const int j = kk - Panel.k0;
+        KosulardaCikar(Rs, NMatrisi[Panel.P[j]], carpan, Panel.Kosular[j]);
+    }
+}
 
 void SureklilikIsParcacigi(int cift) {
     const IsAraligi a = IsParcacigiAraliklari[cift];
-    const int m = DenklemSayisi;
-    const int k = Pivot.k;
-    const double* Ps = NMatrisi[Pivot.P];
-    for (int i = a.Bas; i <= a.Son; ++i) {
-        const int R = SatirSirasi[i];
-        if (R <= m) continue;
-        double* Rs = NMatrisi[R];
-        if (Rs[k] == 0) continue;
-        const double carpan = Rs[k] * Pivot.Ters;
-        Rs[k] = carpan;
-        KosulardaCikar(Rs, Ps, carpan, Pivot.Kosular);
-    }
+    for (int i = a.Bas; i <= a.Son; ++i) PanelSatiriniGuncelle(i);
 }
 
 const char* const kDogrusalBagimliDenge =
@@ -487,41 +501,59 @@ void SureklilikDenklemleriniIndirge() {
     const double t2 = 1e-14 * EnBuyukMutlakDeger;
     std::unique_ptr<IsciHavuzu> havuz;  // started at the first column that splits
 
-    for (int k = 1; k <= n - 1; ++k) {
-        Arayuz().MesajlariIsle();
-        if (Hata != 0) return;
-        int p = k;
-        int P = SatirSirasi[k];
-        double b = std::fabs(NMatrisi[P][k]);
-        if (P > m) {
-            for (int i = k + 1; i <= n; ++i) {
-                const int R = SatirSirasi[i];
-                if (R > m && std::fabs(NMatrisi[R][k]) > b) {
-                    b = std::fabs(NMatrisi[R][k]);
-                    p = i;
+    std::vector<std::pair<int, int>> paneldeKosular;
+    for (int k0 = 1; k0 <= n - 1; k0 += kPanelGenisligi) {
+        const int k1 = std::min(k0 + kPanelGenisligi - 1, n - 1);
+        Panel.k0 = k0;
+        Panel.k1 = k1;
+        for (int k = k0; k <= k1; ++k) {
+            Arayuz().MesajlariIsle();
+            if (Hata != 0) return;
+            int p = k;
+            int P = SatirSirasi[k];
+            double b = std::fabs(NMatrisi[P][k]);
+            if (P > m) {
+                for (int i = k + 1; i <= n; ++i) {
+                    const int R = SatirSirasi[i];
+                    if (R > m && std::fabs(NMatrisi[R][k]) > b) {
+                        b = std::fabs(NMatrisi[R][k]);
+                        p = i;
+                    }
                 }
             }
-        }
-        if (p != k) std::swap(SatirSirasi[p], SatirSirasi[k]);
-        P = SatirSirasi[k];
-        const double* Ps = NMatrisi[P];
-        if (std::fabs(Ps[k]) < t2) {
-            MesajKutusu(kDogrusalBagimliSureklilik, "HATA:", "TamamHata1");
-            Hata = 1;
-            return;
-        }
-        Pivot.k = k;
-        Pivot.P = P;
-        Pivot.Ters = 1.0 / Ps[k];
-        SifirOlmayanKosular(Ps, k, n, Pivot.Kosular);
-        // Ranges without a compatibility row to update are left out: their
-        // workers would do nothing. A single range runs on this thread.
-        IsBolumu bolum = SureklilikBolumu(k, n, w);
-        auto isVar = [&](const IsAraligi& a) {
-            for (int i = a.Bas; i <= a.Son; ++i) {
-                const int R = SatirSirasi[i];
-                if (R > m && NMatrisi[R][k] != 0) return true;
+            if (p != k) std::swap(SatirSirasi[p], SatirSirasi[k]);
+            P = SatirSirasi[k];
+            const double* Ps = NMatrisi[P];
+            if (std::fabs(Ps[k]) < t2) {
+                MesajKutusu(kDogrusalBagimliSureklilik, "HATA:", "TamamHata1");
+                Hata = 1;
+                return;
             }
+            const double ters = 1.0 / Ps[k];
+            Panel.P[k - k0] = P;
+            // The multipliers and the panel's own columns of the compatibility rows below.
+            SifirOlmayanKosular(Ps, k, k1, paneldeKosular);
+            for (int i = k + 1; i <= n; ++i) {
+                const int R = SatirSirasi[i];
+                if (R <= m) continue;
+                double* Rs = NMatrisi[R];
+                if (Rs[k] == 0) continue;
+                const double carpan = Rs[k] * ters;
+                Rs[k] = carpan;
+                KosulardaCikar(Rs, Ps, carpan, paneldeKosular);
+            }
+        }
+        // Right of the panel: first the panel's own pivot rows in order (each
+        // is the pivot row of the next columns; its runs right of the panel
+        // are known once it has its updates), then the rows below on the workers.
+        for (int i = k0; i <= k1; ++i) {
+            PanelSatiriniGuncelle(i);
+            SifirOlmayanKosular(NMatrisi[Panel.P[i - k0]], k1, n, Panel.Kosular[i - k0]);
+        }
+        IsBolumu bolum = SureklilikBolumu(k1, n, w);
+        auto isVar = [&](const IsAraligi& a) {
+            for (int i = a.Bas; i <= a.Son; ++i)
+                if (SatirSirasi[i] > m) return true;
             return false;
         };
         std::erase_if(bolum.IlkDalga, [&](const IsAraligi& a) { return !isVar(a); });
@@ -542,7 +574,7 @@ void SureklilikDenklemleriniIndirge() {
         MesajKutusu(kDogrusalBagimliSureklilik, "HATA:", "TamamHata1");
         Hata = 1;
     }
-    Pivot = SureklilikPivotu{};
+    Panel = SureklilikPaneli{};
     BitisSatiri("GAUSS - süreklilik denklemleri indirgendi: ");
 }
 
