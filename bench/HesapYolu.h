@@ -59,12 +59,20 @@ public:
         }
         return cevap;
     }
+    // The solution steps replace their progress line by their done line with
+    // the step's seconds; those lines are the engine's own phases.
+    void MemoSonSatiriDegistir(const std::string& satir) override {
+        BasliksizArayuz::MemoSonSatiriDegistir(satir);
+        CozumAdimlari.push_back(satir);
+    }
+    std::vector<std::string> CozumAdimlari;
 };
 
 struct Sonuc {
     int Hata = 0;
     std::vector<std::string> Rapor;
     std::vector<AsamaOlcumu> Asamalar;
+    std::vector<std::string> CozumAdimlari;  // done lines of the solution steps
     int n = 0, m = 0, r = 0;
 };
 
@@ -131,6 +139,7 @@ inline Sonuc Calistir(const std::string& Proje, bool YerDegistirmeli, int IsParc
         HesapAsamasiBildirimi = nullptr;
         if (asama != "son") asamaBitir("");
         s.Rapor = arayuz.SonRapor;
+        s.CozumAdimlari = arayuz.CozumAdimlari;
     }
     s.Hata = Hata;
     if (s.Hata == 0 && arayuz.SonucGosterimSayisi == 0) s.Hata = 1;

@@ -139,6 +139,7 @@ void Olc(const std::string& ad, const std::string& satirlar, int isParcacigi, do
                   ad.c_str(), s.n, s.m, s.r, hesap, toplam, tepe,
                   s.Hata ? "  HATA" : (hedef > 0 ? (hesap < hedef ? "  hedef tuttu" : "  HEDEF AŞILDI") : ""));
     std::cout << satir << "\n   aşamalar (s):" << asamalar.str() << "\n";
+    for (const auto& a : s.CozumAdimlari) std::cout << "     " << a << "\n";
     std::cout.flush();
 }
 

@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     for (const auto& a : s.Asamalar)
         std::cerr << "aşama " << a.Ad << ": " << a.Saniye << " s, en yüksek bellek " << a.TepeBellekMB
                   << " MB\n";
+    for (const auto& a : s.CozumAdimlari) std::cerr << "  " << a << "\n";
     if (s.n > 0) std::cerr << "n=" << s.n << " m=" << s.m << " r=" << s.r << "\n";
     return s.Hata != 0 ? 1 : 0;
 }
