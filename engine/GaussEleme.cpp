@@ -51,14 +51,13 @@ void BolumuCalistir(const IsBolumu& b, Isci isci) {
     }
 }
 
-// Workers of the reduction. Starting and ending threads for every pivot
-// column costs more than the column's work (measured here: 0.1 to 0.4 ms for
+// Workers of the reduction. Starting and ending threads for every round of
+// work costs more than the round itself (measured here: 0.1 to 0.4 ms for
 // eight threads, about 0.9 s for a 30-storey frame), so the reduction starts
-// its workers once, hands each pivot column's ranges to them as one round,
-// and waits for the round to end before the next column; at its end it ends
-// the workers. A round keeps the phases of a column: the first wave runs
-// together, the rest runs after it. A phase of one range runs at once on the
-// calling thread.
+// its workers once, hands each panel's ranges to them as one round, waits for
+// the round to end before it goes on, and ends the workers when it ends. A
+// round keeps the two phases of the split: the first wave runs together, the
+// rest after it. A round of one range runs at once on the calling thread.
 class IsciHavuzu {
 public:
     template <typename Isci>
