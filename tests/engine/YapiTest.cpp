@@ -377,3 +377,33 @@ TEST(Yapi, SonuclarIsParcacigiSayisindanBagimsiz) {
         }
     }
 }
+
+TEST(Yapi, YayiliYukluUcuMesnetliKonsol) {
+    // Uniform load q = 10 kN/m over L = 6 (type 1, acting downward), fixed at 1,
+    // roller at 2: the roller takes 3qL/8, the fixed end 5qL/8 and qL^2/8.
+    // A load row on the spring element 2 reaches no driver.
+    const double q = 10, L = 6;
+    MotorModeli m(30);
+    m.Malzeme(1, E);
+    m.Kesit(1, 0.01, 1e-4);
+    m.Kesit(2, 1e5);
+    m.Nokta(1, 0, 0);
+    m.Nokta(2, L, 0);
+    m.Nokta(3, L + 1, 0);
+    m.Eleman(1, 30, 1, 2);
+    m.Eleman(2, 31, 2, 3, 0, 0, 1, 2, "0306");
+    m.ElemanYuku(1, 1, 1, q);
+    m.ElemanYuku(2, 1, 1, 1000);
+    m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+    m.Mesnet(2, {"Serbest", "0"});
+    m.Mesnet(3, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+    ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+    EXPECT_NEAR(m.Reaksiyon(1), 0, 1e-9);
+    EXPECT_NEAR(m.Reaksiyon(2), 5 * q * L / 8, 1e-9);
+    EXPECT_NEAR(m.Reaksiyon(3), q * L * L / 8, 1e-9);
+    EXPECT_NEAR(m.Reaksiyon(4), 3 * q * L / 8, 1e-9);
+    // Node 3 carries nothing: the spring's load row was not read.
+    EXPECT_NEAR(m.Reaksiyon(5), 0, 1e-9);
+    EXPECT_NEAR(m.Reaksiyon(6), 0, 1e-9);
+    EXPECT_NEAR(m.Reaksiyon(7), 0, 1e-9);
+}
