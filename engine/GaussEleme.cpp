@@ -225,7 +225,7 @@ void BxIsParcacigi(int cift) {
     }
 }
 
-// ---- reduction workers: the compatibility rows of their range below pivot column k.
+// ---- reduction workers: the compatibility rows of their range, right of the panel.
 // The reduction works on panels of consecutive pivot columns. Inside a panel
 // the columns are eliminated one after the other, but only the panel's own
 // columns of the rows below are updated at once; the columns right of the

@@ -407,3 +407,52 @@ TEST(Yapi, YayiliYukluUcuMesnetliKonsol) {
     EXPECT_NEAR(m.Reaksiyon(6), 0, 1e-9);
     EXPECT_NEAR(m.Reaksiyon(7), 0, 1e-9);
 }
+
+TEST(Yapi, DepremIzolatoru) {
+    // A vertical isolator (type 41) with its third point along +X: local y is
+    // global X, local z is global Y. Its moments have no flexibility, so the
+    // top moves by P / Ay, P / Az and P / A.
+    const double A = 4e5, Ay = 2e3, Az = 5e3;
+    MotorModeli m(40);
+    m.Malzeme(1, E);
+    m.Kesit(1, A, 0, 0, 0, Ay, Az);
+    m.Nokta(1, 0, 0, 0);
+    m.Nokta(2, 0, 0, 0.5);
+    m.Eleman(1, 41, 1, 2, 10001);
+    m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
+    m.Yuk(2, 10, 20, -40);
+    ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+    EXPECT_NEAR(m.U(2, 1), 10 / Ay, 1e-15);
+    EXPECT_NEAR(m.U(2, 2), 20 / Az, 1e-15);
+    EXPECT_NEAR(m.U(2, 3), -40 / A, 1e-15);
+    EXPECT_NEAR(m.X(1, 1), -40, 1e-9);  // N
+    EXPECT_NEAR(m.X(1, 2), 10, 1e-9);   // Vy along global X
+    EXPECT_NEAR(m.X(1, 3), 20, 1e-9);   // Vz along global Y
+}
+
+TEST(Yapi, UzayCerceveMafsalSatirlari) {
+    // Two equal space bars 1-2 and 2-3 along X, fixed at 1 and 3; bar 1 has its
+    // bending moments released at j ("11" and "12"). Node 2 is held across by
+    // a propped cantilever (3EI/L^3) and a cantilever (3EI/L^3): each takes half.
+    const double L = 3, Iy = 1e-5, Iz = 2e-5;
+    MotorModeli m(40);
+    m.Malzeme(1, E, 0.3);
+    m.Kesit(1, 0.01, Iz, Iy, 3e-5);
+    m.Nokta(1, 0, 0, 0);
+    m.Nokta(2, L, 0, 0);
+    m.Nokta(3, 2 * L, 0, 0);
+    m.Eleman(1, 40, 1, 2, 10002, 0, 1, 1, "1112");
+    m.Eleman(2, 40, 2, 3, 10002);
+    m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
+    m.Mesnet(3, {"0", "0", "0", "0", "0", "0"});
+    m.Yuk(2, 0, 6, -8);
+    ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+    EXPECT_EQ(DenklemSayisi, 20);
+    EXPECT_EQ(HiperstatiklikDerecesi, 4);
+    EXPECT_NEAR(m.X(1, 5), 0, 1e-9);  // My at j released
+    EXPECT_NEAR(m.X(1, 6), 0, 1e-9);  // Mz at j released
+    EXPECT_NEAR(m.X(1, 2), 3, 1e-9);  // half of Py reaches bar 1's end j
+    EXPECT_NEAR(m.X(1, 3), -4, 1e-9);
+    EXPECT_NEAR(m.U(2, 3), -8 * L * L * L / (6 * E * Iy), 1e-14);
+    EXPECT_NEAR(m.U(2, 2), 6 * L * L * L / (6 * E * Iz), 1e-14);
+}
