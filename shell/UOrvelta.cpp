@@ -330,6 +330,7 @@ void TfOrvelta::MenuleriKur() {
     }
     VeriTabaniAc[6] = Veri->addAction("______________________________");
     VeriTabaniAc[6]->setObjectName("VeriTabaniAc6");
+    VeriTabaniAc[6]->setEnabled(false);  // a dividing line only
     Ac1 = Veri->addAction("Aç");
     Ac1->setObjectName("Ac1");
     Ac1->setStatusTip("Var olan bir veri tabanını aç");

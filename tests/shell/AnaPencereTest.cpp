@@ -456,5 +456,14 @@ TEST(AnaPencere, AcilanProjeCalismaTablolarinaAcilir) {
     EXPECT_EQ(SinirKosuluSayisi, 3);
     EXPECT_EQ(a.p->DBGrid1->model()->rowCount(), 1);
     EXPECT_EQ(a.p->DBGrid1->model()->index(0, 0).data().toString(), "30:Düzlem çerçeve");
+
+    // Emptying a table leaves it open and without rows, in the file too.
+    a.p->TabloyuBosalt(Tablolar.Koordinatlar);
+    EXPECT_TRUE(Tablolar.Koordinatlar.Active());
+    EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 0);
+    Tablolar.Koordinatlar.Close();
+    Tablolar.Koordinatlar.Open();
+    EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 0);
+    EXPECT_EQ(Tablolar.ElemanNoktaBagi.RecordCount(), 2);
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
 }
