@@ -38,6 +38,8 @@
 #include "model/VeriTabani.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
 #include "platform/Sistem.h"
+#include "run/Hesap.h"
+#include "shell/uSonuclar.h"
 #include "shell/TabloModeli.h"
 
 namespace fs = std::filesystem;
@@ -303,12 +305,13 @@ void TfOrvelta::ArayuzuKur() {
 
     // Commands that this window does not carry yet stay disabled.
     for (int i = 1; i <= 9; ++i) KomutsuzIsaretle(SpeedButton[i]);
-    for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn9, BitBtn5, BitBtn23, BitBtn4})
+    for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn5, BitBtn23, BitBtn4})
         KomutsuzIsaretle(w);
 
     connect(BitBtn11, &QPushButton::clicked, this, [this] { BitBtn11Click(); });
     connect(BitBtn99, &QPushButton::clicked, this, [this] { BitBtn99Click(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(BitBtn9, &QPushButton::clicked, this, [] { HesaplaCalistir(); });
 }
 
 void TfOrvelta::MenuleriKur() {
@@ -673,4 +676,9 @@ void TfOrvelta::DurdurmaDugmesiGorunur(bool gorunur) { BitBtn3->setVisible(gorun
 void TfOrvelta::BitBtn3Click() {
     // The run sees the flag at its next test and ends quietly.
     if (MesajKutusu("Hesabı durdurmak istiyor musunz?", "SORU:", "EvetHayır2") == "E") Hata = 1;
+}
+
+void TfOrvelta::SonuclariGoster() {
+    TfSonuclar sonuclar(this);
+    sonuclar.exec();
 }

@@ -113,6 +113,7 @@ public:
     void KomutPanelleriniEtkinlestir(bool Etkin) override;
     void MemoGorunur(bool gorunur) override;
     void DurdurmaDugmesiGorunur(bool gorunur) override;
+    void SonuclariGoster() override;
 
     // ---- controls (named as in the window's design)
     QFrame* Panel1 = nullptr;

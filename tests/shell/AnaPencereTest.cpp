@@ -467,3 +467,72 @@ TEST(AnaPencere, AcilanProjeCalismaTablolarinaAcilir) {
     EXPECT_EQ(Tablolar.ElemanNoktaBagi.RecordCount(), 2);
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
 }
+
+TEST(AnaPencere, HesaplaModelYokkenUyarirVePanelleriAcikBirakir) {
+    GeciciKlasor k;
+    AcikPencere a(k.Yol().string());
+    TfOrvelta& p = *a.p;
+    ASSERT_TRUE(p.BitBtn9->isEnabled());
+    ModalCevaplayici c;
+    c.Mesaj("Tamam");
+    p.BitBtn9->click();
+    EXPECT_TRUE(c.Bitti());
+    ASSERT_EQ(c.Metinler.size(), 1u);
+    EXPECT_EQ(c.Metinler[0], "Önce koordinatları veriniz");
+    EXPECT_EQ(c.Basliklar[0], "HATA:");
+    EXPECT_TRUE(p.BitBtn9->isEnabled());
+    EXPECT_TRUE(p.BitBtn11->isEnabled());
+    EXPECT_TRUE(p.menuBar()->isEnabled());
+    EXPECT_FALSE(p.Memo1->isVisible());
+    EXPECT_FALSE(p.BitBtn3->isVisible());
+    EXPECT_FALSE(p.HesapYapiliyor());
+}
+
+// A three-bar plane truss through "Hesapla": the run ends in the results
+// window, and the report lines are in the memo's port.
+TEST(AnaPencere, HesaplaSonuclarPenceresineKadarGider) {
+    qputenv("ORVELTA_PDF_GOSTERICI", "true");
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    AcikPencere a(klasor);
+    const std::string proje = klasor + "/Veriler/Kafes.mdb";
+    fs::copy_file(klasor + "/VerilerOrtak/BOS.mdb", proje);
+    SqlDosyasiniCalistir(proje, R"(
+        INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 2e8, 0.3, 7.85, 1.2e-5);
+        INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey, Az, hz, ez, Wb, b, h, t, bw)
+            VALUES (1, '1:Dikdörtgen', 0.01, 0, 0, 1e-5, 0, 0.1, 0.05, 0, 0.1, 0.05, 0, 0.1, 0.1, 0, 0);
+        INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+        INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+        INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 2, 3, 0);
+        INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 10, 1, 2, 0, 0);
+        INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('2', 10, 2, 3, 0, 0);
+        INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('3', 10, 1, 3, 0, 0);
+        INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
+        INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('2', 1, 1, '00');
+        INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('3', 1, 1, '00');
+        INSERT INTO Yukler (NoktaNo, Px, Py, Pz, Mx, My, Mz) VALUES ('3', 0, -10, 0, 0, 0, 0);
+        INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
+        INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', 'Serbest', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
+    )");
+    {
+        ModalCevaplayici c;
+        c.Dosya(proje);
+        a.p->BitBtn11->click();
+        ASSERT_TRUE(c.Bitti());
+        ASSERT_EQ(AcikVeriTabani, proje);
+    }
+    ModalCevaplayici c;
+    c.Pencere("Orvelta: Sonuçlar");
+    a.p->BitBtn9->click();
+    EXPECT_TRUE(c.Bitti());
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+    EXPECT_EQ(Hata, 0);
+    // After the run the memo is hidden and the panels work again.
+    EXPECT_FALSE(a.p->Memo1->isVisible());
+    EXPECT_TRUE(a.p->BitBtn11->isEnabled());
+    EXPECT_FALSE(a.p->HesapYapiliyor());
+    EXPECT_EQ(NoktaSayisi, 3);
+    EXPECT_EQ(ElemanSayisi, 3);
+    EXPECT_EQ(SinirKosuluSayisi, 3);
+    qunsetenv("ORVELTA_PDF_GOSTERICI");
+}

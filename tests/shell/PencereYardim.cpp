@@ -74,6 +74,17 @@ ModalCevaplayici& ModalCevaplayici::Dosya(const std::string& Yol) {
     return *this;
 }
 
+ModalCevaplayici& ModalCevaplayici::Pencere(const QString& Baslik) {
+    adimlar_.push_back([this, Baslik](QWidget* w) {
+        auto* d = qobject_cast<QDialog*>(w);
+        if (!d || d->windowTitle() != Baslik) return false;
+        Basliklar.push_back(Baslik.toStdString());
+        d->reject();
+        return true;
+    });
+    return *this;
+}
+
 void ModalCevaplayici::Yokla() {
     if (adimlar_.empty()) return;
     QWidget* w = QApplication::activeModalWidget();

@@ -23,6 +23,8 @@ public:
     // A file dialog: this name is chosen (the dialog's proposal is kept in
     // Oneriler), or the dialog is cancelled when Yol is empty.
     ModalCevaplayici& Dosya(const std::string& Yol);
+    // A window with this title: it is closed.
+    ModalCevaplayici& Pencere(const QString& Baslik);
 
     std::vector<std::string> Metinler;   // texts of the message boxes answered
     std::vector<std::string> Basliklar;  // their titles
