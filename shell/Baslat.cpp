@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QProxyStyle>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <clocale>
 #include <csignal>
 #include <sys/socket.h>
@@ -39,13 +40,24 @@ void SinyalGeldi(int) {
     [[maybe_unused]] ssize_t n = ::write(sinyalCifti[0], &c, 1);
 }
 
-void SinyalleriYakala(QWidget* pencere, QObject* sahip) {
+// Closes the window; a running calculation is stopped first and the close
+// retried once it has ended.
+void KapatVeyaDurdur(TfOrvelta* pencere) {
+    if (pencere->HesapYapiliyor()) {
+        Hata = 1;
+        QTimer::singleShot(200, pencere, [pencere] { KapatVeyaDurdur(pencere); });
+        return;
+    }
+    pencere->close();
+}
+
+void SinyalleriYakala(TfOrvelta* pencere, QObject* sahip) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, sinyalCifti) != 0) return;
     auto* bildirici = new QSocketNotifier(sinyalCifti[1], QSocketNotifier::Read, sahip);
     QObject::connect(bildirici, &QSocketNotifier::activated, pencere, [pencere] {
         char c;
         [[maybe_unused]] ssize_t n = ::read(sinyalCifti[1], &c, 1);
-        pencere->close();
+        KapatVeyaDurdur(pencere);
     });
     struct sigaction sa {};
     sa.sa_handler = SinyalGeldi;

@@ -102,7 +102,7 @@ TfOrvelta::TfOrvelta(const std::string& SabitProgramKlasoru, QWidget* parent)
 }
 
 TfOrvelta::~TfOrvelta() {
-    if (!kapandi_ && kurulumTamam_) {
+    if (!kapandi_) {
         // Destroyed without a close (a test, or the end of the program without
         // the window's close): still remove the working files.
         QCloseEvent e;
@@ -464,6 +464,7 @@ void TfOrvelta::GosterimSonrasi() {
 
     // 3. The four working databases, and the folders the program needs.
     std::error_code ec;
+    calismaDosyalariVar_ = true;
     fs::create_directories(VerilerOrtakKlasoru(), ec);
     fs::create_directories(ProgramKlasoru + "/Veriler", ec);
     try {
@@ -487,6 +488,8 @@ void TfOrvelta::GosterimSonrasi() {
 
     // 5. Settings.
     AyarlariOku();
+    ayarlarOkundu_ = true;
+    if (kapandi_) return;  // closed while a message of the set-up was on screen
     // 6. A run never stops at an intermediate matrix after start.
     HicbiriGoster->setChecked(true);
     // 7. The last project.
@@ -495,6 +498,7 @@ void TfOrvelta::GosterimSonrasi() {
     YerDegistirmesizClick();
     // 9. Open the project (or the test project).
     VeriTabaniniAc();
+    if (kapandi_) return;
     IzgaraTablosunuAyarla(&Tablolar.AnaVeriler);
     // 10. Recent list.
     SonDosyalarMenusunuGuncelle();
@@ -563,8 +567,8 @@ void TfOrvelta::closeEvent(QCloseEvent* e) {
         return;
     }
     kapandi_ = true;
-    if (kurulumTamam_) {
-        AyarlariYaz();
+    if (ayarlarOkundu_) AyarlariYaz();
+    if (calismaDosyalariVar_) {
         try {
             ElemanKuvvetleriDosyasi.Sil();
         } catch (const std::exception&) {
