@@ -47,7 +47,15 @@ int TabloModeli::columnCount(const QModelIndex& parent) const {
 
 QVariant TabloModeli::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(satirlar_.size())) return {};
-    if (role == Qt::DisplayRole) return satirlar_[index.row()][index.column()];
+    const QString& metin = satirlar_[index.row()][index.column()];
+    if (role == Qt::DisplayRole) return metin;
+    if (role == Qt::TextAlignmentRole) {
+        // Numbers line up on the right, texts (and generation keys) on the left.
+        bool sayi = false;
+        metin.toDouble(&sayi);
+        return QVariant::fromValue(Qt::Alignment(sayi ? Qt::AlignRight | Qt::AlignVCenter
+                                                       : Qt::AlignLeft | Qt::AlignVCenter));
+    }
     return {};
 }
 

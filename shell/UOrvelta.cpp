@@ -219,7 +219,7 @@ void TfOrvelta::ArayuzuKur() {
     DBGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setAlternatingRowColors(true);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    DBGrid1->horizontalHeader()->setStretchLastSection(false);
     DBGrid1->horizontalHeader()->setDefaultSectionSize(110);
     DBGrid1->verticalHeader()->setDefaultSectionSize(22);
     const QString izgaraIpucu = "Yukarıdaki satırlardan biri çift tıklanarak değişiklik yapılabilir";
@@ -610,8 +610,11 @@ Tablo* TfOrvelta::IzgaraTablosu() const { return IzgaraModeli->Tablosu(); }
 void TfOrvelta::IzgaraTablosunuAyarla(Tablo* T) {
     IzgaraModeli->TabloAyarla(T);
     DBGrid1->resizeColumnsToContents();
-    for (int i = 0; i < IzgaraModeli->columnCount(); ++i)
-        DBGrid1->setColumnWidth(i, std::max(90, std::min(260, DBGrid1->columnWidth(i) + 16)));
+    for (int i = 0; i < IzgaraModeli->columnCount(); ++i) {
+        // The problem description is a long text: it gets room of its own.
+        const int en = IzgaraModeli->AlanAdi(i) == "ProbleminTanimi" ? 420 : 90;
+        DBGrid1->setColumnWidth(i, std::max(en, std::min(260, DBGrid1->columnWidth(i) + 16)));
+    }
 }
 
 void TfOrvelta::IzgarayiYenile() { IzgaraModeli->Yenile(); }
