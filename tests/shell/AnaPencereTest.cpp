@@ -197,6 +197,16 @@ TEST(AnaPencere, YeniProjeDiyalogVeSoruIleOlusturulur) {
         EXPECT_EQ(AcikVeriTabani, test);
         EXPECT_EQ(Etiket(a.p->Label8), test);
     }
+    // "Aç" starts in the program's "Veriler" folder with no name chosen.
+    {
+        ModalCevaplayici c;
+        c.Dosya("");
+        a.p->Ac1->trigger();
+        EXPECT_TRUE(c.Bitti());
+        ASSERT_EQ(c.Oneriler.size(), 1u);
+        EXPECT_EQ(c.Oneriler[0], klasor + "/Veriler/");
+        EXPECT_EQ(AcikVeriTabani, test);
+    }
     // "Hayır" to the question: nothing is made, nothing changes.
     {
         ModalCevaplayici c;
