@@ -1,19 +1,26 @@
 // Headless calculation driver: runs the whole road of "Hesapla" on a project
 // file and prints the report lines to standard output; every message shown
 // (title and text) and the time and peak memory of each phase go to
-// standard error. Exits with 1 when the run did not finish.
-//   orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] proje.mdb
+// standard error. With --pdf the results PDF of the run, every section
+// ticked, is written to the given file. Exits with 1 when the run did not
+// finish or the PDF could not be written.
+//   orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] [--pdf DOSYA] proje.mdb
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "HesapYolu.h"
 #include "model/LibU.h"
+#include "model/Tipler.h"
+#include "platform/Tablo.h"
+#include "run/SonucPdf.h"
 
 int main(int argc, char** argv) {
     bool yerDegistirmeli = false;
     int isParcacigi = 0;
-    std::string proje;
+    std::string proje, pdf;
+    const char* kullanim =
+        "kullanım: orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] [--pdf DOSYA] proje.mdb\n";
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--yer-degistirmeli") {
@@ -25,15 +32,17 @@ int main(int argc, char** argv) {
                 return 2;
             }
             isParcacigi = n;
+        } else if (a == "--pdf" && i + 1 < argc) {
+            pdf = argv[++i];
         } else if (!a.empty() && a[0] != '-' && proje.empty()) {
             proje = a;
         } else {
-            std::cerr << "kullanım: orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] proje.mdb\n";
+            std::cerr << kullanim;
             return 2;
         }
     }
     if (proje.empty()) {
-        std::cerr << "kullanım: orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] proje.mdb\n";
+        std::cerr << kullanim;
         return 2;
     }
     if (!std::filesystem::exists(proje)) {
@@ -49,5 +58,29 @@ int main(int argc, char** argv) {
                   << " MB\n";
     for (const auto& a : s.CozumAdimlari) std::cerr << "  " << a << "\n";
     if (s.n > 0) std::cerr << "n=" << s.n << " m=" << s.m << " r=" << s.r << "\n";
-    return s.Hata != 0 ? 1 : 0;
+    if (s.Hata != 0) return 1;
+    if (!pdf.empty()) {
+        SonucPdfGirdisi g;
+        g.RaporSatirlari = s.Rapor;
+        for (int i = 1; i <= 11; ++i) g.Secimler[i] = true;
+        try {
+            Tablo ana("AnaVeriler");
+            ana.DosyaAyarla(proje);
+            ana.Open();
+            ana.First();
+            if (!ana.Eof()) g.ProbleminTanimi = ana.FieldByName("ProbleminTanimi").AsString();
+            ana.Close();
+        } catch (const TabloHatasi&) {
+        }
+        GenelDegiskenleriBaslat();
+        g.TelifMetni = TelifMetni;
+        g.Surum = "1.0";
+        g.TarihSaat = SimdikiTarihSaat();
+        std::string hata;
+        if (!SonucPdfYaz(g, pdf, hata)) {
+            std::cerr << "HATA: " << hata << "\n";
+            return 1;
+        }
+    }
+    return 0;
 }
