@@ -398,6 +398,12 @@ void TfOrvelta::MenuleriKur() {
     }
     // As designed, the first item is checked; the set-up checks "Hiçbiri".
     NGoster->setChecked(true);
+    // A chosen matrix ends the run where the viewer would show it; while the
+    // program has no matrix viewer the choices would only stop the run
+    // silently, so they wait disabled.
+    for (auto* a : {NGoster, indirgenmisNGoster, B0Goster, BxTGoster, NBxTGoster, NBxTfGoster,
+                    indirgenmisNbxTfGoster})
+        a->setEnabled(false);
 
     Yardm1 = menuBar()->addAction("Yardım");
     Yardm1->setObjectName("Yardm1");

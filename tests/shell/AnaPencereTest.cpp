@@ -546,3 +546,14 @@ TEST(AnaPencere, HesaplaSonuclarPenceresineKadarGider) {
     EXPECT_EQ(SinirKosuluSayisi, 3);
     qunsetenv("ORVELTA_PDF_GOSTERICI");
 }
+
+TEST(AnaPencere, MatrisSecenekleriGostericiOlmadanKapali) {
+    GeciciKlasor k;
+    AcikPencere a(k.Yol().string());
+    EXPECT_TRUE(a.p->HicbiriGoster->isChecked());
+    EXPECT_TRUE(a.p->HicbiriGoster->isEnabled());
+    for (QAction* o : {a.p->NGoster, a.p->indirgenmisNGoster, a.p->B0Goster, a.p->BxTGoster,
+                       a.p->NBxTGoster, a.p->NBxTfGoster, a.p->indirgenmisNbxTfGoster})
+        EXPECT_FALSE(o->isEnabled()) << o->objectName().toStdString();
+    EXPECT_EQ(a.p->MatrisGosterSecimi(), 0);
+}
