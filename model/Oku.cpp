@@ -580,40 +580,62 @@ void ElemanMalzemeKesitMafsalBaginiOku() {
     }
 }
 
-void TekilYukleriniOku() {
-    Hata = 0;
-    Tablo& kaynak = Tablolar.Yukler;
-    Tablo& tyuk = Tablolar.TYUK;
-    HedefeYaz(tyuk, true, [&] {
-        if (KaynakBos(kaynak, nullptr)) return;
+namespace {
+
+// What the nodal-load and the support readers do differently.
+struct NoktaOkumaAyari {
+    const char* BosMesaji;         // shown for an empty source during a calculation; nullptr: none
+    bool BosluklarKalir;           // the key is taken as it stands, blanks and all
+    const char* const* Alanlar;    // the six value fields
+    bool Metin;                    // values are copied as field texts
+    const char* TekrarMesaji;      // a plain key met again
+    const char* TuretTekrarMesaji; // a generated number met again
+    bool KoseleriDenetle;          // a key's start and ends checked before it is generated
+};
+
+// The common body of the two node-keyed readers: one target row per node,
+// from plain keys and generation keys.
+void NoktaAnahtarliOku(Tablo& kaynak, Tablo& hedef, const NoktaOkumaAyari& ay) {
+    HedefeYaz(hedef, true, [&] {
+        if (KaynakBos(kaynak, ay.BosMesaji)) return;
         for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
-            const std::string anahtar = AnahtarMetni(kaynak, "NoktaNo", false);
+            const std::string anahtar = AnahtarMetni(kaynak, "NoktaNo", ay.BosluklarKalir);
             if (!TuretMi(anahtar)) {
                 int no = 0;
                 if (!DuzNumara(anahtar, no)) return;
-                if (tyuk.Locate("NoktaNo", no)) {
+                if (hedef.Locate("NoktaNo", no)) {
                     Hata = 1;
-                    HataGoster(anahtar + " nolu noktanın yükleri tekrar verilmiş");
+                    HataGoster(anahtar + ay.TekrarMesaji);
                     return;
                 }
-                NoktaSatiriEkle(kaynak, tyuk, no, YukAlanlari, false);
+                NoktaSatiriEkle(kaynak, hedef, no, ay.Alanlar, ay.Metin);
             } else {
                 TuretAnahtari a;
                 if (!AnahtariHazirla(anahtar, false, a)) return;
-                long long yuklu = 0;
-                for (long long n : {a.Bas, a.Son1, a.Son2})
-                    if (tyuk.Locate("NoktaNo", static_cast<int>(n))) yuklu = n;
-                if (yuklu != 0) {
-                    Hata = 1;
-                    HataGoster(anahtar + "->" + S(yuklu) + " nolu noktanın yükleri tekrar verilmiş");
-                    return;
+                if (ay.KoseleriDenetle) {
+                    long long tekrar = 0;
+                    for (long long n : {a.Bas, a.Son1, a.Son2})
+                        if (hedef.Locate("NoktaNo", static_cast<int>(n))) tekrar = n;
+                    if (tekrar != 0) {
+                        Hata = 1;
+                        HataGoster(anahtar + "->" + S(tekrar) + ay.TekrarMesaji);
+                        return;
+                    }
                 }
                 // A failed generation leaves Hata set and goes on with the next row.
-                NoktaSatirlariTuret(a, kaynak, tyuk, YukAlanlari, false,
-                                    " nolu noktada yükler tekrar verilmiş");
+                NoktaSatirlariTuret(a, kaynak, hedef, ay.Alanlar, ay.Metin, ay.TuretTekrarMesaji);
             }
         }
     });
+}
+
+}  // namespace
+
+void TekilYukleriniOku() {
+    Hata = 0;
+    NoktaAnahtarliOku(Tablolar.Yukler, Tablolar.TYUK,
+                      {nullptr, false, YukAlanlari, false, " nolu noktanın yükleri tekrar verilmiş",
+                       " nolu noktada yükler tekrar verilmiş", true});
 }
 
 void ElemanYukleriniOku() {
@@ -659,31 +681,10 @@ void ElemanYukleriniOku() {
 void SinirKosullariniOku() {
     Hata = 0;
     SinirKosuluSayisi = 0;
-    Tablo& kaynak = Tablolar.SinirKosullari;
-    Tablo& sk = Tablolar.SK;
-    HedefeYaz(sk, true, [&] {
-        if (KaynakBos(kaynak, "Sınır(mesnet) koşulları verilmemiş")) return;
-        for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
-            // The support key is taken as it stands, blanks and all.
-            const std::string anahtar = AnahtarMetni(kaynak, "NoktaNo", true);
-            if (!TuretMi(anahtar)) {
-                int no = 0;
-                if (!DuzNumara(anahtar, no)) return;
-                if (sk.Locate("NoktaNo", no)) {
-                    Hata = 1;
-                    HataGoster(anahtar + " nolu noktanın sınır koşulları tekrar verilmiş");
-                    return;
-                }
-                NoktaSatiriEkle(kaynak, sk, no, SinirAlanlari, true);
-            } else {
-                TuretAnahtari a;
-                if (!AnahtariHazirla(anahtar, false, a)) return;
-                // A failed generation leaves Hata set and goes on with the next row.
-                NoktaSatirlariTuret(a, kaynak, sk, SinirAlanlari, true,
-                                    " nolu noktada sınır koşulları tekrar verilmiş");
-            }
-        }
-    });
+    NoktaAnahtarliOku(Tablolar.SinirKosullari, Tablolar.SK,
+                      {"Sınır(mesnet) koşulları verilmemiş", true, SinirAlanlari, true,
+                       " nolu noktanın sınır koşulları tekrar verilmiş",
+                       " nolu noktada sınır koşulları tekrar verilmiş", false});
 }
 
 int EDMafsalSayisi() {
