@@ -567,9 +567,17 @@ void TfOrvelta::closeEvent(QCloseEvent* e) {
         e->accept();
         return;
     }
-    // Closing while a calculation runs would pull the tables from under it.
+    // Closing while a calculation runs would pull the tables from under it:
+    // the user is asked to stop it first, and the window closes once the
+    // stopped calculation has ended.
     if (HesapYapiliyor()) {
         e->ignore();
+        if (kapanisBekliyor_) return;
+        if (MesajKutusu("Hesabı durdurmak istiyor musunz?", "SORU:", "EvetHayır2") == "E") {
+            Hata = 1;
+            kapanisBekliyor_ = true;
+            KapanisiBekle();
+        }
         return;
     }
     kapandi_ = true;
@@ -586,6 +594,17 @@ void TfOrvelta::closeEvent(QCloseEvent* e) {
         CalismaDosyalariniSil();
     }
     e->accept();
+}
+
+void TfOrvelta::KapanisiBekle() {
+    QTimer::singleShot(50, this, [this] {
+        if (HesapYapiliyor()) {
+            KapanisiBekle();
+            return;
+        }
+        kapanisBekliyor_ = false;
+        close();
+    });
 }
 
 void TfOrvelta::CalismaDosyalariniSil() {

@@ -198,6 +198,8 @@ private:
     bool ilkGosterim_ = true;
     bool kurulumTamam_ = false;
     bool kapandi_ = false;
+    bool kapanisBekliyor_ = false;  // a stopped calculation is closing the window when it ends
+    void KapanisiBekle();
     bool ayarlarOkundu_ = false;       // the settings file may be written back
     bool calismaDosyalariVar_ = false; // the working files are to be removed
     std::string acikYolEtiketi_;

@@ -421,17 +421,42 @@ TEST(AnaPencere, HesabiDurdurSoruylaHataBayraginiKurar) {
     }
     Hata = 0;
     p.DurdurmaDugmesiGorunur(false);
-    // While a calculation runs the menus wait and the window does not close.
+    // While a calculation runs the menus wait, and closing the window first
+    // asks to stop the calculation.
     p.HesapYapiliyorAyarla(true);
     p.KomutPanelleriniEtkinlestir(false);
     EXPECT_FALSE(p.menuBar()->isEnabled());
     EXPECT_FALSE(p.BitBtn11->isEnabled());
-    EXPECT_FALSE(p.close());
-    EXPECT_TRUE(p.isVisible());
+    {
+        ModalCevaplayici c;
+        c.Mesaj("Hayır");
+        EXPECT_FALSE(p.close());
+        EXPECT_TRUE(c.Bitti());
+        ASSERT_EQ(c.Metinler.size(), 1u);
+        EXPECT_EQ(c.Metinler[0], "Hesabı durdurmak istiyor musunz?");
+        EXPECT_EQ(c.Basliklar[0], "SORU:");
+        EXPECT_EQ(Hata, 0);
+        EXPECT_TRUE(p.isVisible());
+    }
     p.HesapYapiliyorAyarla(false);
     p.KomutPanelleriniEtkinlestir(true);
     EXPECT_TRUE(p.menuBar()->isEnabled());
     EXPECT_TRUE(p.BitBtn11->isEnabled());
+    // "Evet": the calculation is stopped, and the window closes once it has ended.
+    p.HesapYapiliyorAyarla(true);
+    {
+        ModalCevaplayici c;
+        c.Mesaj("Evet");
+        EXPECT_FALSE(p.close());
+        EXPECT_TRUE(c.Bitti());
+        EXPECT_EQ(Hata, 1);
+    }
+    EXPECT_FALSE(Bekle([&] { return !p.isVisible(); }, 300));  // still running
+    EXPECT_FALSE(p.close());  // asked once only
+    EXPECT_TRUE(a.Beklenmeyen.empty());
+    p.HesapYapiliyorAyarla(false);
+    EXPECT_TRUE(Bekle([&] { return !p.isVisible(); }));
+    Hata = 0;
 }
 
 TEST(AnaPencere, AcilanProjeCalismaTablolarinaAcilir) {
