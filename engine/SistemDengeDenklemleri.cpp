@@ -197,6 +197,11 @@ void ElemanBilinmeyenTablosunuKur() {
 }
 
 void DizileriBoyutlandir() {
+    BoyutlariHesapla();
+    if (Hata == 0) DizileriAyir();
+}
+
+void BoyutlariHesapla() {
     const auto& T = ElemanBilinmeyenTablosu;
     const int E = ElemanSayisi;
     ElemanBilinmeyenSayisi =
@@ -217,7 +222,9 @@ void DizileriBoyutlandir() {
         MesajKutusu("Matris çok büyük, desen gösterilemiyor", "AÇIKLAMA:", "TamamAçıklama1");
         return;
     }
+}
 
+void DizileriAyir() {
     NMatrisi.Bosalt();
     YukVektoru.Bosalt();
     Bilinmeyenler.Bosalt();

@@ -18,8 +18,13 @@ void ModelDenetle();
 void ElemanBilinmeyenTablosunuKur();
 
 // Sizes of the equation system (ElemanBilinmeyenSayisi, DenklemSayisi,
-// BilinmeyenSayisi, HiperstatiklikDerecesi), their checks, and the zero-filled
-// allocation of the engine arrays. A failed allocation shows a message.
+// BilinmeyenSayisi, HiperstatiklikDerecesi) and their checks; Hata with a
+// message when the system cannot be solved or shown.
+void BoyutlariHesapla();
+// The zero-filled allocation of the engine arrays for those sizes. A failed
+// allocation shows a message.
+void DizileriAyir();
+// Both, one after the other (the allocation only while Hata is 0).
 void DizileriBoyutlandir();
 
 // The assembly and its four steps.

@@ -178,8 +178,10 @@ void Calistir(bool SadeceGeometri) {
     if (Hata != 0) return;
     ElemanBilinmeyenTablosunuKur();
     if (Hata != 0) return;
+    BoyutlariHesapla();
+    if (Hata != 0) return;
     a.IlerlemeKonumu(7);
-    DizileriBoyutlandir();
+    DizileriAyir();
     BellekEtiketiniYenile();
     if (Hata != 0) return;
 

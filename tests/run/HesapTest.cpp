@@ -157,13 +157,19 @@ TEST(Hesap, MekanizmaDiziAyrilmadanReddedilir) {
     s += "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', 'Serbest', '0', 'Serbest', "
          "'Serbest', 'Serbest', 'Serbest');\n";
     TestProjesi p(s);
-    p.Hesapla();
-    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
-    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin,
+    KayitliArayuz k;
+    ArayuzAyarla(&k);
+    HesaplaCalistir();
+    ASSERT_EQ(k.Mesajlar.size(), 1u);
+    EXPECT_EQ(k.Mesajlar[0].Metin,
               "Denklem sayısı bilinmeyen sayısından fazla\rMafsal bilgilerini ve sınır(mesnet) koşullarını kontrol "
               "ediniz");
+    EXPECT_EQ(k.Mesajlar[0].Baslik, "HATA:");
     EXPECT_EQ(Hata, 1);
-    BostaOlmali(p.arayuz);
+    // The size check comes before position 7, which belongs to the allocation.
+    EXPECT_EQ(k.Konumlar, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    BostaOlmali(k);
+    ArayuzAyarla(&p.arayuz);
 }
 
 TEST(Hesap, BuyukMatrisGosterilemez) {
