@@ -6,6 +6,7 @@
 #include "engine/AnkastrelikKuvvetleri.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
 #include "engine/ElemanMatrisleri.h"
+#include "engine/LevhaPlakMatrisleri.h"
 #include "model/ModelOku.h"
 #include "engine/MotorYardim.h"
 #include "model/LibU.h"
@@ -303,12 +304,8 @@ void ElemanKuvvetleriniYaz() {
             ElemanKuvvetleriDosyasi.SatirSonu();
             P = Yuvarla(ElemanUcKuvvetleri[1], 2);
         }
-        if (tip == 60) {
-            for (int p = 1; p <= 4; ++p) {
-                ElemanUcKuvvetleri[(p - 1) * 3 + 2] = ElemanUcKuvvetleri[(p - 1) * 3 + 2] * 2 / a;
-                ElemanUcKuvvetleri[(p - 1) * 3 + 3] = ElemanUcKuvvetleri[(p - 1) * 3 + 3] * 2 / b;
-            }
-        }
+        // node moments of a plate turned into moments per unit width
+        if (tip == 60) PlakMomentleri(ElemanUcKuvvetleri, a, b);
 
         cizim.Append();
         cizim.FieldByName("ElemanNo").SetInteger(e);
