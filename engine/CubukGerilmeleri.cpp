@@ -57,8 +57,10 @@ void CubukGerilmeleriniYaz(int ElemanNo) {
             if (!ElemanKuvvetleriDosyasi.SatirOku(satir) || satir.size() < 6) break;
             for (int k = 1; k <= 6; ++k) ElemanUcKuvvetleri[k] = satir[k - 1];
             const auto& S = ElemanUcKuvvetleri;
-            CerceveGerilmeleriniYaz(ElemanNo, OkunaniNoktasi, -S[1], -S[2], -S[3]);
-            CerceveGerilmeleriniYaz(ElemanNo, OkunanjNoktasi, S[4], S[5], S[6]);
+            // Internal forces from the end forces. The shear takes the sign of the
+            // drawing window's shear diagram (the end force across the axis at i).
+            CerceveGerilmeleriniYaz(ElemanNo, OkunaniNoktasi, -S[1], S[2], -S[3]);
+            CerceveGerilmeleriniYaz(ElemanNo, OkunanjNoktasi, S[4], -S[5], S[6]);
             break;
         }
         case 40:

@@ -9,8 +9,11 @@
 // fixed-end force included (read back from the element force file; the
 // springs 11 and 21, which have no line there, use their unknown).
 // Plane frames: the end forces of the file are turned into internal forces
-// (at end i N = -S1, V = -S2, M = -S3; at end j N = S4, V = S5, M = S6, with
-// M positive when it stretches the bottom fibre), then
+// (at end i N = -S1, V = S2, M = -S3; at end j N = S4, V = -S5, M = S6), the
+// signs of the drawing window's diagrams: N positive in tension, M positive
+// when it stretches the bottom fibre (the local -y face), V positive when it
+// acts along local y on the section's negative face. The top fibre is the
+// local +y face, ey the centroid's distance from it, so
 // top = N/A - M*ey/Iz, bottom = N/A + M*(hy - ey)/Iz, shear = V/Ay.
 void CubukGerilmeleriniYaz(int ElemanNo);
 

@@ -106,13 +106,14 @@ TEST_F(CubukGerilmeleri, KonsolKirisMesnettteUstLifCekilir) {
     // Cantilever fixed at i, 4 m, tip load 14.6875 kN downwards at j:
     // end forces at i (0, 14.6875, 58.75), at j (0, -14.6875, 0). At the support
     // the moment hogs: top fibre +M*ey/Iz = 58.75*0.15/1e-4 = 88125 in tension,
-    // bottom -88125; shear -14.6875/0.008 = -1835.94 at both ends.
+    // bottom -88125. The shear is the drawing's shear diagram, V = S2 = -S5 =
+    // 14.6875 along the whole bar: 14.6875/0.008 = 1835.94 at both ends.
     Dosya({{0, 14.6875, 58.75, 0, -14.6875, 0}});
     Cerceve(0.01, 0.008, 0.3, 0.15, 1e-4);
     CubukGerilmeleriniYaz(1);
     ASSERT_EQ(Memo().size(), 2u);
-    EXPECT_EQ(Memo()[0], Satir("1", "1", {"88125", "-88125", "-1835.94"}));
-    EXPECT_EQ(Memo()[1], Satir("1", "2", {"0", "0", "-1835.94"}));
+    EXPECT_EQ(Memo()[0], Satir("1", "1", {"88125", "-88125", "1835.94"}));
+    EXPECT_EQ(Memo()[1], Satir("1", "2", {"0", "0", "1835.94"}));
 }
 
 TEST_F(CubukGerilmeleri, SabitCekmeIkiUctaAyniGerilme) {

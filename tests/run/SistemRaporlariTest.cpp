@@ -72,7 +72,9 @@ INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('3', '0'
 // Element 2: at i (0, -5.3125, 0), at j (0, 5.3125, -21.25).
 // Node 2 sinks by 14.6875 k = 0.0156667 and turns by 5.3125 L^2 / 2EI = 0.002125.
 // Stresses (A 0.01, Ay 0.008, hy 0.3, ey 0.15, Iz 1e-4): at node 1 the
-// hogging moment 58.75 gives +-58.75 * 0.15 / 1e-4 = +-88125 (top in tension).
+// hogging moment 58.75 gives +-58.75 * 0.15 / 1e-4 = +-88125 (top in tension);
+// the shear of the drawing's diagram is 14.6875 on element 1 and -5.3125 on
+// element 2, over Ay: 1835.94 and -664.06 at both ends of each.
 TEST(SistemRaporlari, MafsalliVeMesnetCokmeliDuzlemCerceve) {
     TestProjesi p(R"SQL(
 UPDATE AnaVeriler SET Sistem = '30:Düzlem çerçeve';
@@ -114,9 +116,9 @@ INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('3', '0'
               Satirlar({"GERİLMELER:",
                         "Eleman Nokta" + Sag("Sigxx-Üst(kN/m²)", 18) + Sag("Sigxx-Alt(kN/m²)", 18) +
                             Sag("Sigxy(kN/m²)", 18),
-                        Tekrar('-', 115), g("1", "1", "88125", "-88125", "-1835.94"),
-                        g("1", "2", "0", "0", "-1835.94"), g("2", "2", "0", "0", "664.06"),
-                        g("2", "3", "31875", "-31875", "664.06")}));
+                        Tekrar('-', 115), g("1", "1", "88125", "-88125", "1835.94"),
+                        g("1", "2", "0", "0", "1835.94"), g("2", "2", "0", "0", "-664.06"),
+                        g("2", "3", "31875", "-31875", "-664.06")}));
     const std::string s0 = Sag("0", 15), b45 = Tekrar(' ', 45);
     std::vector<std::string> y = Bolum(r, "YER DEĞİŞTİRMELER:");
     EXPECT_EQ(y, Satirlar({"YER DEĞİŞTİRMELER:",
@@ -237,10 +239,13 @@ INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', 'Se
               Satirlar({"REAKSİYONLAR:", "   Nokta    Rx(kN)    Ry(kN)    Rz(kN)   Mx(kNm)   My(kNm)   Mz(kNm)",
                         Tekrar('-', 70), "       1         0        25" + b10 + b10 + b10 + "        20",
                         "       2" + b10 + "        15" + b10 + b10 + b10 + b10}));
-    // Hogging at the held end: the top fibre in tension, 20 * 0.15 / 1e-4.
+    // Hogging at the held end: the top fibre in tension, 20 * 0.15 / 1e-4; the
+    // shear there is the held end's reaction 25 over Ay = 0.008. At the roller
+    // the moment is 0 and the shear -15.
     std::vector<std::string> g = Bolum(r, "GERİLMELER:");
     ASSERT_EQ(g.size(), 5u);
-    EXPECT_EQ(g[3], Sag("1", 6) + Sag("1", 6) + Sag("30000", 18) + Sag("-30000", 18) + Sag("-3125", 18));
+    EXPECT_EQ(g[3], Sag("1", 6) + Sag("1", 6) + Sag("30000", 18) + Sag("-30000", 18) + Sag("3125", 18));
+    EXPECT_EQ(g[4], Sag("1", 6) + Sag("2", 6) + Sag("0", 18) + Sag("0", 18) + Sag("-1875", 18));
     std::vector<std::string> y = Bolum(r, "YER DEĞİŞTİRMELER:");
     ASSERT_EQ(y.size(), 5u);
     EXPECT_EQ(y[4], "     2" + Sag("0", 15) + Sag("0", 15) + Tekrar(' ', 45) + Sag("0.000667", 15));
