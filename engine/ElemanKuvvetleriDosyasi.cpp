@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <filesystem>
+#include <stdexcept>
 
 #include "model/LibU.h"
 #include "model/Tipler.h"
@@ -13,20 +14,46 @@ std::string TElemanKuvvetleriDosyasi::Yol() const {
     return ProgramKlasoru + "/VerilerOrtak/ElemanKuvvetleri.txt";
 }
 
+namespace {
+
+[[noreturn]] void DosyaHatasi(const std::string& yol, const char* ne) {
+    throw std::runtime_error("Eleman kuvvetleri dosyası " + std::string(ne) + ": " + yol);
+}
+
+}  // namespace
+
 void TElemanKuvvetleriDosyasi::Olustur() {
     Kapat();
     yaz_.open(Yol(), std::ios::binary | std::ios::trunc);
+    if (!yaz_.is_open()) DosyaHatasi(Yol(), "oluşturulamadı");
 }
 
 void TElemanKuvvetleriDosyasi::SayiYaz(double x) {
     yaz_ << BilimselSayiMetni23(x) << ' ';
 }
 
-void TElemanKuvvetleriDosyasi::SatirSonu() { yaz_ << "\r\n"; }
+void TElemanKuvvetleriDosyasi::SatirSonu() {
+    yaz_ << "\r\n";
+    if (!yaz_) DosyaHatasi(Yol(), "yazılamadı");
+}
+
+void TElemanKuvvetleriDosyasi::YazmayiBitir() {
+    if (yaz_.is_open()) {
+        yaz_.flush();
+        const bool iyi = static_cast<bool>(yaz_);
+        yaz_.close();
+        if (!iyi || yaz_.fail()) {
+            yaz_.clear();
+            DosyaHatasi(Yol(), "yazılamadı");
+        }
+    }
+    Kapat();
+}
 
 void TElemanKuvvetleriDosyasi::OkumakIcinAc() {
     Kapat();
     oku_.open(Yol(), std::ios::binary);
+    if (!oku_.is_open()) DosyaHatasi(Yol(), "açılamadı");
 }
 
 bool TElemanKuvvetleriDosyasi::SatirOku(std::vector<double>& Degerler) {

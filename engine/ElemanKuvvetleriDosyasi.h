@@ -2,7 +2,9 @@
 // The element force file "ElemanKuvvetleri.txt" in the shared data folder:
 // one line per bar of types 10, 20, 30 and 40 in element order, each value a
 // 23-character scientific text followed by a blank, lines ending with CR LF.
-// The report writes it; the stress rows of the bars read it back.
+// The report writes it; the stress rows of the bars read it back. A file
+// that cannot be created, written or opened raises std::runtime_error with
+// a Turkish message, which ends the calculation run with that message.
 #include <fstream>
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@ public:
     void Olustur();          // create empty and open for writing (rewrite)
     void SayiYaz(double x);  // one value: 23 characters and a blank
     void SatirSonu();        // CR LF
+    void YazmayiBitir();     // flush and close the written file
     void OkumakIcinAc();     // reopen for reading from the start (reset)
     // The numbers of the next line; false at the end of the file.
     bool SatirOku(std::vector<double>& Degerler);

@@ -5,6 +5,7 @@
 #include <new>
 #include <string>
 
+#include "engine/AnkastrelikKuvvetleri.h"
 #include "engine/ElemanMatrisleri.h"
 #include "engine/CozumSurucusu.h"
 #include "engine/MotorYardim.h"
@@ -130,6 +131,8 @@ void Calistir(bool SadeceGeometri) {
     SinirKosuluSayisi = NoktaSerbestlikSayisi = OkunanElemanTipi = ElemanNoktaSayisi = 0;
     MafsalSayisi = ElemanSerbestlikSayisi = ElemaninNoktadakiKuvvetSayisi = ElemanKuvvetSayisi = 0;
     ToplamSerbestlikSayisi = DenklemSayisi = BilinmeyenSayisi = HiperstatiklikDerecesi = 0;
+    // Answers to the equal-temperature question belong to one run.
+    AnkastrelikSorulariniSifirla();
 
     a.IlerlemeMaksimum(14);
     a.IlerlemeGoster(true);

@@ -251,7 +251,7 @@ void ElemanKuvvetleriniYaz() {
     BolumBasi(false, "ELEMAN KUVVETLERİ:", baslik, 88);
 
     if (ElemanSayisi < 1) {
-        ElemanKuvvetleriDosyasi.Kapat();
+        ElemanKuvvetleriDosyasi.YazmayiBitir();
         cizim.Close();
         return;
     }
@@ -334,7 +334,7 @@ void ElemanKuvvetleriniYaz() {
                       " kN> P_Euler=" + GenelSayiMetni(PE) + " kN)");
         }
     }
-    ElemanKuvvetleriDosyasi.Kapat();
+    ElemanKuvvetleriDosyasi.YazmayiBitir();
 }
 
 // ------------------------------------------------------------ reactions, stresses, displacements

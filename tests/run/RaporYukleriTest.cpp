@@ -1,0 +1,165 @@
+// Element loads in the report: the end forces take the fixed-end forces of
+// the element's own loads, the stresses the whole internal forces; the
+// equal-temperature answer of one run is not carried into the next; a
+// plate's node moments become moments per unit width; the element force
+// file's failures end the run with a message.
+#include <gtest/gtest.h>
+
+#include "HesapTestYardim.h"
+#include "engine/ElemanKuvvetleriDosyasi.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+
+namespace {
+
+std::vector<std::string> Satirlar(std::initializer_list<std::string> l) { return l; }
+
+// One 4 m bar between two held nodes, heated by 20 degrees; E A alfa T =
+// 2e8 * 0.01 * 1.2e-5 * 20 = 480 kN. The bar cannot lengthen, so its own
+// unknown is 0 and its whole normal force is the fixed-end one: -480 kN,
+// the stress -480 / 0.01 = -48000 kN/m².
+std::string IsitilanKafes(const char* ix) {
+    return std::string(R"SQL(
+UPDATE AnaVeriler SET Sistem = '10:Düzlem kafes';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (1, '100:Diğer', 0.01, )SQL") +
+           ix + R"SQL(, 0.000001, 0.000002);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 10, 1, 2, 0, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
+INSERT INTO ElemanYukleri (ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1) VALUES ('1', 1, 14, 20, 0, 0, 0);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
+)SQL";
+}
+
+}  // namespace
+
+TEST(RaporYukleri, IsitilanTutulmusKafesCubugu) {
+    // Compression of 480 kN against pi^2 E Iy / L^2 = 9.8696 * 200 / 16 = 123.37.
+    TestProjesi p(IsitilanKafes("0.000001"));
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
+                        "       1       1         480", "       2                -480",
+                        "----->1 nolu eleman burkuldu(P_Eksenel=480 kN> P_Euler=123.37 kN)"}));
+    EXPECT_EQ(Bolum(r, "GERİLMELER:"), Satirlar({"GERİLMELER:", "Eleman      " + Sag("Sigxx(kN/m²)", 18),
+                                                  Tekrar('-', 115), "     1      " + Sag("-48000", 18)}));
+    // The compressed bar pushes node 1 towards -X and node 2 towards +X; the
+    // supports hold them with 480 towards +X at node 1 and -X at node 2.
+    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:")[3], "       1       480         0" + Tekrar(' ', 40));
+    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:")[4], "       2      -480         0" + Tekrar(' ', 40));
+}
+
+TEST(RaporYukleri, BurulmaSabitiSifirBurkulmaDenetimiYok) {
+    // The same compressed bar without a torsion constant gets no buckling line.
+    TestProjesi p(IsitilanKafes("0"));
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
+                        "       1       1         480", "       2                -480"}));
+}
+
+namespace {
+
+// A plane-frame beam held at both ends with equal temperatures of 20 degrees
+// on its two faces: the load asks whether to go on. Going on, the end forces
+// are the fixed-end ones, N = -480 kN along the whole bar, no moment.
+const char* const kIsitilanCerceve = R"SQL(
+UPDATE AnaVeriler SET Sistem = '30:Düzlem çerçeve';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey) VALUES (1, '100:Diğer', 0.01, 0, 0.0001, 0.0001, 0.008, 0.3, 0.1);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 30, 1, 2, 0, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
+INSERT INTO ElemanYukleri (ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1) VALUES ('1', 1, 13, 20, 0.3, 0, 20);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
+)SQL";
+
+}  // namespace
+
+TEST(RaporYukleri, SicaklikSorusuHerHesaptaYenidenSorulur) {
+    TestProjesi p(kIsitilanCerceve);
+    const std::string soru =
+        "1.elemanda yük tipi farklı sıcaklık seçilmiş, fakat yüzlerdeki sıcaklık aynı.\n Devam edeyim mi?";
+    auto k = [](const char* a, const char* b, const char* c) { return Sag(a, 12) + Sag(b, 12) + Sag(c, 12); };
+
+    // First run: yes. Asked once; the report takes the same answer.
+    p.arayuz.Cevaplar = {"E"};
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, soru);
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)", Tekrar('-', 88),
+                        "       1       1" + k("480", "0", "0"), "       2        " + k("-480", "0", "0")}));
+    // Internal N = -480 at both ends: -480 / 0.01 in both fibres.
+    auto g = [](const char* n) {
+        return Sag("1", 6) + Sag(n, 6) + Sag("-48000", 18) + Sag("-48000", 18) + Sag("0", 18);
+    };
+    EXPECT_EQ(Bolum(r, "GERİLMELER:"),
+              Satirlar({"GERİLMELER:",
+                        "Eleman Nokta" + Sag("Sigxx-Üst(kN/m²)", 18) + Sag("Sigxx-Alt(kN/m²)", 18) +
+                            Sag("Sigxy(kN/m²)", 18),
+                        Tekrar('-', 115), g("1"), g("2")}));
+
+    // Second run: asked again, and "no" leaves the load out.
+    p.arayuz.Mesajlar.clear();
+    p.arayuz.Cevaplar = {"H"};
+    r = p.Hesapla();
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, soru);
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:")[3], "       1       1" + k("0", "0", "0"));
+}
+
+TEST(RaporYukleri, PlakUcKuvvetleriAnkastrelikVeBirimGenislikMomentleri) {
+    // One plate a = 2 (along X) by b = 1 (along Y), every corner held, q = 4:
+    // nothing deforms, so the element's own forces are 0 and its end forces
+    // are the fixed-end ones, W = q a b / 4 = 2 and the moments W b / 6 = 1/3
+    // about X and W a / 6 = 2/3 about Y (signs by corner); per unit width
+    // the first times 2 / a = 1, the second times 2 / b = 2.
+    TestProjesi p(R"SQL(
+UPDATE AnaVeriler SET Sistem = '60:Plak', KoordinatSistemiNo = 1;
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Beton', 30000000, 0.2, 2.5, 0.00001);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A) VALUES (1, '60:Plak', 0.2);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 0, 1, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 2, 1, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('4', 2, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 60, 1, 2, 3, 4);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
+INSERT INTO ElemanYukleri (ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1) VALUES ('1', 1, 25, 4, 0, 0, 0);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1,4,1,0,0', 'Serbest', 'Serbest', '0', '0', '0', 'Serbest');
+)SQL");
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    auto k = [](const char* a, const char* b, const char* c) { return Sag(a, 12) + Sag(b, 12) + Sag(c, 12); };
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman      Sz(kN)   Mx(kNm/m)   My(kNm/m)", Tekrar('-', 88),
+                        "       1       1" + k("2", "0.33", "-1.33"), "       2        " + k("2", "-0.33", "-1.33"),
+                        "       3        " + k("2", "-0.33", "1.33"), "       4        " + k("2", "0.33", "1.33")}));
+    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
+    c.Open();
+    ASSERT_TRUE(c.Locate("ElemanNo", 1));
+    EXPECT_EQ(c.FieldByName("ElemaninNoktadakiKuvvetSayisi").AsInteger(), 3);
+    EXPECT_EQ(c.FieldByName("LNoktasi").AsInteger(), 4);
+    EXPECT_DOUBLE_EQ(c.FieldByName("S11").AsFloat(), 0.33);
+    EXPECT_DOUBLE_EQ(c.FieldByName("S12").AsFloat(), 1.33);
+    c.Close();
+}
+
+TEST(RaporYukleri, KuvvetDosyasiYazilamazsaHesapMesajlaBiter) {
+    TestProjesi p(IsitilanKafes("0"));
+    const std::string yol = p.klasor.Dosya("yok") + "/ElemanKuvvetleri.txt";
+    ElemanKuvvetleriDosyasi.Ata(yol);
+    std::vector<std::string> r = p.Hesapla();
+    EXPECT_TRUE(r.empty());
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Eleman kuvvetleri dosyası oluşturulamadı: " + yol);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "HATA:");
+    EXPECT_FALSE(p.arayuz.HesapYapiliyor());
+}
