@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "HesapTestYardim.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
@@ -36,6 +37,24 @@ INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('4', 3, 0, 123456789.1234
                                         "     3" + Sag("2", 12) + Sag("1.2346", 12) + s0,
                                         // 123456789.1235 does not fit: fewer digits, not a cut
                                         "     4" + Sag("3", 12) + s0 + " 123456789.1"}));
+}
+
+TEST(RaporBolumleri, KoordinatlarXYZSirasinda) {
+    // By X1, then X2, then X3, whatever the node numbers say.
+    TestProjesi p(std::string(kBas) + R"SQL(
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 5, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 0, 0, 1);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 0, -1, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('4', 0, 0, -2);
+)SQL");
+    p.arayuz.MemoTemizle();
+    KoordinatlariYaz();
+    const std::string s0 = Sag("0", 12);
+    EXPECT_EQ(p.arayuz.MemoSatirlari(),
+              (std::vector<std::string>{"", "KOORDİNATLAR:", " Nokta        X(m)        Y(m)        Z(m)",
+                                        Tekrar('-', 55), "     3" + s0 + Sag("-1", 12) + s0,
+                                        "     4" + s0 + s0 + Sag("-2", 12), "     2" + s0 + s0 + Sag("1", 12),
+                                        "     1" + Sag("5", 12) + s0 + s0}));
 }
 
 TEST(RaporBolumleri, KesitProfilDerinligiVeSigdirilanAtaletMomenti) {
@@ -112,4 +131,92 @@ INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0'
                                            "       2       2        62.5", "       3               -62.5",
                                            "----->2 nolu eleman burkuldu(P_Eksenel=62.5 kN> P_Euler=62.5 kN)",
                                            "       1       3       -37.5", "       3                37.5"}));
+}
+
+TEST(RaporBolumleri, YayinSatirlariVarDosyaSatiriVeBurkulmaDenetimiYok) {
+    // Bar 1 (4 m, EA/L = 1e6) from the held node 1 to node 2, axial spring 2
+    // (1 m, E A / L = 2e8 * 0.005 = 1e6) from node 2 to the held node 3,
+    // 10 kN along +X at node 2 (held across). Both stiffnesses are equal:
+    // the bar is pulled by 5, the spring pushed by 5. The spring's section
+    // would give it an Euler load of almost 0, yet a spring is not checked.
+    TestProjesi p(std::string(kBas) + R"SQL(
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (1, '100:Diğer', 0.02, 0.000001, 0.000001, 0.000001);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (2, '100:Diğer', 0.005, 1, 1E-12, 1E-12);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 5, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 10, 1, 2, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('2', 11, 2, 3, 0, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('2', 1, 2, '00');
+INSERT INTO Yukler (NoktaNo, Px, Py) VALUES ('2', 10, 0);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', 'Serbest', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('3', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
+)SQL");
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              (std::vector<std::string>{"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
+                                        "       1       1          -5", "       2                   5",
+                                        "       2       2           5", "       3                  -5"}));
+    // Bar 5 / 0.02, spring -5 / 0.005.
+    EXPECT_EQ(Bolum(r, "GERİLMELER:"),
+              (std::vector<std::string>{"GERİLMELER:", "Eleman      " + Sag("Sigxx(kN/m²)", 18), Tekrar('-', 115),
+                                        "     1      " + Sag("250", 18), "     2      " + Sag("-1000", 18)}));
+    // Support order: node 1 x, y; node 2 y; node 3 x, y. The bar pulls node 1
+    // towards +X, the spring pushes node 3 towards +X.
+    const std::string b10 = Tekrar(' ', 10);
+    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
+              (std::vector<std::string>{"REAKSİYONLAR:",
+                                        "   Nokta    Rx(kN)    Ry(kN)    Rz(kN)   Mx(kNm)   My(kNm)   Mz(kNm)",
+                                        Tekrar('-', 70), "       1        -5         0" + b10 + b10 + b10 + b10,
+                                        "       2" + b10 + "         0" + b10 + b10 + b10 + b10,
+                                        "       3        -5         0" + b10 + b10 + b10 + b10}));
+    // One file line, for the bar only: four 23-character values, each with a
+    // blank after it, and CR LF.
+    std::ifstream f(ElemanKuvvetleriDosyasi.Yol(), std::ios::binary);
+    std::string icerik((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(icerik.size(), 4u * 24 + 2);
+    EXPECT_EQ(icerik, "-5.00000000000000E+0000  5.00000000000000E+0000  0.00000000000000E+0000  "
+                      "0.00000000000000E+0000 \r\n");
+    // Both elements have drawing-table rows.
+    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
+    c.Open();
+    EXPECT_EQ(c.RecordCount(), 2);
+    ASSERT_TRUE(c.Locate("ElemanNo", 2));
+    EXPECT_EQ(c.FieldByName("ElemanTipi").AsInteger(), 11);
+    EXPECT_DOUBLE_EQ(c.FieldByName("S1").AsFloat(), 5);
+    c.Close();
+}
+
+TEST(RaporBolumleri, DonmesiVerilenMesnetinReaksiyonu) {
+    // A 4 m plane-frame bar held at node 1; node 2 held along X, free along
+    // Y and turned by 0.001 rad. With the end free across, the shear is 0 and
+    // the moment constant: EI theta / L = 2e8 * 1e-4 * 0.001 / 4 = 5 kNm,
+    // sagging. The support at node 2 turns the node with +5, the one at
+    // node 1 holds it with -5.
+    TestProjesi p(std::string(kBas) + R"SQL(
+UPDATE AnaVeriler SET Sistem = '30:Düzlem çerçeve';
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey) VALUES (1, '100:Diğer', 0.01, 0, 0.0001, 0.0001, 0.008, 0.3, 0.15);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 30, 1, 2, 0, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest', '0.001');
+)SQL");
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);  // the warning about no loads
+    const std::string b10 = Tekrar(' ', 10);
+    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
+              (std::vector<std::string>{"REAKSİYONLAR:",
+                                        "   Nokta    Rx(kN)    Ry(kN)    Rz(kN)   Mx(kNm)   My(kNm)   Mz(kNm)",
+                                        Tekrar('-', 70), "       1         0         0" + b10 + b10 + b10 + "        -5",
+                                        "       2         0" + b10 + b10 + b10 + b10 + "         5"}));
+    // Sagging 5 kNm: top -5 * 0.15 / 1e-4, bottom +5 * 0.15 / 1e-4 at both ends.
+    std::vector<std::string> g = Bolum(r, "GERİLMELER:");
+    ASSERT_EQ(g.size(), 5u);
+    EXPECT_EQ(g[3], Sag("1", 6) + Sag("1", 6) + Sag("-7500", 18) + Sag("7500", 18) + Sag("0", 18));
+    EXPECT_EQ(g[4], Sag("1", 6) + Sag("2", 6) + Sag("-7500", 18) + Sag("7500", 18) + Sag("0", 18));
 }
