@@ -163,3 +163,33 @@ TEST(RaporYukleri, KuvvetDosyasiYazilamazsaHesapMesajlaBiter) {
     EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "HATA:");
     EXPECT_FALSE(p.arayuz.HesapYapiliyor());
 }
+
+TEST(RaporYukleri, IkiUcuTutulmusUzayCubugununUcKuvvetleriAnkastrelikKuvvetleri) {
+    // A 4 m space-frame bar along X held at both ends (third point code
+    // 10002: local y along +Y), 10 kN/m along local y (load type 21). Nothing
+    // moves, so the element's own forces are 0 and its end forces the fixed-end
+    // ones: Vy = qL/2 = 20 at both ends, Mz = +-qL^2/12 = +-13.33.
+    TestProjesi p(R"SQL(
+UPDATE AnaVeriler SET Sistem = '40:Uzay çerçeve';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.25, 7.85, 0.000012);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey, Az, hz, ez) VALUES (1, '100:Diğer', 0.01, 0.00002, 0.00001, 0.00002, 0.008, 0.3, 0.15, 0.008, 0.2, 0.1);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 40, 1, 2, 10002, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
+INSERT INTO ElemanYukleri (ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1) VALUES ('1', 1, 21, 10, 0, 0, 0);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1,2,1,0,0', '0', '0', '0', '0', '0', '0');
+)SQL");
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    auto k = [](std::initializer_list<const char*> l) {
+        std::string s;
+        for (const char* x : l) s += Sag(x, 12);
+        return s;
+    };
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:",
+                        "   Nokta  Eleman" + k({"Normal(kN)", "Vy(kN)", "Vz(kN)", "Mx(kNm)", "My(kNm)", "Mz(kNm)"}),
+                        Tekrar('-', 88), "       1       1" + k({"0", "20", "0", "0", "0", "13.33"}),
+                        "       2        " + k({"0", "20", "0", "0", "0", "-13.33"})}));
+}
