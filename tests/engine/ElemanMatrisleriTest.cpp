@@ -228,3 +228,63 @@ TEST(Kurulum, MesnetYukVeMafsalSatirlari) {
     EXPECT_EQ(DenklemSayisi, 13);
     for (int c = 1; c <= BilinmeyenSayisi; ++c) EXPECT_EQ(NMatrisi[13][c], 0.0);
 }
+
+TEST(Kurulum, MafsalKodlarininSatirlari) {
+    {
+        // Plane-frame codes 01, 02, 04, 05 and an unknown 07 (no entry, zero load).
+        MotorModeli m(30);
+        m.Malzeme(1, 2e8);
+        m.Kesit(1, 0.01, 1e-4);
+        m.Nokta(1, 0, 0);
+        m.Nokta(2, 3, 0);
+        m.Nokta(3, 3, 4);
+        m.Eleman(1, 30, 1, 2, 0, 0, 1, 1, "01");
+        m.Eleman(2, 30, 2, 3, 0, 0, 1, 1, "0205");
+        m.Eleman(3, 30, 1, 3, 0, 0, 1, 1, "0407");
+        m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+        m.Mesnet(3, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+        ASSERT_TRUE(m.Hazirla()) << m.SonMesaj();
+        DengeDenklemleriniKur();
+        ASSERT_EQ(Hata, 0) << m.SonMesaj();
+        ASSERT_EQ(DenklemSayisi, 14);
+        auto satir = [](int r) {
+            std::vector<double> s;
+            for (int c = 1; c <= 9; ++c) s.push_back(NMatrisi[r][c]);
+            return s;
+        };
+        EXPECT_EQ(satir(10), (std::vector<double>{-1, 0, 0, 0, 0, 0, 0, 0, 0}));  // N at i of 1
+        EXPECT_EQ(satir(11), (std::vector<double>{0, 0, 0, 0, -1, 0, 0, 0, 0}));  // V at i of 2
+        EXPECT_EQ(satir(12), (std::vector<double>{0, 0, 0, 0, 1, 0, 0, 0, 0}));   // V at j of 2
+        EXPECT_EQ(satir(13), (std::vector<double>{0, 0, 0, 0, 0, 0, 1, 0, 0}));   // N at j of 3
+        EXPECT_EQ(satir(14), (std::vector<double>(9, 0.0)));                      // "07"
+        for (int r = 10; r <= 14; ++r) EXPECT_EQ(YukVektoru[r], 0) << r;
+    }
+    {
+        // Space-frame codes: moments at i (04, 05, 06) of a bar of length 3,
+        // moments at j (10, 12) of a bar of length 4.
+        MotorModeli m(40);
+        m.Malzeme(1, 2e8, 0.3);
+        m.Kesit(1, 0.01, 2e-5, 1e-5, 3e-5);
+        m.Nokta(1, 0, 0, 0);
+        m.Nokta(2, 3, 0, 0);
+        m.Nokta(3, 3, 0, 4);
+        m.Eleman(1, 40, 1, 2, 10002, 0, 1, 1, "040506");
+        m.Eleman(2, 40, 2, 3, 10001, 0, 1, 1, "1012");
+        m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
+        m.Mesnet(3, {"0", "0", "0", "0", "0", "0"});
+        ASSERT_TRUE(m.Hazirla()) << m.SonMesaj();
+        DengeDenklemleriniKur();
+        ASSERT_EQ(Hata, 0) << m.SonMesaj();
+        ASSERT_EQ(DenklemSayisi, 23);
+        auto satir = [](int r) {
+            std::vector<double> s;
+            for (int c = 1; c <= 12; ++c) s.push_back(NMatrisi[r][c]);
+            return s;
+        };
+        EXPECT_EQ(satir(19), (std::vector<double>{0, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0}));   // Mx at i
+        EXPECT_EQ(satir(20), (std::vector<double>{0, 0, 3, 0, -1, 0, 0, 0, 0, 0, 0, 0}));   // My at i
+        EXPECT_EQ(satir(21), (std::vector<double>{0, -3, 0, 0, 0, -1, 0, 0, 0, 0, 0, 0}));  // Mz at i
+        EXPECT_EQ(satir(22), (std::vector<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));    // Mx at j
+        EXPECT_EQ(satir(23), (std::vector<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));    // Mz at j
+    }
+}
