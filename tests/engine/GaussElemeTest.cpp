@@ -343,3 +343,39 @@ TEST(GaussEleme, IzostatikSistemdeBxVeIndirgemeYok) {
     EXPECT_EQ(memo[1], "Bilinmeyenler hesaplanıyor");
     EXPECT_EQ(HiperstatikKolonlar[1], 0);
 }
+
+TEST(GaussEleme, ToleranslarinSiniri) {
+    // Scale 4: the tolerance of the first elimination is 4e-6. An entry of
+    // exactly 4e-6 is a pivot; one just below counts as zero.
+    for (double v : {4e-6, 3.999e-6}) {
+        TemizBasliksizArayuz();
+        Kur(1, 2, {{v, 4}}, {1}, {1, 1});
+        IzostatikEsasSistemSec();
+        ASSERT_EQ(Hata, 0);
+        EXPECT_EQ(EnBuyukMutlakDeger, 4.0);
+        EXPECT_EQ(HiperstatikKolonlar[1], v == 4e-6 ? 2 : 1) << v;
+    }
+}
+
+TEST(GaussEleme, SureklilikPivotuUyumlulukSatirlarindanSecilir) {
+    // X1 + X2 + X3 = 10 with the redundants X2 and X3 and flexibilities f:
+    // the compatibility rows are (-f1, f1 + f2, f1) and (-f1, f1, f1 + f3)
+    // after the first column. With f2 < 0 the second row has the larger entry
+    // in column 2 and becomes its pivot; with f2 = 0 the two are equal and the
+    // earlier position keeps it. Compatibility: f1 X1 = f2 X2 = f3 X3.
+    struct Durum {
+        double f2;
+        int ikinci;                 // the row at position 2 afterwards
+        double X1, X2, X3;
+    };
+    for (const Durum& d : {Durum{-0.5, 3, -15, 30, -5}, Durum{0, 2, 0, 10, 0}}) {
+        TemizBasliksizArayuz();
+        Kur(1, 3, {{1, 1, 1}}, {10}, {1, d.f2, 3});
+        KuvvetMetoduCoz();
+        ASSERT_EQ(Hata, 0) << d.f2;
+        EXPECT_EQ(SatirSirasi[2], d.ikinci) << d.f2;
+        EXPECT_NEAR(Bilinmeyenler[1], d.X1, 1e-12);
+        EXPECT_NEAR(Bilinmeyenler[2], d.X2, 1e-12);
+        EXPECT_NEAR(Bilinmeyenler[3], d.X3, 1e-12);
+    }
+}
