@@ -456,3 +456,26 @@ TEST(Yapi, UzayCerceveMafsalSatirlari) {
     EXPECT_NEAR(m.U(2, 3), -8 * L * L * L / (6 * E * Iy), 1e-14);
     EXPECT_NEAR(m.U(2, 2), 6 * L * L * L / (6 * E * Iz), 1e-14);
 }
+
+TEST(Yapi, RijitYollarParalelSurekliliktenBagimli) {
+    // Two rotational springs (type 32) without hinge releases side by side
+    // between the fixed node 1 and node 2: each is rigid along and across its
+    // axis, so the redundant normal and shear forces meet no flexibility and
+    // their compatibility equations are empty.
+    MotorModeli m(30);
+    m.Malzeme(1, E);
+    m.Kesit(1, 0, 1e3);
+    m.Nokta(1, 0, 0);
+    m.Nokta(2, 1, 0);
+    m.Eleman(1, 32, 1, 2);
+    m.Eleman(2, 32, 1, 2);
+    m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+    m.Yuk(2, 1, 0, 0, 0, 0, 2);
+    EXPECT_FALSE(m.Coz());
+    EXPECT_EQ(HiperstatiklikDerecesi, 3);
+    ASSERT_EQ(m.Arayuz().Mesajlar.size(), 1u);
+    EXPECT_EQ(m.SonMesaj(),
+              "Süreklilik denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
+              "koşullarını kontrol ediniz");
+    EXPECT_EQ(m.Arayuz().Mesajlar[0].Baslik, "HATA:");
+}
