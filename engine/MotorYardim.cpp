@@ -19,9 +19,12 @@ std::string GecenSaniyeMetni(std::int64_t Bas, std::int64_t Son, std::int64_t Fr
 
 std::uint64_t CalismaKumesi() { return KullanilanBellek(); }
 
-std::string BellekKullanimMetni(std::uint64_t Bayt) {
+namespace {
+
+// Megabytes of a byte count with "," between thousands and at most one
+// decimal, rounded half away from zero ("1,234.5", "12").
+std::string MegabaytMetni(std::uint64_t Bayt) {
     const double mb = static_cast<double>(Bayt) / 1024.0 / 1024.0;
-    // One decimal, half away from zero, the decimal dropped when it is 0.
     const long long onda = static_cast<long long>(std::floor(mb * 10.0 + 0.5));
     const long long tam = onda / 10;
     const int ondalik = static_cast<int>(onda % 10);
@@ -33,8 +36,18 @@ std::string BellekKullanimMetni(std::uint64_t Bayt) {
         gruplu += rakamlar[i];
     }
     if (ondalik != 0) gruplu += "." + std::to_string(ondalik);
-    return "Memory used: " + gruplu + " MB";
+    return gruplu;
 }
+
+}  // namespace
+
+std::string BellekKullanimMetni(std::uint64_t Bayt) { return "Memory used: " + MegabaytMetni(Bayt) + " MB"; }
+
+std::string CalismaBellegiMetni(std::uint64_t Bayt) {
+    return "Kullanılan bellek: " + MegabaytMetni(Bayt) + " MB";
+}
+
+void CalismaBellegiGoster() { Arayuz().BellekEtiketi(CalismaBellegiMetni(CalismaKumesi())); }
 
 void BellekEtiketiniYenile() { Arayuz().BellekEtiketi(BellekKullanimMetni(CalismaKumesi())); }
 

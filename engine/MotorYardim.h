@@ -16,8 +16,13 @@ std::uint64_t CalismaKumesi();
 // "Memory used: ,.# MB" for a byte count: thousands separator ",", at most
 // one decimal ("Memory used: 1,234.5 MB", "Memory used: 12 MB").
 std::string BellekKullanimMetni(std::uint64_t Bayt);
-// Writes the memory label through the user-interface port.
+// Writes the memory label through the user-interface port, in the form of
+// the solution steps B0 and the displacements ("Memory used: ...").
 void BellekEtiketiniYenile();
+// "Kullanılan bellek: ,.# MB", the main window's own form of the label.
+std::string CalismaBellegiMetni(std::uint64_t Bayt);
+// Writes the label in the main window's own form, as the run refreshes it.
+void CalismaBellegiGoster();
 
 // Memory the system can still give (MemAvailable), in bytes; 0 when unknown.
 std::uint64_t KullanilabilirBellek();

@@ -94,7 +94,7 @@ void SonTemizlik() {
     a.IlerlemeGoster(false);
     a.KomutPanelleriniEtkinlestir(true);
     a.HesapYapiliyorAyarla(false);
-    BellekEtiketiniYenile();
+    CalismaBellegiGoster();
 }
 
 void Okuyucu(const char* satir, void (*oku)()) {
@@ -185,7 +185,7 @@ void Calistir(bool SadeceGeometri) {
     if (Hata != 0) return;
     a.IlerlemeKonumu(7);
     DizileriAyir();
-    BellekEtiketiniYenile();
+    CalismaBellegiGoster();
     if (Hata != 0) return;
 
     Asama("kurma");
@@ -195,7 +195,7 @@ void Calistir(bool SadeceGeometri) {
 
     Asama("çözüm");
     KuvvetMetoduCoz();
-    BellekEtiketiniYenile();
+    CalismaBellegiGoster();
     if (Hata != 0) return;
 
     Asama("rapor");
@@ -214,7 +214,7 @@ void Calistir(bool SadeceGeometri) {
     if (Hata != 0) return;
 
     a.SonuclariGoster();
-    BellekEtiketiniYenile();
+    CalismaBellegiGoster();
 }
 
 }  // namespace
@@ -225,7 +225,7 @@ void HesaplaCalistir(bool SadeceGeometri) {
     if (a.HesapYapiliyor()) return;
     a.HesapYapiliyorAyarla(true);
     a.KomutPanelleriniEtkinlestir(false);
-    BellekEtiketiniYenile();
+    CalismaBellegiGoster();
     std::string hata;
     bool bellekYetmedi = false;
     try {

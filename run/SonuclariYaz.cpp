@@ -456,5 +456,5 @@ void TumSonuclariYaz() {
     ReaksiyonlariYaz();
     GerilmeleriYaz();
     YerDegistirmeleriYaz();
-    BellekEtiketiniYenile();
+    CalismaBellegiGoster();
 }

@@ -96,7 +96,7 @@ void TfSonuclar::showEvent(QShowEvent* e) {
 
 void TfSonuclar::SonucBelgesiniHazirla() {
     if (QWidget* ana = parentWidget()) move(ana->x() + 200, ana->y() + 250);
-    BellekEtiketiniYenile();
+    CalismaBellegiGoster();
     CheckListBox1->blockSignals(true);
     for (int i = 1; i <= 11; ++i)
         CheckListBox1->item(i - 1)->setCheckState(Ayarlar.SonucBolumSecimleri[i] ? Qt::Checked

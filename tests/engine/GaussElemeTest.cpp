@@ -12,6 +12,7 @@
 #include "TestYardim.h"
 #include "engine/CozumSurucusu.h"
 #include "engine/GaussEleme.h"
+#include "engine/MotorYardim.h"
 #include "model/Tipler.h"
 
 namespace {
@@ -378,4 +379,21 @@ TEST(GaussEleme, SureklilikPivotuUyumlulukSatirlarindanSecilir) {
         EXPECT_NEAR(Bilinmeyenler[2], d.X2, 1e-12);
         EXPECT_NEAR(Bilinmeyenler[3], d.X3, 1e-12);
     }
+}
+
+TEST(GaussEleme, SureVeBellekMetinleri) {
+    // Seconds rounded to hundredths, ties to even, in the shortest form.
+    EXPECT_EQ(GecenSaniyeMetni(0, 4999, 1000000), "0");
+    EXPECT_EQ(GecenSaniyeMetni(0, 25000, 1000000), "0.02");
+    EXPECT_EQ(GecenSaniyeMetni(0, 35000, 1000000), "0.04");
+    EXPECT_EQ(GecenSaniyeMetni(100, 70100, 1000000), "0.07");
+    EXPECT_EQ(GecenSaniyeMetni(0, 1500000, 1000000), "1.5");
+    EXPECT_EQ(GecenSaniyeMetni(0, 12000000, 1000000), "12");
+    EXPECT_EQ(GecenSaniyeMetni(0, 5, 0), "0");
+    // Megabytes with "," between thousands and at most one decimal.
+    const std::uint64_t MB = 1024 * 1024;
+    EXPECT_EQ(BellekKullanimMetni(12 * MB), "Memory used: 12 MB");
+    EXPECT_EQ(BellekKullanimMetni(1234 * MB + MB / 2), "Memory used: 1,234.5 MB");
+    EXPECT_EQ(BellekKullanimMetni(1234567 * MB + MB / 5), "Memory used: 1,234,567.2 MB");
+    EXPECT_EQ(CalismaBellegiMetni(85 * MB), "Kullanılan bellek: 85 MB");
 }

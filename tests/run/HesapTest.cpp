@@ -86,7 +86,8 @@ public:
     void KomutPanelleriniEtkinlestir(bool e) override { PanellerEtkin = e; }
     void MemoGorunur(bool g) override { MemoAcik = g; }
     void DurdurmaDugmesiGorunur(bool g) override { DurdurAcik = g; }
-    std::vector<std::string> EklenenSatirlar;
+    void BellekEtiketi(const std::string& s) override { Etiketler.push_back(s); }
+    std::vector<std::string> EklenenSatirlar, Etiketler;
     std::vector<int> Konumlar;
     bool PanellerEtkin = true, MemoAcik = false, DurdurAcik = false;
 };
@@ -258,6 +259,17 @@ TEST(Hesap, TamHesaptaIlerlemeVeSonDurum) {
     double x = 0;
     ASSERT_TRUE(GercelSayiMi(sure, x, 0, 1000));
     EXPECT_EQ(GenelSayiMetni(Yuvarla(x, 2)), sure);
+    // The memory label: the main window's form at the start, after the
+    // allocation, after the solution, after the report, after the results
+    // window and at the clean-up; the solution's own form in B0 and the
+    // displacements.
+    std::vector<std::string> etiketler;
+    for (const auto& e : k.Etiketler) {
+        ASSERT_EQ(e.substr(e.size() - 3), " MB") << e;
+        etiketler.push_back(e.substr(0, e.find(':') + 1));
+    }
+    const std::string K = "Kullanılan bellek:", M = "Memory used:";
+    EXPECT_EQ(etiketler, (std::vector<std::string>{K, K, M, M, K, K, K, K}));
     BostaOlmali(k);
     EXPECT_EQ(k.SonucGosterimSayisi, 1);
     ArayuzAyarla(&p.arayuz);
