@@ -384,7 +384,17 @@ void DuzlemCerceveAnkastrelikKuvvetleri() {
 
     std::array<bool, 7> serbest{};
     if (!MafsalSerbestlikleri(OkunanMafsalTipi, serbest) || !SerbestlikleriUygula(serbest, L, F)) {
-        AnkastrelikHatasi(No() + ".elemanda tanımladığınız mafsalTipi Orvelta öngörülmemiştir.");
+        // The message comes once for every partial triangle the load is
+        // made of: twice for the loads of two triangles, four times for the
+        // trapezoid.
+        int parca = 1;
+        switch (OkunanYukTipi) {
+        case 1: case 3: case 10: case 11: case 12: parca = 2; break;
+        case 4: parca = 4; break;
+        default: break;
+        }
+        for (int k = 0; k < parca; ++k)
+            AnkastrelikHatasi(No() + ".elemanda tanımladığınız mafsalTipi Orvelta öngörülmemiştir.");
         return;
     }
     for (int i = 1; i <= 6; ++i) Y[i] = F[i];

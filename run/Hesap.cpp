@@ -126,6 +126,8 @@ void Calistir(bool SadeceGeometri) {
     HesapBaslangici = SayacDegeri();
 
     Hata = 0;
+    // Questions about element loads are asked afresh in every run.
+    AnkastrelikSorulariniSifirla();
     SistemAdi.clear();
     SistemTipi = ElemanSayisi = NoktaSayisi = YukluNoktaSayisi = SinirKosulluNoktaSayisi = 0;
     SinirKosuluSayisi = NoktaSerbestlikSayisi = OkunanElemanTipi = ElemanNoktaSayisi = 0;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestYardim.h"
@@ -400,14 +401,23 @@ TEST_F(DuzlemCerceveAnkastrelik, ReddedilenYukTanimlari) {
     Yukle(11, 0, 1, 2, 5);
     EXPECT_EQ(Hata, 0);
 
-    // Unknown hinge texts, shown once even for a load made of several parts.
+    // Unknown hinge texts: the message comes once per partial triangle of
+    // the load (four for the trapezoid, two for a uniform load, one for a
+    // point load).
     for (const std::string mafsal : {"07", "0a", "030", "12"}) {
-        Hata = 0;
-        ui->Mesajlar.clear();
-        Beklenen(Yukle(4, 5, 1, 0, 0, mafsal), {0, 0, 0, 0, 0, 0});
-        EXPECT_EQ(Hata, 1);
-        ASSERT_EQ(ui->Mesajlar.size(), 1u) << mafsal;
-        EXPECT_EQ(SonMesaj(), "3.elemanda tanımladığınız mafsalTipi Orvelta öngörülmemiştir.");
+        const std::pair<int, std::size_t> yukler[] = {{4, 4}, {1, 2}, {10, 2}, {2, 1}, {8, 1}};
+        for (const auto& [tip, kez] : yukler) {
+            Hata = 0;
+            ui->Mesajlar.clear();
+            Beklenen(Yukle(tip, 5, 1, 2, 0, mafsal), {0, 0, 0, 0, 0, 0});
+            EXPECT_EQ(Hata, 1);
+            ASSERT_EQ(ui->Mesajlar.size(), kez) << mafsal << " type " << tip;
+            for (const auto& m : ui->Mesajlar) {
+                EXPECT_EQ(m.Metin, "3.elemanda tanımladığınız mafsalTipi Orvelta öngörülmemiştir.");
+                EXPECT_EQ(m.Baslik, "HATA:");
+                EXPECT_EQ(m.Stil, "TamamHata1");
+            }
+        }
     }
     // A bar of zero length.
     Hata = 0;

@@ -1,0 +1,419 @@
+// Fixed-end forces of plane-frame loads, hinge text by hinge text, against
+// the classic hand formulas of the held-end method: the simple-span end
+// rotations of each partial triangle turned into end moments by the
+// end-stiffness factors (4, 4, 2 for a bar held at both ends, 3 at the held
+// end of a propped bar), the guided-end and cantilever results for the shear
+// releases, and statics where the releases leave the bar determinate. The
+// expected values are worked out here, independently of the condensation the
+// program uses.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestYardim.h"
+#include "engine/AnkastrelikKuvvetleri.h"
+#include "model/Tipler.h"
+
+namespace {
+
+using Kuvvetler = std::array<double, 7>;  // [1..6] = N_i, V_i, M_i, N_j, V_j, M_j
+
+std::set<int> Kodlar(const std::string& mafsal) {
+    std::set<int> s;
+    for (std::size_t p = 0; p + 1 < mafsal.size(); p += 2) s.insert(std::stoi(mafsal.substr(p, 2)));
+    return s;
+}
+
+// How the held ends carry a transverse load, from the bending releases
+// (2 V_i, 3 M_i, 5 V_j, 6 M_j).
+enum class Tutulus {
+    Iki,            // shear held at both ends, moments held unless released
+    GuduluI,        // shear released at i, both moments held
+    GuduluJ,        // shear released at j
+    KonsolJ,        // shear and moment released at i: a cantilever from j
+    KonsolI,        // shear and moment released at j: a cantilever from i
+    MomentIKesmeJ,  // shear at i and moment at j released: determinate
+    KesmeIMomentJ   // moment at i and shear at j released: determinate
+};
+
+Tutulus TutulusBul(const std::set<int>& s) {
+    const bool v2 = s.count(2), m3 = s.count(3), v5 = s.count(5), m6 = s.count(6);
+    if (v2 && m3) return Tutulus::KonsolJ;
+    if (v5 && m6) return Tutulus::KonsolI;
+    if (v2 && m6) return Tutulus::MomentIKesmeJ;
+    if (m3 && v5) return Tutulus::KesmeIMomentJ;
+    if (v2) return Tutulus::GuduluI;
+    if (v5) return Tutulus::GuduluJ;
+    return Tutulus::Iki;
+}
+
+// V_i, M_i, V_j, M_j.
+struct Parca {
+    double Vi = 0, Mi = 0, Vj = 0, Mj = 0;
+    Parca& operator+=(const Parca& o) {
+        Vi += o.Vi, Mi += o.Mi, Vj += o.Vj, Mj += o.Mj;
+        return *this;
+    }
+};
+
+class ElHesabi {
+public:
+    ElHesabi(double L, const std::string& mafsal) : L_(L), t_(TutulusBul(Kodlar(mafsal))) {
+        const auto s = Kodlar(mafsal);
+        const bool m3 = s.count(3), m6 = s.count(6);
+        if (!m3 && !m6) kii_ = 4, kjj_ = 4, kij_ = 2;
+        else if (m3 && m6) kii_ = kjj_ = kij_ = 0;
+        else if (m3) kjj_ = 3;
+        else kii_ = 3;
+    }
+
+    // Partial triangle of width c starting at d, rising from 0 to q (artan)
+    // or falling from q to 0; its resultant R lies aR from i and bR from j.
+    Parca Ucgen(double c, double d, double q, bool artan) const {
+        const double L = L_, e = L - d - c, R = q * c / 2;
+        const double aR = artan ? d + 2 * c / 3 : d + c / 3, bR = L - aR;
+        const double s = artan ? 1 : -1;
+        Parca p;
+        switch (t_) {
+        case Tutulus::Iki: {
+            const double ti = R * bR / (6 * L) * (L * L - bR * bR - c * c * (45 * bR + s * 2 * c) / (270 * bR));
+            const double tj = R * aR / (6 * L) * (L * L - aR * aR - c * c * (45 * aR - s * 2 * c) / (270 * aR));
+            Uclar(p, ti, tj, R, R * bR);
+            break;
+        }
+        case Tutulus::GuduluI:
+            p.Mi = -R / (12 * L) * (artan ? 6 * e * e + 4 * c * e + c * c : 6 * e * e + 8 * c * e + 3 * c * c);
+            p.Vj = R;
+            p.Mj = -p.Mi - R * bR;
+            break;
+        case Tutulus::GuduluJ:
+            p.Mj = R / (12 * L) * (artan ? 6 * d * d + 8 * c * d + 3 * c * c : 6 * d * d + 4 * c * d + c * c);
+            p.Vi = R;
+            p.Mi = R * aR - p.Mj;
+            break;
+        default:
+            Belirli(p, R, R * aR, R * bR);
+            break;
+        }
+        return p;
+    }
+
+    // Point load P at a (acting against local y).
+    Parca Tekil(double P, double a) const {
+        const double L = L_, b = L - a;
+        Parca p;
+        switch (t_) {
+        case Tutulus::Iki:
+            Uclar(p, P * a * b * (L + b) / (6 * L), P * a * b * (L + a) / (6 * L), P, P * b);
+            break;
+        case Tutulus::GuduluI:
+            p.Mi = -P * b * b / (2 * L);
+            p.Vj = P;
+            p.Mj = -p.Mi - P * b;
+            break;
+        case Tutulus::GuduluJ:
+            p.Mj = P * a * a / (2 * L);
+            p.Vi = P;
+            p.Mi = P * a - p.Mj;
+            break;
+        default:
+            Belirli(p, P, P * a, P * b);
+            break;
+        }
+        return p;
+    }
+
+    // Counterclockwise couple M at a.
+    Parca Moment(double M, double a) const {
+        const double L = L_, b = L - a;
+        Parca p;
+        switch (t_) {
+        case Tutulus::Iki: {
+            const double ti = M * L / 6 * (1 - 3 * b * b / (L * L)), tj = -M * L / 6 * (1 - 3 * a * a / (L * L));
+            p.Mi = (kii_ * ti - kij_ * tj) / L;
+            p.Mj = (kij_ * ti - kjj_ * tj) / L;
+            p.Vi = (p.Mi + p.Mj + M) / L;
+            p.Vj = -p.Vi;
+            break;
+        }
+        case Tutulus::GuduluI:
+        case Tutulus::GuduluJ:
+            p.Mi = -M * b / L;
+            p.Mj = -p.Mi - M;
+            break;
+        case Tutulus::KonsolJ:
+            p.Mj = -M;
+            break;
+        case Tutulus::KonsolI:
+            p.Mi = -M;
+            break;
+        case Tutulus::MomentIKesmeJ:  // no shear anywhere, the moment at i holds it
+            p.Mi = -M;
+            break;
+        case Tutulus::KesmeIMomentJ:
+            p.Mj = -M;
+            break;
+        }
+        return p;
+    }
+
+private:
+    // End moments from the simple-span end rotations (times EI); shears from
+    // the moments about j (Mj0 = the load's moment about j, counterclockwise).
+    void Uclar(Parca& p, double ti, double tj, double R, double Mj0) const {
+        p.Mi = (kii_ * ti - kij_ * tj) / L_;
+        p.Mj = (kij_ * ti - kjj_ * tj) / L_;
+        p.Vi = (Mj0 + p.Mi + p.Mj) / L_;
+        p.Vj = R - p.Vi;
+    }
+
+    // Cantilevers and the two determinate cases, by statics: R the downward
+    // resultant, lying Mi0/R from i and Mj0/R from j.
+    void Belirli(Parca& p, double R, double Mi0, double Mj0) const {
+        switch (t_) {
+        case Tutulus::KonsolJ:  // held at j
+            p.Vj = R;
+            p.Mj = -Mj0;
+            break;
+        case Tutulus::KonsolI:  // held at i
+            p.Vi = R;
+            p.Mi = Mi0;
+            break;
+        case Tutulus::MomentIKesmeJ:  // V_i = 0, M_j = 0: V_j carries R, M_i balances
+            p.Vj = R;
+            p.Mi = -Mj0;
+            break;
+        case Tutulus::KesmeIMomentJ:  // M_i = 0, V_j = 0: V_i carries R, M_j balances
+            p.Vi = R;
+            p.Mj = R * L_ - Mj0;
+            break;
+        default:
+            break;
+        }
+    }
+
+    double L_;
+    Tutulus t_;
+    double kii_ = 0, kjj_ = 0, kij_ = 0;
+};
+
+// A load row of the test.
+struct YukSatiri {
+    int tip;
+    double yuk, a, b, yuk1;
+};
+
+// The hand result of a transverse load or couple, by its pieces.
+Parca ElIleBul(const ElHesabi& h, double L, const YukSatiri& y) {
+    const double q = y.yuk, a = y.a, b = y.b;
+    Parca p;
+    switch (y.tip) {
+    case 1:
+        p += h.Ucgen(L, 0, q, true);
+        p += h.Ucgen(L, 0, q, false);
+        break;
+    case 2: p = h.Tekil(q, a); break;
+    case 3:
+        p += h.Ucgen(L / 2, 0, q, true);
+        p += h.Ucgen(L / 2, L / 2, q, false);
+        break;
+    case 4:
+        p += h.Ucgen(a, 0, q, true);
+        p += h.Ucgen(L - 2 * a, a, q, true);
+        p += h.Ucgen(L - 2 * a, a, q, false);
+        p += h.Ucgen(a, L - a, q, false);
+        break;
+    case 7: p = h.Moment(q, a); break;
+    case 8: p = h.Ucgen(b, a, q, true); break;
+    case 9: p = h.Ucgen(b, a, q, false); break;
+    case 10:
+        p += h.Ucgen(b, a, q, true);
+        p += h.Ucgen(b, a, q, false);
+        break;
+    case 11:
+        p += h.Ucgen(b, a, y.yuk, false);
+        p += h.Ucgen(b, a, y.yuk1, true);
+        break;
+    case 12:
+        p += h.Ucgen(b / 2, a, q, true);
+        p += h.Ucgen(b / 2, a + b / 2, q, false);
+        break;
+    default: break;
+    }
+    return p;
+}
+
+class AnkastrelikTablosu : public ::testing::Test {
+protected:
+    BasliksizArayuz* ui = nullptr;
+    const double E = 2.1e8, A = 0.012, Iz = 3.5e-4, alfa = 1.2e-5;
+
+    void SetUp() override {
+        ui = &TemizBasliksizArayuz();
+        AnkastrelikSorulariniSifirla();
+        TuretElemanNo = 7;
+        OkunanElemanTipi = 30;
+        OkunanE = E;
+        OkunanA = A;
+        OkunanIz = Iz;
+        OkunanAlfa = alfa;
+    }
+
+    Kuvvetler Hesapla(double L, const std::string& mafsal, const YukSatiri& y) {
+        ElemanBoyu = L;
+        OkunanMafsalTipi = mafsal;
+        OkunanYukTipi = y.tip;
+        OkunanYuk = y.yuk;
+        OkunanaMesafesi = y.a;
+        OkunanbMesafesi = y.b;
+        OkunanYuk1 = y.yuk1;
+        DuzlemCerceveAnkastrelikKuvvetleri();
+        Kuvvetler k{};
+        for (int i = 1; i <= 6; ++i) k[i] = YerelAnkastrelikKuvvetleri[i];
+        return k;
+    }
+
+    static void Karsilastir(const Kuvvetler& k, const std::array<double, 6>& b, const std::string& yer) {
+        double olcek = 1;
+        for (double x : b) olcek = std::max(olcek, std::fabs(x));
+        for (int i = 1; i <= 6; ++i) EXPECT_NEAR(k[i], b[i - 1], 1e-10 * olcek) << yer << " entry " << i;
+    }
+};
+
+// Every hinge text the element editor lets through (01 and 04, 02 and 05
+// never together, 03 and 06 not both with 02 or 05), plus blanks and the
+// empty text.
+const std::vector<std::string>& Mafsallar() {
+    static const std::vector<std::string> m = {
+        "00", "01", "02", "03", "04", "05", "06", "0102", "0103", "0105", "0106", "0203", "0204", "0206",
+        "0304", "0305", "0306", "0405", "0406", "0506", "010203", "010206", "010305", "010306", "010506",
+        "020304", "020406", "030405", "030406", "040506", "01030406"};
+    return m;
+}
+
+}  // namespace
+
+// Transverse loads and the couple on two lengths, under every hinge text.
+// For the texts that the held-end groups name (0, 1, 3, 4, 6, 103, 306, 406,
+// 10306, 30406, 1030406 held at both ends; 2, 102, 204 and 5, 105, 405 with
+// a guided end; 203, 10203 and 506, 40506 as cantilevers) the expected values
+// are those formulas; 206 and 305, where the released moment is the one a
+// cantilever would need, and the texts outside the groups (0106, 0304,
+// 010206, 010305, 010506, 020304, 020406, 030405) follow their releases.
+TEST_F(AnkastrelikTablosu, EnineYuklerHerMafsalMetninde) {
+    for (const double L : {6.0, 5.3}) {
+        const std::vector<YukSatiri> yukler = {
+            {1, 10, 0, 0, 0},       {2, 12, 2, 0, 0},      {2, -7, 4.5, 0, 0},     {3, 9, 0, 0, 0},
+            {4, 7, 1.5, 0, 0},      {7, 10, 2, 0, 0},      {7, -4, 3.9, 0, 0},     {8, 6, 1, 3, 0},
+            {8, 5, 0, L, 0},        {9, 6, 1.5, 2.5, 0},   {9, 4, 0.7, L - 0.7, 0}, {10, 8, 1, 3, 0},
+            {11, 4, 0.5, 4, 10},    {11, -3, 1.2, 2, -1},  {12, 8, 0.5, 4, 0},     {12, 3, 0, L, 0}};
+        for (const auto& m : Mafsallar()) {
+            const ElHesabi h(L, m);
+            for (const auto& y : yukler) {
+                Hata = 0;
+                ui->Mesajlar.clear();
+                const Kuvvetler k = Hesapla(L, m, y);
+                const std::string yer = "L=" + std::to_string(L) + " hinge " + m + " type " + std::to_string(y.tip);
+                ASSERT_EQ(Hata, 0) << yer;
+                ASSERT_TRUE(ui->Mesajlar.empty()) << yer;
+                const Parca p = ElIleBul(h, L, y);
+                Karsilastir(k, {0, p.Vi, p.Mi, 0, p.Vj, p.Mj}, yer);
+            }
+        }
+    }
+}
+
+// Axial loads by where the normal force is held: at both ends, all at j when
+// it is released at i (01), all at i when released at j (04).
+TEST_F(AnkastrelikTablosu, EksenelYuklerHerMafsalMetninde) {
+    const double L = 5.5, q = 4, P = 9, a = 2;
+    for (const auto& m : Mafsallar()) {
+        const auto s = Kodlar(m);
+        const bool i = s.count(1), j = s.count(4);
+        const std::string yer = "hinge " + m;
+        Hata = 0;
+        Kuvvetler k = Hesapla(L, m, {5, q, 0, 0, 0});
+        if (i && j) {
+            EXPECT_EQ(Hata, 1) << yer;  // nothing holds the bar along its axis
+            continue;
+        }
+        ASSERT_EQ(Hata, 0) << yer;
+        if (i) Karsilastir(k, {0, 0, 0, -q * L, 0, 0}, yer);
+        else if (j) Karsilastir(k, {-q * L, 0, 0, 0, 0, 0}, yer);
+        else Karsilastir(k, {-q * L / 2, 0, 0, -q * L / 2, 0, 0}, yer);
+        k = Hesapla(L, m, {6, P, a, 0, 0});
+        ASSERT_EQ(Hata, 0) << yer;
+        if (i) Karsilastir(k, {0, 0, 0, -P, 0, 0}, yer);
+        else if (j) Karsilastir(k, {-P, 0, 0, 0, 0, 0}, yer);
+        else Karsilastir(k, {-P * (L - a) / L, 0, 0, -P * a / L, 0, 0}, yer);
+    }
+}
+
+// Temperatures and imposed end displacements under every hinge text. The
+// bending stiffness of a bar, rows (V_i L, M_i, V_j L, M_j) against
+// (v_i / L, phi_i, v_j / L, phi_j) in units of EI/L, is the textbook one for
+// each kind of support: held at both ends, pinned at one end (3EI/L), guided
+// at one end (EI/L on the rotation difference), and zero when the releases
+// leave the bar free to move (a simple beam or a determinate bar).
+TEST_F(AnkastrelikTablosu, SicaklikVeZorlanmisYerDegistirmeler) {
+    using K4 = std::array<std::array<double, 4>, 4>;
+    const K4 iki = {{{12, 6, -12, 6}, {6, 4, -6, 2}, {-12, -6, 12, -6}, {6, 2, -6, 4}}};
+    const K4 mafsalI = {{{3, 0, -3, 3}, {0, 0, 0, 0}, {-3, 0, 3, -3}, {3, 0, -3, 3}}};
+    const K4 mafsalJ = {{{3, 3, -3, 0}, {3, 3, -3, 0}, {-3, -3, 3, 0}, {0, 0, 0, 0}}};
+    const K4 gudulu = {{{0, 0, 0, 0}, {0, 1, 0, -1}, {0, 0, 0, 0}, {0, -1, 0, 1}}};
+    const K4 sifir{};
+    const double L = 4.5, EI = E * Iz, EA = E * A, d = 0.012, fi = 0.004;
+    const double T1 = 35, T2 = 5, h = 0.6;
+    const double M = EI * alfa * (T1 - T2) / h, N = EA * alfa * (T1 + T2) / 2;
+    for (const auto& m : Mafsallar()) {
+        const auto s = Kodlar(m);
+        const bool m3 = s.count(3), m6 = s.count(6), v = s.count(2) || s.count(5);
+        const bool eksenelSerbest = s.count(1) || s.count(4);
+        const K4* K = &iki;
+        if (v) K = (m3 || m6) ? &sifir : &gudulu;
+        else if (m3 && m6) K = &sifir;
+        else if (m3) K = &mafsalI;
+        else if (m6) K = &mafsalJ;
+        const std::string yer = "hinge " + m;
+        Hata = 0;
+        ui->Mesajlar.clear();
+
+        // Imposed transverse displacements and rotations: a column of K.
+        const struct {
+            int tip, kolon;
+            double deger;
+        } bukulme[] = {{17, 0, d / L}, {18, 2, d / L}, {19, 1, fi}, {20, 3, fi}};
+        for (const auto& b : bukulme) {
+            const Kuvvetler k = Hesapla(L, m, {b.tip, b.tip <= 18 ? d : fi, 0, 0, 0});
+            const double c = EI / L * b.deger;
+            Karsilastir(k, {0, (*K)[0][b.kolon] * c / L, (*K)[1][b.kolon] * c, 0, (*K)[2][b.kolon] * c / L,
+                            (*K)[3][b.kolon] * c},
+                        yer + " type " + std::to_string(b.tip));
+        }
+        // Imposed axial displacements: EA/L d unless the bar may slide.
+        const double n = eksenelSerbest ? 0 : EA / L * d;
+        Karsilastir(Hesapla(L, m, {15, d, 0, 0, 0}), {n, 0, 0, -n, 0, 0}, yer + " type 15");
+        Karsilastir(Hesapla(L, m, {16, d, 0, 0, 0}), {-n, 0, 0, n, 0, 0}, yer + " type 16");
+
+        // Uniform rise: the held bar is pushed at i along +x.
+        const double n14 = eksenelSerbest ? 0 : EA * alfa * T1;
+        Karsilastir(Hesapla(L, m, {14, T1, 0, 0, 0}), {n14, 0, 0, -n14, 0, 0}, yer + " type 14");
+
+        // Face temperatures: the forces that hold the bar are -K times the
+        // end displacements it would take when free. A free bar curves with
+        // its ends turned by phi_i = -M L/(2EI) and phi_j = +M L/(2EI), M being
+        // E Iz alfa dT / h; for the bar held at both ends this gives (M, -M).
+        const double ni = eksenelSerbest ? 0 : N;
+        const double t = M * L / (2 * EI), k = EI / L;
+        std::array<double, 4> f{};
+        for (int r = 0; r < 4; ++r) f[r] = -((*K)[r][1] * -t + (*K)[r][3] * t) * k;
+        Karsilastir(Hesapla(L, m, {13, T1, h, 0, T2}), {ni, f[0] / L, f[1], -ni, f[2] / L, f[3]},
+                    yer + " type 13");
+        EXPECT_EQ(Hata, 0) << yer;
+        EXPECT_TRUE(ui->Mesajlar.empty()) << yer;
+    }
+}

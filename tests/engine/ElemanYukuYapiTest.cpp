@@ -1,0 +1,242 @@
+// Element loads through the whole solution: the load rows read from the
+// scratch table, the drivers, the assembly and the force method, against the
+// reactions of hand calculations.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "MotorModeli.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+
+namespace {
+
+const double E = 2e8, A = 0.01, Iz = 1e-4, alfa = 1.2e-5;
+
+// One plane-frame bar between nodes 1 (0, 0) and 2 (L, 0), both held.
+void Kiris(MotorModeli& m, double L, bool ters, const std::string& mafsal = "00",
+           const std::string& fi2 = "0") {
+    m.Malzeme(1, E);
+    Tablolar.MalzemeBilgileri.Last();
+    Tablolar.MalzemeBilgileri.Edit();
+    Tablolar.MalzemeBilgileri.FieldByName("Alfa").SetFloat(alfa);
+    Tablolar.MalzemeBilgileri.Post();
+    m.Kesit(1, A, Iz);
+    m.Nokta(1, 0, 0);
+    m.Nokta(2, L, 0);
+    if (ters)
+        m.Eleman(1, 30, 2, 1, 0, 0, 1, 1, mafsal);
+    else
+        m.Eleman(1, 30, 1, 2, 0, 0, 1, 1, mafsal);
+    m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+    m.Mesnet(2, {"0", "0", "Serbest", "Serbest", "Serbest", fi2});
+}
+
+}  // namespace
+
+TEST(ElemanYukuYapi, AnkastreKiristeTekilYuk) {
+    // P = 16 down at 1 m from node 1 of a 4 m beam held at both ends (a = 1,
+    // b = 3): M1 = P a b^2/L^2 = 9, M2 = -P a^2 b/L^2 = -3,
+    // R1 = P b^2 (3a + b)/L^3 = 13.5, R2 = P a^2 (a + 3b)/L^3 = 2.5.
+    // The bar is entered once from 1 to 2 (load +16 at a = 1) and once from
+    // 2 to 1: its local y then points down, so the load is -16 and a = 3 is
+    // measured from its node i, node 2.
+    for (bool ters : {false, true}) {
+        MotorModeli m(30);
+        Kiris(m, 4, ters);
+        if (ters)
+            m.ElemanYuku(1, 1, 2, -16, 3);
+        else
+            m.ElemanYuku(1, 1, 2, 16, 1);
+        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+        EXPECT_NEAR(m.Reaksiyon(1), 0, 1e-9) << ters;
+        EXPECT_NEAR(m.Reaksiyon(2), 13.5, 1e-9) << ters;
+        EXPECT_NEAR(m.Reaksiyon(3), 9, 1e-9) << ters;
+        EXPECT_NEAR(m.Reaksiyon(4), 0, 1e-9) << ters;
+        EXPECT_NEAR(m.Reaksiyon(5), 2.5, 1e-9) << ters;
+        EXPECT_NEAR(m.Reaksiyon(6), -3, 1e-9) << ters;
+    }
+}
+
+TEST(ElemanYukuYapi, UcuMesnetliKiristeMafsalVeMesnet) {
+    // A uniform load q = 10 on a 6 m bar held at node 1 whose other end
+    // turns freely: either node 2 may rotate (a support without Fiz), or the
+    // bar has a moment hinge at j ("06") on a node held in rotation. Both
+    // give 5qL/8 and qL^2/8 at node 1 and 3qL/8 at node 2, and the hinge
+    // leaves node 2 without a moment. With the hinge at i ("03", the bar
+    // entered from 2 to 1) the same holds.
+    const double q = 10, L = 6;
+    struct Durum {
+        bool ters;
+        std::string mafsal, fi2;
+    };
+    for (const Durum& d : {Durum{false, "00", "Serbest"}, Durum{false, "06", "0"}, Durum{true, "03", "0"}}) {
+        MotorModeli m(30);
+        Kiris(m, L, d.ters, d.mafsal, d.fi2);
+        m.ElemanYuku(1, 1, 1, d.ters ? -q : q);
+        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+        const std::string yer = d.mafsal + " " + d.fi2;
+        EXPECT_NEAR(m.Reaksiyon(2), 5 * q * L / 8, 1e-9) << yer;
+        EXPECT_NEAR(m.Reaksiyon(3), q * L * L / 8, 1e-9) << yer;
+        EXPECT_NEAR(m.Reaksiyon(5), 3 * q * L / 8, 1e-9) << yer;
+        if (d.fi2 == "0") EXPECT_NEAR(m.Reaksiyon(6), 0, 1e-9) << yer;
+    }
+}
+
+TEST(ElemanYukuYapi, DusayKolondaYatayYuk) {
+    // A column from node 1 (0, 0) to node 2 (0, 3), held at 1 and on a
+    // horizontal roller at 2. Its local y points along -X, so a load of +4
+    // acts along +X. The roller takes -3qL/8, the base -5qL/8 and qL^2/8.
+    const double q = 4, L = 3;
+    MotorModeli m(30);
+    m.Malzeme(1, E);
+    m.Kesit(1, A, Iz);
+    m.Nokta(1, 0, 0);
+    m.Nokta(2, 0, L);
+    m.Eleman(1, 30, 1, 2);
+    m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+    m.Mesnet(2, {"0"});
+    m.ElemanYuku(1, 1, 1, q);
+    ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+    EXPECT_NEAR(m.Reaksiyon(1), -5 * q * L / 8, 1e-9);
+    EXPECT_NEAR(m.Reaksiyon(2), 0, 1e-9);
+    EXPECT_NEAR(m.Reaksiyon(3), q * L * L / 8, 1e-9);
+    EXPECT_NEAR(m.Reaksiyon(4), -3 * q * L / 8, 1e-9);
+}
+
+TEST(ElemanYukuYapi, SicaklikVeZorlanmisYerDegistirme) {
+    const double L = 5, EI = E * Iz;
+    {
+        // A uniform rise of 25 degrees in a bar held at both ends: the bar
+        // pushes node 1 along -X and node 2 along +X with E A alfa T.
+        MotorModeli m(30);
+        Kiris(m, L, false);
+        m.ElemanYuku(1, 1, 14, 25);
+        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+        EXPECT_NEAR(m.Reaksiyon(1), E * A * alfa * 25, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(4), -E * A * alfa * 25, 1e-9);
+    }
+    {
+        // Face temperatures 30 and 10, 0.5 apart: constant moment
+        // EI alfa dT/h and no shear in the held bar; on a bar whose end 2 may
+        // turn, 1.5 times that moment at node 1 and shears 1.5 M/L.
+        const double M = EI * alfa * 20 / 0.5;
+        for (const std::string fi2 : {"0", "Serbest"}) {
+            MotorModeli m(30);
+            Kiris(m, L, false, "00", fi2);
+            m.ElemanYuku(1, 1, 13, 30, 0.5, 0, 10);
+            ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+            const bool uc = fi2 == "0";
+            EXPECT_NEAR(m.Reaksiyon(1), E * A * alfa * 20, 1e-9) << fi2;
+            EXPECT_NEAR(m.Reaksiyon(2), uc ? 0 : 1.5 * M / L, 1e-9) << fi2;
+            EXPECT_NEAR(m.Reaksiyon(3), uc ? M : 1.5 * M, 1e-9) << fi2;
+            EXPECT_NEAR(m.Reaksiyon(5), uc ? 0 : -1.5 * M / L, 1e-9) << fi2;
+            if (uc) EXPECT_NEAR(m.Reaksiyon(6), -M, 1e-9);
+        }
+    }
+    {
+        // Moving end i of a held bar by d across it (type 17) and settling
+        // the support of node 1 by d give the same reactions:
+        // 12EI d/L^3 and 6EI d/L^2.
+        const double d = 0.004;
+        double r[6];
+        {
+            MotorModeli yuk(30);
+            Kiris(yuk, L, false);
+            yuk.ElemanYuku(1, 1, 17, d);
+            ASSERT_TRUE(yuk.Coz()) << yuk.SonMesaj();
+            for (int k = 1; k <= 6; ++k) r[k - 1] = yuk.Reaksiyon(k);
+        }
+        EXPECT_NEAR(r[1], 12 * EI * d / (L * L * L), 1e-9);
+        EXPECT_NEAR(r[2], 6 * EI * d / (L * L), 1e-9);
+        EXPECT_NEAR(r[4], -12 * EI * d / (L * L * L), 1e-9);
+        EXPECT_NEAR(r[5], 6 * EI * d / (L * L), 1e-9);
+        MotorModeli cokme(30);
+        cokme.Malzeme(1, E);
+        cokme.Kesit(1, A, Iz);
+        cokme.Nokta(1, 0, 0);
+        cokme.Nokta(2, L, 0);
+        cokme.Eleman(1, 30, 1, 2);
+        cokme.Mesnet(1, {"0", "0.004", "Serbest", "Serbest", "Serbest", "0"});
+        cokme.Mesnet(2, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+        ASSERT_TRUE(cokme.Coz()) << cokme.SonMesaj();
+        for (int k = 1; k <= 6; ++k) EXPECT_NEAR(cokme.Reaksiyon(k), r[k - 1], 1e-9) << k;
+    }
+}
+
+TEST(ElemanYukuYapi, KafesUzayCerceveVePlak) {
+    {
+        // A plane-truss bar from (0, 0) to (3, 4) between two pins, heated by
+        // 10 degrees: it pushes the pins apart along (0.6, 0.8) by E A alfa T.
+        MotorModeli m(10);
+        m.Malzeme(1, E);
+        Tablolar.MalzemeBilgileri.Last();
+        Tablolar.MalzemeBilgileri.Edit();
+        Tablolar.MalzemeBilgileri.FieldByName("Alfa").SetFloat(alfa);
+        Tablolar.MalzemeBilgileri.Post();
+        m.Kesit(1, A);
+        m.Nokta(1, 0, 0);
+        m.Nokta(2, 3, 4);
+        m.Eleman(1, 10, 1, 2);
+        m.Mesnet(1, {"0", "0"});
+        m.Mesnet(2, {"0", "0"});
+        m.ElemanYuku(1, 1, 14, 10);
+        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+        const double N = E * A * alfa * 10;
+        EXPECT_NEAR(m.Reaksiyon(1), 0.6 * N, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(2), 0.8 * N, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(3), -0.6 * N, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(4), -0.8 * N, 1e-9);
+    }
+    {
+        // A space cantilever along X (local z = +Z with the third point
+        // along +Y) under q = 3 along local z (acting downwards) over 4 m:
+        // the fixed end takes qL upwards and the moment about Y of -qL^2/2.
+        const double q = 3, L = 4;
+        MotorModeli m(40);
+        m.Malzeme(1, E, 0.3);
+        m.Kesit(1, A, Iz, 2e-4, 1e-4);
+        m.Nokta(1, 0, 0, 0);
+        m.Nokta(2, L, 0, 0);
+        m.Eleman(1, 40, 1, 2, 10002);
+        m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
+        m.ElemanYuku(1, 1, 22, q);
+        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+        EXPECT_NEAR(m.Reaksiyon(2), 0, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(3), q * L, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(5), -q * L * L / 2, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(6), 0, 1e-9);
+    }
+    {
+        // The same along local y (+Y): Fy = qL, moment about Z of +qL^2/2.
+        const double q = 3, L = 4;
+        MotorModeli n(40);
+        n.Malzeme(1, E, 0.3);
+        n.Kesit(1, A, Iz, 2e-4, 1e-4);
+        n.Nokta(1, 0, 0, 0);
+        n.Nokta(2, L, 0, 0);
+        n.Eleman(1, 40, 1, 2, 10002);
+        n.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
+        n.ElemanYuku(1, 1, 21, q);
+        ASSERT_TRUE(n.Coz()) << n.SonMesaj();
+        EXPECT_NEAR(n.Reaksiyon(2), q * L, 1e-9);
+        EXPECT_NEAR(n.Reaksiyon(6), q * L * L / 2, 1e-9);
+    }
+    {
+        // One 3 x 2 plate under q = 5 on four corner supports: by symmetry
+        // each corner carries q a b / 4.
+        MotorModeli m(60);
+        m.Malzeme(1, 3e7, 0.2);
+        m.Kesit(1, 0.2);
+        m.Nokta(1, 0, 0);
+        m.Nokta(2, 0, 2);
+        m.Nokta(3, 3, 2);
+        m.Nokta(4, 3, 0);
+        m.Eleman(1, 60, 1, 2, 3, 4);
+        for (int n = 1; n <= 4; ++n) m.Mesnet(n, {"Serbest", "Serbest", "0"});
+        m.ElemanYuku(1, 1, 25, 5);
+        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+        for (int k = 1; k <= 4; ++k) EXPECT_NEAR(m.Reaksiyon(k), 5 * 3 * 2 / 4.0, 1e-9) << k;
+    }
+}
