@@ -175,10 +175,12 @@ std::string AnahtarMetni(Tablo& kaynak, const char* alan, bool BosluklarKalir) {
 
 bool TuretMi(const std::string& anahtar) { return anahtar.find(',') != std::string::npos; }
 
-// An empty source: refused only while a calculation runs.
+// An empty source: refused only during a calculation started by "Hesapla"
+// (not during the geometry-only pass of "Çiz", an editor's save or an open).
 bool KaynakBos(Tablo& kaynak, const char* mesaj) {
     if (kaynak.RecordCount() > 0) return false;
-    if (mesaj && Arayuz().HesapYapiliyor()) {
+    const KullaniciArayuzu& a = Arayuz();
+    if (mesaj && a.HesapYapiliyor() && !a.SadeceGeometriOkunuyor()) {
         Hata = 1;
         HataGoster(mesaj);
     }
@@ -574,8 +576,11 @@ void ElemanMalzemeKesitMafsalBaginiOku() {
         try {
             MafsalSayisi = EDMafsalSayisi();
         } catch (const std::exception& e) {
-            Hata = 1;
-            HataGoster(e.what());
+            // A table that already failed above has shown its message.
+            if (Hata == 0) {
+                Hata = 1;
+                HataGoster(e.what());
+            }
         }
     }
 }

@@ -45,6 +45,10 @@ public:
     // Whether a calculation is running (in place of the focus of "Hesapla").
     virtual bool HesapYapiliyor() const { return hesapYapiliyor_; }
     virtual void HesapYapiliyorAyarla(bool b) { hesapYapiliyor_ = b; }
+    // Whether the running pass is the geometry-only one of "Çiz" (then
+    // "Hesapla" does not have the focus).
+    virtual bool SadeceGeometriOkunuyor() const { return sadeceGeometri_; }
+    virtual void SadeceGeometriOkunuyorAyarla(bool b) { sadeceGeometri_ = b; }
 
     // Shows an intermediate matrix of the solution (the matrix viewer).
     // Secim is the menu item, Baslik a short name of the matrix.
@@ -64,6 +68,7 @@ protected:
     bool yerDegistirmeli_ = false;
     int matrisSecimi_ = 0;
     bool hesapYapiliyor_ = false;
+    bool sadeceGeometri_ = false;
 };
 
 // A recorded message box call.

@@ -94,6 +94,7 @@ void SonTemizlik() {
     a.IlerlemeGoster(false);
     a.KomutPanelleriniEtkinlestir(true);
     a.HesapYapiliyorAyarla(false);
+    a.SadeceGeometriOkunuyorAyarla(false);
     CalismaBellegiGoster();
 }
 
@@ -226,6 +227,7 @@ void HesaplaCalistir(bool SadeceGeometri) {
     // A run never starts inside another one (the stop button pumps messages).
     if (a.HesapYapiliyor()) return;
     a.HesapYapiliyorAyarla(true);
+    a.SadeceGeometriOkunuyorAyarla(SadeceGeometri);
     a.KomutPanelleriniEtkinlestir(false);
     CalismaBellegiGoster();
     std::string hata;

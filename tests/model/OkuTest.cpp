@@ -608,6 +608,18 @@ TEST_F(Oku, AcikOlmayanTabloHataIleBiter) {
     EXPECT_EQ(Hata, 1);
     ASSERT_EQ(Mesajlar().size(), 1u);
     EXPECT_EQ(NoktaSayisi, 0);
+
+    // The element-material reader shows one message too, not a second one
+    // for the hinge count it cannot take.
+    ui->Mesajlar.clear();
+    Malzeme(1);
+    Kesit(1);
+    MalzemeKesitMafsal("1", 1, 1, "03");
+    Tablolar.ED.Close();
+    EXPECT_NO_THROW(ElemanMalzemeKesitMafsalBaginiOku());
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Mesajlar().size(), 1u);
+    EXPECT_EQ(MafsalSayisi, 0);
 }
 
 }  // namespace

@@ -230,6 +230,25 @@ TEST(Hesap, CizGecisiOkuyuculardanSonraBiter) {
     ArayuzAyarla(&p.arayuz);
 }
 
+// An empty element-material table is reported by "Hesapla" only: the
+// geometry-only pass of "Çiz" reads it quietly.
+TEST(Hesap, BosMalzemeBagiYalnizcaHesaptaBildirilir) {
+    TestProjesi p(Ucgen(true, true));
+    Tablolar.ElemanMalzemeKesitMafsalbagi.TumunuSil();
+    HesaplaCalistir(true);
+    EXPECT_TRUE(p.arayuz.Mesajlar.empty());
+    EXPECT_EQ(Hata, 0);
+    EXPECT_FALSE(p.arayuz.SadeceGeometriOkunuyor());
+
+    EXPECT_TRUE(p.Hesapla().empty());
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Eleman-Malzeme-Kesit-Mafsal bağı bilgileri verilmemiş");
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "HATA:");
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Stil, "TamamHata1");
+    EXPECT_EQ(Hata, 1);
+    BostaOlmali(p.arayuz);
+}
+
 TEST(Hesap, TamHesaptaIlerlemeVeSonDurum) {
     TestProjesi p(Ucgen(true, true), true);
     KayitliArayuz k;
