@@ -141,6 +141,15 @@ protected:
     }
     using Liste = std::vector<std::string>;
     using Sayilar = std::vector<int>;
+
+    // Records the node numbers in the order XYZ receives them.
+    struct YazimSirasi {
+        Sayilar sira;
+        YazimSirasi() {
+            Tablolar.XYZ.AfterPost = [this](Tablo& t) { sira.push_back(t.FieldByName("NoktaNo").AsInteger()); };
+        }
+        ~YazimSirasi() { Tablolar.XYZ.AfterPost = nullptr; }
+    };
 };
 
 // ------------------------------------------------------------------ nodes
@@ -167,10 +176,18 @@ TEST_F(Oku, IkiYonluAnahtarSatirSatirDoldurur) {
     Koordinat("4", P4[0], P4[1], P4[2]);
     Koordinat("9", P9[0], P9[1], P9[2]);
     Koordinat("1,4,1,9,4", 0);
+    YazimSirasi yazim;
     KoordinatlariOku();
     ASSERT_EQ(Hata, 0);
     EXPECT_EQ(NoktaSayisi, 12);
     EXPECT_EQ(TuretNoktaNo, 12);  // the last one generated
+    // The plain rows, then the first direction filled for each step of the second.
+    EXPECT_EQ(yazim.sira, (Sayilar{1, 4, 9, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    // d1 = (1, 1/6, 0), d2 = (0, 2, 1).
+    NoktaBekle(4, 4, 2.5, 3);
+    NoktaBekle(7, 3, 4 + 1.0 / 3, 4);  // I = 2, J = 1
+    NoktaBekle(9, 1, 6, 5);
+    NoktaBekle(12, 4, 6.5, 5);  // I = 3, J = 2
     for (int J = 0; J <= 2; ++J)
         for (int I = 0; I <= 3; ++I) {
             double x[3];
@@ -183,7 +200,11 @@ TEST_F(Oku, AzalanAnahtarVeSonaVarmayanAdim) {
     Koordinat("5", 10, 0, 0);
     Koordinat("1", 2, 4, 0);
     Koordinat("5,1,1,0,0", 0);  // m1 = 4, step -1: 5, 4, 3, 2, 1
-    KoordinatlariOku();
+    {
+        YazimSirasi yazim;
+        KoordinatlariOku();
+        EXPECT_EQ(yazim.sira, (Sayilar{5, 1, 5, 4, 3, 2, 1}));
+    }
     ASSERT_EQ(Hata, 0);
     EXPECT_EQ(Numaralar(Tablolar.XYZ, "NoktaNo"), (Sayilar{1, 2, 3, 4, 5}));
     NoktaBekle(4, 8, 1, 0);
@@ -387,6 +408,7 @@ TEST_F(Oku, ElemanYukuAnahtarininHatalari) {
 
     // A second step longer than the way to the second end: stops silently.
     ElemanYuku("1,10,1,1,5", 1, 1, 1);
+    ElemanYuku("2", 1, 1, 1);  // not read: the reader ends
     ElemanYukleriniOku();
     EXPECT_NE(Hata, 0);
     EXPECT_TRUE(Mesajlar().empty());
@@ -570,6 +592,63 @@ TEST_F(Oku, HataliAnahtarlarDigerOkuyucularda) {
                      "1, 40000, 1, 0, 0->40000 numarası 1..32767 aralığında değil, türet tamamlanamadı",
                      "Eleman nokta bağında:\r1,2,1,11,10-> türetilen 32768 nolu nokta 1..32767 aralığında "
                      "değil, türet tamamlanamadı"}));
+}
+
+// A refused key or number in each of the other readers: its message, nothing
+// of it written, and the row after it not read.
+TEST_F(Oku, HerOkuyucuHataliAnahtariReddeder) {
+    Eleman("1", 30, 1, 2);
+    Eleman("1,1,1,0,0", 30, 0, 0);  // m1 = 0: the element generator divides by it
+    Eleman("2", 30, 2, 3);
+    ElemanNoktaBaginiOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Numaralar(Tablolar.ED, "ElemanNo"), (Sayilar{1}));
+    EXPECT_EQ(ElemanSayisi, 0);
+
+    Tablolar.ElemanNoktaBagi.TumunuSil();
+    for (int e = 1; e <= 3; ++e) Eleman(std::to_string(e), 30, e, e + 1);
+    ElemanNoktaBaginiOku();
+    ASSERT_EQ(Hata, 0);
+    Malzeme(1);
+    Kesit(1);
+    MalzemeKesitMafsal("1,3,0,0,0", 1, 1, "03");
+    MalzemeKesitMafsal("2", 1, 1, "03");
+    ElemanMalzemeKesitMafsalBaginiOku();
+    EXPECT_EQ(Hata, 1);
+    for (int e = 1; e <= 3; ++e) EXPECT_EQ(EDOku(e).mafsal, "00") << e;
+
+    ElemanYuku("1,3,1,0,x", 1, 1, 1);
+    ElemanYuku("2", 1, 1, 1);
+    ElemanYukleriniOku();
+    EXPECT_EQ(Hata, 1);
+    Tablolar.ElemanYukleri.TumunuSil();
+    ElemanYuku("32766,32768,1,0,0", 1, 1, 1);
+    ElemanYuku("2", 1, 1, 1);
+    ElemanYukleriniOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Tablolar.EYUK.RecordCount(), 0);
+
+    TekilYuk("70000", 1);
+    TekilYuk("3", 1);
+    TekilYukleriniOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Tablolar.TYUK.RecordCount(), 0);
+
+    Sinir("2,4", {"0", "0", "0", "0", "0", "0"});
+    Sinir("3", {"0", "0", "0", "0", "0", "0"});
+    SinirKosullariniOku();
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Tablolar.SK.RecordCount(), 0);
+
+    EXPECT_EQ(Mesajlar(),
+              (Liste{"1,1,1,0,0-> verilen adımla başlangıçtan sona varılamıyor, türet tamamlanamadı",
+                     "1,3,0,0,0-> Adım1 sıfırdan büyük olmalı, türet tamamlanamadı",
+                     "1,3,1,0,x-> türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı, türet "
+                     "tamamlanamadı",
+                     "32766,32768,1,0,0->32768 numarası 1..32767 aralığında değil, türet tamamlanamadı",
+                     "70000 numarası 1..32767 aralığında bir tam sayı olmalı",
+                     "2,4-> türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı, türet "
+                     "tamamlanamadı"}));
 }
 
 // ------------------------------------------------------------------ durability
