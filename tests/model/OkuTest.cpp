@@ -211,6 +211,23 @@ TEST_F(Oku, AzalanAnahtarVeSonaVarmayanAdim) {
     NoktaBekle(2, 4, 3, 0);
     EXPECT_EQ(TuretNoktaNo, 1);
 
+    // Descending in the second direction: 9,12,1,1,4 has m1 = 3, m2 = 2 and
+    // the second step -4: rows 9..12, 5..8, 1..4; d1 = (1, 0, 0), d2 = (0, -1, 0).
+    Tablolar.Koordinatlar.TumunuSil();
+    Koordinat("9", 0, 2);
+    Koordinat("12", 3, 2);
+    Koordinat("1", 0, 0);
+    Koordinat("9,12,1,1,4", 0);
+    {
+        YazimSirasi yazim;
+        KoordinatlariOku();
+        EXPECT_EQ(yazim.sira, (Sayilar{9, 12, 1, 9, 10, 11, 12, 5, 6, 7, 8, 1, 2, 3, 4}));
+    }
+    ASSERT_EQ(Hata, 0);
+    NoktaBekle(6, 1, 1, 0);
+    NoktaBekle(4, 3, 0, 0);
+    NoktaBekle(11, 2, 2, 0);
+
     // 1,6,2: m1 = 2, nodes 1, 3, 5; node 5 takes the coordinates of node 6.
     Tablolar.Koordinatlar.TumunuSil();
     Koordinat("1", 0);
