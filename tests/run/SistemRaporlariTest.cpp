@@ -146,6 +146,40 @@ INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('3', '0'
     c.Close();
 }
 
+// The same frame with the hinge given by a key over both elements and plain
+// rows after it: element 1 is posted twice with "06", element 2 once with
+// "06" and again with "00". One release remains, so the equations, the
+// unknowns and the forces are those of the frame above.
+TEST(SistemRaporlari, IkiSatirinKapsadigiElemaninMafsaliBirKezSayilir) {
+    TestProjesi p(R"SQL(
+UPDATE AnaVeriler SET Sistem = '30:Düzlem çerçeve';
+INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
+INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey) VALUES (1, '100:Diğer', 0.01, 0, 0.0001, 0.0001, 0.008, 0.3, 0.15);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 8, 0, 0);
+INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1,3,1,0,0', 0, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 30, 1, 2, 0, 0);
+INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('2', 30, 2, 3, 0, 0);
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1,2,1,0,0', 1, 1, '06');
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '06');
+INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('2', 1, 1, '00');
+INSERT INTO Yukler (NoktaNo, Px, Py, Pz, Mx, My, Mz) VALUES ('2', 0, -20, 0, 0, 0, 0);
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
+INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('3', '0', '-0.01', 'Serbest', 'Serbest', 'Serbest', '0');
+)SQL");
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    ASSERT_GE(r.size(), 5u);
+    EXPECT_EQ(r[3], "Yüklü nokta sayısı: 1,  Mafsal sayısı: 1");
+    // 3 nodes x 3 + 1 hinge row; 2 x 3 element forces + 6 reactions.
+    EXPECT_EQ(r[4], "Denklem sayısı: 10,  Bilinmeyen yayısı: 12,  Hiperstatiklik derecesi: 2");
+    auto k = [](const char* a, const char* b, const char* c) { return Sag(a, 12) + Sag(b, 12) + Sag(c, 12); };
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)", Tekrar('-', 88),
+                        "       1       1" + k("0", "14.69", "58.75"), "       2        " + k("0", "-14.69", "0"),
+                        "       2       2" + k("0", "-5.31", "0"), "       3        " + k("0", "5.31", "-21.25")}));
+}
+
 // Space frame: a cantilever along X (4 m, third point code 10002, so its
 // local axes are the global ones) held at node 1, with 10 kN downwards and a
 // torque of 5 kNm at its tip. End forces at j: Vz = -10, Mx = 5; at i:
