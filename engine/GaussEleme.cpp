@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -41,13 +42,23 @@ void BolumuCalistir(const IsBolumu& b, Isci isci) {
         std::vector<std::thread> iscler;
         iscler.reserve(b.IlkDalga.size());
         for (const auto& a : b.IlkDalga) IsParcacigiAraliklari[a.Isci] = a;
-        for (const auto& a : b.IlkDalga) iscler.emplace_back(isci, a.Isci);
+        for (const auto& a : b.IlkDalga) {
+            try {
+                iscler.emplace_back(isci, a.Isci);
+            } catch (const std::system_error&) {
+                isci(a.Isci);  // no thread to be had: this thread does the range itself
+            }
+        }
         for (auto& t : iscler) t.join();
     }
     for (const auto& a : b.Kalan) {
         IsParcacigiAraliklari[a.Isci] = a;
-        std::thread t(isci, a.Isci);
-        t.join();
+        try {
+            std::thread t(isci, a.Isci);
+            t.join();
+        } catch (const std::system_error&) {
+            isci(a.Isci);
+        }
     }
 }
 
@@ -61,18 +72,17 @@ void BolumuCalistir(const IsBolumu& b, Isci isci) {
 class IsciHavuzu {
 public:
     template <typename Isci>
+    // Throws std::system_error, with no thread left running, when the
+    // threads cannot be started.
     IsciHavuzu(int sayi, Isci isci) : aktif_(static_cast<std::size_t>(sayi) + 1, false) {
-        for (int i = 1; i <= sayi; ++i) iscler_.emplace_back([this, i, isci] { Dongu(i, isci); });
-    }
-    ~IsciHavuzu() {
-        {
-            std::lock_guard<std::mutex> k(kilit_);
-            bitti_ = true;
-            ++kusak_;
+        try {
+            for (int i = 1; i <= sayi; ++i) iscler_.emplace_back([this, i, isci] { Dongu(i, isci); });
+        } catch (...) {
+            Bitir();
+            throw;
         }
-        uyandir_.notify_all();
-        for (auto& t : iscler_) t.join();
     }
+    ~IsciHavuzu() { Bitir(); }
     // Runs the ranges of one wave (distinct workers) and waits for all of them.
     void Dalga(const std::vector<IsAraligi>& araliklar) {
         {
@@ -90,6 +100,17 @@ public:
     }
 
 private:
+    void Bitir() {
+        {
+            std::lock_guard<std::mutex> k(kilit_);
+            bitti_ = true;
+            ++kusak_;
+        }
+        uyandir_.notify_all();
+        for (auto& t : iscler_) t.join();
+        iscler_.clear();
+    }
+
     template <typename Isci>
     void Dongu(int no, Isci isci) {
         std::uint64_t gorulen = 0;
@@ -499,6 +520,7 @@ void SureklilikDenklemleriniIndirge() {
     const int w = SureklilikIsciSayisi(IsParcacigiSayisi);
     const double t2 = 1e-14 * EnBuyukMutlakDeger;
     std::unique_ptr<IsciHavuzu> havuz;  // started at the first column that splits
+    bool havuzYok = false;              // no threads could be started: this thread does all
 
     std::vector<std::pair<int, int>> paneldeKosular;
     for (int k0 = 1; k0 <= n - 1; k0 += kPanelGenisligi) {
@@ -557,14 +579,20 @@ void SureklilikDenklemleriniIndirge() {
         };
         std::erase_if(bolum.IlkDalga, [&](const IsAraligi& a) { return !isVar(a); });
         std::erase_if(bolum.Kalan, [&](const IsAraligi& a) { return !isVar(a); });
-        if (bolum.IlkDalga.size() + bolum.Kalan.size() <= 1) {
+        if (!havuz && !havuzYok && bolum.IlkDalga.size() + bolum.Kalan.size() > 1) {
+            try {
+                havuz = std::make_unique<IsciHavuzu>(w == 8 ? 8 : w + 1, SureklilikIsParcacigi);
+            } catch (const std::system_error&) {
+                havuzYok = true;
+            }
+        }
+        if (!havuz || bolum.IlkDalga.size() + bolum.Kalan.size() <= 1) {
             for (const auto* dalga : {&bolum.IlkDalga, &bolum.Kalan})
                 for (const auto& a : *dalga) {
                     IsParcacigiAraliklari[a.Isci] = a;
                     SureklilikIsParcacigi(a.Isci);
                 }
         } else {
-            if (!havuz) havuz = std::make_unique<IsciHavuzu>(w == 8 ? 8 : w + 1, SureklilikIsParcacigi);
             if (!bolum.IlkDalga.empty()) havuz->Dalga(bolum.IlkDalga);
             if (!bolum.Kalan.empty()) havuz->Dalga(bolum.Kalan);
         }
