@@ -695,6 +695,10 @@ void TfOrvelta::MatrisGosterSecimiAyarla(int s) {
 }
 
 void TfOrvelta::KomutPanelleriniEtkinlestir(bool Etkin) {
+    // A calculation starts as the window's deactivation does: the memory
+    // label refreshed and the editing hint hidden; it comes back with the
+    // window's next activation.
+    if (!Etkin) FormDeactivate();
     PanelKontrolleriniEtkinlestir(Panel1, Etkin);
     PanelKontrolleriniEtkinlestir(Panel2, Etkin);
     // The menus open, copy and close projects: while a calculation runs on

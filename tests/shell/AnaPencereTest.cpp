@@ -424,9 +424,11 @@ TEST(AnaPencere, HesabiDurdurSoruylaHataBayraginiKurar) {
     // While a calculation runs the menus wait, and closing the window first
     // asks to stop the calculation.
     p.HesapYapiliyorAyarla(true);
+    p.StaticText1->show();
     p.KomutPanelleriniEtkinlestir(false);
     EXPECT_FALSE(p.menuBar()->isEnabled());
     EXPECT_FALSE(p.BitBtn11->isEnabled());
+    EXPECT_FALSE(p.StaticText1->isVisible());  // the editing hint waits too
     {
         ModalCevaplayici c;
         c.Mesaj("Hayır");
