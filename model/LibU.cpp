@@ -20,6 +20,16 @@
 #include "platform/TurkceMetin.h"
 
 namespace {
+// An input-output error whose text is the program's own.
+class DosyaHatasi : public std::system_error {
+public:
+    DosyaHatasi(std::error_code ec, std::string metin) : std::system_error(ec), metin_(std::move(metin)) {}
+    const char* what() const noexcept override { return metin_.c_str(); }
+
+private:
+    std::string metin_;
+};
+
 // At most n characters of a UTF-8 text.
 std::string Kes(const std::string& s, std::size_t n) { return s.substr(0, Utf8OnekUzunlugu(s, n)); }
 }  // namespace
@@ -166,6 +176,10 @@ void DosyaKopyala(const std::string& Kaynak, const std::string& Hedef, bool Sor)
         Hata = 1;
         return;
     }
+    // A copy onto the source itself would empty the file before reading it.
+    if (fs::equivalent(fs::path(Kaynak), fs::path(Hedef), ec))
+        throw DosyaHatasi(std::make_error_code(std::errc::invalid_argument),
+                          Kaynak + " dosyası kendi üzerine kopyalanamaz");
     if (Sor && fs::exists(fs::path(Hedef), ec)) {
         const std::string cevap = MesajKutusu(
             Hedef + " dosyası zaten var" + "\r\r" + "Kopya işlemine devam edeyim mi ?", "SORU:", "EvetHayırSoru2");

@@ -6,9 +6,12 @@
 #include "model/Tipler.h"
 
 GeciciKlasor::GeciciKlasor() {
+    // A folder of its own: a name another test already holds is drawn again.
     std::random_device rd;
-    yol_ = std::filesystem::temp_directory_path() / ("orvelta-test-" + std::to_string(rd()));
-    std::filesystem::create_directories(yol_);
+    const auto kok = std::filesystem::temp_directory_path();
+    do {
+        yol_ = kok / ("orvelta-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    } while (!std::filesystem::create_directory(yol_));
 }
 
 GeciciKlasor::~GeciciKlasor() {

@@ -186,6 +186,23 @@ TEST_F(DosyaKopyalaTest, YazilamayanHedefHataFirlatir) {
     EXPECT_ANY_THROW(DosyaKopyala(k.Dosya("a.mdb"), k.Dosya("yok/klasor/b.mdb"), false));
 }
 
+TEST_F(DosyaKopyalaTest, KendiUzerineKopyaDosyayiBozmaz) {
+    const std::string veri(5000, 'x');
+    Yaz(k.Dosya("a.mdb"), veri);
+    fs::create_symlink(k.Dosya("a.mdb"), k.Dosya("bag.mdb"));
+    for (const std::string& hedef : {k.Dosya("a.mdb"), k.Dosya("bag.mdb"), k.Dosya("./a.mdb")}) {
+        try {
+            DosyaKopyala(k.Dosya("a.mdb"), hedef, true);
+            ADD_FAILURE() << "no error for " << hedef;
+        } catch (const std::system_error& e) {
+            EXPECT_EQ(std::string(e.what()), k.Dosya("a.mdb") + " dosyası kendi üzerine kopyalanamaz");
+        }
+        EXPECT_EQ(Oku(k.Dosya("a.mdb")), veri) << hedef;
+    }
+    EXPECT_TRUE(arayuz->Mesajlar.empty());  // nothing was asked
+    EXPECT_EQ(Hata, 0);
+}
+
 TEST(LibU, ProgramYollariniBelirle) {
     TemizBasliksizArayuz();
     const auto onceki = fs::current_path();

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/LibU.h"
+#include "platform/Tablo.h"
 
 TEST(SayiMetni, GenelSayiMetniSadeOndalik) {
     EXPECT_EQ(GenelSayiMetni(0.0), "0");
@@ -78,4 +79,35 @@ TEST(SayiMetni, Bilimsel23) {
     EXPECT_EQ(BilimselSayiMetni23(2.0 / 3.0), " 6.66666666666667E-0001");
     for (double x : {12.5, -1E300, 0.0, 3.3E-7, 123456.789})
         EXPECT_EQ(BilimselSayiMetni23(x).size(), 23u) << x;
+}
+
+TEST(SayiMetni, RaporOrnekleri) {
+    // buckling line: P and P_E rounded to 0.01
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(120.5, 2)), "120.5");
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(98.7, 2)), "98.7");
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(9.869604401089358 * 2.1E8 * 1E-6 / 4.0, 2)), "518.15");
+    // coordinates rounded to four decimals
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(1.23456, 4)), "1.2346");
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(0.00004, 4)), "0");
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(-12345678.5, 4)), "-12345678.5");
+    // displacements rounded to six decimals
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(0.0012345678, 6)), "0.001235");
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(-0.00000049, 6)), "0");
+    EXPECT_EQ(GenelSayiMetni(Yuvarla(0.0000051, 6)), "5E-6");
+    // material values as field texts
+    EXPECT_EQ(GenelSayiMetni(2.1E8), "210000000");
+    EXPECT_EQ(GenelSayiMetni(1.2E-5), "1.2E-5");
+    EXPECT_EQ(GenelSayiMetni(1E-5), "1E-5");
+    EXPECT_EQ(GenelSayiMetni(7.85), "7.85");
+    // the depth of an IPE profile in mm
+    EXPECT_EQ(GenelSayiMetni(0.2 * 1000), "200");
+    EXPECT_EQ(GenelSayiMetni(0.3 * 1000), "300");
+    // the general bounds of real inputs
+    EXPECT_EQ(GenelSayiMetni(-1E100), "-1E100");
+}
+
+TEST(SayiMetni, AlanMetniIleAyni) {
+    // the field text of a float column and the report's general text agree
+    for (double x : {0.1 + 0.2, 1.42E-6, 1E15, 999999999999999.0, -0.00012345, 123456.789, 6.02E23, 1.0 / 7})
+        EXPECT_EQ(GercelAlanMetni(x), GenelSayiMetni(x)) << x;
 }
