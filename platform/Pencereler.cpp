@@ -27,6 +27,12 @@ struct Baglanti {
         kok = it.data->root;
     }
     ~Baglanti() { if (c) xcb_disconnect(c); }
+
+    // Waits until the server has carried out every request sent so far: a
+    // connection closed right after its last request may lose that request.
+    void Bekle() {
+        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    }
     Baglanti(const Baglanti&) = delete;
     Baglanti& operator=(const Baglanti&) = delete;
 
@@ -116,6 +122,8 @@ std::vector<UstPencere> UstPencereler() {
 }
 
 unsigned long UstPencereBul(const std::string& Metin) {
+    // An empty text is contained in no title.
+    if (Metin.empty()) return 0;
     const std::string aranan = AsciiBuyuk(Metin);
     for (const auto& p : UstPencereler())
         if (AsciiBuyuk(p.Baslik).find(aranan) != std::string::npos) return p.Kimlik;
@@ -136,6 +144,7 @@ void UstPencereyiKapat(unsigned long Pencere) {
     o.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(b.c, 0, o.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&o));
     xcb_flush(b.c);
+    b.Bekle();
 }
 
 void UstPencereyiOneGetir(unsigned long Pencere) {
@@ -159,4 +168,5 @@ void UstPencereyiOneGetir(unsigned long Pencere) {
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&o));
     xcb_flush(b.c);
+    b.Bekle();
 }

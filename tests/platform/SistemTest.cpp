@@ -4,6 +4,10 @@
 #include <QGuiApplication>
 #include <QThread>
 #include <QWidget>
+#include <unistd.h>
+
+#include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -50,19 +54,22 @@ TEST(Pencereler, X11PencereyiBasligindanBulurVeKapatir) {
     } izci;
     izci.k = &kapandi;
     w.installEventFilter(&izci);
-    w.setWindowTitle(QString::fromUtf8("Orvelta:Sonlu Elemanlar Kuvvet Metodu Çizim"));
+    // A title of this process alone: other programs, and other copies of this
+    // test on the same display, have windows of their own.
+    const std::string kimlik = std::to_string(::getpid()) + "-" + std::to_string(std::random_device{}());
+    w.setWindowTitle(QString::fromStdString("Orvelta:Pencere Testi Çizim " + kimlik));
     w.show();
     unsigned long h = 0;
-    for (int i = 0; i < 200 && h == 0; ++i) {
+    for (int i = 0; i < 500 && h == 0; ++i) {
         QCoreApplication::processEvents();
         QThread::msleep(10);
-        h = UstPencereBul("orvelta:sonlu");
+        h = UstPencereBul("orvelta:pencere testi Çizim " + kimlik);  // ASCII letters in any case
     }
     ASSERT_NE(h, 0u);
     EXPECT_EQ(h, static_cast<unsigned long>(w.winId()));
     EXPECT_EQ(UstPencereBul("yok boyle bir pencere"), 0u);
     UstPencereyiKapat(h);
-    for (int i = 0; i < 200 && !kapandi; ++i) {
+    for (int i = 0; i < 500 && !kapandi; ++i) {
         QCoreApplication::processEvents();
         QThread::msleep(10);
     }
