@@ -397,3 +397,27 @@ TEST(GaussEleme, SureVeBellekMetinleri) {
     EXPECT_EQ(BellekKullanimMetni(1234567 * MB + MB / 5), "Memory used: 1,234,567.2 MB");
     EXPECT_EQ(CalismaBellegiMetni(85 * MB), "Kullanılan bellek: 85 MB");
 }
+
+TEST(GaussEleme, IzostatikSistemdeBxTGosterimi) {
+    // r = 0 with "Bx transpoz matrisi": Bx is skipped, the viewer is still
+    // shown at its point and the solution ends there; with "Hiçbiri" no
+    // viewer is shown and the unknowns follow.
+    for (int secim : {BxTGoster, HicbiriGoster}) {
+        auto& a = TemizBasliksizArayuz();
+        a.MatrisGosterSecimiAyarla(secim);
+        Kur(2, 2, {{1, 1}, {0, 2}}, {3, 4}, {1, 1});
+        KuvvetMetoduCoz();
+        const auto& memo = a.MemoSatirlari();
+        ASSERT_FALSE(memo.empty());
+        EXPECT_EQ(memo[0].rfind("GAUSS - denge denklemleri çözülüdü: ", 0), 0u);
+        if (secim == BxTGoster) {
+            EXPECT_EQ(Hata, 1);
+            EXPECT_EQ(a.GosterilenMatrisler, (std::vector<std::string>{"Bx transpoz matrisi"}));
+            EXPECT_EQ(memo.size(), 1u);
+        } else {
+            EXPECT_EQ(Hata, 0);
+            EXPECT_TRUE(a.GosterilenMatrisler.empty());
+            EXPECT_EQ(memo.back(), "Bilinmeyenler hesaplanıyor");
+        }
+    }
+}
