@@ -44,6 +44,32 @@ void YereldenGlobale(int Bloklar) {
             for (int k = 1; k <= 3; ++k) G[3 * blok + r] += T[k][r] * Y[3 * blok + k];
 }
 
+// The bending releases of a space-frame bar's hinge text (05 My and 06 Mz
+// at i, 11 My and 12 Mz at j) applied to its held-end forces: a released
+// end moment becomes zero and the shears and the other end moment take what
+// the bar then carries. Each bending plane is released on its own; in the
+// x-z plane the moment about y turns the other way round, hence the signs.
+// Other codes (the torsion releases 04 and 10) change nothing here.
+void UzayCerceveSerbestlikleri(double L) {
+    bool kod[13] = {};
+    std::string metin;
+    for (char c : OkunanMafsalTipi)
+        if (c != ' ') metin += c;
+    for (std::size_t p = 0; p + 1 < metin.size(); p += 2) {
+        const char c1 = metin[p], c2 = metin[p + 1];
+        if (c1 < '0' || c1 > '9' || c2 < '0' || c2 > '9') continue;
+        const int k = (c1 - '0') * 10 + (c2 - '0');
+        if (k <= 12) kod[k] = true;
+    }
+    if (!kod[5] && !kod[6] && !kod[11] && !kod[12]) return;
+    auto& Y = YerelAnkastrelikKuvvetleri;
+    EgilmeSerbestlikleri(L, Y[2], Y[6], Y[8], Y[12], false, kod[6], false, kod[12]);
+    double Mi = -Y[5], Mj = -Y[11];
+    EgilmeSerbestlikleri(L, Y[3], Mi, Y[9], Mj, false, kod[5], false, kod[11]);
+    Y[5] = -Mi;
+    Y[11] = -Mj;
+}
+
 }  // namespace
 
 void KafesAnkastrelikKuvvetleri() {
@@ -123,8 +149,9 @@ void UzayCerceveAnkastrelikKuvvetleri() {
         break;
     }
     default:
-        break;
+        return;
     }
+    UzayCerceveSerbestlikleri(L);
 }
 
 void PlakAnkastrelikKuvvetleri(double a, double b, double q) {

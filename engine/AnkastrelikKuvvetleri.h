@@ -13,6 +13,7 @@ void DuzlemCerceveAnkastrelikKuvvetleri();
 // Truss loads, types 5, 14, 15, 16 (entries 1, 2: N at i and at j).
 void KafesAnkastrelikKuvvetleri();
 // Space-frame loads, types 21 to 24 (entries 1..12: N, Vy, Vz, Mx, My, Mz at i, then at j).
+// Released end moments of the hinge text (05, 06 at i; 11, 12 at j) are taken into account.
 void UzayCerceveAnkastrelikKuvvetleri();
 // Uniform load q per area on a rectangular plate with sides a (along X) and
 // b (along Y): force along Z and moments about X and Y at corners i, j, k, L.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "TestYardim.h"
 #include "engine/AnkastrelikKuvvetleri.h"
@@ -129,6 +130,14 @@ TEST_F(ElemanYukleri, DuzlemCerceveSurucusu) {
     const double beklenen[7] = {0, 15, 0, -7.5, 15, 0, 7.5};
     for (int r = 1; r <= 6; ++r) EXPECT_NEAR(Degisim(r), beklenen[r], 1e-12) << r;
     EXPECT_NEAR(GlobalAnkastrelikKuvvetleri[1], -15, 1e-12);
+    // The same column under P = 9 along its axis at a = 1: N_i = -P (L - a)/L
+    // = -6 and N_j = -3 become global Y; the load vector gains them back.
+    YukSatiri(6, 9, 1);
+    YukVektoruHazirla(6);
+    DuzlemCerceveElemanYukleriniEkle();
+    ASSERT_EQ(Hata, 0);
+    const double eksenel[7] = {0, 0, 6, 0, 0, 3, 0};
+    for (int r = 1; r <= 6; ++r) EXPECT_NEAR(Degisim(r), eksenel[r], 1e-12) << r;
 
     // A beam along -X from node 2 to node 1 with a point load P = 12 at the
     // middle: local y points along -Y, so the downward-acting load (against
@@ -238,6 +247,37 @@ TEST_F(ElemanYukleri, UzayCerceveYerelZYuku) {
     EXPECT_EQ(ui->Mesajlar[0].Metin,
               "5.elemanın tekil yük tanımında a=4.5 değeri elemanın boyu L=4 ile bağdaşmıyor");
     for (int i = 1; i <= 12; ++i) EXPECT_DOUBLE_EQ(YerelAnkastrelikKuvvetleri[i], 0);
+}
+
+TEST_F(ElemanYukleri, UzayCerceveMomentSerbestlikleri) {
+    // A bar of 4 m. Released end moments (05, 11 about local y; 06, 12 about
+    // local z) turn the held bar into a propped one in that plane: 3qL/8 at
+    // the released end, 5qL/8 and qL^2/8 at the held one.
+    OkunanElemanTipi = 40;
+    ElemanBoyu = 4;
+    const double q = 6, L = 4, P = 10, a = 1;
+    auto Kontrol = [&](int tip, double yuk, double mesafe, const std::string& mafsal, const double (&b)[13]) {
+        OkunanMafsalTipi = mafsal;
+        YukSatiri(tip, yuk, mesafe);
+        UzayCerceveAnkastrelikKuvvetleri();
+        for (int i = 1; i <= 12; ++i)
+            EXPECT_NEAR(YerelAnkastrelikKuvvetleri[i], b[i], 1e-12) << mafsal << " type " << tip << " entry " << i;
+    };
+    const double s = 3 * q * L / 8, t = 5 * q * L / 8, m = q * L * L / 8;
+    // Mz released at j: the local-y load.
+    Kontrol(21, q, 0, "12", {0, 0, t, 0, 0, 0, m, 0, s, 0, 0, 0, 0});
+    // My released at i: the local-z load (My turns the other way: -qL^2/12 at i, +qL^2/12 at j held).
+    Kontrol(22, q, 0, "05", {0, 0, 0, s, 0, 0, 0, 0, 0, t, 0, m, 0});
+    Kontrol(22, q, 0, "1112", {0, 0, 0, t, 0, -m, 0, 0, 0, s, 0, 0, 0});
+    // Both Mz released: a simple beam, P b/L and P a/L.
+    Kontrol(23, P, a, "0612", {0, 0, P * 3 / 4, 0, 0, 0, 0, 0, P / 4, 0, 0, 0, 0});
+    // Torsion releases and bending releases of the other plane change nothing.
+    const double M24i = P * a * 9 / 16, M24j = P * a * a * 3 / 16;
+    const double V24i = P * 9 * (4 + 2) / 64.0, V24j = P - V24i;
+    Kontrol(24, P, a, "0410", {0, 0, 0, V24i, 0, -M24i, 0, 0, 0, V24j, 0, M24j, 0});
+    Kontrol(24, P, a, "0612", {0, 0, 0, V24i, 0, -M24i, 0, 0, 0, V24j, 0, M24j, 0});
+    EXPECT_EQ(Hata, 0);
+    EXPECT_TRUE(ui->Mesajlar.empty());
 }
 
 TEST_F(ElemanYukleri, PlakDuzgunYayiliYuk) {

@@ -224,6 +224,27 @@ TEST(ElemanYukuYapi, KafesUzayCerceveVePlak) {
         EXPECT_NEAR(n.Reaksiyon(6), q * L * L / 2, 1e-9);
     }
     {
+        // A space bar held at both nodes with its bending moments released
+        // at j ("1112") under q = 3 along local y (-Y): a propped beam, node 1
+        // takes 5qL/8 and qL^2/8 about Z, node 2 3qL/8 and no moment.
+        const double q = 3, L = 4;
+        MotorModeli m(40);
+        m.Malzeme(1, E, 0.3);
+        m.Kesit(1, A, Iz, 2e-4, 1e-4);
+        m.Nokta(1, 0, 0, 0);
+        m.Nokta(2, L, 0, 0);
+        m.Eleman(1, 40, 1, 2, 10002, 0, 1, 1, "1112");
+        m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
+        m.Mesnet(2, {"0", "0", "0", "0", "0", "0"});
+        m.ElemanYuku(1, 1, 21, q);
+        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+        EXPECT_NEAR(m.Reaksiyon(2), 5 * q * L / 8, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(6), q * L * L / 8, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(8), 3 * q * L / 8, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(11), 0, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(12), 0, 1e-9);
+    }
+    {
         // One 3 x 2 plate under q = 5 on four corner supports: by symmetry
         // each corner carries q a b / 4.
         MotorModeli m(60);
