@@ -80,7 +80,9 @@ TEST(ElemanYukuYapi, UcuMesnetliKiristeMafsalVeMesnet) {
         EXPECT_NEAR(m.Reaksiyon(2), 5 * q * L / 8, 1e-9) << yer;
         EXPECT_NEAR(m.Reaksiyon(3), q * L * L / 8, 1e-9) << yer;
         EXPECT_NEAR(m.Reaksiyon(5), 3 * q * L / 8, 1e-9) << yer;
-        if (d.fi2 == "0") EXPECT_NEAR(m.Reaksiyon(6), 0, 1e-9) << yer;
+        if (d.fi2 == "0") {
+            EXPECT_NEAR(m.Reaksiyon(6), 0, 1e-9) << yer;
+        }
     }
 }
 
@@ -132,7 +134,9 @@ TEST(ElemanYukuYapi, SicaklikVeZorlanmisYerDegistirme) {
             EXPECT_NEAR(m.Reaksiyon(2), uc ? 0 : 1.5 * M / L, 1e-9) << fi2;
             EXPECT_NEAR(m.Reaksiyon(3), uc ? M : 1.5 * M, 1e-9) << fi2;
             EXPECT_NEAR(m.Reaksiyon(5), uc ? 0 : -1.5 * M / L, 1e-9) << fi2;
-            if (uc) EXPECT_NEAR(m.Reaksiyon(6), -M, 1e-9);
+            if (uc) {
+                EXPECT_NEAR(m.Reaksiyon(6), -M, 1e-9);
+            }
         }
     }
     {
