@@ -1,5 +1,7 @@
 #include "platform/KullaniciArayuzu.h"
 
+#include "platform/MesajStili.h"
+
 std::string BasliksizArayuz::MesajGoster(const std::string& Metin, const std::string& Baslik,
                                          const std::string& Stil) {
     std::string cevap;
@@ -7,7 +9,7 @@ std::string BasliksizArayuz::MesajGoster(const std::string& Metin, const std::st
         cevap = Cevaplar.front();
         Cevaplar.pop_front();
     } else {
-        cevap = (Stil.find("Evet") != std::string::npos) ? "E" : "T";
+        cevap = MesajStiliniCoz(Stil).DugmeHarfleri().front();
     }
     Mesajlar.push_back({Metin, Baslik, Stil, cevap});
     return cevap;

@@ -77,8 +77,8 @@ struct KayitliMesaj {
 };
 
 // Headless implementation: records every message and answers from a script
-// (a queue of answer letters; when it is empty, the first button's letter:
-// "E" for yes/no questions, "T" otherwise).
+// (a queue of answer letters; when it is empty, the letter of the box's first
+// button: "E" for yes/no questions, "T" for OK boxes).
 class BasliksizArayuz : public KullaniciArayuzu {
 public:
     std::string MesajGoster(const std::string& Metin, const std::string& Baslik,

@@ -130,3 +130,19 @@ TEST(QtMesajKutusu, ArayuzUzerindenUyariKutusu) {
     EXPECT_EQ(MesajKutusu("x", "SORU:", "EvetHayır2"), "H");
     ArayuzAyarla(nullptr);
 }
+
+TEST(BasliksizArayuz, SenaryoVeIlkDugme) {
+    BasliksizArayuz a;
+    a.Cevaplar = {"H"};
+    EXPECT_EQ(a.MesajGoster("soru", "SORU:", "EvetHayırSoru2"), "H");  // from the script
+    EXPECT_EQ(a.MesajGoster("soru", "SORU:", "EvetHayırSoru2"), "E");  // then the first button
+    EXPECT_EQ(a.MesajGoster("hata", "HATA:", "TamamHata1"), "T");
+    EXPECT_EQ(a.MesajGoster("x", "x", "Yeniden deneİptal"), "Y");
+    EXPECT_EQ(a.MesajGoster("x", "x", "DurdurYeniden deneGözardı et"), "D");
+    ASSERT_EQ(a.Mesajlar.size(), 5u);
+    EXPECT_EQ(a.Mesajlar[0].Metin, "soru");
+    EXPECT_EQ(a.Mesajlar[0].Baslik, "SORU:");
+    EXPECT_EQ(a.Mesajlar[0].Stil, "EvetHayırSoru2");
+    EXPECT_EQ(a.Mesajlar[0].Cevap, "H");
+    EXPECT_EQ(a.Mesajlar[2].Cevap, "T");
+}
