@@ -213,14 +213,16 @@ void TfOrvelta::ProjeSeciliyken(const std::string& Oneri) {
 }
 
 void TfOrvelta::VeriTabaniAc1Click(QAction* Oge) {
-    const std::string baslik = Oge ? Oge->text().toStdString() : std::string();
-    if (baslik.empty()) {
+    // A recent item stands for its path; "Aç" and "Yeni" for the pattern of
+    // the "Veriler" folder and the proposed new name.
+    std::string oneri;
+    if (Oge == Yeni1) oneri = ProgramKlasoru + "/Veriler/YENİ.mdb";
+    else if (Oge == Ac1) oneri = ProgramKlasoru + "/Veriler/*.mdb";
+    else if (Oge) oneri = Oge->data().toString().toStdString();
+    if (oneri.empty()) {
         SonDosyalarMenusunuGuncelle();
         return;
     }
-    std::string oneri = baslik;
-    if (Oge == Yeni1) oneri = ProgramKlasoru + "/Veriler/YENİ.mdb";
-    else if (Oge == Ac1) oneri = ProgramKlasoru + "/Veriler/*.mdb";
     ProjeSeciliyken(oneri);
 }
 

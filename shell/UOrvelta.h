@@ -73,7 +73,14 @@ public:
     void AyarlariOku();
     void AyarlariYaz();
     void SonDosyalarMenusunuGuncelle();
+    // The item of menu M (searched depth first) whose caption, as shown on
+    // screen, is Baslik; letter case does not count. nullptr when none.
     static QAction* MenuOgesiBul(QMenu* M, const QString& Baslik);
+    // The path of recent-project item i (1..5), "" for an empty item. The
+    // item's caption shows the path as it is (an "&" in it is no
+    // accelerator mark).
+    std::string SonDosyaYolu(int i) const;
+    void SonDosyaYoluAyarla(int i, const std::string& Yol);
     void YerDegistirmesizClick();
 
     // ---- "Hesabı durdur"

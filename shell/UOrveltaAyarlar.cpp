@@ -24,7 +24,7 @@ void TfOrvelta::AyarlariOku() {
     TAyarDegerleri d;
     d.SonVeriTabani = SonVeriTabani;
     d.FormOlcegi = FormOlcegi;
-    for (int i = 0; i < 5; ++i) d.SonDosyalar[i] = VeriTabaniAc[i + 1]->text().toStdString();
+    for (int i = 0; i < 5; ++i) d.SonDosyalar[i] = SonDosyaYolu(i + 1);
     d.YerDegistirmesiz = YerDegistirmesiz->isChecked();
     d.YerDegistirmeli = YerDegistirmeli->isChecked();
     d.SonucBolumSecimleri = Ayarlar.SonucBolumSecimleri;
@@ -36,8 +36,7 @@ void TfOrvelta::AyarlariOku() {
     FormOlcegi = d.FormOlcegi;
     for (int i = 0; i < 5; ++i) {
         QAction* a = VeriTabaniAc[i + 1];
-        a->setText(QString::fromStdString(d.SonDosyalar[i]));
-        a->setVisible(!d.SonDosyalar[i].empty());
+        SonDosyaYoluAyarla(i + 1, d.SonDosyalar[i]);
         a->setChecked(!d.SonDosyalar[i].empty() && d.SonDosyalar[i] == SonVeriTabani);
     }
     // Two radio items: the second one read wins, as when the menu is set item
@@ -51,7 +50,7 @@ void TfOrvelta::AyarlariYaz() {
     TAyarDegerleri d;
     d.SonVeriTabani = Ayarlar.VeriTabaniAdi;
     d.FormOlcegi = FormOlcegi;
-    for (int i = 0; i < 5; ++i) d.SonDosyalar[i] = VeriTabaniAc[i + 1]->text().toStdString();
+    for (int i = 0; i < 5; ++i) d.SonDosyalar[i] = SonDosyaYolu(i + 1);
     d.YerDegistirmesiz = YerDegistirmesiz->isChecked();
     d.YerDegistirmeli = YerDegistirmeli->isChecked();
     d.SonucBolumSecimleri = Ayarlar.SonucBolumSecimleri;
@@ -61,13 +60,9 @@ void TfOrvelta::AyarlariYaz() {
 
 void TfOrvelta::SonDosyalarMenusunuGuncelle() {
     std::array<std::string, 5> liste;
-    for (int i = 0; i < 5; ++i) liste[i] = VeriTabaniAc[i + 1]->text().toStdString();
+    for (int i = 0; i < 5; ++i) liste[i] = SonDosyaYolu(i + 1);
     const int secili = SonDosyalariDuzenle(liste, AcikVeriTabani, DosyaVar);
-    for (int i = 0; i < 5; ++i) {
-        QAction* a = VeriTabaniAc[i + 1];
-        a->setText(QString::fromStdString(liste[i]));
-        a->setVisible(!liste[i].empty());
-    }
+    for (int i = 0; i < 5; ++i) SonDosyaYoluAyarla(i + 1, liste[i]);
     if (secili >= 0) {
         VeriTabaniAc[secili + 1]->setChecked(true);
     } else if (QAction* a = SonDosyaGrubu->checkedAction()) {
@@ -78,11 +73,42 @@ void TfOrvelta::SonDosyalarMenusunuGuncelle() {
     }
 }
 
+std::string TfOrvelta::SonDosyaYolu(int i) const {
+    return VeriTabaniAc[i]->data().toString().toStdString();
+}
+
+void TfOrvelta::SonDosyaYoluAyarla(int i, const std::string& Yol) {
+    QAction* a = VeriTabaniAc[i];
+    const QString yol = QString::fromStdString(Yol);
+    a->setData(yol);
+    // "&&" shows one "&"; a single one would underline the next letter.
+    a->setText(QString(yol).replace('&', "&&"));
+    a->setVisible(!Yol.empty());  // an empty item is not shown
+}
+
+namespace {
+
+// A caption as shown: "&&" is one "&", a single "&" only marks the
+// accelerator; letter case does not count.
+QString GorunenBaslik(const QString& s) {
+    QString g;
+    for (int i = 0; i < s.size(); ++i) {
+        if (s[i] == '&') {
+            if (i + 1 < s.size() && s[i + 1] == '&') g += '&', ++i;
+            continue;
+        }
+        g += s[i];
+    }
+    return g.toCaseFolded();
+}
+
+}  // namespace
+
 QAction* TfOrvelta::MenuOgesiBul(QMenu* M, const QString& Baslik) {
     if (!M) return nullptr;
-    auto temiz = [](QString s) { return s.remove('&'); };
+    const QString aranan = Baslik.toCaseFolded();
     for (QAction* a : M->actions())
-        if (!a->isSeparator() && temiz(a->text()) == temiz(Baslik)) return a;
+        if (!a->isSeparator() && GorunenBaslik(a->text()) == aranan) return a;
     for (QAction* a : M->actions())
         if (QAction* b = MenuOgesiBul(a->menu(), Baslik)) return b;
     return nullptr;

@@ -79,7 +79,7 @@ TEST(AnaPencere, BaslangicKurulumVeCikisCalismaDosyasiBirakmaz) {
         EXPECT_FALSE(p.ProgressBar1->isVisible());
         EXPECT_FALSE(p.BitBtn3->isVisible());
         // The recent list holds the open project, checked.
-        EXPECT_EQ(p.VeriTabaniAc[1]->text().toStdString(), test);
+        EXPECT_EQ(p.SonDosyaYolu(1), test);
         EXPECT_TRUE(p.VeriTabaniAc[1]->isChecked());
         // The window is the port while it runs.
         EXPECT_EQ(&Arayuz(), static_cast<KullaniciArayuzu*>(&p));
@@ -172,7 +172,7 @@ TEST(AnaPencere, EksikProjeTestProjesineDonerVeSonListeTemizlenir) {
     // One tidy pass: [A, B, var, -, -] -> [B, var, -, -, -], then the test
     // project enters as item 1 on the later calls.
     std::vector<std::string> liste;
-    for (int i = 1; i <= 5; ++i) liste.push_back(a.p->VeriTabaniAc[i]->text().toStdString());
+    for (int i = 1; i <= 5; ++i) liste.push_back(a.p->SonDosyaYolu(i));
     EXPECT_EQ(liste[0], test);
     EXPECT_NE(std::find(liste.begin(), liste.end(), var), liste.end());
     EXPECT_EQ(std::find(liste.begin(), liste.end(), klasor + "/Veriler/yokA.mdb"), liste.end());
@@ -184,7 +184,8 @@ TEST(AnaPencere, YeniProjeDiyalogVeSoruIleOlusturulur) {
     const std::string klasor = k.Yol().string();
     AcikPencere a(klasor);
     const std::string test = AcikVeriTabani;
-    const std::string yeni = klasor + "/Veriler/Kiriş.mdb";
+    // An "&" in the name is part of the path, not an accelerator mark.
+    const std::string yeni = klasor + "/Veriler/Köprü & Kiriş.mdb";
 
     // Cancelled dialog: the open project stays as it was.
     {
@@ -229,8 +230,11 @@ TEST(AnaPencere, YeniProjeDiyalogVeSoruIleOlusturulur) {
         EXPECT_EQ(Boyut(yeni), Boyut(klasor + "/VerilerOrtak/BOS.mdb"));
         EXPECT_EQ(AcikVeriTabani, yeni);
         EXPECT_EQ(Etiket(a.p->Label8), yeni);
-        EXPECT_EQ(a.p->VeriTabaniAc[1]->text().toStdString(), yeni);
-        EXPECT_EQ(a.p->VeriTabaniAc[2]->text().toStdString(), test);
+        EXPECT_EQ(a.p->SonDosyaYolu(1), yeni);
+        EXPECT_EQ(a.p->SonDosyaYolu(2), test);
+        EXPECT_EQ(a.p->VeriTabaniAc[1]->text(), QString::fromStdString(klasor) + "/Veriler/Köprü && Kiriş.mdb");
+        EXPECT_EQ(TfOrvelta::MenuOgesiBul(a.p->Veri, QString::fromStdString(yeni).toUpper()),
+                  a.p->VeriTabaniAc[1]);
         EXPECT_TRUE(a.p->VeriTabaniAc[1]->isChecked());
         EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
         EXPECT_TRUE(a.p->BitBtn11->isEnabled());
@@ -245,8 +249,26 @@ TEST(AnaPencere, YeniProjeDiyalogVeSoruIleOlusturulur) {
         EXPECT_EQ(c.Oneriler[0], test);
         EXPECT_EQ(AcikVeriTabani, test);
         EXPECT_TRUE(a.p->VeriTabaniAc[2]->isChecked());
-        EXPECT_EQ(a.p->VeriTabaniAc[1]->text().toStdString(), yeni);
+        EXPECT_EQ(a.p->SonDosyaYolu(1), yeni);
     }
+    // A recent project's dialog, cancelled: the open project stays as it was.
+    {
+        ModalCevaplayici c;
+        c.Dosya("");
+        a.p->VeriTabaniAc[1]->trigger();
+        EXPECT_TRUE(c.Bitti());
+        EXPECT_EQ(c.Oneriler[0], yeni);
+        EXPECT_EQ(AcikVeriTabani, test);
+        EXPECT_EQ(Etiket(a.p->Label8), test);
+        EXPECT_TRUE(a.p->VeriTabaniAc[2]->isChecked());
+    }
+    // The recent list, "&" and all, survives a restart.
+    a.Kapat();
+    AcikPencere b(klasor);
+    EXPECT_EQ(AcikVeriTabani, test);
+    EXPECT_EQ(b.p->SonDosyaYolu(1), yeni);
+    EXPECT_EQ(b.p->SonDosyaYolu(2), test);
+    EXPECT_TRUE(b.p->VeriTabaniAc[2]->isChecked());
 }
 
 TEST(AnaPencere, FarkliKaydetKopyaAcarKendiUzerineKopyalamaz) {
