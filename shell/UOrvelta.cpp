@@ -215,6 +215,9 @@ void TfOrvelta::ArayuzuKur() {
     DBGrid1->setObjectName("DBGrid1");
     IzgaraModeli = new TabloModeli(this);
     DBGrid1->setModel(IzgaraModeli);
+    // Every reload of the rows (another table, another project) fits the
+    // columns to their captions and contents again.
+    connect(IzgaraModeli, &QAbstractItemModel::modelReset, this, [this] { IzgaraSutunlariniSigdir(); });
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -632,8 +635,9 @@ bool TfOrvelta::CalismaDosyasiMi(const std::string& Yol) const {
 
 Tablo* TfOrvelta::IzgaraTablosu() const { return IzgaraModeli->Tablosu(); }
 
-void TfOrvelta::IzgaraTablosunuAyarla(Tablo* T) {
-    IzgaraModeli->TabloAyarla(T);
+void TfOrvelta::IzgaraTablosunuAyarla(Tablo* T) { IzgaraModeli->TabloAyarla(T); }
+
+void TfOrvelta::IzgaraSutunlariniSigdir() {
     DBGrid1->resizeColumnsToContents();
     for (int i = 0; i < IzgaraModeli->columnCount(); ++i) {
         // The problem description is a long text: it gets room of its own.

@@ -192,6 +192,7 @@ protected:
 
 private:
     void ArayuzuKur();
+    void IzgaraSutunlariniSigdir();
     void MenuleriKur();
     void YolEtiketiniYaz(const std::string& Yol);
     bool DosyaDiyalogu(bool Kaydet, const std::string& Baslangic, std::string& Secilen);

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QToolButton>
+#include <QHeaderView>
 #include <filesystem>
 #include <fstream>
 
@@ -238,6 +239,16 @@ TEST(AnaPencere, YeniProjeDiyalogVeSoruIleOlusturulur) {
         EXPECT_TRUE(a.p->VeriTabaniAc[1]->isChecked());
         EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
         EXPECT_TRUE(a.p->BitBtn11->isEnabled());
+        // The grid's columns were fitted again for the new file: every
+        // caption shows whole, the description has room.
+        QTableView* g = a.p->DBGrid1;
+        ASSERT_EQ(g->model()->columnCount(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const QString baslik = g->model()->headerData(i, Qt::Horizontal).toString();
+            EXPECT_GE(g->columnWidth(i), g->horizontalHeader()->fontMetrics().horizontalAdvance(baslik))
+                << baslik.toStdString();
+        }
+        EXPECT_GE(g->columnWidth(1), 420);
     }
     // Choosing the test project from the recent list opens it (its item is
     // already listed: only the mark moves).
