@@ -1,7 +1,9 @@
 #include "shell/Baslat.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 #include <QProxyStyle>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -68,6 +70,15 @@ void SinyalleriYakala(TfOrvelta* pencere, QObject* sahip) {
 
 }  // namespace
 
+bool AracTakimiCevirileriniYukle() {
+    static QTranslator ceviri;
+    if (!ceviri.isEmpty()) return true;
+    if (!ceviri.load(QLocale(QLocale::Turkish, QLocale::Turkey), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&ceviri);
+}
+
 int OrveltaCalistir(int argc, char** argv) {
     QApplication app(argc, argv);
     // Numbers are read and written with "." and "," whatever the machine's
@@ -76,6 +87,7 @@ int OrveltaCalistir(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication::setApplicationName("Orvelta");
     QApplication::setStyle(new IpucuStili);
+    AracTakimiCevirileriniYukle();
     GenelDegiskenleriBaslat();
 
     // Only one copy runs from one program folder.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include "PencereYardim.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
+#include "shell/Baslat.h"
 #include "shell/UOrvelta.h"
 #include "shell/TabloModeli.h"
 
@@ -616,4 +618,17 @@ TEST(AnaPencere, MatrisSecenekleriGostericiOlmadanKapali) {
                        a.p->NBxTGoster, a.p->NBxTfGoster, a.p->indirgenmisNbxTfGoster})
         EXPECT_FALSE(o->isEnabled()) << o->objectName().toStdString();
     EXPECT_EQ(a.p->MatrisGosterSecimi(), 0);
+}
+
+// The file dialogs of the toolkit speak Turkish as the rest of the program.
+TEST(AnaPencere, DosyaDiyaloguTurkce) {
+    ASSERT_TRUE(AracTakimiCevirileriniYukle());
+    QFileDialog d;
+    d.setOption(QFileDialog::DontUseNativeDialog, true);
+    QStringList metinler;
+    for (auto* b : d.findChildren<QPushButton*>()) metinler << b->text().remove('&');
+    for (auto* l : d.findChildren<QLabel*>()) metinler << l->text().remove('&');
+    EXPECT_TRUE(metinler.contains("İptal")) << metinler.join("|").toStdString();
+    EXPECT_FALSE(metinler.contains("Cancel"));
+    EXPECT_FALSE(metinler.contains("Look in:"));
 }
