@@ -139,6 +139,10 @@ void TfOrvelta::ArayuzuKur() {
     Label8->setStyleSheet("QLabel { color: #1a3c8c; font-weight: bold; }");
     Label8->setToolTip("Açık veri tabanı");
     Label8->setStatusTip("Açık veri tabanı");
+    // Room for a path of two lines also while no project is open, so the
+    // buttons below stay in place.
+    Label8->setMinimumHeight(2 * Label8->fontMetrics().lineSpacing());
+    Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     p1->addWidget(Label8);
     p1->addSpacing(4);
 
@@ -243,6 +247,11 @@ void TfOrvelta::ArayuzuKur() {
     StaticText1 = new QLabel(izgaraIpucu, sag);
     StaticText1->setObjectName("StaticText1");
     StaticText1->setStyleSheet("QLabel { color: #555555; font-style: italic; }");
+    // The hint comes and goes with the window's activation; its line keeps
+    // its room so that the grid does not jump.
+    QSizePolicy ipucuYeri = StaticText1->sizePolicy();
+    ipucuYeri.setRetainSizeWhenHidden(true);
+    StaticText1->setSizePolicy(ipucuYeri);
     sd->addWidget(StaticText1);
 
     auto* ilerleme = new QHBoxLayout();
@@ -414,7 +423,10 @@ void TfOrvelta::MenuleriKur() {
     Hakkinda1->setObjectName("Hakkinda1");
     FormubuyutKucult1 = menuBar()->addAction("Formu büyüt/küçült");
     FormubuyutKucult1->setObjectName("FormubuyutKucult1");
-    for (auto* a : {Yardm1, Hakkinda1, FormubuyutKucult1}) a->setEnabled(false);
+    for (auto* a : {Yardm1, Hakkinda1, FormubuyutKucult1}) {
+        a->setProperty("KomutYok", true);
+        a->setEnabled(false);
+    }
 }
 
 // ------------------------------------------------------------------ set-up
@@ -706,8 +718,11 @@ void TfOrvelta::KomutPanelleriniEtkinlestir(bool Etkin) {
     PanelKontrolleriniEtkinlestir(Panel1, Etkin);
     PanelKontrolleriniEtkinlestir(Panel2, Etkin);
     // The menus open, copy and close projects: while a calculation runs on
-    // the tables they wait as the panels do.
-    menuBar()->setEnabled(Etkin);
+    // the tables they wait as the panels do. Each menu is switched on its own
+    // (a switched-off bar would draw its items as if they worked); items
+    // without a command stay off.
+    for (QAction* a : menuBar()->actions())
+        a->setEnabled(Etkin && !a->property("KomutYok").toBool());
 }
 
 void TfOrvelta::MemoGorunur(bool gorunur) { Memo1->setVisible(gorunur); }

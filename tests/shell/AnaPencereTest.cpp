@@ -42,6 +42,12 @@ void AyarDosyasiYaz(const std::string& klasor, const std::vector<std::string>& s
     for (const auto& s : satirlar) f << s << "\r\n";
 }
 
+// The menus "Dosya", "Ayarlar" and "Matris göster..." can be opened.
+bool MenulerEtkin(TfOrvelta& p) {
+    return p.menuBar()->isEnabled() && p.Veri->menuAction()->isEnabled() &&
+           p.Ayarlar1->menuAction()->isEnabled() && p.MatrisGoster1->menuAction()->isEnabled();
+}
+
 }  // namespace
 
 TEST(AnaPencere, BaslangicKurulumVeCikisCalismaDosyasiBirakmaz) {
@@ -422,6 +428,21 @@ TEST(AnaPencere, Ekran1280x800eSigar) {
         QToolButton* b = p.SpeedButton[i];
         EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text())) << i;
     }
+    // The hint line that goes with deactivation and a path label without a
+    // project move nothing.
+    const int izgara = p.DBGrid1->height();
+    const int dugme = p.SpeedButton[1]->y();
+    p.FormDeactivate();
+    const QString yol = p.Label8->text();
+    p.Label8->setText("");
+    Bekle([] { return false; }, 100);
+    EXPECT_FALSE(p.StaticText1->isVisible());
+    EXPECT_EQ(p.DBGrid1->height(), izgara);
+    EXPECT_EQ(p.SpeedButton[1]->y(), dugme);
+    p.FormActivate();
+    p.Label8->setText(yol);
+    Bekle([] { return false; }, 50);
+    EXPECT_TRUE(p.StaticText1->isVisible());
     if (const char* dosya = std::getenv("ORVELTA_EKRAN_GORUNTUSU")) {
         p.Memo1->show();
         for (int i = 0; i < 12; ++i) p.MemoEkle("  Satır " + std::to_string(i) + "       12.5000      -3.2500");
@@ -461,7 +482,8 @@ TEST(AnaPencere, HesabiDurdurSoruylaHataBayraginiKurar) {
     p.HesapYapiliyorAyarla(true);
     p.StaticText1->show();
     p.KomutPanelleriniEtkinlestir(false);
-    EXPECT_FALSE(p.menuBar()->isEnabled());
+    EXPECT_FALSE(MenulerEtkin(p));
+    EXPECT_FALSE(p.Veri->menuAction()->isEnabled());
     EXPECT_FALSE(p.BitBtn11->isEnabled());
     EXPECT_FALSE(p.StaticText1->isVisible());  // the editing hint waits too
     {
@@ -477,8 +499,12 @@ TEST(AnaPencere, HesabiDurdurSoruylaHataBayraginiKurar) {
     }
     p.HesapYapiliyorAyarla(false);
     p.KomutPanelleriniEtkinlestir(true);
-    EXPECT_TRUE(p.menuBar()->isEnabled());
+    EXPECT_TRUE(MenulerEtkin(p));
     EXPECT_TRUE(p.BitBtn11->isEnabled());
+    // Items that have no command yet stay off.
+    EXPECT_FALSE(p.Yardm1->isEnabled());
+    EXPECT_FALSE(p.Hakkinda1->isEnabled());
+    EXPECT_FALSE(p.FormubuyutKucult1->isEnabled());
     // "Evet": the calculation is stopped, and the window closes once it has ended.
     p.HesapYapiliyorAyarla(true);
     {
@@ -554,7 +580,7 @@ TEST(AnaPencere, HesaplaModelYokkenUyarirVePanelleriAcikBirakir) {
     EXPECT_EQ(c.Basliklar[0], "HATA:");
     EXPECT_TRUE(p.BitBtn9->isEnabled());
     EXPECT_TRUE(p.BitBtn11->isEnabled());
-    EXPECT_TRUE(p.menuBar()->isEnabled());
+    EXPECT_TRUE(MenulerEtkin(p));
     EXPECT_FALSE(p.Memo1->isVisible());
     EXPECT_FALSE(p.BitBtn3->isVisible());
     EXPECT_FALSE(p.HesapYapiliyor());
