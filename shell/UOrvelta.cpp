@@ -27,6 +27,8 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QToolButton>
+#include <QHelpEvent>
+#include <QMenu>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <cmath>
@@ -86,6 +88,20 @@ QPushButton* Dugme(QWidget* ebeveyn, const char* ad, const QString& baslik, cons
     b->setMinimumHeight(30);
     return b;
 }
+
+// Shows a control's hint for IpucuGizlemeSuresi ms (menus and lists show
+// their own hints).
+class IpucuSuresi : public QObject {
+public:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::ToolTip) return false;
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || qobject_cast<QMenu*>(w) || w->toolTip().isEmpty()) return false;
+        auto* h = static_cast<QHelpEvent*>(e);
+        QToolTip::showText(h->globalPos(), w->toolTip(), w, QRect(), IpucuGizlemeSuresi);
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -443,17 +459,21 @@ void TfOrvelta::OlusturmaSonrasi() {
     // Place and size the window; at 1280 x 800 it fills the screen but for a
     // small margin.
     QRect ekran = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-    EkranGenisligi = ekran.width();
-    EkranYuksekligi = ekran.height();
+    const QSize tumEkran = screen() ? screen()->size() : ekran.size();
+    EkranGenisligi = tumEkran.width();
+    EkranYuksekligi = tumEkran.height();
     resize(std::min(1240, std::max(800, ekran.width() - 40)),
            std::min(740, std::max(560, ekran.height() - 60)));
     move(ekran.left() + 20, ekran.top() + 20);
 
-    // Hints: yellow background.
+    // Hints: yellow background, each shown for six seconds.
     QPalette ipucuRengi = QToolTip::palette();
     ipucuRengi.setColor(QPalette::ToolTipBase, QColor(255, 255, 0));
     ipucuRengi.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(ipucuRengi);
+    static IpucuSuresi sure;
+    qApp->removeEventFilter(&sure);
+    qApp->installEventFilter(&sure);
 
     setWindowTitle(Q("Orvelta:Sonlu Elemanlar Kuvvet Metodu " + TelifMetni));
     Label4->setText(Q(TelifMetni));
@@ -527,10 +547,14 @@ void TfOrvelta::GosterimSonrasi() {
     Ayarlar.Olcek = FormOlcegi;
     if (FormOlcegi != 100) ScaleBy(FormOlcegi, 100);
     // 12. Processors and threads.
-    Label7->setText(QString("İşlemci sayısı: %1").arg(IsParcacigiSayisi));
-    Label10->setText(QString("Threads: %1").arg(IsParcacigiSayisi <= 4 ? IsParcacigiSayisi : 8));
+    IslemciEtiketleriniYaz();
     BellekGoster();
     kurulumTamam_ = true;
+}
+
+void TfOrvelta::IslemciEtiketleriniYaz() {
+    Label7->setText(QString("İşlemci sayısı: %1").arg(IsParcacigiSayisi));
+    Label10->setText(QString("Threads: %1").arg(IsParcacigiSayisi <= 4 ? IsParcacigiSayisi : 8));
 }
 
 void TfOrvelta::ScaleBy(int P, int Q) {

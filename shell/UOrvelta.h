@@ -37,6 +37,9 @@ void PanelKontrolleriniEtkinlestir(QWidget* Panel, bool Etkin);
 // Marks a control as having no command yet: it stays disabled.
 void KomutsuzIsaretle(QWidget* Kontrol);
 
+// How long a hint stays on screen, in ms.
+constexpr int IpucuGizlemeSuresi = 6000;
+
 // "Kullanılan bellek: ,.# MB" for a size in megabytes.
 std::string BellekMetni(double MB);
 
@@ -53,6 +56,9 @@ public:
     Q_INVOKABLE void OlusturmaSonrasi();
     Q_INVOKABLE void GosterimSonrasi();
     bool KurulumTamam() const { return kurulumTamam_; }
+
+    // The processor and thread labels from the worker count.
+    void IslemciEtiketleriniYaz();
 
     // ---- memory label and activation
     long long BellekGoster();

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QToolButton>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <QHeaderView>
 #include <filesystem>
 #include <fstream>
@@ -409,6 +411,14 @@ TEST(AnaPencere, KomutuOlmayanDugmelerKapaliPanellerEtkinlesirkenDeKapaliKalir) 
     EXPECT_EQ(p.Veri->title(), "Dosya");
     EXPECT_EQ(TfOrvelta::MenuOgesiBul(p.Veri, "Farklı kaydet"), p.Farklikaydet1);
     EXPECT_EQ(TfOrvelta::MenuOgesiBul(p.Veri, "yok"), nullptr);
+    // Hints: yellow, shown as the mouse rests on a control.
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 0));
+    const QPoint orta = p.BitBtn11->rect().center();
+    QHelpEvent ipucu(QEvent::ToolTip, orta, p.BitBtn11->mapToGlobal(orta));
+    QApplication::sendEvent(p.BitBtn11, &ipucu);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), p.BitBtn11->toolTip());
+    QToolTip::hideText();
 }
 
 // The window fits a 1280 x 800 screen with room to spare. With
@@ -450,6 +460,28 @@ TEST(AnaPencere, Ekran1280x800eSigar) {
         EXPECT_TRUE(p.grab().save(QString::fromLocal8Bit(dosya)));
         p.Memo1->hide();
     }
+}
+
+TEST(AnaPencere, IslemciVeIsParcacigiEtiketleri) {
+    GeciciKlasor k;
+    AcikPencere a(k.Yol().string());
+    const auto eski = IsParcacigiSayisi;
+    const struct {
+        int islemci;
+        const char* islemciMetni;
+        const char* isParcacigiMetni;
+    } durumlar[] = {{1, "İşlemci sayısı: 1", "Threads: 1"},
+                    {2, "İşlemci sayısı: 2", "Threads: 2"},
+                    {4, "İşlemci sayısı: 4", "Threads: 4"},
+                    {5, "İşlemci sayısı: 5", "Threads: 8"},
+                    {12, "İşlemci sayısı: 12", "Threads: 8"}};
+    for (const auto& d : durumlar) {
+        IsParcacigiSayisi = static_cast<std::uint16_t>(d.islemci);
+        a.p->IslemciEtiketleriniYaz();
+        EXPECT_EQ(a.p->Label7->text(), QString::fromUtf8(d.islemciMetni));
+        EXPECT_EQ(a.p->Label10->text(), QString::fromUtf8(d.isParcacigiMetni));
+    }
+    IsParcacigiSayisi = eski;
 }
 
 TEST(AnaPencere, HesabiDurdurSoruylaHataBayraginiKurar) {
