@@ -70,6 +70,19 @@ void SinyalleriYakala(TfOrvelta* pencere, QObject* sahip) {
 
 }  // namespace
 
+void IkinciKopyaUyarisi(TekKopya& Tek) {
+    QtArayuz ekran;
+    KullaniciArayuzu* onceki = &Arayuz();
+    ArayuzAyarla(&ekran);
+    MesajKutusu("Programı ikinci kez başlattınız\n\rÖnceki etkinleştrilecek", "UYARI:", "TamamUyarı1");
+    // The running copy's window is found by its title where the desktop has
+    // a window list; the running copy is also asked through the local
+    // socket, which works everywhere.
+    if (unsigned long h = PencereBul("Orvelta:")) UstPencereyiOneGetir(h);
+    Tek.OncekiniEtkinlestir();
+    ArayuzAyarla(onceki);
+}
+
 bool AracTakimiCevirileriniYukle() {
     static QTranslator ceviri;
     if (!ceviri.isEmpty()) return true;
@@ -93,16 +106,7 @@ int OrveltaCalistir(int argc, char** argv) {
     // Only one copy runs from one program folder.
     TekKopya tek(QCoreApplication::applicationDirPath());
     if (!tek.KilidiAl()) {
-        QtArayuz ekran;
-        ArayuzAyarla(&ekran);
-        MesajKutusu("Programı ikinci kez başlattınız\n\rÖnceki etkinleştrilecek", "UYARI:",
-                    "TamamUyarı1");
-        // The running copy's window is found by its title where the desktop
-        // has a window list; the running copy is also asked through the local
-        // socket, which works everywhere.
-        if (unsigned long h = PencereBul("Orvelta:")) UstPencereyiOneGetir(h);
-        tek.OncekiniEtkinlestir();
-        ArayuzAyarla(nullptr);
+        IkinciKopyaUyarisi(tek);
         return 0;
     }
 

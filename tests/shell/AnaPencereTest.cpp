@@ -347,6 +347,31 @@ TEST(AnaPencere, FarkliKaydetKopyaAcarKendiUzerineKopyalamaz) {
         EXPECT_EQ(c.Basliklar[0], "HATA:");
         EXPECT_EQ(AcikVeriTabani, ikinci + ".mdb");
     }
+    // A copy that cannot be written (its folder is a file): the error is
+    // shown, no copy is opened, the open project is open again.
+    {
+        std::ofstream(klasor + "/dosya") << "x";
+        const std::string olmaz = klasor + "/dosya/kopya.mdb";
+        a.p->DosyaSec = [&](bool Kaydet, const std::string&, std::string& Secilen) {
+            EXPECT_TRUE(Kaydet);
+            Secilen = olmaz;
+            return true;
+        };
+        ModalCevaplayici c;
+        c.Mesaj("Tamam");
+        a.p->Farklikaydet1->trigger();
+        EXPECT_TRUE(c.Bitti());
+        ASSERT_EQ(c.Metinler.size(), 1u);
+        EXPECT_EQ(c.Basliklar[0], "HATA:");
+        EXPECT_NE(c.Metinler[0].find(olmaz), std::string::npos) << c.Metinler[0];
+        EXPECT_FALSE(fs::exists(olmaz));
+        EXPECT_EQ(AcikVeriTabani, ikinci + ".mdb");
+        EXPECT_EQ(Etiket(a.p->Label8), ikinci + ".mdb");
+        EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+        EXPECT_EQ(a.p->SonDosyaYolu(1), ikinci + ".mdb");
+        a.p->DosyaSec = nullptr;
+    }
+    EXPECT_TRUE(a.Beklenmeyen.empty());
 }
 
 TEST(AnaPencere, CalismaDosyasiVeBozukDosyaProjeOlarakAcilmaz) {

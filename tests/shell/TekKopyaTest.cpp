@@ -11,6 +11,7 @@
 
 #include "PencereYardim.h"
 #include "TestYardim.h"
+#include "shell/Baslat.h"
 #include "shell/TekKopya.h"
 
 
@@ -122,4 +123,28 @@ TEST(TekKopya, BaskaSurecCalisirkenReddedilirOlunceDevralinir) {
     ilk.waitForFinished();
     TekKopya ucuncu(klasor);
     EXPECT_TRUE(ucuncu.KilidiAl());
+}
+
+// A second start of the program: the warning with its title, and the running
+// copy is asked to come to the front.
+TEST(TekKopya, IkinciBaslatmaUyarirVeIlkiniOneGetirir) {
+    GeciciKlasor k;
+    const QString klasor = QString::fromStdString(k.Yol().string());
+    TekKopya ilk(klasor);
+    ASSERT_TRUE(ilk.KilidiAl());
+    int istek = 0;
+    QObject::connect(&ilk, &TekKopya::EtkinlestirmeIstendi, [&] { ++istek; });
+
+    TekKopya ikinci(klasor);
+    ASSERT_FALSE(ikinci.KilidiAl());
+    ModalCevaplayici c;
+    c.Mesaj("Tamam");
+    IkinciKopyaUyarisi(ikinci);
+    EXPECT_TRUE(c.Bitti());
+    ASSERT_EQ(c.Metinler.size(), 1u);
+    // The line feed and carriage return make one line break on screen.
+    EXPECT_EQ(c.Metinler[0], "Programı ikinci kez başlattınız\nÖnceki etkinleştrilecek");
+    EXPECT_EQ(c.Basliklar[0], "UYARI:");
+    Bekle([&] { return istek > 0; });
+    EXPECT_EQ(istek, 1);
 }
