@@ -76,9 +76,11 @@ void TfOrvelta::TablolariAc() {
         for (Tablo* t : Tablolar.ProjeTablolari) t->Close();
         MesajKutusu(e.what(), "HATA:", "TamamHata1");
     }
-    for (Tablo* t : {&Tablolar.Profiller, &Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK,
-                     &Tablolar.EYUK, &Tablolar.SK})
-        t->Open();
+    Tablolar.Profiller.Open();
+    // The scratch tables start empty: rows of the project open before must
+    // not stand for this one when its file or its expansion fails.
+    for (Tablo* t : {&Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK, &Tablolar.EYUK, &Tablolar.SK})
+        TabloyuBosalt(*t);
     YolEtiketiniYaz(AcikVeriTabani);
     Ayarlar.VeriTabaniAdi = AcikVeriTabani;
     SonDosyalarMenusunuGuncelle();

@@ -715,3 +715,50 @@ TEST(AnaPencere, DosyaDiyaloguTurkce) {
     EXPECT_FALSE(metinler.contains("Cancel"));
     EXPECT_FALSE(metinler.contains("Look in:"));
 }
+
+// A damaged file opened after a real project: nothing of the project that
+// was open before stays in the scratch tables, so "Hesapla" asks for the
+// data instead of computing the old model against a closed project.
+TEST(AnaPencere, BozukDosyadanSonraEskiProjeHesaplanmaz) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    AcikPencere a(klasor);
+    const std::string proje = klasor + "/Veriler/Cerceve.mdb";
+    fs::copy_file(klasor + "/VerilerOrtak/BOS.mdb", proje);
+    SqlDosyasiniCalistir(proje, R"(
+        UPDATE AnaVeriler SET Sistem = '30:Düzlem çerçeve', KoordinatSistemiNo = 1;
+        INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
+        INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 3, 0);
+        INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi)
+            VALUES ('1', 30, 1, 2, 0, 0);
+        INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz)
+            VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
+    )");
+    {
+        ModalCevaplayici c;
+        c.Dosya(proje);
+        a.p->BitBtn11->click();
+        EXPECT_TRUE(c.Bitti());
+    }
+    ASSERT_EQ(Tablolar.XYZ.RecordCount(), 2);
+    ASSERT_EQ(Tablolar.SK.RecordCount(), 1);
+    const std::string bozuk = klasor + "/Veriler/bozuk.mdb";
+    std::ofstream(bozuk) << std::string(5000, 'x');
+    {
+        ModalCevaplayici c;
+        c.Dosya(bozuk).Mesaj("Tamam");
+        a.p->BitBtn11->click();
+        EXPECT_TRUE(c.Bitti());
+    }
+    EXPECT_EQ(AcikVeriTabani, "");
+    for (Tablo* t : {&Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK, &Tablolar.EYUK, &Tablolar.SK})
+        EXPECT_EQ(t->RecordCount(), 0) << t->Ad();
+    ModalCevaplayici c;
+    c.Mesaj("Tamam");
+    a.p->BitBtn9->click();
+    EXPECT_TRUE(c.Bitti());
+    ASSERT_EQ(c.Metinler.size(), 1u);
+    EXPECT_EQ(c.Metinler[0], "Önce koordinatları veriniz");
+    EXPECT_TRUE(a.p->BitBtn11->isEnabled());
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
