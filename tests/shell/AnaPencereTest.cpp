@@ -465,10 +465,12 @@ TEST(AnaPencere, Ekran1280x800eSigar) {
     }
     // The hint line that goes with deactivation and a path label without a
     // project move nothing.
+    const QString yol = p.Label8->text();
+    p.Label8->setText("/home/ogrenci/Veriler/Kopru.mdb");
+    Bekle([] { return false; }, 50);
     const int izgara = p.DBGrid1->height();
     const int dugme = p.SpeedButton[1]->y();
     p.FormDeactivate();
-    const QString yol = p.Label8->text();
     p.Label8->setText("");
     Bekle([] { return false; }, 100);
     EXPECT_FALSE(p.StaticText1->isVisible());
