@@ -101,6 +101,11 @@ TEST(LibU, TurkceHarfler) {
     EXPECT_EQ(TurkceKucukHarf("TamamUyari1"), "tamamuyari1");
     EXPECT_EQ(TurkceBuyukHarf("Yer değiştirmeler"), "YER DEĞİŞTİRMELER");
     EXPECT_EQ(TurkceBuyukHarf("a1-b2: °C m²"), "A1-B2: °C M²");
+    // the report's section titles are the upper case of the results window's captions
+    const char* basliklar[] = {"", "MALZEME BİLGİLERİ", "KESİT BİLGİLERİ", "KOORDİNATLAR", "ELEMAN-NOKTA BAĞI",
+                               "DÜĞÜM TEKİL YÜKLERİ", "ELEMAN YÜKLERİ", "SINIR KOŞULLARI", "ELEMAN KUVVETLERİ",
+                               "REAKSİYONLAR", "GERİLMELER", "YER DEĞİŞTİRMELER"};
+    for (int i = 1; i <= 11; ++i) EXPECT_EQ(TurkceBuyukHarf(SonucBolumAdlari[i]), basliklar[i]) << i;
 }
 
 TEST(LibU, MesajKutusuMetniVeBasligi255KarakterdeKeser) {
