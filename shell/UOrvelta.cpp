@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -32,6 +33,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <cmath>
+#include <numeric>
 #include <filesystem>
 #include <fstream>
 
@@ -103,6 +105,14 @@ public:
     }
 };
 
+// Text colour of a control. Colours are set through the palette, not style
+// sheets, so that the control's font still follows the window's scale.
+void Renk(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    w->setPalette(p);
+}
+
 }  // namespace
 
 TfOrvelta::TfOrvelta(const std::string& SabitProgramKlasoru, QWidget* parent)
@@ -152,7 +162,10 @@ void TfOrvelta::ArayuzuKur() {
     Label8->setObjectName("Label8");
     Label8->setWordWrap(true);
     Label8->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Label8->setStyleSheet("QLabel { color: #1a3c8c; font-weight: bold; }");
+    Renk(Label8, QColor(0x1a, 0x3c, 0x8c));
+    QFont kalinYazi;  // only the weight is set: the size follows the window
+    kalinYazi.setBold(true);
+    Label8->setFont(kalinYazi);
     Label8->setToolTip("Açık veri tabanı");
     Label8->setStatusTip("Açık veri tabanı");
     // Room for a path of two lines also while no project is open, so the
@@ -200,9 +213,7 @@ void TfOrvelta::ArayuzuKur() {
     BitBtn9 = Dugme(Panel1, "BitBtn9", "Hesapla\n(Yer değiştirmesiz)",
                     "Eleman kuvvetlerini hesapla. Yer değiştirmeleri hesaplanma. Sonuçları göster");
     BitBtn9->setMinimumHeight(48);
-    QFont kalin = BitBtn9->font();
-    kalin.setBold(true);
-    BitBtn9->setFont(kalin);
+    BitBtn9->setFont(kalinYazi);
     BitBtn99 = Dugme(Panel1, "BitBtn99", "Çık", "Programı kapat");
     BitBtn99->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     p1->addWidget(BitBtn11);
@@ -218,7 +229,7 @@ void TfOrvelta::ArayuzuKur() {
     Label2 = new QLabel(Panel1);
     Label2->setObjectName("Label2");
     Label2->setAlignment(Qt::AlignCenter);
-    Label2->setStyleSheet("QLabel { color: gray; }");
+    Renk(Label2, Qt::gray);
     p1->addWidget(Label4);
     p1->addWidget(Label2);
     anaDuzen->addWidget(Panel1);
@@ -262,7 +273,10 @@ void TfOrvelta::ArayuzuKur() {
 
     StaticText1 = new QLabel(izgaraIpucu, sag);
     StaticText1->setObjectName("StaticText1");
-    StaticText1->setStyleSheet("QLabel { color: #555555; font-style: italic; }");
+    Renk(StaticText1, QColor(0x55, 0x55, 0x55));
+    QFont egikYazi;
+    egikYazi.setItalic(true);
+    StaticText1->setFont(egikYazi);
     // The hint comes and goes with the window's activation; its line keeps
     // its room so that the grid does not jump.
     QSizePolicy ipucuYeri = StaticText1->sizePolicy();
@@ -319,7 +333,7 @@ void TfOrvelta::ArayuzuKur() {
 
     // ---- status bar: the hint under the mouse, processors, threads, memory
     statusBar()->setObjectName("StatusBar1");
-    statusBar()->setStyleSheet("QStatusBar { color: red; }");
+    Renk(statusBar(), Qt::red);
     Label7 = new QLabel(this);
     Label7->setObjectName("Label7");
     Label10 = new QLabel(this);
@@ -327,7 +341,8 @@ void TfOrvelta::ArayuzuKur() {
     Label9 = new QLabel(this);
     Label9->setObjectName("Label9");
     for (auto* l : {Label7, Label10, Label9}) {
-        l->setStyleSheet("QLabel { color: black; padding: 0 8px; }");
+        Renk(l, Qt::black);
+        l->setContentsMargins(8, 0, 8, 0);
         statusBar()->addPermanentWidget(l);
     }
 
@@ -343,6 +358,9 @@ void TfOrvelta::ArayuzuKur() {
 }
 
 void TfOrvelta::MenuleriKur() {
+    // A switched-off item looks switched off also while another window of
+    // the program is in front.
+    menuBar()->setStyleSheet("QMenuBar::item:disabled { color: palette(mid); }");
     Veri = menuBar()->addMenu("Dosya");
     Veri->setObjectName("Veri");
     Veri->setToolTipsVisible(true);
@@ -559,12 +577,51 @@ void TfOrvelta::IslemciEtiketleriniYaz() {
 
 void TfOrvelta::ScaleBy(int P, int Q) {
     if (P <= 0 || Q <= 0) return;
+    // The sizes of the design are kept at the first scaling; every scaling
+    // works from them, so scaling back gives them again exactly.
+    if (!tasarim_.Kayitli) {
+        tasarim_.Kayitli = true;
+        tasarim_.Yazi = font().pointSizeF();
+        tasarim_.Pencere = size();
+        for (QWidget* w : findChildren<QWidget*>()) {
+            if (w->isWindow()) continue;
+            tasarim_.Boyutlar.push_back({w, w->minimumSize(), w->maximumSize()});
+        }
+        tasarim_.SatirYuksekligi = DBGrid1->verticalHeader()->defaultSectionSize();
+    }
+    olcekPay_ *= P;
+    olcekPayda_ *= Q;
+    const long long ortak = std::gcd(olcekPay_, olcekPayda_);
+    olcekPay_ /= ortak;
+    olcekPayda_ /= ortak;
+    const double k = Olcek();
+    auto olc = [k](int v) { return v >= QWIDGETSIZE_MAX ? v : static_cast<int>(std::lround(v * k)); };
+
     QFont f = font();
-    f.setPointSizeF(f.pointSizeF() * P / Q);
+    f.setPointSizeF(tasarim_.Yazi * k);
     setFont(f);
-    QSize yeni(width() * P / Q, height() * P / Q);
-    // A larger window still fits on the screen.
-    if (screen()) yeni = yeni.boundedTo(screen()->availableGeometry().size() - QSize(20, 40));
+    // The menu bar (drawn through its style sheet) and the menus, which are
+    // windows of their own, take the size by hand.
+    for (QWidget* m : std::initializer_list<QWidget*>{menuBar(), Veri, Ayarlar1, MatrisGoster1}) m->setFont(f);
+    for (const auto& b : tasarim_.Boyutlar) {
+        if (!b.Kontrol) continue;
+        b.Kontrol->setMinimumSize(olc(b.EnAz.width()), olc(b.EnAz.height()));
+        b.Kontrol->setMaximumSize(olc(b.EnCok.width()), olc(b.EnCok.height()));
+    }
+    DBGrid1->verticalHeader()->setDefaultSectionSize(olc(tasarim_.SatirYuksekligi));
+    IzgaraSutunlariniSigdir();
+
+    // The layouts take the new sizes at once, so that the window may shrink.
+    for (QLayout* l : findChildren<QLayout*>()) l->activate();
+    if (layout()) layout()->activate();
+
+    QSize yeni(olc(tasarim_.Pencere.width()), olc(tasarim_.Pencere.height()));
+    // A larger window still fits on the screen, with the margin of its place.
+    if (k > 1.0 && screen()) {
+        const QRect ekran = screen()->availableGeometry();
+        yeni = yeni.boundedTo(ekran.size() - QSize(40, 40));
+        move(std::min(x(), ekran.right() - 20 - yeni.width()), std::min(y(), ekran.bottom() - 20 - yeni.height()));
+    }
     resize(yeni);
 }
 
@@ -677,8 +734,10 @@ void TfOrvelta::IzgaraSutunlariniSigdir() {
     DBGrid1->resizeColumnsToContents();
     for (int i = 0; i < IzgaraModeli->columnCount(); ++i) {
         // The problem description is a long text: it gets room of its own.
-        const int en = IzgaraModeli->AlanAdi(i) == "ProbleminTanimi" ? 420 : 90;
-        DBGrid1->setColumnWidth(i, std::max(en, std::min(260, DBGrid1->columnWidth(i) + 16)));
+        const double k = Olcek();
+        const int en = static_cast<int>((IzgaraModeli->AlanAdi(i) == "ProbleminTanimi" ? 420 : 90) * k);
+        DBGrid1->setColumnWidth(
+            i, std::max(en, std::min(static_cast<int>(260 * k), DBGrid1->columnWidth(i) + 16)));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/QtMesajKutusu.h"
 
@@ -185,8 +186,11 @@ public:
     void IzgaraTablosunuAyarla(Tablo* T);
     void IzgarayiYenile();
 
-    // Scales the window by P/Q (fonts and size).
+    // Scales the window by P/Q: its size, the fonts and the sizes fixed in
+    // its design. Scalings add up; scaling back returns the design exactly.
     void ScaleBy(int P, int Q);
+    // The scale the window has now (1 = as designed).
+    double Olcek() const { return static_cast<double>(olcekPay_) / static_cast<double>(olcekPayda_); }
 
     // Brings the window to the front (a second start asked for it).
     void OneGetir();
@@ -217,6 +221,18 @@ private:
     bool ayarlarOkundu_ = false;       // the settings file may be written back
     bool calismaDosyalariVar_ = false; // the working files are to be removed
     std::string acikYolEtiketi_;
+    long long olcekPay_ = 1, olcekPayda_ = 1;
+    struct KontrolBoyutu {
+        QPointer<QWidget> Kontrol;
+        QSize EnAz, EnCok;
+    };
+    struct {
+        bool Kayitli = false;
+        double Yazi = 0;
+        QSize Pencere;
+        int SatirYuksekligi = 0;
+        std::vector<KontrolBoyutu> Boyutlar;
+    } tasarim_;
 };
 
 // The main window while the program runs (nullptr otherwise).

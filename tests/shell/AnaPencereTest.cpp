@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QToolButton>
+#include <QScreen>
+#include <cmath>
 #include <QToolTip>
 #include <QHelpEvent>
 #include <QHeaderView>
@@ -159,6 +161,9 @@ TEST(AnaPencere, AyarlardakiCalismaDosyasiProjeOlarakAcilmaz) {
     EXPECT_EQ(AcikVeriTabani, klasor + "/VerilerOrtak/TEST/Test.mdb");
     EXPECT_EQ(FormOlcegi, 120);
     EXPECT_EQ(Ayarlar.Olcek, 120);
+    // The scale is applied at start.
+    EXPECT_DOUBLE_EQ(a.p->Olcek(), 1.2);
+    EXPECT_EQ(a.p->Panel1->width(), 324);
     EXPECT_TRUE(a.Beklenmeyen.empty());
 }
 
@@ -487,6 +492,48 @@ TEST(AnaPencere, Ekran1280x800eSigar) {
         EXPECT_TRUE(p.grab().save(QString::fromLocal8Bit(dosya)));
         p.Memo1->hide();
     }
+}
+
+// Scaling by 120 % enlarges the fonts and the sizes of the design together,
+// so every caption still shows whole; scaling back gives the design exactly.
+TEST(AnaPencere, OlcekleYazilarVeBoyutlarBirlikteBuyur) {
+    GeciciKlasor k;
+    AcikPencere a(k.Yol().string());
+    TfOrvelta& p = *a.p;
+    const QSize pencere = p.size();
+    const double yazi = p.font().pointSizeF();
+    const double etiketYazisi = p.Label8->font().pointSizeF();
+    const int satir = p.DBGrid1->verticalHeader()->defaultSectionSize();
+    ASSERT_EQ(p.Panel1->width(), 270);
+    EXPECT_TRUE(p.Label8->font().bold());
+
+    p.ScaleBy(120, 100);
+    Bekle([] { return false; }, 50);
+    EXPECT_DOUBLE_EQ(p.font().pointSizeF(), yazi * 1.2);
+    EXPECT_DOUBLE_EQ(p.Label8->font().pointSizeF(), etiketYazisi * 1.2);
+    EXPECT_DOUBLE_EQ(p.StaticText1->font().pointSizeF(), yazi * 1.2);
+    EXPECT_DOUBLE_EQ(p.Label9->font().pointSizeF(), yazi * 1.2);
+    EXPECT_DOUBLE_EQ(p.menuBar()->font().pointSizeF(), yazi * 1.2);
+    EXPECT_TRUE(p.Label8->font().bold());
+    EXPECT_EQ(p.Panel1->width(), 324);
+    EXPECT_EQ(p.DBGrid1->verticalHeader()->defaultSectionSize(), static_cast<int>(std::lround(satir * 1.2)));
+    for (int i = 1; i <= 9; ++i) {
+        QToolButton* b = p.SpeedButton[i];
+        EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text())) << i;
+    }
+    // The window stays on a screen that can hold it.
+    const QRect ekran = p.screen()->availableGeometry();
+    if (p.minimumSizeHint().width() <= ekran.width() - 40 && p.minimumSizeHint().height() <= ekran.height() - 40)
+        EXPECT_TRUE(ekran.contains(p.geometry())) << p.x() << "," << p.y() << " " << p.width() << "x" << p.height() << " screen " << ekran.x() << "," << ekran.y() << " " << ekran.width() << "x" << ekran.height() << " min " << p.minimumSizeHint().width() << "x" << p.minimumSizeHint().height();
+
+    p.ScaleBy(100, 120);
+    Bekle([] { return false; }, 50);
+    EXPECT_DOUBLE_EQ(p.Olcek(), 1.0);
+    EXPECT_EQ(p.size(), pencere) << p.width() << "x" << p.height() << " vs " << pencere.width() << "x" << pencere.height();
+    EXPECT_DOUBLE_EQ(p.font().pointSizeF(), yazi);
+    EXPECT_DOUBLE_EQ(p.Label8->font().pointSizeF(), etiketYazisi);
+    EXPECT_EQ(p.Panel1->width(), 270);
+    EXPECT_EQ(p.DBGrid1->verticalHeader()->defaultSectionSize(), satir);
 }
 
 TEST(AnaPencere, IslemciVeIsParcacigiEtiketleri) {
