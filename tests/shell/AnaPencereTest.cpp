@@ -150,6 +150,33 @@ TEST(AnaPencere, BozukAyarDosyasiVarsayilanlarlaAcar) {
     EXPECT_TRUE(a.Beklenmeyen.empty());
 }
 
+// The last project is gone and the test project that takes its place is
+// damaged: the table's message, then the test project's, and no project is
+// open; the program can still open another one.
+TEST(AnaPencere, TestProjesiDeAcilamazsaIkiMesajVerir) {
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+    const std::string test = klasor + "/VerilerOrtak/TEST/Test.mdb";
+    fs::create_directories(klasor + "/VerilerOrtak/TEST");
+    std::ofstream(test) << std::string(5000, 'x');
+    AyarDosyasiYaz(klasor, {klasor + "/Veriler/gitti.mdb", "100"});
+    ModalCevaplayici c;
+    c.Mesaj("Tamam").Mesaj("Tamam");
+    AcikPencere a(klasor);
+    EXPECT_TRUE(c.Bitti());
+    ASSERT_EQ(c.Metinler.size(), 2u);
+    EXPECT_EQ(c.Metinler[0], "AnaVeriler dosyası açılamadı. Silinmiş veya bozuk olabilir");
+    EXPECT_EQ(c.Metinler[1], test + " veritabanı dosyası silinmiş");
+    EXPECT_EQ(c.Basliklar[1], "HATA:");
+    EXPECT_EQ(AcikVeriTabani, "");
+    EXPECT_EQ(Etiket(a.p->Label8), "");
+    EXPECT_FALSE(Tablolar.AnaVeriler.Active());
+    EXPECT_TRUE(a.p->BitBtn11->isEnabled());
+    EXPECT_TRUE(a.Beklenmeyen.empty());
+    // The damaged file is the user's: it is neither replaced nor removed.
+    EXPECT_EQ(Boyut(test), 5000u);
+}
+
 TEST(AnaPencere, AyarlardakiCalismaDosyasiProjeOlarakAcilmaz) {
     GeciciKlasor k;
     const std::string klasor = k.Yol().string();
