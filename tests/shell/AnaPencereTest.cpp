@@ -450,6 +450,26 @@ TEST(AnaPencere, CalismaDosyasiVeBozukDosyaProjeOlarakAcilmaz) {
     }
 }
 
+// Opening a project closes this program's drawing window, and no other
+// window because its title happens to hold "Çiz".
+TEST(AnaPencere, AcmaYalnizcaKendiCizimPenceresiniKapatir) {
+    GeciciKlasor k;
+    AcikPencere a(k.Yol().string());
+    QWidget cizim;
+    cizim.setObjectName("TfMeshCiz");
+    cizim.setWindowTitle("Çiz");
+    cizim.show();
+    QWidget baska;
+    baska.setWindowTitle("Çizim notları");
+    baska.show();
+    ModalCevaplayici c;
+    c.Dosya("");
+    a.p->BitBtn11->click();
+    EXPECT_TRUE(c.Bitti());
+    EXPECT_FALSE(cizim.isVisible());
+    EXPECT_TRUE(baska.isVisible());
+}
+
 TEST(AnaPencere, KomutuOlmayanDugmelerKapaliPanellerEtkinlesirkenDeKapaliKalir) {
     GeciciKlasor k;
     AcikPencere a(k.Yol().string());
@@ -675,11 +695,16 @@ TEST(AnaPencere, AcilanProjeCalismaTablolarinaAcilir) {
         INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz)
             VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
     )");
+    // A file named like an old lock beside the project is not the program's
+    // to remove.
+    const std::string kilit = klasor + "/Veriler/Cerceve.ldb";
+    std::ofstream(kilit) << "kullanıcının dosyası";
     ModalCevaplayici c;
     c.Dosya(proje);
     a.p->BitBtn11->click();
     EXPECT_TRUE(c.Bitti());
     EXPECT_EQ(AcikVeriTabani, proje);
+    EXPECT_TRUE(fs::exists(kilit));
     EXPECT_EQ(SistemTipi, 30);
     EXPECT_EQ(Tablolar.XYZ.RecordCount(), 3);
     EXPECT_EQ(Tablolar.ED.RecordCount(), 2);
@@ -697,6 +722,9 @@ TEST(AnaPencere, AcilanProjeCalismaTablolarinaAcilir) {
     EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 0);
     EXPECT_EQ(Tablolar.ElemanNoktaBagi.RecordCount(), 2);
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+    a.Kapat();
+    EXPECT_TRUE(fs::exists(kilit));
+    EXPECT_TRUE(fs::exists(proje));
 }
 
 TEST(AnaPencere, HesaplaModelYokkenUyarirVePanelleriAcikBirakir) {
