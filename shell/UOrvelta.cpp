@@ -345,6 +345,10 @@ void TfOrvelta::ArayuzuKur() {
         l->setContentsMargins(8, 0, 8, 0);
         statusBar()->addPermanentWidget(l);
     }
+    // The memory figure changes all the time: its label keeps one width so
+    // that the labels beside it stay still.
+    Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance("Kullanılan bellek: 9,999.9 MB") + 16);
+    Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     // Commands that this window does not carry yet stay disabled.
     for (int i = 1; i <= 9; ++i) KomutsuzIsaretle(SpeedButton[i]);
