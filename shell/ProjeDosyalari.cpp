@@ -167,6 +167,8 @@ bool TfOrvelta::DosyaDiyalogu(bool Kaydet, const std::string& Baslangic, std::st
     // The save dialog asks before overwriting; the program asks again before
     // the copy, so the dialog's own question is left out.
     d.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // Room for the file list's columns (size, type, date) in full.
+    d.resize(820, 500);
     QFileInfo fi(QString::fromStdString(Baslangic));
     if (!Baslangic.empty()) {
         d.setDirectory(fi.absolutePath());
