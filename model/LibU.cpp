@@ -30,6 +30,18 @@ private:
     std::string metin_;
 };
 
+// The Turkish reason of a file error, for the common cases.
+std::string HataNedeni(int e) {
+    switch (e) {
+        case ENOENT: return " (dosya veya klasör yok)";
+        case EACCES: case EPERM: return " (erişim izni yok)";
+        case ENOSPC: return " (diskte yer yok)";
+        case EROFS: return " (salt okunur dosya sistemi)";
+        case EISDIR: return " (bir klasör)";
+        default: return "";
+    }
+}
+
 // At most n characters of a UTF-8 text.
 std::string Kes(const std::string& s, std::size_t n) { return s.substr(0, Utf8OnekUzunlugu(s, n)); }
 }  // namespace
@@ -186,12 +198,17 @@ void DosyaKopyala(const std::string& Kaynak, const std::string& Hedef, bool Sor)
         if (cevap == "H") return;
     }
     std::FILE* g = std::fopen(Kaynak.c_str(), "rb");
-    if (!g) throw std::system_error(errno, std::generic_category(), Kaynak);
+    if (!g) {
+        const int e = errno;
+        throw DosyaHatasi(std::error_code(e, std::generic_category()),
+                          Kaynak + " dosyası okunamadı" + HataNedeni(e));
+    }
     std::FILE* c = std::fopen(Hedef.c_str(), "wb");
     if (!c) {
         const int e = errno;
         std::fclose(g);
-        throw std::system_error(e, std::generic_category(), Hedef);
+        throw DosyaHatasi(std::error_code(e, std::generic_category()),
+                          Hedef + " dosyası oluşturulamadı" + HataNedeni(e));
     }
     std::array<char, 4096> blok;
     bool hata = false;
@@ -206,7 +223,11 @@ void DosyaKopyala(const std::string& Kaynak, const std::string& Hedef, bool Sor)
     }
     std::fclose(g);
     if (std::fclose(c) != 0 && !hata) { hata = true; hataKodu = errno; }
-    if (hata) throw std::system_error(hataKodu ? hataKodu : EIO, std::generic_category(), Hedef);
+    if (hata) {
+        const int e = hataKodu ? hataKodu : EIO;
+        throw DosyaHatasi(std::error_code(e, std::generic_category()),
+                          Hedef + " dosyasına yazılamadı" + HataNedeni(e));
+    }
 }
 
 std::uint16_t IslemciSayisi() {

@@ -190,7 +190,13 @@ TEST_F(DosyaKopyalaTest, HedefVarsaSorar) {
 
 TEST_F(DosyaKopyalaTest, YazilamayanHedefHataFirlatir) {
     Yaz(k.Dosya("a.mdb"), "x");
-    EXPECT_ANY_THROW(DosyaKopyala(k.Dosya("a.mdb"), k.Dosya("yok/klasor/b.mdb"), false));
+    try {
+        DosyaKopyala(k.Dosya("a.mdb"), k.Dosya("yok/klasor/b.mdb"), false);
+        ADD_FAILURE() << "hata fırlatılmadı";
+    } catch (const std::system_error& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  k.Dosya("yok/klasor/b.mdb") + " dosyası oluşturulamadı (dosya veya klasör yok)");
+    }
 }
 
 TEST_F(DosyaKopyalaTest, KendiUzerineKopyaDosyayiBozmaz) {
