@@ -177,6 +177,16 @@ bool TuretMi(const std::string& anahtar) { return anahtar.find(',') != std::stri
 
 // An empty source: refused only during a calculation started by "Hesapla"
 // (not during the geometry-only pass of "Çiz", an editor's save or an open).
+// Puts the table in edit on the row of key no, or appends a row with that key:
+// a later row for the same number overwrites the earlier one.
+void AnahtarSatirinaYaz(Tablo& t, const char* alan, int no) {
+    if (t.Locate(alan, no))
+        t.Edit();
+    else
+        t.Append();
+    t.FieldByName(alan).SetInteger(no);
+}
+
 bool KaynakBos(Tablo& kaynak, const char* mesaj) {
     if (kaynak.RecordCount() > 0) return false;
     const KullaniciArayuzu& a = Arayuz();
@@ -250,11 +260,7 @@ void NoktalariTuret(const TuretAnahtari& a) {
             sonJ = J;
         }
         TuretNoktaNo = no;
-        if (xyz.Locate("NoktaNo", no))
-            xyz.Edit();
-        else
-            xyz.Append();
-        xyz.FieldByName("NoktaNo").SetInteger(no);
+        AnahtarSatirinaYaz(xyz, "NoktaNo", no);
         xyz.FieldByName("X1").SetFloat(B[0] + static_cast<double>(I) * d1[0]);
         xyz.FieldByName("X2").SetFloat(B[1] + static_cast<double>(I) * d1[1]);
         xyz.FieldByName("X3").SetFloat(B[2] + static_cast<double>(I) * d1[2]);
@@ -317,11 +323,7 @@ void ElemanlariTuret(const TuretAnahtari& a, bool Yuzey) {
     }
     Tara(a, [&](long long I, long long J, int no) {
         TuretElemanNo = no;
-        if (ed.Locate("ElemanNo", no))
-            ed.Edit();
-        else
-            ed.Append();
-        ed.FieldByName("ElemanNo").SetInteger(no);
+        AnahtarSatirinaYaz(ed, "ElemanNo", no);
         ed.FieldByName("ElemanTipi").SetInteger(uc[0].Tip);
         for (int x = 0; x < adimli; ++x)
             ed.FieldByName(NoktaAlanlari[x]).SetInteger(uc[0].N[x] + J * d2[x] + I * d1[x]);
@@ -464,11 +466,7 @@ void KoordinatlariOku() {
             if (!TuretMi(anahtar)) {
                 int no = 0;
                 if (!DuzNumara(anahtar, no)) return;
-                if (xyz.Locate("NoktaNo", no))
-                    xyz.Edit();
-                else
-                    xyz.Append();
-                xyz.FieldByName("NoktaNo").SetInteger(no);
+                AnahtarSatirinaYaz(xyz, "NoktaNo", no);
                 xyz.FieldByName("X1").SetFloat(kaynak.FieldByName("X1").AsFloat());
                 xyz.FieldByName("X2").SetFloat(kaynak.FieldByName("X2").AsFloat());
                 xyz.FieldByName("X3").SetFloat(kaynak.FieldByName("X3").AsFloat());
@@ -499,11 +497,7 @@ void ElemanNoktaBaginiOku() {
             if (!TuretMi(anahtar)) {
                 int no = 0;
                 if (!DuzNumara(anahtar, no)) return;
-                if (ed.Locate("ElemanNo", no))
-                    ed.Edit();
-                else
-                    ed.Append();
-                ed.FieldByName("ElemanNo").SetInteger(no);
+                AnahtarSatirinaYaz(ed, "ElemanNo", no);
                 ed.FieldByName("ElemanTipi").SetInteger(OkunanElemanTipi);
                 for (const char* alan : NoktaAlanlari)
                     ed.FieldByName(alan).SetInteger(kaynak.FieldByName(alan).AsInteger());
