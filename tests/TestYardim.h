@@ -1,7 +1,9 @@
 #pragma once
-// Helpers shared by the tests: a temporary folder per test and the headless
-// user-interface port, reset before each test.
+// Helpers shared by the tests: a temporary folder per test, the headless
+// user-interface port, reset before each test, and the SQL rows of small
+// project files.
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 #include "platform/KullaniciArayuzu.h"
@@ -19,3 +21,45 @@ private:
 
 // Puts a fresh headless port in place and resets the global model state.
 BasliksizArayuz& TemizBasliksizArayuz();
+
+// SQL statements that fill a project made from the empty template, one
+// helper a table; numbers are written as the report writes them.
+namespace Sql {
+struct Nokta {
+    const char* No;
+    double X, Y = 0, Z = 0;
+};
+struct Eleman {
+    const char* No;
+    int Tip, i, j, k = 0, L = 0;
+};
+struct Bag {
+    const char* No;
+    int Malzeme = 1, Kesit = 1;
+    const char* Mafsal = "00";
+};
+// A value left out is written as NULL.
+struct Yuk {
+    static constexpr double Yok = __builtin_nan("");
+    const char* No;
+    double Px, Py = Yok, Pz = Yok, Mx = Yok, My = Yok, Mz = Yok;
+};
+struct Mesnet {
+    const char* No;
+    const char* Kosullar;  // six words separated by blanks, "S" for "Serbest"
+};
+std::string Sistem(const std::string& Ad);
+// MalzemeNo, Malzeme, E, Nu, Ro, Alfa
+std::string Malzeme(const std::string& Degerler);
+// Material 1: steel, E = 2e8, Nu = 0.3, Alfa = 1.2e-5.
+std::string Celik();
+// KesitNo, Kesit and the columns named in Sutunlar.
+std::string Kesit(const std::string& Sutunlar, const std::string& Degerler);
+std::string Noktalar(std::initializer_list<Nokta> l);
+std::string Elemanlar(std::initializer_list<Eleman> l);
+std::string Baglar(std::initializer_list<Bag> l);
+std::string Yukler(std::initializer_list<Yuk> l);
+// ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1
+std::string ElemanYuku(const std::string& Degerler);
+std::string Mesnetler(std::initializer_list<Mesnet> l);
+}  // namespace Sql

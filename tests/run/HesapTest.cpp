@@ -16,32 +16,11 @@
 
 namespace {
 
-const char* const kBasKafes = R"SQL(
-UPDATE AnaVeriler SET Sistem = '10:Düzlem kafes';
-INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
-INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (1, '100:Diğer', 0.01, 0, 0, 0);
-)SQL";
+const std::string kKesit = Sql::Kesit("A, ix, iy, iz", "1, '100:Diğer', 0.01, 0, 0, 0");
+const std::string kBasKafes = Sql::Sistem("10:Düzlem kafes") + Sql::Celik() + kKesit;
 
-// A triangle truss 1 (0,0), 2 (4,0), 3 (4,3) with or without load and supports.
-std::string Ucgen(bool yuk, bool mesnet) {
-    std::string s = kBasKafes;
-    s += R"SQL(
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 4, 3, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 10, 1, 2, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('2', 10, 2, 3, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('3', 10, 1, 3, 0, 0);
-INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1,3,1,0,0', 1, 1, '00');
-)SQL";
-    if (yuk) s += "INSERT INTO Yukler (NoktaNo, Px, Py) VALUES ('3', 30, -40);\n";
-    if (mesnet)
-        s += "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', 'Serbest', '0', "
-             "'Serbest', 'Serbest', 'Serbest', 'Serbest');\n"
-             "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', '0', "
-             "'Serbest', 'Serbest', 'Serbest', 'Serbest');\n";
-    return s;
-}
+// The triangle truss with or without load and supports.
+std::string Ucgen(bool yuk, bool mesnet) { return UcgenKafes(kKesit, yuk, mesnet); }
 
 // A truss bridge of p panels with both diagonals in every panel (r = p).
 std::string Kopru(int p) {
@@ -101,40 +80,37 @@ void BostaOlmali(const BasliksizArayuz& a) {
 
 }  // namespace
 
-TEST(Hesap, TekNoktaliProjeKoordinatIster) {
-    TestProjesi p(std::string(kBasKafes) + "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);");
-    p.Hesapla();
-    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
-    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Önce koordinatları veriniz");
-    EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "HATA:");
-    EXPECT_EQ(p.arayuz.Mesajlar[0].Stil, "TamamHata1");
-    EXPECT_EQ(Hata, 0);
-    EXPECT_EQ(p.arayuz.SonucGosterimSayisi, 0);
-    BostaOlmali(p.arayuz);
-}
-
-TEST(Hesap, ElemansizProjeElemanIster) {
-    TestProjesi p(std::string(kBasKafes) +
-                  "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);\n"
-                  "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 1, 0, 0);");
-    p.Hesapla();
-    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
-    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Önce eleman-nokta bağı bilgilerini veriniz");
-    EXPECT_EQ(Hata, 0);
-    BostaOlmali(p.arayuz);
-}
-
-TEST(Hesap, MesnetsizProjeUyarilarVeDurur) {
-    TestProjesi p(Ucgen(false, false));
-    p.Hesapla();
-    ASSERT_EQ(p.arayuz.Mesajlar.size(), 2u);
-    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Eleman ve/veya düğüm tekil yükü verilmemiş.");
-    EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "UYARI:");
-    EXPECT_EQ(p.arayuz.Mesajlar[0].Stil, "TamamUyarı1");
-    EXPECT_EQ(p.arayuz.Mesajlar[1].Metin, "Önce sınır(mesnet) koşullarını veriniz.");
-    EXPECT_EQ(p.arayuz.Mesajlar[1].Baslik, "HATA:");
-    EXPECT_EQ(Hata, 0);
-    BostaOlmali(p.arayuz);
+// Models that cannot be solved: their messages, no results window and
+// nothing allocated.
+TEST(Hesap, HesaplanamayanModellerMesajVerir) {
+    const std::string hata = "HATA:|TamamHata1";
+    const struct {
+        std::string sql;
+        std::vector<std::string> mesajlar;  // text|title|style
+        int hata;
+    } durumlar[] = {
+        {kBasKafes + Sql::Noktalar({{"1", 0}}), {"Önce koordinatları veriniz|" + hata}, 0},
+        {kBasKafes + Sql::Noktalar({{"1", 0}, {"2", 1}}), {"Önce eleman-nokta bağı bilgilerini veriniz|" + hata}, 0},
+        {Ucgen(false, false),
+         {"Eleman ve/veya düğüm tekil yükü verilmemiş.|UYARI:|TamamUyarı1",
+          "Önce sınır(mesnet) koşullarını veriniz.|" + hata},
+         0},
+        // A node numbered past the node count.
+        {Ucgen(true, true) + Sql::Noktalar({{"5", 8}}),
+         {"4 nolu nokta tanımsız: nokta numaraları 1'den başlayıp boşluksuz sürmelidir|" + hata},
+         1},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.mesajlar[0]);
+        TestProjesi p(d.sql);
+        p.Hesapla();
+        std::vector<std::string> m;
+        for (const auto& x : p.arayuz.Mesajlar) m.push_back(x.Metin + "|" + x.Baslik + "|" + x.Stil);
+        EXPECT_EQ(m, d.mesajlar);
+        EXPECT_EQ(Hata, d.hata);
+        EXPECT_EQ(p.arayuz.SonucGosterimSayisi, 0);
+        BostaOlmali(p.arayuz);
+    }
 }
 
 TEST(Hesap, YuksuzProjeUyariylaSurerYukBolumleriYok) {
@@ -152,48 +128,44 @@ TEST(Hesap, YuksuzProjeUyariylaSurerYukBolumleriYok) {
     EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:")[3], "       1       1           0");
 }
 
-TEST(Hesap, MekanizmaDiziAyrilmadanReddedilir) {
-    // A triangle on one roller: 3 bars + 1 reaction < 6 equations.
-    std::string s = Ucgen(true, false);
-    s += "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', 'Serbest', '0', 'Serbest', "
-         "'Serbest', 'Serbest', 'Serbest');\n";
-    TestProjesi p(s);
-    KayitliArayuz k;
-    ArayuzAyarla(&k);
-    HesaplaCalistir();
-    ASSERT_EQ(k.Mesajlar.size(), 1u);
-    EXPECT_EQ(k.Mesajlar[0].Metin,
-              "Denklem sayısı bilinmeyen sayısından fazla\rMafsal bilgilerini ve sınır(mesnet) koşullarını kontrol "
-              "ediniz");
-    EXPECT_EQ(k.Mesajlar[0].Baslik, "HATA:");
-    EXPECT_EQ(Hata, 1);
-    // The size check comes before position 7, which belongs to the allocation.
-    EXPECT_EQ(k.Konumlar, (std::vector<int>{1, 2, 3, 4, 5, 6}));
-    BostaOlmali(k);
-    ArayuzAyarla(&p.arayuz);
+// Models refused by their sizes or supports before position 7, which
+// belongs to the allocation: a triangle on one roller (3 bars + 1 reaction
+// < 6 equations), and a held rotation in a plane truss.
+TEST(Hesap, UygunsuzModelDiziAyrilmadanReddedilir) {
+    const struct {
+        const char* mesnet1;
+        const char* mesnet2;
+        std::string mesaj;
+    } durumlar[] = {
+        {"S 0 S S S S", nullptr,
+         "Denklem sayısı bilinmeyen sayısından fazla\rMafsal bilgilerini ve sınır(mesnet) koşullarını kontrol ediniz"},
+        {"0 0 S S S 0", "S 0 S S S S",
+         "1 nolu noktanın Fiz sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır"},
+    };
+    for (const auto& d : durumlar) {
+        std::string s = Ucgen(true, false) + Sql::Mesnetler({{"1", d.mesnet1}});
+        if (d.mesnet2) s += Sql::Mesnetler({{"2", d.mesnet2}});
+        TestProjesi p(s);
+        KayitliArayuz k;
+        ArayuzAyarla(&k);
+        HesaplaCalistir();
+        ASSERT_EQ(k.Mesajlar.size(), 1u);
+        EXPECT_EQ(k.Mesajlar[0].Metin, d.mesaj);
+        EXPECT_EQ(k.Mesajlar[0].Baslik, "HATA:");
+        EXPECT_EQ(Hata, 1);
+        EXPECT_EQ(k.Konumlar, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+        BostaOlmali(k);
+        ArayuzAyarla(&p.arayuz);
+    }
 }
 
 TEST(Hesap, BuyukMatrisGosterilemez) {
     // 1001 bars in a row, every node on a roller and node 1 also held along X:
     // n = 1001 + 1003 = 2004 unknowns.
-    std::string s = kBasKafes;
-    s += "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);\n"
-         "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1002', 1001, 0, 0);\n"
-         "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1,1002,1,0,0', 0, 0, 0);\n"
-         "INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES "
-         "('1', 10, 1, 2, 0, 0);\n"
-         "INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES "
-         "('1001', 10, 1001, 1002, 0, 0);\n"
-         "INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES "
-         "('1,1001,1,0,0', 10, 1, 2, 0, 0);\n"
-         "INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES "
-         "('1,1001,1,0,0', 1, 1, '00');\n"
-         "INSERT INTO Yukler (NoktaNo, Px, Py) VALUES ('1002', 10, 0);\n"
-         "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', "
-         "'Serbest', 'Serbest', 'Serbest');\n"
-         "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2,1002,1,0,0', 'Serbest', '0', "
-         "'Serbest', 'Serbest', 'Serbest', 'Serbest');\n";
-    TestProjesi p(s);
+    TestProjesi p(kBasKafes + Sql::Noktalar({{"1", 0}, {"1002", 1001}, {"1,1002,1,0,0", 0}}) +
+                  Sql::Elemanlar({{"1", 10, 1, 2}, {"1001", 10, 1001, 1002}, {"1,1001,1,0,0", 10, 1, 2}}) +
+                  Sql::Baglar({{"1,1001,1,0,0"}}) + Sql::Yukler({{"1002", 10}}) +
+                  Sql::Mesnetler({{"1", "0 0 S S S S"}, {"2,1002,1,0,0", "S 0 S S S S"}}));
     ASSERT_EQ(Hata, 0);
     p.arayuz.MatrisGosterSecimiAyarla(1);
     p.Hesapla();
@@ -356,38 +328,6 @@ TEST(Hesap, TestProjesiHesaplanir) {
     EXPECT_NEAR(sutun(re[3], 1) + sutun(re[4], 1), 120, 0.011);
     EXPECT_NEAR(sutun(re[3], 0) + sutun(re[4], 0), -10, 0.011);
     EXPECT_EQ(r[4], "Denklem sayısı: 12,  Bilinmeyen yayısı: 15,  Hiperstatiklik derecesi: 3");
-}
-
-TEST(Hesap, UygunsuzModelDiziAyrilmadanReddedilir) {
-    // A held rotation in a plane truss, and a node numbered past the node count:
-    // each refused with its row named, before any array is allocated.
-    {
-        std::string s = Ucgen(true, false);
-        s += "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', "
-             "'Serbest', 'Serbest', '0');\n"
-             "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', 'Serbest', '0', "
-             "'Serbest', 'Serbest', 'Serbest', 'Serbest');\n";
-        TestProjesi p(s);
-        KayitliArayuz k;
-        ArayuzAyarla(&k);
-        HesaplaCalistir();
-        ASSERT_EQ(k.Mesajlar.size(), 1u);
-        EXPECT_EQ(k.Mesajlar[0].Metin, "1 nolu noktanın Fiz sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır");
-        EXPECT_EQ(Hata, 1);
-        EXPECT_EQ(k.Konumlar, (std::vector<int>{1, 2, 3, 4, 5, 6}));
-        BostaOlmali(k);
-        ArayuzAyarla(&p.arayuz);
-    }
-    {
-        std::string s = Ucgen(true, true);
-        s += "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('5', 8, 0, 0);\n";
-        TestProjesi p(s);
-        p.Hesapla();
-        ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
-        EXPECT_EQ(p.arayuz.Mesajlar[0].Metin,
-                  "4 nolu nokta tanımsız: nokta numaraları 1'den başlayıp boşluksuz sürmelidir");
-        BostaOlmali(p.arayuz);
-    }
 }
 
 TEST(Hesap, TabloHatasiTemizlikSonrasiGosterilir) {

@@ -13,25 +13,18 @@
 
 namespace {
 
-const char* const kBas = R"SQL(
-UPDATE AnaVeriler SET Sistem = '10:Düzlem kafes';
-INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
-)SQL";
+const std::string kBas = Sql::Sistem("10:Düzlem kafes") + Sql::Celik();
 
 }  // namespace
 
 TEST(RaporBolumleri, KoordinatlarSiraYuvarlamaVeUzunDeger) {
-    TestProjesi p(std::string(kBas) + R"SQL(
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 2, 1.23456, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0.00004, -12345678.5);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 1, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('4', 3, 0, 123456789.12345);
-)SQL");
+    TestProjesi p(kBas + Sql::Noktalar({{"3", 2, 1.23456}, {"1", 0, 0.00004, -12345678.5}, {"2", 1},
+                                        {"4", 3, 0, 123456789.12345}}));
     p.arayuz.MemoTemizle();
     KoordinatlariYaz();
     const std::string s0 = Sag("0", 12);
     EXPECT_EQ(p.arayuz.MemoSatirlari(),
-              (std::vector<std::string>{"", "KOORDİNATLAR:", " Nokta        X(m)        Y(m)        Z(m)",
+              Satirlar({"", "KOORDİNATLAR:", " Nokta        X(m)        Y(m)        Z(m)",
                                         Tekrar('-', 55), "     1" + s0 + s0 + " -12345678.5",
                                         "     2" + Sag("1", 12) + s0 + s0,
                                         "     3" + Sag("2", 12) + Sag("1.2346", 12) + s0,
@@ -41,27 +34,21 @@ INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('4', 3, 0, 123456789.1234
 
 TEST(RaporBolumleri, KoordinatlarXYZSirasinda) {
     // By X1, then X2, then X3, whatever the node numbers say.
-    TestProjesi p(std::string(kBas) + R"SQL(
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 5, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 0, 0, 1);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 0, -1, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('4', 0, 0, -2);
-)SQL");
+    TestProjesi p(kBas + Sql::Noktalar({{"1", 5}, {"2", 0, 0, 1}, {"3", 0, -1}, {"4", 0, 0, -2}}));
     p.arayuz.MemoTemizle();
     KoordinatlariYaz();
     const std::string s0 = Sag("0", 12);
     EXPECT_EQ(p.arayuz.MemoSatirlari(),
-              (std::vector<std::string>{"", "KOORDİNATLAR:", " Nokta        X(m)        Y(m)        Z(m)",
+              Satirlar({"", "KOORDİNATLAR:", " Nokta        X(m)        Y(m)        Z(m)",
                                         Tekrar('-', 55), "     3" + s0 + Sag("-1", 12) + s0,
                                         "     4" + s0 + s0 + Sag("-2", 12), "     2" + s0 + s0 + Sag("1", 12),
                                         "     1" + Sag("5", 12) + s0 + s0}));
 }
 
 TEST(RaporBolumleri, KesitProfilDerinligiVeSigdirilanAtaletMomenti) {
-    TestProjesi p(std::string(kBas) + R"SQL(
-INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, h) VALUES (1, '15:HE-M profil', 0.0131, 0.0000014, 0.0000019, 8.33333333333333E-6, 0.3);
-INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, h) VALUES (2, '12:IPE profil', 0.00285, 0, 0, 0.0000194, 0.2);
-)SQL");
+    TestProjesi p(kBas +
+                  Sql::Kesit("A, ix, iy, iz, h", "1, '15:HE-M profil', 0.0131, 0.0000014, 0.0000019, 8.33333333333333E-6, 0.3") +
+                  Sql::Kesit("A, ix, iy, iz, h", "2, '12:IPE profil', 0.00285, 0, 0, 0.0000194, 0.2"));
     p.arayuz.MemoTemizle();
     KesitBilgileriniYaz();
     const auto& m = p.arayuz.MemoSatirlari();
@@ -96,7 +83,7 @@ TEST(RaporBolumleri, ElemansizKuvvetBolumuYalnizBaslik) {
     ElemanSayisi = 0;
     ElemanKuvvetleriniYaz();
     EXPECT_EQ(p.arayuz.MemoSatirlari(),
-              (std::vector<std::string>{"", "ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)",
+              Satirlar({"", "ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)",
                                         Tekrar('-', 88)}));
     std::ifstream f(ElemanKuvvetleriDosyasi.Yol(), std::ios::binary);
     ASSERT_TRUE(f.good());
@@ -111,22 +98,10 @@ TEST(RaporBolumleri, BurkulmaYukuEsitseSatirYazilir) {
     // Bar 2 of the triangle truss carries 62.5 kN of compression over 3 m;
     // Iy = 62.5 * 9 / (pi^2 E) makes its Euler load 62.5 kN as well.
     const double I = 62.5 * 9 / (9.869604401089358 * 2e8);
-    TestProjesi p(std::string(kBas) + "INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (1, '100:Diğer', 0.02, 1, " +
-                      GenelSayiMetni(I) + ", 1);" + R"SQL(
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 4, 3, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 10, 1, 2, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('2', 10, 2, 3, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('3', 10, 1, 3, 0, 0);
-INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1,3,1,0,0', 1, 1, '00');
-INSERT INTO Yukler (NoktaNo, Px, Py) VALUES ('3', 30, -40);
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', 'Serbest', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
-)SQL");
+    TestProjesi p(UcgenKafes(Sql::Kesit("A, ix, iy, iz", "1, '100:Diğer', 0.02, 1, " + GenelSayiMetni(I) + ", 1")));
     std::vector<std::string> k = Bolum(p.Hesapla(), "ELEMAN KUVVETLERİ:");
     // Bar 1: 30 kN of compression against 62.5 * 9 / 16 = 35.16: no line; bar 3 in tension: none.
-    EXPECT_EQ(k, (std::vector<std::string>{"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
+    EXPECT_EQ(k, Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
                                            "       1       1          30", "       2                 -30",
                                            "       2       2        62.5", "       3               -62.5",
                                            "----->2 nolu eleman burkuldu(P_Eksenel=62.5 kN> P_Euler=62.5 kN)",
@@ -139,37 +114,26 @@ TEST(RaporBolumleri, YayinSatirlariVarDosyaSatiriVeBurkulmaDenetimiYok) {
     // 10 kN along +X at node 2 (held across). Both stiffnesses are equal:
     // the bar is pulled by 5, the spring pushed by 5. The spring's section
     // would give it an Euler load of almost 0, yet a spring is not checked.
-    TestProjesi p(std::string(kBas) + R"SQL(
-INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (1, '100:Diğer', 0.02, 0.000001, 0.000001, 0.000001);
-INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (2, '100:Diğer', 0.005, 1, 1E-12, 1E-12);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 5, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 10, 1, 2, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('2', 11, 2, 3, 0, 0);
-INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
-INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('2', 1, 2, '00');
-INSERT INTO Yukler (NoktaNo, Px, Py) VALUES ('2', 10, 0);
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', 'Serbest', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('3', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
-)SQL");
+    TestProjesi p(kBas + Sql::Kesit("A, ix, iy, iz", "1, '100:Diğer', 0.02, 0.000001, 0.000001, 0.000001") +
+                  Sql::Kesit("A, ix, iy, iz", "2, '100:Diğer', 0.005, 1, 1E-12, 1E-12") +
+                  Sql::Noktalar({{"1", 0}, {"2", 4}, {"3", 5}}) + Sql::Elemanlar({{"1", 10, 1, 2}, {"2", 11, 2, 3}}) +
+                  Sql::Baglar({{"1"}, {"2", 1, 2}}) + Sql::Yukler({{"2", 10}}) +
+                  Sql::Mesnetler({{"1", "0 0 S S S S"}, {"2", "S 0 S S S S"}, {"3", "0 0 S S S S"}}));
     std::vector<std::string> r = p.Hesapla();
     ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
     EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
-              (std::vector<std::string>{"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
+              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
                                         "       1       1          -5", "       2                   5",
                                         "       2       2           5", "       3                  -5"}));
     // Bar 5 / 0.02, spring -5 / 0.005.
     EXPECT_EQ(Bolum(r, "GERİLMELER:"),
-              (std::vector<std::string>{"GERİLMELER:", "Eleman      " + Sag("Sigxx(kN/m²)", 18), Tekrar('-', 115),
+              Satirlar({"GERİLMELER:", "Eleman      " + Sag("Sigxx(kN/m²)", 18), Tekrar('-', 115),
                                         "     1      " + Sag("250", 18), "     2      " + Sag("-1000", 18)}));
     // Support order: node 1 x, y; node 2 y; node 3 x, y. The bar pulls node 1
     // towards +X, the spring pushes node 3 towards +X.
     const std::string b10 = Tekrar(' ', 10);
     EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
-              (std::vector<std::string>{"REAKSİYONLAR:",
-                                        "   Nokta    Rx(kN)    Ry(kN)    Rz(kN)   Mx(kNm)   My(kNm)   Mz(kNm)",
+              Satirlar({"REAKSİYONLAR:", kReaksiyonBasligi,
                                         Tekrar('-', 70), "       1        -5         0" + b10 + b10 + b10 + b10,
                                         "       2" + b10 + "         0" + b10 + b10 + b10 + b10,
                                         "       3        -5         0" + b10 + b10 + b10 + b10}));
@@ -196,22 +160,12 @@ TEST(RaporBolumleri, DonmesiVerilenMesnetinReaksiyonu) {
     // the moment constant: EI theta / L = 2e8 * 1e-4 * 0.001 / 4 = 5 kNm,
     // sagging. The support at node 2 turns the node with +5, the one at
     // node 1 holds it with -5.
-    TestProjesi p(std::string(kBas) + R"SQL(
-UPDATE AnaVeriler SET Sistem = '30:Düzlem çerçeve';
-INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey) VALUES (1, '100:Diğer', 0.01, 0, 0.0001, 0.0001, 0.008, 0.3, 0.15);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 30, 1, 2, 0, 0);
-INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest', '0.001');
-)SQL");
+    TestProjesi p(CerceveKirisi("0 S S S S 0.001"));
     std::vector<std::string> r = p.Hesapla();
     ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);  // the warning about no loads
     const std::string b10 = Tekrar(' ', 10);
     EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
-              (std::vector<std::string>{"REAKSİYONLAR:",
-                                        "   Nokta    Rx(kN)    Ry(kN)    Rz(kN)   Mx(kNm)   My(kNm)   Mz(kNm)",
+              Satirlar({"REAKSİYONLAR:", kReaksiyonBasligi,
                                         Tekrar('-', 70), "       1         0         0" + b10 + b10 + b10 + "        -5",
                                         "       2         0" + b10 + b10 + b10 + b10 + "         5"}));
     // Sagging 5 kNm: top -5 * 0.15 / 1e-4, bottom +5 * 0.15 / 1e-4 at both ends.

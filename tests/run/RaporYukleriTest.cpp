@@ -7,31 +7,19 @@
 
 #include "HesapTestYardim.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
-#include "model/Tipler.h"
 #include "model/VeriTabani.h"
 
 namespace {
-
-std::vector<std::string> Satirlar(std::initializer_list<std::string> l) { return l; }
 
 // One 4 m bar between two held nodes, heated by 20 degrees; E A alfa T =
 // 2e8 * 0.01 * 1.2e-5 * 20 = 480 kN. The bar cannot lengthen, so its own
 // unknown is 0 and its whole normal force is the fixed-end one: -480 kN,
 // the stress -480 / 0.01 = -48000 kN/m².
 std::string IsitilanKafes(const char* ix) {
-    return std::string(R"SQL(
-UPDATE AnaVeriler SET Sistem = '10:Düzlem kafes';
-INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
-INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz) VALUES (1, '100:Diğer', 0.01, )SQL") +
-           ix + R"SQL(, 0.000001, 0.000002);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 10, 1, 2, 0, 0);
-INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
-INSERT INTO ElemanYukleri (ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1) VALUES ('1', 1, 14, 20, 0, 0, 0);
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');
-)SQL";
+    return Sql::Sistem("10:Düzlem kafes") + Sql::Celik() +
+           Sql::Kesit("A, ix, iy, iz", std::string("1, '100:Diğer', 0.01, ") + ix + ", 0.000001, 0.000002") +
+           Sql::Noktalar({{"1", 0}, {"2", 4}}) + Sql::Elemanlar({{"1", 10, 1, 2}}) + Sql::Baglar({{"1"}}) +
+           Sql::ElemanYuku("'1', 1, 14, 20, 0, 0, 0") + Sql::Mesnetler({{"1", "0 0 S S S S"}, {"2", "0 0 S S S S"}});
 }
 
 }  // namespace
@@ -63,40 +51,55 @@ TEST(RaporYukleri, BurulmaSabitiSifirBurkulmaDenetimiYok) {
                         "       1       1         480", "       2                -480"}));
 }
 
-namespace {
+// P = 16 down at a = 1 on a held 4 m beam (b = 3): the held ends carry
+// P b^2 (3a + b)/L^3 = 13.5 and P a b^2/L^2 = 9 at node 1,
+// P a^2 (a + 3b)/L^3 = 2.5 and -P a^2 b/L^2 = -3 at node 2.
+TEST(RaporYukleri, AnkastreKiristeTekilYuk) {
+    TestProjesi p(CerceveKirisi("0 0 S S S 0", Sql::ElemanYuku("'1', 1, 2, 16, 1, 0, 0")));
+    const std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    auto k = [](std::initializer_list<const char*> l) { return Sutunlar(l, 12); };
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)", Tekrar('-', 88),
+                        "       1       1" + k({"0", "13.5", "9"}), "       2        " + k({"0", "2.5", "-3"})}));
+    const std::string b10 = Tekrar(' ', 10);
+    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
+              Satirlar({"REAKSİYONLAR:", kReaksiyonBasligi, Tekrar('-', 70),
+                        "       1         0      13.5" + b10 + b10 + b10 + "         9",
+                        "       2         0       2.5" + b10 + b10 + b10 + "        -3"}));
+}
 
-// A plane-frame beam held at both ends with equal temperatures of 20 degrees
-// on its two faces: the load asks whether to go on. Going on, the end forces
-// are the fixed-end ones, N = -480 kN along the whole bar, no moment.
-const char* const kIsitilanCerceve = R"SQL(
-UPDATE AnaVeriler SET Sistem = '30:Düzlem çerçeve';
-INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.3, 7.85, 0.000012);
-INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey) VALUES (1, '100:Diğer', 0.01, 0, 0.0001, 0.0001, 0.008, 0.3, 0.1);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 30, 1, 2, 0, 0);
-INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
-INSERT INTO ElemanYukleri (ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1) VALUES ('1', 1, 13, 20, 0.3, 0, 20);
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('2', '0', '0', 'Serbest', 'Serbest', 'Serbest', '0');
-)SQL";
-
-}  // namespace
-
+// The held 4 m beam with equal temperatures of 20 degrees on its two faces
+// under a "different temperature" load: the question comes once per run
+// (not again for the report), and every run asks again. "Hayır" leaves the
+// load out; "Evet" takes it as a uniform rise, the end forces the fixed-end
+// ones: N = -E A alfa T = -480 kN along the whole bar, no moment.
 TEST(RaporYukleri, SicaklikSorusuHerHesaptaYenidenSorulur) {
-    TestProjesi p(kIsitilanCerceve);
+    TestProjesi p(CerceveKirisi("0 0 S S S 0", Sql::ElemanYuku("'1', 1, 13, 20, 0.3, 0, 20")));
     const std::string soru =
         "1.elemanda yük tipi farklı sıcaklık seçilmiş, fakat yüzlerdeki sıcaklık aynı.\n Devam edeyim mi?";
-    auto k = [](const char* a, const char* b, const char* c) { return Sag(a, 12) + Sag(b, 12) + Sag(c, 12); };
+    auto k = [](std::initializer_list<const char*> l) { return Sutunlar(l, 12); };
 
-    // First run: yes. Asked once; the report takes the same answer.
-    p.arayuz.Cevaplar = {"E"};
+    p.arayuz.Cevaplar = {"H"};
     std::vector<std::string> r = p.Hesapla();
     ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
     EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, soru);
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "UYARI:");
+    EXPECT_EQ(p.arayuz.Mesajlar[0].Stil, "EvetHayırUyarı2");
+    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:")[3], "       1       1" + k({"0", "0", "0"}));
+
+    p.arayuz.Cevaplar = {"E"};
+    r = p.Hesapla();
+    ASSERT_EQ(p.arayuz.Mesajlar.size(), 2u);
+    EXPECT_EQ(p.arayuz.Mesajlar[1].Metin, soru);
     EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
               Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)", Tekrar('-', 88),
-                        "       1       1" + k("480", "0", "0"), "       2        " + k("-480", "0", "0")}));
+                        "       1       1" + k({"480", "0", "0"}), "       2        " + k({"-480", "0", "0"})}));
+    const std::string b10 = Tekrar(' ', 10);
+    std::vector<std::string> re = Bolum(r, "REAKSİYONLAR:");
+    ASSERT_EQ(re.size(), 5u);
+    EXPECT_EQ(re[3], "       1       480         0" + b10 + b10 + b10 + "         0");
+    EXPECT_EQ(re[4], "       2      -480         0" + b10 + b10 + b10 + "         0");
     // Internal N = -480 at both ends: -480 / 0.01 in both fibres.
     auto g = [](const char* n) {
         return Sag("1", 6) + Sag(n, 6) + Sag("-48000", 18) + Sag("-48000", 18) + Sag("0", 18);
@@ -106,14 +109,6 @@ TEST(RaporYukleri, SicaklikSorusuHerHesaptaYenidenSorulur) {
                         "Eleman Nokta" + Sag("Sigxx-Üst(kN/m²)", 18) + Sag("Sigxx-Alt(kN/m²)", 18) +
                             Sag("Sigxy(kN/m²)", 18),
                         Tekrar('-', 115), g("1"), g("2")}));
-
-    // Second run: asked again, and "no" leaves the load out.
-    p.arayuz.Mesajlar.clear();
-    p.arayuz.Cevaplar = {"H"};
-    r = p.Hesapla();
-    ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
-    EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, soru);
-    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:")[3], "       1       1" + k("0", "0", "0"));
 }
 
 TEST(RaporYukleri, PlakUcKuvvetleriAnkastrelikVeBirimGenislikMomentleri) {
@@ -122,22 +117,13 @@ TEST(RaporYukleri, PlakUcKuvvetleriAnkastrelikVeBirimGenislikMomentleri) {
     // are the fixed-end ones, W = q a b / 4 = 2 and the moments W b / 6 = 1/3
     // about X and W a / 6 = 2/3 about Y (signs by corner); per unit width
     // the first times 2 / a = 1, the second times 2 / b = 2.
-    TestProjesi p(R"SQL(
-UPDATE AnaVeriler SET Sistem = '60:Plak', KoordinatSistemiNo = 1;
-INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Beton', 30000000, 0.2, 2.5, 0.00001);
-INSERT INTO KesitBilgileri (KesitNo, Kesit, A) VALUES (1, '60:Plak', 0.2);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 0, 1, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('3', 2, 1, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('4', 2, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 60, 1, 2, 3, 4);
-INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
-INSERT INTO ElemanYukleri (ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1) VALUES ('1', 1, 25, 4, 0, 0, 0);
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1,4,1,0,0', 'Serbest', 'Serbest', '0', '0', '0', 'Serbest');
-)SQL");
+    TestProjesi p(Sql::Sistem("60:Plak") + Sql::Malzeme("1, 'Beton', 30000000, 0.2, 2.5, 0.00001") +
+                  Sql::Kesit("A", "1, '60:Plak', 0.2") + Sql::Noktalar({{"1", 0}, {"2", 0, 1}, {"3", 2, 1}, {"4", 2}}) +
+                  Sql::Elemanlar({{"1", 60, 1, 2, 3, 4}}) + Sql::Baglar({{"1"}}) +
+                  Sql::ElemanYuku("'1', 1, 25, 4, 0, 0, 0") + Sql::Mesnetler({{"1,4,1,0,0", "S S 0 0 0 S"}}));
     std::vector<std::string> r = p.Hesapla();
     ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
-    auto k = [](const char* a, const char* b, const char* c) { return Sag(a, 12) + Sag(b, 12) + Sag(c, 12); };
+    auto k = [](const char* a, const char* b, const char* c) { return Sutunlar({a, b, c}, 12); };
     EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
               Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman      Sz(kN)   Mx(kNm/m)   My(kNm/m)", Tekrar('-', 88),
                         "       1       1" + k("2", "0.33", "-1.33"), "       2        " + k("2", "-0.33", "-1.33"),
@@ -169,24 +155,11 @@ TEST(RaporYukleri, IkiUcuTutulmusUzayCubugununUcKuvvetleriAnkastrelikKuvvetleri)
     // 10002: local y along +Y), 10 kN/m along local y (load type 21). Nothing
     // moves, so the element's own forces are 0 and its end forces the fixed-end
     // ones: Vy = qL/2 = 20 at both ends, Mz = +-qL^2/12 = +-13.33.
-    TestProjesi p(R"SQL(
-UPDATE AnaVeriler SET Sistem = '40:Uzay çerçeve';
-INSERT INTO MalzemeBilgileri (MalzemeNo, Malzeme, E, Nu, Ro, Alfa) VALUES (1, 'Çelik', 200000000, 0.25, 7.85, 0.000012);
-INSERT INTO KesitBilgileri (KesitNo, Kesit, A, ix, iy, iz, Ay, hy, ey, Az, hz, ez) VALUES (1, '100:Diğer', 0.01, 0.00002, 0.00001, 0.00002, 0.008, 0.3, 0.15, 0.008, 0.2, 0.1);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('1', 0, 0, 0);
-INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('2', 4, 0, 0);
-INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('1', 40, 1, 2, 10002, 0);
-INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1', 1, 1, '00');
-INSERT INTO ElemanYukleri (ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1) VALUES ('1', 1, 21, 10, 0, 0, 0);
-INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1,2,1,0,0', '0', '0', '0', '0', '0', '0');
-)SQL");
+    TestProjesi p(UzayCubugu("0.00002", Sql::ElemanYuku("'1', 1, 21, 10, 0, 0, 0") +
+                                            Sql::Mesnetler({{"1,2,1,0,0", "0 0 0 0 0 0"}})));
     std::vector<std::string> r = p.Hesapla();
     ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
-    auto k = [](std::initializer_list<const char*> l) {
-        std::string s;
-        for (const char* x : l) s += Sag(x, 12);
-        return s;
-    };
+    auto k = [](std::initializer_list<const char*> l) { return Sutunlar(l, 12); };
     EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
               Satirlar({"ELEMAN KUVVETLERİ:",
                         "   Nokta  Eleman" + k({"Normal(kN)", "Vy(kN)", "Vz(kN)", "Mx(kNm)", "My(kNm)", "Mz(kNm)"}),
