@@ -30,12 +30,10 @@ std::string Reddi(int sistem, const std::function<void(MotorModeli&)>& degistir)
 }
 
 void Konsol(MotorModeli& m) {
-    m.Nokta(1, 0, 0);
-    m.Nokta(2, 2, 0);
-    m.Nokta(3, 4, 0);
+    m.Noktalar({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}});
     m.Eleman(1, 30, 1, 2);
     m.Eleman(2, 30, 2, 3);
-    m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+    m.Mesnet(1, Ankastre2B);
 }
 
 }  // namespace
@@ -43,8 +41,7 @@ void Konsol(MotorModeli& m) {
 TEST(Denetim, NumaraBosluklari) {
     EXPECT_EQ(Reddi(30,
                     [](MotorModeli& m) {
-                        m.Nokta(1, 0, 0);
-                        m.Nokta(2, 2, 0);
+                        m.Noktalar({{0, 0, 0}, {2, 0, 0}});
                         m.Nokta(4, 4, 0);  // 3 missing
                         m.Eleman(1, 30, 1, 2);
                         m.Eleman(2, 30, 2, 4);
@@ -53,9 +50,7 @@ TEST(Denetim, NumaraBosluklari) {
               "3 nolu nokta tanımsız: nokta numaraları 1'den başlayıp boşluksuz sürmelidir");
     EXPECT_EQ(Reddi(30,
                     [](MotorModeli& m) {
-                        m.Nokta(1, 0, 0);
-                        m.Nokta(2, 2, 0);
-                        m.Nokta(3, 4, 0);
+                        m.Noktalar({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}});
                         m.Eleman(1, 30, 1, 2);
                         m.Eleman(5, 30, 2, 3);  // 2 missing
                         m.Mesnet(1, {"0", "0"});
@@ -85,10 +80,9 @@ TEST(Denetim, EksikNoktalar) {
     // A space-frame element's third node must exist unless it is an axis code.
     EXPECT_EQ(Reddi(40,
                     [](MotorModeli& m) {
-                        m.Nokta(1, 0, 0, 0);
-                        m.Nokta(2, 2, 0, 0);
+                        m.Noktalar({{0, 0, 0}, {2, 0, 0}});
                         m.Eleman(1, 40, 1, 2, 5);
-                        m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
+                        m.Mesnet(1, Ankastre3B);
                     }),
               "1.elemanın 5 nolu noktası koordinatlarda yok");
 }
@@ -131,10 +125,7 @@ TEST(Denetim, BoyutMesajlari) {
         MotorModeli m(10);
         m.Malzeme(1, 2e8);
         m.Kesit(1, 0.01);
-        m.Nokta(1, 0, 0);
-        m.Nokta(2, 3, 0);
-        m.Nokta(3, 3, 3);
-        m.Nokta(4, 0, 3);
+        m.Noktalar({{0, 0, 0}, {3, 0, 0}, {3, 3, 0}, {0, 3, 0}});
         for (int e = 1; e <= 4; ++e) m.Eleman(e, 10, e, e % 4 + 1);
         m.Mesnet(1, {"0", "0"});
         m.Mesnet(2, {"Serbest", "0"});
@@ -153,7 +144,7 @@ TEST(Denetim, BoyutMesajlari) {
         m.Kesit(1, 0.01, 1e-4);
         for (int i = 1; i <= 334; ++i) m.Nokta(i, i, 0);
         for (int e = 1; e <= 333; ++e) m.Eleman(e, 30, e, e + 1);
-        m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+        m.Mesnet(1, Ankastre2B);
         EXPECT_FALSE(m.Hazirla());
         EXPECT_EQ(BilinmeyenSayisi, 1002);
         ASSERT_EQ(m.Arayuz().Mesajlar.size(), 1u);

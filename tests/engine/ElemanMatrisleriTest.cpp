@@ -84,9 +84,7 @@ TEST(ElemanMatrisleri, KafesVeYaylar) {
     m.Malzeme(1, 2e8);
     m.Kesit(1, 0.01);
     m.Kesit(2, 0);
-    m.Nokta(1, 0, 0);
-    m.Nokta(2, 3, 4);
-    m.Nokta(3, 3, 0);
+    m.Noktalar({{0, 0, 0}, {3, 4, 0}, {3, 0, 0}});
     m.Eleman(1, 10, 1, 2);
     m.Eleman(2, 11, 2, 3, 0, 0, 1, 2);
     m.Eleman(3, 10, 1, 3, 0, 0, 1, 2);
@@ -124,14 +122,12 @@ TEST(ElemanMatrisleri, DuzlemCerceveEsneklikleri) {
     MotorModeli m(30);
     m.Malzeme(1, E);
     m.Kesit(1, A, Iz);
-    m.Nokta(1, 0, 0);
-    m.Nokta(2, 3, 4);
-    m.Nokta(3, 3, 4);
+    m.Noktalar({{0, 0, 0}, {3, 4, 0}, {3, 4, 0}});
     m.Eleman(1, 30, 1, 2, 0, 0, 1, 1, "0306");
     m.Eleman(2, 30, 1, 2, 0, 0, 1, 1, "03");
     m.Eleman(3, 31, 2, 3);
-    m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
-    m.Mesnet(2, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+    m.Mesnet(1, Ankastre2B);
+    m.Mesnet(2, Ankastre2B);
     ASSERT_TRUE(m.Hazirla()) << m.SonMesaj();
 
     ElemanMatrisleriniKur(1, 2);  // both moments released: only the axial term
@@ -161,11 +157,10 @@ TEST(ElemanMatrisleri, UzayCercevesi) {
     MotorModeli m(40);
     m.Malzeme(1, E, 0.3);
     m.Kesit(1, 0.01, 2e-5, 1e-5, 3e-5);
-    m.Nokta(1, 0, 0, 0);
-    m.Nokta(2, L, 0, 0);
+    m.Noktalar({{0, 0, 0}, {L, 0, 0}});
     m.Eleman(1, 40, 1, 2, 10002);
     m.Eleman(2, 40, 1, 2, 10001);
-    m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
+    m.Mesnet(1, Ankastre3B);
     ASSERT_TRUE(m.Hazirla()) << m.SonMesaj();
     ElemanMatrisleriniKur(1, 1);
     const auto yerel = ElemanYerelDengeMatrisi;
@@ -190,9 +185,7 @@ TEST(Kurulum, MesnetYukVeMafsalSatirlari) {
     MotorModeli m(30);
     m.Malzeme(1, 2e8);
     m.Kesit(1, 0.01, 1e-4);
-    m.Nokta(1, 0, 0);
-    m.Nokta(2, 3, 0);
-    m.Nokta(3, 3, 4);
+    m.Noktalar({{0, 0, 0}, {3, 0, 0}, {3, 4, 0}});
     m.Eleman(1, 30, 1, 2, 0, 0, 1, 1, "0306");
     m.Eleman(2, 30, 2, 3, 0, 0, 1, 1, "0 0");
     m.Eleman(3, 30, 1, 3, 0, 0, 1, 1, "03");
@@ -235,14 +228,12 @@ TEST(Kurulum, MafsalKodlarininSatirlari) {
         MotorModeli m(30);
         m.Malzeme(1, 2e8);
         m.Kesit(1, 0.01, 1e-4);
-        m.Nokta(1, 0, 0);
-        m.Nokta(2, 3, 0);
-        m.Nokta(3, 3, 4);
+        m.Noktalar({{0, 0, 0}, {3, 0, 0}, {3, 4, 0}});
         m.Eleman(1, 30, 1, 2, 0, 0, 1, 1, "01");
         m.Eleman(2, 30, 2, 3, 0, 0, 1, 1, "0205");
         m.Eleman(3, 30, 1, 3, 0, 0, 1, 1, "0407");
-        m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
-        m.Mesnet(3, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+        m.Mesnet(1, Ankastre2B);
+        m.Mesnet(3, Ankastre2B);
         ASSERT_TRUE(m.Hazirla()) << m.SonMesaj();
         DengeDenklemleriniKur();
         ASSERT_EQ(Hata, 0) << m.SonMesaj();
@@ -265,13 +256,11 @@ TEST(Kurulum, MafsalKodlarininSatirlari) {
         MotorModeli m(40);
         m.Malzeme(1, 2e8, 0.3);
         m.Kesit(1, 0.01, 2e-5, 1e-5, 3e-5);
-        m.Nokta(1, 0, 0, 0);
-        m.Nokta(2, 3, 0, 0);
-        m.Nokta(3, 3, 0, 4);
+        m.Noktalar({{0, 0, 0}, {3, 0, 0}, {3, 0, 4}});
         m.Eleman(1, 40, 1, 2, 10002, 0, 1, 1, "040506");
         m.Eleman(2, 40, 2, 3, 10001, 0, 1, 1, "1012");
-        m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
-        m.Mesnet(3, {"0", "0", "0", "0", "0", "0"});
+        m.Mesnet(1, Ankastre3B);
+        m.Mesnet(3, Ankastre3B);
         ASSERT_TRUE(m.Hazirla()) << m.SonMesaj();
         DengeDenklemleriniKur();
         ASSERT_EQ(Hata, 0) << m.SonMesaj();

@@ -17,19 +17,14 @@ const double E = 2e8, A = 0.01, Iz = 1e-4, alfa = 1.2e-5;
 // One plane-frame bar between nodes 1 (0, 0) and 2 (L, 0), both held.
 void Kiris(MotorModeli& m, double L, bool ters, const std::string& mafsal = "00",
            const std::string& fi2 = "0") {
-    m.Malzeme(1, E);
-    Tablolar.MalzemeBilgileri.Last();
-    Tablolar.MalzemeBilgileri.Edit();
-    Tablolar.MalzemeBilgileri.FieldByName("Alfa").SetFloat(alfa);
-    Tablolar.MalzemeBilgileri.Post();
+    m.Malzeme(1, E, 0.3, alfa);
     m.Kesit(1, A, Iz);
-    m.Nokta(1, 0, 0);
-    m.Nokta(2, L, 0);
+    m.Noktalar({{0, 0, 0}, {L, 0, 0}});
     if (ters)
         m.Eleman(1, 30, 2, 1, 0, 0, 1, 1, mafsal);
     else
         m.Eleman(1, 30, 1, 2, 0, 0, 1, 1, mafsal);
-    m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+    m.Mesnet(1, Ankastre2B);
     m.Mesnet(2, {"0", "0", "Serbest", "Serbest", "Serbest", fi2});
 }
 
@@ -94,10 +89,9 @@ TEST(ElemanYukuYapi, DusayKolondaYatayYuk) {
     MotorModeli m(30);
     m.Malzeme(1, E);
     m.Kesit(1, A, Iz);
-    m.Nokta(1, 0, 0);
-    m.Nokta(2, 0, L);
+    m.Noktalar({{0, 0, 0}, {0, L, 0}});
     m.Eleman(1, 30, 1, 2);
-    m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+    m.Mesnet(1, Ankastre2B);
     m.Mesnet(2, {"0"});
     m.ElemanYuku(1, 1, 1, q);
     ASSERT_TRUE(m.Coz()) << m.SonMesaj();
@@ -157,13 +151,11 @@ TEST(ElemanYukuYapi, SicaklikVeZorlanmisYerDegistirme) {
         EXPECT_NEAR(r[4], -12 * EI * d / (L * L * L), 1e-9);
         EXPECT_NEAR(r[5], 6 * EI * d / (L * L), 1e-9);
         MotorModeli cokme(30);
-        cokme.Malzeme(1, E);
-        cokme.Kesit(1, A, Iz);
-        cokme.Nokta(1, 0, 0);
-        cokme.Nokta(2, L, 0);
-        cokme.Eleman(1, 30, 1, 2);
-        cokme.Mesnet(1, {"0", "0.004", "Serbest", "Serbest", "Serbest", "0"});
-        cokme.Mesnet(2, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+        Kiris(cokme, L, false);
+        Tablolar.SK.First();
+        Tablolar.SK.Edit();
+        Tablolar.SK.FieldByName("Uy").SetString("0.004");
+        Tablolar.SK.Post();
         ASSERT_TRUE(cokme.Coz()) << cokme.SonMesaj();
         for (int k = 1; k <= 6; ++k) EXPECT_NEAR(cokme.Reaksiyon(k), r[k - 1], 1e-9) << k;
     }
@@ -174,14 +166,9 @@ TEST(ElemanYukuYapi, KafesUzayCerceveVePlak) {
         // A plane-truss bar from (0, 0) to (3, 4) between two pins, heated by
         // 10 degrees: it pushes the pins apart along (0.6, 0.8) by E A alfa T.
         MotorModeli m(10);
-        m.Malzeme(1, E);
-        Tablolar.MalzemeBilgileri.Last();
-        Tablolar.MalzemeBilgileri.Edit();
-        Tablolar.MalzemeBilgileri.FieldByName("Alfa").SetFloat(alfa);
-        Tablolar.MalzemeBilgileri.Post();
+        m.Malzeme(1, E, 0.3, alfa);
         m.Kesit(1, A);
-        m.Nokta(1, 0, 0);
-        m.Nokta(2, 3, 4);
+        m.Noktalar({{0, 0, 0}, {3, 4, 0}});
         m.Eleman(1, 10, 1, 2);
         m.Mesnet(1, {"0", "0"});
         m.Mesnet(2, {"0", "0"});
@@ -193,55 +180,42 @@ TEST(ElemanYukuYapi, KafesUzayCerceveVePlak) {
         EXPECT_NEAR(m.Reaksiyon(3), -0.6 * N, 1e-9);
         EXPECT_NEAR(m.Reaksiyon(4), -0.8 * N, 1e-9);
     }
-    {
-        // A space cantilever along X (local z = +Z with the third point
-        // along +Y) under q = 3 along local z (acting downwards) over 4 m:
-        // the fixed end takes qL upwards and the moment about Y of -qL^2/2.
-        const double q = 3, L = 4;
-        MotorModeli m(40);
+    // A space bar along X (local z = +Z with the third point along +Y), q = 3
+    // over 4 m: a cantilever fixed at 1, or held at both nodes with its
+    // bending moments released at j ("1112"), a propped beam.
+    const double q = 3, L = 4;
+    auto UzayKiris = [&](MotorModeli& m, int yukTipi, bool ikiUc) {
         m.Malzeme(1, E, 0.3);
         m.Kesit(1, A, Iz, 2e-4, 1e-4);
-        m.Nokta(1, 0, 0, 0);
-        m.Nokta(2, L, 0, 0);
-        m.Eleman(1, 40, 1, 2, 10002);
-        m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
-        m.ElemanYuku(1, 1, 22, q);
+        m.Noktalar({{0, 0, 0}, {L, 0, 0}});
+        m.Eleman(1, 40, 1, 2, 10002, 0, 1, 1, ikiUc ? "1112" : "00");
+        m.Mesnet(1, Ankastre3B);
+        if (ikiUc) m.Mesnet(2, Ankastre3B);
+        m.ElemanYuku(1, 1, yukTipi, q);
         ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+    };
+    {
+        // Along local z (acting downwards): the fixed end takes qL upwards
+        // and the moment about Y of -qL^2/2.
+        MotorModeli m(40);
+        UzayKiris(m, 22, false);
         EXPECT_NEAR(m.Reaksiyon(2), 0, 1e-9);
         EXPECT_NEAR(m.Reaksiyon(3), q * L, 1e-9);
         EXPECT_NEAR(m.Reaksiyon(5), -q * L * L / 2, 1e-9);
         EXPECT_NEAR(m.Reaksiyon(6), 0, 1e-9);
     }
     {
-        // The same along local y (+Y): Fy = qL, moment about Z of +qL^2/2.
-        const double q = 3, L = 4;
-        MotorModeli n(40);
-        n.Malzeme(1, E, 0.3);
-        n.Kesit(1, A, Iz, 2e-4, 1e-4);
-        n.Nokta(1, 0, 0, 0);
-        n.Nokta(2, L, 0, 0);
-        n.Eleman(1, 40, 1, 2, 10002);
-        n.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
-        n.ElemanYuku(1, 1, 21, q);
-        ASSERT_TRUE(n.Coz()) << n.SonMesaj();
-        EXPECT_NEAR(n.Reaksiyon(2), q * L, 1e-9);
-        EXPECT_NEAR(n.Reaksiyon(6), q * L * L / 2, 1e-9);
+        // Along local y (+Y): Fy = qL, moment about Z of +qL^2/2.
+        MotorModeli m(40);
+        UzayKiris(m, 21, false);
+        EXPECT_NEAR(m.Reaksiyon(2), q * L, 1e-9);
+        EXPECT_NEAR(m.Reaksiyon(6), q * L * L / 2, 1e-9);
     }
     {
-        // A space bar held at both nodes with its bending moments released
-        // at j ("1112") under q = 3 along local y (-Y): a propped beam, node 1
-        // takes 5qL/8 and qL^2/8 about Z, node 2 3qL/8 and no moment.
-        const double q = 3, L = 4;
+        // Propped beam under the local-y load: node 1 takes 5qL/8 and qL^2/8
+        // about Z, node 2 3qL/8 and no moment.
         MotorModeli m(40);
-        m.Malzeme(1, E, 0.3);
-        m.Kesit(1, A, Iz, 2e-4, 1e-4);
-        m.Nokta(1, 0, 0, 0);
-        m.Nokta(2, L, 0, 0);
-        m.Eleman(1, 40, 1, 2, 10002, 0, 1, 1, "1112");
-        m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
-        m.Mesnet(2, {"0", "0", "0", "0", "0", "0"});
-        m.ElemanYuku(1, 1, 21, q);
-        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+        UzayKiris(m, 21, true);
         EXPECT_NEAR(m.Reaksiyon(2), 5 * q * L / 8, 1e-9);
         EXPECT_NEAR(m.Reaksiyon(6), q * L * L / 8, 1e-9);
         EXPECT_NEAR(m.Reaksiyon(8), 3 * q * L / 8, 1e-9);
@@ -254,10 +228,7 @@ TEST(ElemanYukuYapi, KafesUzayCerceveVePlak) {
         MotorModeli m(60);
         m.Malzeme(1, 3e7, 0.2);
         m.Kesit(1, 0.2);
-        m.Nokta(1, 0, 0);
-        m.Nokta(2, 0, 2);
-        m.Nokta(3, 3, 2);
-        m.Nokta(4, 3, 0);
+        m.Noktalar({{0, 0, 0}, {0, 2, 0}, {3, 2, 0}, {3, 0, 0}});
         m.Eleman(1, 60, 1, 2, 3, 4);
         for (int n = 1; n <= 4; ++n) m.Mesnet(n, {"Serbest", "Serbest", "0"});
         m.ElemanYuku(1, 1, 25, 5);

@@ -42,12 +42,17 @@ void MotorModeli::Nokta(int No, double X, double Y, double Z) {
     t.Post();
 }
 
-void MotorModeli::Malzeme(int No, double E, double Nu) {
+void MotorModeli::Noktalar(const std::vector<std::array<double, 3>>& xyz) {
+    for (std::size_t n = 0; n < xyz.size(); ++n) Nokta(static_cast<int>(n) + 1, xyz[n][0], xyz[n][1], xyz[n][2]);
+}
+
+void MotorModeli::Malzeme(int No, double E, double Nu, double Alfa) {
     auto& t = Tablolar.MalzemeBilgileri;
     t.Append();
     t.FieldByName("MalzemeNo").SetInteger(No);
     t.FieldByName("E").SetFloat(E);
     t.FieldByName("Nu").SetFloat(Nu);
+    t.FieldByName("Alfa").SetFloat(Alfa);
     t.Post();
 }
 

@@ -3,10 +3,16 @@
 // section tables) of a temporary database, with the counts the readers
 // would leave, then checked, sized, assembled and solved the way the
 // calculation run does it.
+#include <array>
 #include <string>
 #include <vector>
 
 #include "TestYardim.h"
+
+// Support texts: a plane-frame node held in X, Y and its rotation, a
+// space-frame node held in all six.
+inline const std::vector<std::string> Ankastre2B = {"0", "0", "Serbest", "Serbest", "Serbest", "0"};
+inline const std::vector<std::string> Ankastre3B = {"0", "0", "0", "0", "0", "0"};
 
 class MotorModeli {
 public:
@@ -14,7 +20,9 @@ public:
     ~MotorModeli();
 
     void Nokta(int No, double X, double Y, double Z = 0);
-    void Malzeme(int No, double E, double Nu = 0.3);
+    // Nodes 1, 2, ... at the given coordinates.
+    void Noktalar(const std::vector<std::array<double, 3>>& xyz);
+    void Malzeme(int No, double E, double Nu = 0.3, double Alfa = 0);
     // A, iz (Iz), iy (Iy), ix (J), Ay, Az; depths are not used by the engine.
     void Kesit(int No, double A, double Iz = 0, double Iy = 0, double J = 0, double Ay = 0, double Az = 0);
     void Eleman(int No, int Tip, int i, int j, int k = 0, int L = 0, int MalzemeNo = 1, int KesitNo = 1,

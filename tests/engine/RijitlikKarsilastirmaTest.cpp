@@ -4,8 +4,8 @@
 // elimination). Element forces, reactions and displacements must agree: a
 // plane frame with inclined members, a settlement and axial and rotational
 // springs; a space frame with bars in the three directions and every kind of
-// third point; a plane truss held by axial springs; a space truss with a
-// spring.
+// third point; a square truss panel with a redundant diagonal; a plane truss
+// held by axial springs; a space truss with a spring.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -68,6 +68,11 @@ public:
     int Dof(int nokta, int d) const { return (nokta - 1) * D + d - 1; }
     void Tut(int nokta, int d, double deger = 0) { Tutulan[Dof(nokta, d)] = deger; }
     void Yuk(int nokta, int d, double P) { Yukler[Dof(nokta, d)] += P; }
+    double Boy(int i, int j) const {
+        double s = 0;
+        for (int q = 0; q < 3; ++q) s += (Noktalar[j - 1][q] - Noktalar[i - 1][q]) * (Noktalar[j - 1][q] - Noktalar[i - 1][q]);
+        return std::sqrt(s);
+    }
 
     // Bar of a truss (or an axial spring) with axial stiffness k = EA / L.
     void Cubuk(int i, int j, double k) {
@@ -211,9 +216,20 @@ private:
     bool uzay_ = false;
 };
 
-// |a - b| within a relative tolerance of the larger magnitude (and an absolute floor).
-void Yakin(double program, double bagimsiz, double olcek, const char* ne, int a, int b) {
-    EXPECT_NEAR(program, bagimsiz, 1e-9 * std::max(olcek, std::fabs(bagimsiz))) << ne << " " << a << "," << b;
+const double E = 2e8;
+
+// The node loads (Px, Py, Pz, Mx, My, Mz) given to both models; `bilesen`
+// names the components that are degrees of freedom 1, 2, ... of the
+// stiffness model.
+struct DugumYuku {
+    int Nokta;
+    std::array<double, 6> P;
+};
+void Yukle(MotorModeli& m, RijitlikModeli& s, const std::vector<DugumYuku>& yukler, const std::vector<int>& bilesen) {
+    for (const auto& y : yukler) {
+        m.Yuk(y.Nokta, y.P[0], y.P[1], y.P[2], y.P[3], y.P[4], y.P[5]);
+        for (std::size_t d = 0; d < bilesen.size(); ++d) s.Yuk(y.Nokta, static_cast<int>(d) + 1, y.P[bilesen[d]]);
+    }
 }
 
 double EnBuyukMutlak(const std::vector<double>& v) {
@@ -222,7 +238,30 @@ double EnBuyukMutlak(const std::vector<double>& v) {
     return m;
 }
 
-const double E = 2e8;
+// Solves the stiffness model with `mesnetler` held (in the order of the
+// support columns) and compares: the end-j forces in local axes of elements
+// 1..elemanSayisi, every reaction and every displacement.
+void Karsilastir(const MotorModeli& m, RijitlikModeli& s, const std::vector<std::pair<int, int>>& mesnetler,
+                 int elemanSayisi, const std::map<int, double>& cokmeler = {}) {
+    for (const auto& [n, d] : mesnetler) s.Tut(n, d);
+    for (const auto& [dof, deger] : cokmeler) s.Tutulan[dof] = deger;
+    s.Coz();
+    const double kOlcek = EnBuyukMutlak(s.R), uOlcek = EnBuyukMutlak(s.u);
+    auto yakin = [](double program, double bagimsiz, double olcek, const char* ne, int a, int b) {
+        EXPECT_NEAR(program, bagimsiz, 1e-9 * std::max(olcek, std::fabs(bagimsiz))) << ne << " " << a << "," << b;
+    };
+    for (int e = 1; e <= elemanSayisi; ++e) {
+        const auto f = s.Elemanlar[e - 1].UcKuvvetleri(s.u);
+        const int n = static_cast<int>(f.size()) / 2;
+        for (int q = 1; q <= n; ++q) yakin(m.X(e, q), f[n + q - 1], kOlcek, "X", e, q);
+    }
+    for (std::size_t i = 0; i < mesnetler.size(); ++i) {
+        const auto& [n, d] = mesnetler[i];
+        yakin(m.Reaksiyon(static_cast<int>(i) + 1), s.R[s.Dof(n, d)], kOlcek, "R", n, d);
+    }
+    for (int n = 1; n <= static_cast<int>(s.Noktalar.size()); ++n)
+        for (int d = 1; d <= s.D; ++d) yakin(m.U(n, d), s.u[s.Dof(n, d)], uOlcek, "U", n, d);
+}
 
 }  // namespace
 
@@ -240,76 +279,43 @@ TEST(RijitlikKarsilastirma, DuzlemCerceveEgikCubuklarCokmeVeYaylar) {
     m.Kesit(2, A2, I2);
     m.Kesit(3, kEks);     // axial spring constant
     m.Kesit(4, 0, kDon);  // rotational spring constant
-    for (std::size_t n = 0; n < xyz.size(); ++n) m.Nokta(static_cast<int>(n) + 1, xyz[n][0], xyz[n][1]);
+    m.Noktalar(xyz);
     m.Eleman(1, 30, 1, 2);
     m.Eleman(2, 30, 2, 3, 0, 0, 1, 2);
     m.Eleman(3, 30, 3, 4, 0, 0, 1, 2);
     m.Eleman(4, 30, 5, 4);
     m.Eleman(5, 31, 4, 6, 0, 0, 1, 3, "0306");
     m.Eleman(6, 32, 7, 5, 0, 0, 1, 4, "0405");
-    m.Mesnet(1, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
+    m.Mesnet(1, Ankastre2B);
     m.Mesnet(5, {"0", "-0.004", "Serbest", "Serbest", "Serbest", "Serbest"});
-    m.Mesnet(6, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
-    m.Mesnet(7, {"0", "0", "Serbest", "Serbest", "Serbest", "0"});
-    m.Yuk(2, 10, -5, 0, 0, 0, 3);
-    m.Yuk(3, 2, -20, 0, 0, 0, 5);
-    m.Yuk(4, -3, -8);
+    m.Mesnet(6, Ankastre2B);
+    m.Mesnet(7, Ankastre2B);
+    RijitlikModeli s(3);
+    s.Noktalar = xyz;
+    Yukle(m, s, {{2, {10, -5, 0, 0, 0, 3}}, {3, {2, -20, 0, 0, 0, 5}}, {4, {-3, -8, 0, 0, 0, 0}}}, {0, 1, 5});
     ASSERT_TRUE(m.Coz()) << m.SonMesaj();
     // 4 x 3 + 3 + 3 element forces and 11 reactions; 21 nodal and 4 hinge equations.
     EXPECT_EQ(BilinmeyenSayisi, 29);
     EXPECT_EQ(DenklemSayisi, 25);
     EXPECT_EQ(HiperstatiklikDerecesi, 4);
 
-    RijitlikModeli s(3);
-    s.Noktalar = xyz;
     s.DuzlemCubuk(1, 2, E * A1, E * I1);
     s.DuzlemCubuk(2, 3, E * A2, E * I2);
     s.DuzlemCubuk(3, 4, E * A2, E * I2);
     s.DuzlemCubuk(5, 4, E * A1, E * I1);
     s.Cubuk(4, 6, kEks);
     s.DonmeYayi(7, 5, kDon);
-    // Supports in the order of the support columns.
-    const std::vector<std::pair<int, int>> mesnetler = {{1, 1}, {1, 2}, {1, 3}, {5, 1}, {5, 2},
-                                                        {6, 1}, {6, 2}, {6, 3}, {7, 1}, {7, 2}, {7, 3}};
-    for (const auto& [n, d] : mesnetler) s.Tut(n, d, n == 5 && d == 2 ? -0.004 : 0.0);
-    s.Yuk(2, 1, 10);
-    s.Yuk(2, 2, -5);
-    s.Yuk(2, 3, 3);
-    s.Yuk(3, 1, 2);
-    s.Yuk(3, 2, -20);
-    s.Yuk(3, 3, 5);
-    s.Yuk(4, 1, -3);
-    s.Yuk(4, 2, -8);
-    // Node 6 turns against nothing but its support (the spring is pinned
-    // there), and node 7 moves against nothing but its supports: their
-    // reactions in those directions are 0 in both solutions.
-    s.Coz();
-
+    Karsilastir(m, s, {{1, 1}, {1, 2}, {1, 3}, {5, 1}, {5, 2}, {6, 1}, {6, 2}, {6, 3}, {7, 1}, {7, 2}, {7, 3}}, 4,
+                {{s.Dof(5, 2), -0.004}});
+    // Axial spring: its normal force, no shear, no moment; rotational spring:
+    // its moment at j only.
     const double kOlcek = EnBuyukMutlak(s.R);
-    const double uOlcek = EnBuyukMutlak(s.u);
-    // Bars: N, V, M at end j in local axes.
-    for (int e = 1; e <= 4; ++e) {
-        const auto f = s.Elemanlar[e - 1].UcKuvvetleri(s.u);
-        for (int q = 1; q <= 3; ++q) Yakin(m.X(e, q), f[2 + q], kOlcek, "X", e, q);
-    }
-    // Axial spring: its normal force, no shear, no moment.
-    const auto fEks = s.Elemanlar[4].UcKuvvetleri(s.u);
-    Yakin(m.X(5, 1), fEks[1], kOlcek, "X", 5, 1);
-    Yakin(m.X(5, 2), 0, kOlcek, "X", 5, 2);
-    Yakin(m.X(5, 3), 0, kOlcek, "X", 5, 3);
-    // Rotational spring: its moment at j only.
-    const auto fDon = s.Elemanlar[5].UcKuvvetleri(s.u);
-    Yakin(m.X(6, 1), 0, kOlcek, "X", 6, 1);
-    Yakin(m.X(6, 2), 0, kOlcek, "X", 6, 2);
-    Yakin(m.X(6, 3), fDon[1], kOlcek, "X", 6, 3);
-    // Reactions, in the order of the support columns.
-    for (std::size_t i = 0; i < mesnetler.size(); ++i) {
-        const auto& [n, d] = mesnetler[i];
-        Yakin(m.Reaksiyon(static_cast<int>(i) + 1), s.R[s.Dof(n, d)], kOlcek, "R", n, d);
-    }
-    // Displacements of the free nodes.
-    for (int n = 2; n <= 5; ++n)
-        for (int d = 1; d <= 3; ++d) Yakin(m.U(n, d), s.u[s.Dof(n, d)], uOlcek, "U", n, d);
+    EXPECT_NEAR(m.X(5, 1), s.Elemanlar[4].UcKuvvetleri(s.u)[1], 1e-9 * kOlcek);
+    EXPECT_NEAR(m.X(5, 2), 0, 1e-9 * kOlcek);
+    EXPECT_NEAR(m.X(5, 3), 0, 1e-9 * kOlcek);
+    EXPECT_NEAR(m.X(6, 1), 0, 1e-9 * kOlcek);
+    EXPECT_NEAR(m.X(6, 2), 0, 1e-9 * kOlcek);
+    EXPECT_NEAR(m.X(6, 3), s.Elemanlar[5].UcKuvvetleri(s.u)[1], 1e-9 * kOlcek);
     EXPECT_NEAR(m.U(5, 2), -0.004, 1e-15);
 }
 
@@ -325,25 +331,23 @@ TEST(RijitlikKarsilastirma, UzayCerceveUcYonluCubuklar) {
     m.Malzeme(1, E, nu);
     m.Kesit(1, A1, Iz1, Iy1, J1);
     m.Kesit(2, A2, Iz2, Iy2, J2);
-    for (std::size_t n = 0; n < xyz.size(); ++n)
-        m.Nokta(static_cast<int>(n) + 1, xyz[n][0], xyz[n][1], xyz[n][2]);
+    m.Noktalar(xyz);
     m.Eleman(1, 40, 1, 2, 10001);
     m.Eleman(2, 40, 2, 3, 4);
     m.Eleman(3, 40, 3, 4, -10003);
     m.Eleman(4, 40, 5, 4, 10002);
     m.Eleman(5, 40, 1, 3, 10002, 0, 1, 2);
-    m.Mesnet(1, {"0", "0", "0", "0", "0", "0"});
+    m.Mesnet(1, Ankastre3B);
     m.Mesnet(5, {"0", "0", "0"});
-    m.Yuk(2, 5, -3, -10, 2, 0, 0);
-    m.Yuk(3, 0, 4, -20, 0, 4, -1);
-    m.Yuk(4, -7, 0, -6, 0, 0, 6);
+    RijitlikModeli s(6);
+    s.Noktalar = xyz;
+    Yukle(m, s, {{2, {5, -3, -10, 2, 0, 0}}, {3, {0, 4, -20, 0, 4, -1}}, {4, {-7, 0, -6, 0, 0, 6}}},
+          {0, 1, 2, 3, 4, 5});
     ASSERT_TRUE(m.Coz()) << m.SonMesaj();
     EXPECT_EQ(BilinmeyenSayisi, 39);
     EXPECT_EQ(DenklemSayisi, 30);
     EXPECT_EQ(HiperstatiklikDerecesi, 9);
 
-    RijitlikModeli s(6);
-    s.Noktalar = xyz;
     auto arti = [&](int n, double dx, double dy, double dz) {
         return std::array<double, 3>{xyz[n - 1][0] + dx, xyz[n - 1][1] + dy, xyz[n - 1][2] + dz};
     };
@@ -352,28 +356,34 @@ TEST(RijitlikKarsilastirma, UzayCerceveUcYonluCubuklar) {
     s.UzayCubuk(3, 4, arti(3, 0, 0, -3), E, G, A1, Iy1, Iz1, J1);  // code -10003, L = 3
     s.UzayCubuk(5, 4, arti(5, 0, 3, 0), E, G, A1, Iy1, Iz1, J1);   // code 10002, L = 3
     s.UzayCubuk(1, 3, arti(1, 0, 5, 0), E, G, A2, Iy2, Iz2, J2);   // code 10002, L = 5
-    std::vector<std::pair<int, int>> mesnetler;
-    for (int d = 1; d <= 6; ++d) mesnetler.push_back({1, d});
-    for (int d = 1; d <= 3; ++d) mesnetler.push_back({5, d});
-    for (const auto& [n, d] : mesnetler) s.Tut(n, d);
-    const double P[3][7] = {{2, 5, -3, -10, 2, 0, 0}, {3, 0, 4, -20, 0, 4, -1}, {4, -7, 0, -6, 0, 0, 6}};
-    for (const auto& p : P)
-        for (int d = 1; d <= 6; ++d) s.Yuk(static_cast<int>(p[0]), d, p[d]);
-    s.Coz();
+    Karsilastir(m, s, {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {5, 1}, {5, 2}, {5, 3}}, 5);
+}
 
-    const double kOlcek = EnBuyukMutlak(s.R);
-    const double uOlcek = EnBuyukMutlak(s.u);
-    // N, Vy, Vz, Mx, My, Mz at end j in local axes.
-    for (int e = 1; e <= 5; ++e) {
-        const auto f = s.Elemanlar[e - 1].UcKuvvetleri(s.u);
-        for (int q = 1; q <= 6; ++q) Yakin(m.X(e, q), f[5 + q], kOlcek, "X", e, q);
+TEST(RijitlikKarsilastirma, CiftCaprazliKafesFazlaCubukSecilir) {
+    // A square panel with both diagonals, one of double section: one redundant
+    // bar. The second diagonal (column 6) is the first column without a pivot.
+    const double L = 3, A = 0.01;
+    const std::vector<std::array<double, 3>> xyz = {{0, 0, 0}, {L, 0, 0}, {L, L, 0}, {0, L, 0}};
+    const std::vector<std::pair<int, int>> cubuklar = {{1, 2}, {2, 3}, {3, 4}, {4, 1}, {1, 3}, {2, 4}};
+    MotorModeli m(10);
+    m.Malzeme(1, E);
+    m.Kesit(1, A);
+    m.Kesit(2, 2 * A);
+    m.Noktalar(xyz);
+    RijitlikModeli s(2);
+    s.Noktalar = xyz;
+    for (int e = 1; e <= 6; ++e) {
+        const auto [i, j] = cubuklar[e - 1];
+        m.Eleman(e, 10, i, j, 0, 0, 1, e == 5 ? 2 : 1);
+        s.Cubuk(i, j, E * A * (e == 5 ? 2 : 1) / s.Boy(i, j));
     }
-    for (std::size_t i = 0; i < mesnetler.size(); ++i) {
-        const auto& [n, d] = mesnetler[i];
-        Yakin(m.Reaksiyon(static_cast<int>(i) + 1), s.R[s.Dof(n, d)], kOlcek, "R", n, d);
-    }
-    for (int n = 2; n <= 5; ++n)
-        for (int d = 1; d <= 6; ++d) Yakin(m.U(n, d), s.u[s.Dof(n, d)], uOlcek, "U", n, d);
+    m.Mesnet(1, {"0", "0"});
+    m.Mesnet(2, {"Serbest", "0"});
+    Yukle(m, s, {{3, {10, -4}}, {4, {0, -6}}}, {0, 1});
+    ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+    EXPECT_EQ(HiperstatiklikDerecesi, 1);
+    EXPECT_EQ(HiperstatikKolonlar[1], 6);
+    Karsilastir(m, s, {{1, 1}, {1, 2}, {2, 2}}, 6);
 }
 
 TEST(RijitlikKarsilastirma, YaylarlaTutulanDuzlemKafes) {
@@ -388,44 +398,21 @@ TEST(RijitlikKarsilastirma, YaylarlaTutulanDuzlemKafes) {
     m.Malzeme(1, E);
     m.Kesit(1, A);
     m.Kesit(2, ks);
-    for (std::size_t n = 0; n < xyz.size(); ++n) m.Nokta(static_cast<int>(n) + 1, xyz[n][0], xyz[n][1]);
-    const std::vector<std::pair<int, int>> cubuklar = {{1, 2}, {2, 3}, {1, 4}, {4, 2}, {2, 5},
-                                                       {5, 3}, {4, 5}, {4, 3}};
-    int e = 0;
-    for (const auto& [i, j] : cubuklar) m.Eleman(++e, 10, i, j);
-    m.Eleman(++e, 11, 3, 6, 0, 0, 1, 2);
-    m.Eleman(++e, 11, 5, 7, 0, 0, 1, 2);
-    for (int n : {1, 6, 7}) m.Mesnet(n, {"0", "0"});
-    m.Yuk(2, 0, -8);
-    m.Yuk(4, 5, -10);
-    m.Yuk(5, 0, -15);
-    ASSERT_TRUE(m.Coz()) << m.SonMesaj();
-    EXPECT_EQ(HiperstatiklikDerecesi, 2);
-
+    m.Noktalar(xyz);
     RijitlikModeli s(2);
     s.Noktalar = xyz;
-    auto boy = [&](int i, int j) {
-        return std::hypot(xyz[j - 1][0] - xyz[i - 1][0], xyz[j - 1][1] - xyz[i - 1][1]);
-    };
-    for (const auto& [i, j] : cubuklar) s.Cubuk(i, j, E * A / boy(i, j));
-    s.Cubuk(3, 6, E * ks / boy(3, 6));
-    s.Cubuk(5, 7, E * ks / boy(5, 7));
-    for (int n : {1, 6, 7})
-        for (int d = 1; d <= 2; ++d) s.Tut(n, d);
-    s.Yuk(2, 2, -8);
-    s.Yuk(4, 1, 5);
-    s.Yuk(4, 2, -10);
-    s.Yuk(5, 2, -15);
-    s.Coz();
-
-    const double kOlcek = EnBuyukMutlak(s.R);
-    for (int k = 1; k <= e; ++k) Yakin(m.X(k, 1), s.Elemanlar[k - 1].UcKuvvetleri(s.u)[1], kOlcek, "N", k, 1);
-    int i = 0;
-    for (int n : {1, 6, 7})
-        for (int d = 1; d <= 2; ++d) Yakin(m.Reaksiyon(++i), s.R[s.Dof(n, d)], kOlcek, "R", n, d);
-    const double uOlcek = EnBuyukMutlak(s.u);
-    for (int n = 1; n <= 7; ++n)
-        for (int d = 1; d <= 2; ++d) Yakin(m.U(n, d), s.u[s.Dof(n, d)], uOlcek, "U", n, d);
+    const std::vector<std::pair<int, int>> cubuklar = {{1, 2}, {2, 3}, {1, 4}, {4, 2}, {2, 5},
+                                                       {5, 3}, {4, 5}, {4, 3}, {3, 6}, {5, 7}};
+    for (int e = 1; e <= 10; ++e) {
+        const auto [i, j] = cubuklar[e - 1];
+        m.Eleman(e, e <= 8 ? 10 : 11, i, j, 0, 0, 1, e <= 8 ? 1 : 2);
+        s.Cubuk(i, j, E * (e <= 8 ? A : ks) / s.Boy(i, j));
+    }
+    for (int n : {1, 6, 7}) m.Mesnet(n, {"0", "0"});
+    Yukle(m, s, {{2, {0, -8}}, {4, {5, -10}}, {5, {0, -15}}}, {0, 1});
+    ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+    EXPECT_EQ(HiperstatiklikDerecesi, 2);
+    Karsilastir(m, s, {{1, 1}, {1, 2}, {6, 1}, {6, 2}, {7, 1}, {7, 2}}, 10);
 }
 
 TEST(RijitlikKarsilastirma, YayliUzayKafes) {
@@ -437,38 +424,21 @@ TEST(RijitlikKarsilastirma, YayliUzayKafes) {
     m.Malzeme(1, E);
     m.Kesit(1, A);
     m.Kesit(2, ks);
-    for (std::size_t n = 0; n < xyz.size(); ++n)
-        m.Nokta(static_cast<int>(n) + 1, xyz[n][0], xyz[n][1], xyz[n][2]);
-    m.Eleman(1, 20, 1, 4);
-    m.Eleman(2, 20, 2, 4);
-    m.Eleman(3, 20, 3, 4);
-    m.Eleman(4, 21, 4, 5, 0, 0, 1, 2);
-    for (int n : {1, 2, 3, 5}) m.Mesnet(n, {"0", "0", "0"});
-    m.Yuk(4, 6, -4, -30);
-    ASSERT_TRUE(m.Coz()) << m.SonMesaj();
-    EXPECT_EQ(HiperstatiklikDerecesi, 1);
-
+    m.Noktalar(xyz);
     RijitlikModeli s(3);
     s.UzayKafes();
     s.Noktalar = xyz;
-    auto boy = [&](int i, int j) {
-        const auto& a = xyz[i - 1];
-        const auto& b = xyz[j - 1];
-        return std::sqrt((b[0] - a[0]) * (b[0] - a[0]) + (b[1] - a[1]) * (b[1] - a[1]) + (b[2] - a[2]) * (b[2] - a[2]));
-    };
-    for (int i = 1; i <= 3; ++i) s.Cubuk(i, 4, E * A / boy(i, 4));
-    s.Cubuk(4, 5, E * ks / boy(4, 5));
+    for (int e = 1; e <= 4; ++e) {
+        const int i = e <= 3 ? e : 4, j = e <= 3 ? 4 : 5;
+        m.Eleman(e, e <= 3 ? 20 : 21, i, j, 0, 0, 1, e <= 3 ? 1 : 2);
+        s.Cubuk(i, j, E * (e <= 3 ? A : ks) / s.Boy(i, j));
+    }
+    for (int n : {1, 2, 3, 5}) m.Mesnet(n, {"0", "0", "0"});
+    Yukle(m, s, {{4, {6, -4, -30}}}, {0, 1, 2});
+    ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+    EXPECT_EQ(HiperstatiklikDerecesi, 1);
+    std::vector<std::pair<int, int>> mesnetler;
     for (int n : {1, 2, 3, 5})
-        for (int d = 1; d <= 3; ++d) s.Tut(n, d);
-    s.Yuk(4, 1, 6);
-    s.Yuk(4, 2, -4);
-    s.Yuk(4, 3, -30);
-    s.Coz();
-
-    const double kOlcek = EnBuyukMutlak(s.R);
-    for (int k = 1; k <= 4; ++k) Yakin(m.X(k, 1), s.Elemanlar[k - 1].UcKuvvetleri(s.u)[1], kOlcek, "N", k, 1);
-    int i = 0;
-    for (int n : {1, 2, 3, 5})
-        for (int d = 1; d <= 3; ++d) Yakin(m.Reaksiyon(++i), s.R[s.Dof(n, d)], kOlcek, "R", n, d);
-    for (int d = 1; d <= 3; ++d) Yakin(m.U(4, d), s.u[s.Dof(4, d)], EnBuyukMutlak(s.u), "U", 4, d);
+        for (int d = 1; d <= 3; ++d) mesnetler.push_back({n, d});
+    Karsilastir(m, s, mesnetler, 4);
 }
