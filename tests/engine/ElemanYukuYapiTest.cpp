@@ -38,6 +38,7 @@ TEST(ElemanYukuYapi, AnkastreKiristeTekilYuk) {
     // 2 to 1: its local y then points down, so the load is -16 and a = 3 is
     // measured from its node i, node 2.
     for (bool ters : {false, true}) {
+        SCOPED_TRACE(ters);
         MotorModeli m(30);
         Kiris(m, 4, ters);
         if (ters)
@@ -45,12 +46,7 @@ TEST(ElemanYukuYapi, AnkastreKiristeTekilYuk) {
         else
             m.ElemanYuku(1, 1, 2, 16, 1);
         ASSERT_TRUE(m.Coz()) << m.SonMesaj();
-        EXPECT_NEAR(m.Reaksiyon(1), 0, 1e-9) << ters;
-        EXPECT_NEAR(m.Reaksiyon(2), 13.5, 1e-9) << ters;
-        EXPECT_NEAR(m.Reaksiyon(3), 9, 1e-9) << ters;
-        EXPECT_NEAR(m.Reaksiyon(4), 0, 1e-9) << ters;
-        EXPECT_NEAR(m.Reaksiyon(5), 2.5, 1e-9) << ters;
-        EXPECT_NEAR(m.Reaksiyon(6), -3, 1e-9) << ters;
+        m.ReaksiyonlarBekle({0, 13.5, 9, 0, 2.5, -3});
     }
 }
 
@@ -95,10 +91,7 @@ TEST(ElemanYukuYapi, DusayKolondaYatayYuk) {
     m.Mesnet(2, {"0"});
     m.ElemanYuku(1, 1, 1, q);
     ASSERT_TRUE(m.Coz()) << m.SonMesaj();
-    EXPECT_NEAR(m.Reaksiyon(1), -5 * q * L / 8, 1e-9);
-    EXPECT_NEAR(m.Reaksiyon(2), 0, 1e-9);
-    EXPECT_NEAR(m.Reaksiyon(3), q * L * L / 8, 1e-9);
-    EXPECT_NEAR(m.Reaksiyon(4), -3 * q * L / 8, 1e-9);
+    m.ReaksiyonlarBekle({-5 * q * L / 8, 0, q * L * L / 8, -3 * q * L / 8});
 }
 
 TEST(ElemanYukuYapi, SicaklikVeZorlanmisYerDegistirme) {
@@ -175,10 +168,7 @@ TEST(ElemanYukuYapi, KafesUzayCerceveVePlak) {
         m.ElemanYuku(1, 1, 14, 10);
         ASSERT_TRUE(m.Coz()) << m.SonMesaj();
         const double N = E * A * alfa * 10;
-        EXPECT_NEAR(m.Reaksiyon(1), 0.6 * N, 1e-9);
-        EXPECT_NEAR(m.Reaksiyon(2), 0.8 * N, 1e-9);
-        EXPECT_NEAR(m.Reaksiyon(3), -0.6 * N, 1e-9);
-        EXPECT_NEAR(m.Reaksiyon(4), -0.8 * N, 1e-9);
+        m.ReaksiyonlarBekle({0.6 * N, 0.8 * N, -0.6 * N, -0.8 * N});
     }
     // A space bar along X (local z = +Z with the third point along +Y), q = 3
     // over 4 m: a cantilever fixed at 1, or held at both nodes with its

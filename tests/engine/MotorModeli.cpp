@@ -1,5 +1,7 @@
 #include "MotorModeli.h"
 
+#include <gtest/gtest.h>
+
 #include "engine/CozumSurucusu.h"
 #include "engine/SistemDengeDenklemleri.h"
 #include "model/Tipler.h"
@@ -32,14 +34,23 @@ MotorModeli::~MotorModeli() {
     MotorDizileri.Bosalt();
 }
 
-void MotorModeli::Nokta(int No, double X, double Y, double Z) {
-    auto& t = Tablolar.XYZ;
+namespace {
+
+// Appends a row with the given whole numbers, numbers and text.
+void Satir(Tablo& t, std::initializer_list<std::pair<const char*, long long>> tamsayilar,
+           std::initializer_list<std::pair<const char*, double>> sayilar, const char* metinAlani = nullptr,
+           const std::string& metin = "") {
     t.Append();
-    t.FieldByName("NoktaNo").SetInteger(No);
-    t.FieldByName("X1").SetFloat(X);
-    t.FieldByName("X2").SetFloat(Y);
-    t.FieldByName("X3").SetFloat(Z);
+    for (const auto& [ad, deger] : tamsayilar) t.FieldByName(ad).SetInteger(deger);
+    for (const auto& [ad, deger] : sayilar) t.FieldByName(ad).SetFloat(deger);
+    if (metinAlani) t.FieldByName(metinAlani).SetString(metin);
     t.Post();
+}
+
+}  // namespace
+
+void MotorModeli::Nokta(int No, double X, double Y, double Z) {
+    Satir(Tablolar.XYZ, {{"NoktaNo", No}}, {{"X1", X}, {"X2", Y}, {"X3", Z}});
 }
 
 void MotorModeli::Noktalar(const std::vector<std::array<double, 3>>& xyz) {
@@ -47,42 +58,21 @@ void MotorModeli::Noktalar(const std::vector<std::array<double, 3>>& xyz) {
 }
 
 void MotorModeli::Malzeme(int No, double E, double Nu, double Alfa) {
-    auto& t = Tablolar.MalzemeBilgileri;
-    t.Append();
-    t.FieldByName("MalzemeNo").SetInteger(No);
-    t.FieldByName("E").SetFloat(E);
-    t.FieldByName("Nu").SetFloat(Nu);
-    t.FieldByName("Alfa").SetFloat(Alfa);
-    t.Post();
+    Satir(Tablolar.MalzemeBilgileri, {{"MalzemeNo", No}}, {{"E", E}, {"Nu", Nu}, {"Alfa", Alfa}});
 }
 
 void MotorModeli::Kesit(int No, double A, double Iz, double Iy, double J, double Ay, double Az) {
-    auto& t = Tablolar.KesitBilgileri;
-    t.Append();
-    t.FieldByName("KesitNo").SetInteger(No);
-    t.FieldByName("A").SetFloat(A);
-    t.FieldByName("iz").SetFloat(Iz);
-    t.FieldByName("iy").SetFloat(Iy);
-    t.FieldByName("ix").SetFloat(J);
-    t.FieldByName("Ay").SetFloat(Ay);
-    t.FieldByName("Az").SetFloat(Az);
-    t.Post();
+    Satir(Tablolar.KesitBilgileri,
+          {{"KesitNo", No}}, {{"A", A}, {"iz", Iz}, {"iy", Iy}, {"ix", J}, {"Ay", Ay}, {"Az", Az}});
 }
 
 void MotorModeli::Eleman(int No, int Tip, int i, int j, int k, int L, int MalzemeNo, int KesitNo,
                          const std::string& Mafsal) {
-    auto& t = Tablolar.ED;
-    t.Append();
-    t.FieldByName("ElemanNo").SetInteger(No);
-    t.FieldByName("ElemanTipi").SetInteger(Tip);
-    t.FieldByName("iNoktasi").SetInteger(i);
-    t.FieldByName("jNoktasi").SetInteger(j);
-    t.FieldByName("kNoktasi").SetInteger(k);
-    t.FieldByName("LNoktasi").SetInteger(L);
-    t.FieldByName("MalzemeNo").SetInteger(MalzemeNo);
-    t.FieldByName("KesitNo").SetInteger(KesitNo);
-    t.FieldByName("MafsalTipi").SetString(Mafsal);
-    t.Post();
+    Satir(Tablolar.ED,
+          {{"ElemanNo", No}, {"ElemanTipi", Tip}, {"iNoktasi", i}, {"jNoktasi", j}, {"kNoktasi", k},
+           {"LNoktasi", L}, {"MalzemeNo", MalzemeNo}, {"KesitNo", KesitNo}},
+          {},
+          "MafsalTipi", Mafsal);
 }
 
 void MotorModeli::Mesnet(int No, std::vector<std::string> Kosullar) {
@@ -96,29 +86,12 @@ void MotorModeli::Mesnet(int No, std::vector<std::string> Kosullar) {
 }
 
 void MotorModeli::Yuk(int No, double Px, double Py, double Pz, double Mx, double My, double Mz) {
-    auto& t = Tablolar.TYUK;
-    t.Append();
-    t.FieldByName("NoktaNo").SetInteger(No);
-    t.FieldByName("Px").SetFloat(Px);
-    t.FieldByName("Py").SetFloat(Py);
-    t.FieldByName("Pz").SetFloat(Pz);
-    t.FieldByName("Mx").SetFloat(Mx);
-    t.FieldByName("My").SetFloat(My);
-    t.FieldByName("Mz").SetFloat(Mz);
-    t.Post();
+    Satir(Tablolar.TYUK, {{"NoktaNo", No}}, {{"Px", Px}, {"Py", Py}, {"Pz", Pz}, {"Mx", Mx}, {"My", My}, {"Mz", Mz}});
 }
 
 void MotorModeli::ElemanYuku(int ElemanNo, int YukNo, int YukTipi, double Yuk, double a, double b, double Yuk1) {
-    auto& t = Tablolar.EYUK;
-    t.Append();
-    t.FieldByName("ElemanNo").SetInteger(ElemanNo);
-    t.FieldByName("YukNo").SetInteger(YukNo);
-    t.FieldByName("YukTipi").SetInteger(YukTipi);
-    t.FieldByName("Yuk").SetFloat(Yuk);
-    t.FieldByName("aMesafesi").SetFloat(a);
-    t.FieldByName("bMesafesi").SetFloat(b);
-    t.FieldByName("Yuk1").SetFloat(Yuk1);
-    t.Post();
+    Satir(Tablolar.EYUK, {{"ElemanNo", ElemanNo}, {"YukNo", YukNo}, {"YukTipi", YukTipi}}, {{"Yuk", Yuk},
+                          {"aMesafesi", a}, {"bMesafesi", b}, {"Yuk1", Yuk1}});
 }
 
 bool MotorModeli::Hazirla() {
@@ -161,6 +134,14 @@ bool MotorModeli::Coz(bool YerDegistirmeli) {
 double MotorModeli::X(int e, int q) const { return Bilinmeyenler[ElemanBilinmeyenTablosu[1][e] + q - 1]; }
 
 double MotorModeli::Reaksiyon(int i) const { return -Bilinmeyenler[ElemanBilinmeyenSayisi + i]; }
+
+void MotorModeli::ReaksiyonlarBekle(std::initializer_list<double> beklenen, double tol) const {
+    int i = 0;
+    for (double b : beklenen) {
+        ++i;
+        EXPECT_NEAR(Reaksiyon(i), b, tol) << "reaction " << i;
+    }
+}
 
 double MotorModeli::U(int n, int d) const { return YerDegistirmeler[(n - 1) * NoktaSerbestlikSayisi + d]; }
 

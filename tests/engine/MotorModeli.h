@@ -4,6 +4,7 @@
 // would leave, then checked, sized, assembled and solved the way the
 // calculation run does it.
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,8 @@ public:
     // The i-th support reaction (in the order of the support columns), in the
     // direction of its degree of freedom: the negated unknown.
     double Reaksiyon(int i) const;
+    // Expects the reactions 1, 2, ... to be `beklenen`.
+    void ReaksiyonlarBekle(std::initializer_list<double> beklenen, double tol = 1e-9) const;
     // Displacement of node n along its degree of freedom d.
     double U(int n, int d) const;
 
