@@ -4,6 +4,7 @@
 // the worker count.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -51,77 +52,41 @@ void Kur(int m, int n, const std::vector<std::vector<double>>& N, const std::vec
 }  // namespace
 
 TEST(GaussEleme, IsBolumuKurallari) {
-    auto b = B0BxBolumu(7);
-    ASSERT_EQ(b.IlkDalga.size(), 1u);
-    EXPECT_EQ(b.IlkDalga[0].Bas, 1);
-    EXPECT_EQ(b.IlkDalga[0].Son, 7);
-    EXPECT_TRUE(b.Kalan.empty());
-
-    b = B0BxBolumu(8);  // four pairs of two, no rest
-    ASSERT_EQ(b.IlkDalga.size(), 4u);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(b.IlkDalga[i].Isci, i + 1);
-        EXPECT_EQ(b.IlkDalga[i].Bas, 2 * i + 1);
-        EXPECT_EQ(b.IlkDalga[i].Son, 2 * i + 2);
-    }
-    EXPECT_TRUE(b.Kalan.empty());
-
-    b = B0BxBolumu(9);  // (1,2) (3,4) (5,6) (7,8), then (9,9) on the fourth worker
-    ASSERT_EQ(b.IlkDalga.size(), 4u);
-    EXPECT_EQ(b.IlkDalga[3].Bas, 7);
-    EXPECT_EQ(b.IlkDalga[3].Son, 8);
-    ASSERT_EQ(b.Kalan.size(), 1u);
-    EXPECT_EQ(b.Kalan[0].Isci, 4);
-    EXPECT_EQ(b.Kalan[0].Bas, 9);
-    EXPECT_EQ(b.Kalan[0].Son, 9);
-
-    EXPECT_EQ(SureklilikIsciSayisi(1), 1);
-    EXPECT_EQ(SureklilikIsciSayisi(3), 3);
-    EXPECT_EQ(SureklilikIsciSayisi(4), 4);
-    EXPECT_EQ(SureklilikIsciSayisi(5), 8);
-    EXPECT_EQ(SureklilikIsciSayisi(16), 8);
-
+    // Ranges as (worker, first row, last row): the first wave, then the rest.
+    using Araliklar = std::vector<std::array<int, 3>>;
+    auto liste = [](const std::vector<IsAraligi>& v) {
+        Araliklar a;
+        for (const auto& x : v) a.push_back({x.Isci, x.Bas, x.Son});
+        return a;
+    };
     const int k = 10;
-    b = SureklilikBolumu(k, k + 80, 4);  // four ranges of 20, no rest
-    ASSERT_EQ(b.IlkDalga.size(), 4u);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(b.IlkDalga[i].Bas, k + 1 + 20 * i);
-        EXPECT_EQ(b.IlkDalga[i].Son, k + 20 * (i + 1));
+    const struct {
+        const char* ne;
+        IsBolumu bolum;
+        Araliklar ilk, kalan;
+    } durumlar[] = {
+        {"r = 7: one worker", B0BxBolumu(7), {{1, 1, 7}}, {}},
+        {"r = 8: four pairs", B0BxBolumu(8), {{1, 1, 2}, {2, 3, 4}, {3, 5, 6}, {4, 7, 8}}, {}},
+        {"r = 9: then (9, 9) on the fourth", B0BxBolumu(9), {{1, 1, 2}, {2, 3, 4}, {3, 5, 6}, {4, 7, 8}},
+         {{4, 9, 9}}},
+        {"n - k = 80 on 4: four of 20", SureklilikBolumu(k, k + 80, 4),
+         {{1, k + 1, k + 20}, {2, k + 21, k + 40}, {3, k + 41, k + 60}, {4, k + 61, k + 80}}, {}},
+        {"n - k = 83 on 8: eight of 10, the rest on the eighth", SureklilikBolumu(k, k + 83, 8),
+         {{1, k + 1, k + 10}, {2, k + 11, k + 20}, {3, k + 21, k + 30}, {4, k + 31, k + 40},
+          {5, k + 41, k + 50}, {6, k + 51, k + 60}, {7, k + 61, k + 70}, {8, k + 71, k + 80}},
+         {{8, k + 81, k + 83}}},
+        {"n - k = 79: one worker", SureklilikBolumu(k, k + 79, 8), {{1, k + 1, k + 79}}, {}},
+        {"one processor", SureklilikBolumu(k, k + 500, 1), {{1, k + 1, k + 500}}, {}},
+        {"three of 33, the rest on worker 4", SureklilikBolumu(0, 100, 3), {{1, 1, 33}, {2, 34, 66}, {3, 67, 99}},
+         {{4, 100, 100}}},
+        {"two of 40, the rest on worker 3", SureklilikBolumu(0, 81, 2), {{1, 1, 40}, {2, 41, 80}}, {{3, 81, 81}}},
+    };
+    for (const auto& d : durumlar) {
+        EXPECT_EQ(liste(d.bolum.IlkDalga), d.ilk) << d.ne;
+        EXPECT_EQ(liste(d.bolum.Kalan), d.kalan) << d.ne;
     }
-    EXPECT_TRUE(b.Kalan.empty());
-
-    b = SureklilikBolumu(k, k + 83, 8);  // eight of 10, then k+81..k+83 on the eighth again
-    ASSERT_EQ(b.IlkDalga.size(), 8u);
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(b.IlkDalga[i].Isci, i + 1);
-        EXPECT_EQ(b.IlkDalga[i].Bas, k + 1 + 10 * i);
-        EXPECT_EQ(b.IlkDalga[i].Son, k + 10 * (i + 1));
-    }
-    ASSERT_EQ(b.Kalan.size(), 1u);
-    EXPECT_EQ(b.Kalan[0].Isci, 8);
-    EXPECT_EQ(b.Kalan[0].Bas, k + 81);
-    EXPECT_EQ(b.Kalan[0].Son, k + 83);
-
-    b = SureklilikBolumu(k, k + 79, 8);  // below 80 rows: one worker
-    ASSERT_EQ(b.IlkDalga.size(), 1u);
-    EXPECT_EQ(b.IlkDalga[0].Bas, k + 1);
-    EXPECT_EQ(b.IlkDalga[0].Son, k + 79);
-    EXPECT_TRUE(b.Kalan.empty());
-
-    b = SureklilikBolumu(k, k + 500, 1);  // one processor: one worker
-    ASSERT_EQ(b.IlkDalga.size(), 1u);
-
-    b = SureklilikBolumu(0, 100, 3);  // three of 33, the rest on worker 4
-    ASSERT_EQ(b.IlkDalga.size(), 3u);
-    ASSERT_EQ(b.Kalan.size(), 1u);
-    EXPECT_EQ(b.Kalan[0].Isci, 4);
-    EXPECT_EQ(b.Kalan[0].Bas, 100);
-    EXPECT_EQ(b.Kalan[0].Son, 100);
-
-    b = SureklilikBolumu(0, 81, 2);  // two of 40, the rest on worker 3
-    ASSERT_EQ(b.Kalan.size(), 1u);
-    EXPECT_EQ(b.Kalan[0].Isci, 3);
-    EXPECT_EQ(b.Kalan[0].Bas, 81);
+    for (auto [islemci, isci] : {std::pair{1, 1}, {3, 3}, {4, 4}, {5, 8}, {16, 8}})
+        EXPECT_EQ(SureklilikIsciSayisi(islemci), isci) << islemci;
 }
 
 TEST(GaussEleme, HiperstatikKolonlarSecilir) {
@@ -330,21 +295,6 @@ TEST(GaussEleme, YerDegistirmesizHesap) {
     }
 }
 
-TEST(GaussEleme, IzostatikSistemdeBxVeIndirgemeYok) {
-    auto& a = TemizBasliksizArayuz();
-    // Two equations, two unknowns, independent: r = 0.
-    Kur(2, 2, {{1, 1}, {0, 2}}, {3, 4}, {1, 1});
-    KuvvetMetoduCoz();
-    ASSERT_EQ(Hata, 0);
-    EXPECT_NEAR(Bilinmeyenler[1], 1, 1e-15);
-    EXPECT_NEAR(Bilinmeyenler[2], 2, 1e-15);
-    const auto& memo = a.MemoSatirlari();
-    ASSERT_EQ(memo.size(), 2u);
-    EXPECT_EQ(memo[0].rfind("GAUSS - denge denklemleri çözülüdü: ", 0), 0u);
-    EXPECT_EQ(memo[1], "Bilinmeyenler hesaplanıyor");
-    EXPECT_EQ(HiperstatikKolonlar[1], 0);
-}
-
 TEST(GaussEleme, ToleranslarinSiniri) {
     // Scale 4: the tolerance of the first elimination is 4e-6. An entry of
     // exactly 4e-6 is a pivot; one just below counts as zero.
@@ -398,10 +348,11 @@ TEST(GaussEleme, SureVeBellekMetinleri) {
     EXPECT_EQ(CalismaBellegiMetni(85 * MB), "Kullanılan bellek: 85 MB");
 }
 
-TEST(GaussEleme, IzostatikSistemdeBxTGosterimi) {
-    // r = 0 with "Bx transpoz matrisi": Bx is skipped, the viewer is still
-    // shown at its point and the solution ends there; with "Hiçbiri" no
-    // viewer is shown and the unknowns follow.
+TEST(GaussEleme, IzostatikSistemdeBxVeIndirgemeYok) {
+    // Two equations, two unknowns, independent: r = 0. With "Bx transpoz
+    // matrisi" Bx is skipped, the viewer is still shown at its point and the
+    // solution ends there; with "Hiçbiri" no viewer is shown and the unknowns
+    // follow.
     for (int secim : {BxTGoster, HicbiriGoster}) {
         auto& a = TemizBasliksizArayuz();
         a.MatrisGosterSecimiAyarla(secim);
@@ -415,9 +366,13 @@ TEST(GaussEleme, IzostatikSistemdeBxTGosterimi) {
             EXPECT_EQ(a.GosterilenMatrisler, (std::vector<std::string>{"Bx transpoz matrisi"}));
             EXPECT_EQ(memo.size(), 1u);
         } else {
-            EXPECT_EQ(Hata, 0);
+            ASSERT_EQ(Hata, 0);
             EXPECT_TRUE(a.GosterilenMatrisler.empty());
-            EXPECT_EQ(memo.back(), "Bilinmeyenler hesaplanıyor");
+            ASSERT_EQ(memo.size(), 2u);
+            EXPECT_EQ(memo[1], "Bilinmeyenler hesaplanıyor");
+            EXPECT_NEAR(Bilinmeyenler[1], 1, 1e-15);
+            EXPECT_NEAR(Bilinmeyenler[2], 2, 1e-15);
+            EXPECT_EQ(HiperstatikKolonlar[1], 0);
         }
     }
 }
