@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "MotorModeli.h"
 #include "TestYardim.h"
 #include "engine/AnkastrelikKuvvetleri.h"
 #include "model/Tipler.h"
@@ -303,16 +304,6 @@ protected:
     }
 
     std::string SonMesaj() const { return ui->Mesajlar.empty() ? "" : ui->Mesajlar.back().Metin; }
-
-    // The one message of a refusal, with its caption and style.
-    void TekHata(const std::string& mesaj, std::size_t kez = 1) {
-        ASSERT_EQ(ui->Mesajlar.size(), kez) << mesaj;
-        for (const auto& m : ui->Mesajlar) {
-            EXPECT_EQ(m.Metin, mesaj);
-            EXPECT_EQ(m.Baslik, "HATA:");
-            EXPECT_EQ(m.Stil, "TamamHata1");
-        }
-    }
 };
 
 }  // namespace
@@ -453,7 +444,7 @@ TEST_F(DuzlemCerceveAnkastrelik, EksenelYuklerHerMafsalMetninde) {
     ui->Mesajlar.clear();
     Beklenen(Yukle(6, P, a, 0, 0, "0104"), {0, 0, 0, 0, 0, 0});
     EXPECT_EQ(Hata, 1);
-    TekHata("3.elemanda tanımladığınız mafsalTipi Orvelta öngörülmemiştir.");
+    HataBekle(*ui, "3.elemanda tanımladığınız mafsalTipi Orvelta öngörülmemiştir.");
     Hata = 0;
     Beklenen(Yukle(1, q, 0, 0, 0, "01030406"), {0, q * L / 2, 0, 0, q * L / 2, 0});
     EXPECT_EQ(Hata, 0);
@@ -531,7 +522,7 @@ TEST_F(DuzlemCerceveAnkastrelik, FarkliSicaklikDenetimleri) {
     OkunanAlfa = 0;
     Beklenen(Yukle(13, 0, 0.5, 0, 0), {0, 0, 0, 0, 0, 0});
     EXPECT_EQ(Hata, 2);
-    TekHata("3.elemanda: Sıcaklık yükü verilmemiş");
+    HataBekle(*ui, "3.elemanda: Sıcaklık yükü verilmemiş");
     EXPECT_EQ(HataMesaji, "Sıcaklık yükü verilmemiş");
 
     const struct {
@@ -611,7 +602,7 @@ TEST_F(DuzlemCerceveAnkastrelik, ReddedilenYukTanimlari) {
         ui->Mesajlar.clear();
         Beklenen(Yukle(d.tip, d.yuk, d.a, d.b, d.yuk1), {0, 0, 0, 0, 0, 0});
         EXPECT_EQ(Hata, 1) << d.mesaj;
-        TekHata(d.mesaj);
+        HataBekle(*ui, d.mesaj);
     }
     // A zero first value passes the sign check of the partial trapezoid.
     Hata = 0;
@@ -628,7 +619,7 @@ TEST_F(DuzlemCerceveAnkastrelik, ReddedilenYukTanimlari) {
             ui->Mesajlar.clear();
             Beklenen(Yukle(tip, 5, 1, 2, 0, mafsal), {0, 0, 0, 0, 0, 0});
             EXPECT_EQ(Hata, 1);
-            TekHata("3.elemanda tanımladığınız mafsalTipi Orvelta öngörülmemiştir.", kez);
+            HataBekle(*ui, "3.elemanda tanımladığınız mafsalTipi Orvelta öngörülmemiştir.", kez);
         }
     }
     // A bar of zero length.

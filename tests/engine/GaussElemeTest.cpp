@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "MotorModeli.h"
 #include "TestYardim.h"
 #include "engine/CozumSurucusu.h"
 #include "engine/GaussEleme.h"
@@ -146,12 +147,7 @@ TEST(GaussEleme, DengeDenklemleriDogrusalBagimli) {
     Kur(2, 2, {{1, 1}, {1, 1}}, {1, 0}, {1, 1});
     KuvvetMetoduCoz();
     EXPECT_EQ(Hata, 1);
-    ASSERT_EQ(a.Mesajlar.size(), 1u);
-    EXPECT_EQ(a.Mesajlar[0].Metin,
-              "Denge denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
-              "koşullarını kontrol ediniz");
-    EXPECT_EQ(a.Mesajlar[0].Baslik, "HATA:");
-    EXPECT_EQ(a.Mesajlar[0].Stil, "TamamHata1");
+    HataBekle(a, DengeBagimliMesaji);
     // No done line follows the progress line.
     ASSERT_EQ(a.MemoSatirlari().size(), 1u);
     EXPECT_EQ(a.MemoSatirlari()[0], "GAUSS - denge denklemleri çözülüyor");
@@ -163,10 +159,7 @@ TEST(GaussEleme, SureklilikDenklemleriDogrusalBagimli) {
     Kur(1, 2, {{1, 1}}, {10}, {0, 0});
     KuvvetMetoduCoz();
     EXPECT_EQ(Hata, 1);
-    ASSERT_EQ(a.Mesajlar.size(), 1u);
-    EXPECT_EQ(a.Mesajlar[0].Metin,
-              "Süreklilik denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
-              "koşullarını kontrol ediniz");
+    HataBekle(a, SureklilikBagimliMesaji);
     // At the last column the step still writes its done line; no unknowns follow.
     const auto& memo = a.MemoSatirlari();
     EXPECT_EQ(memo.back().rfind("GAUSS - süreklilik denklemleri indirgendi: ", 0), 0u) << memo.back();

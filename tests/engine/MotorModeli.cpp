@@ -21,6 +21,15 @@ int SerbestlikSayisi(int tip) {
 
 }  // namespace
 
+void HataBekle(const BasliksizArayuz& a, const std::string& metin, std::size_t kez) {
+    ASSERT_EQ(a.Mesajlar.size(), kez) << metin;
+    for (const auto& m : a.Mesajlar) {
+        EXPECT_EQ(m.Metin, metin);
+        EXPECT_EQ(m.Baslik, "HATA:");
+        EXPECT_EQ(m.Stil, "TamamHata1");
+    }
+}
+
 MotorModeli::MotorModeli(int SistemTipi) : arayuz_(&TemizBasliksizArayuz()), sistemTipi_(SistemTipi) {
     TumTablolariKapat();
     const std::string proje = klasor_.Dosya("Proje.mdb");

@@ -15,6 +15,16 @@
 inline const std::vector<std::string> Ankastre2B = {"0", "0", "Serbest", "Serbest", "Serbest", "0"};
 inline const std::vector<std::string> Ankastre3B = {"0", "0", "0", "0", "0", "0"};
 
+// Expects `kez` messages, each `metin` with the error caption and style.
+void HataBekle(const BasliksizArayuz& a, const std::string& metin, std::size_t kez = 1);
+
+// The two linear-dependence messages of the solution.
+inline const std::string DengeBagimliMesaji =
+    "Denge denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) koşullarını kontrol ediniz";
+inline const std::string SureklilikBagimliMesaji =
+    "Süreklilik denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) koşullarını "
+    "kontrol ediniz";
+
 class MotorModeli {
 public:
     explicit MotorModeli(int SistemTipi);
