@@ -102,55 +102,40 @@ TEST_F(CubukGerilmeleri, EksenelYayDosyaOkumadanBilinmeyeniKullanir) {
     EXPECT_EQ(Memo().back(), Satir("3", " ", {"700"}));
 }
 
-TEST_F(CubukGerilmeleri, KonsolKirisMesnettteUstLifCekilir) {
-    // Cantilever fixed at i, 4 m, tip load 14.6875 kN downwards at j:
-    // end forces at i (0, 14.6875, 58.75), at j (0, -14.6875, 0). At the support
-    // the moment hogs: top fibre +M*ey/Iz = 58.75*0.15/1e-4 = 88125 in tension,
-    // bottom -88125. The shear is the drawing's shear diagram, V = S2 = -S5 =
-    // 14.6875 along the whole bar: 14.6875/0.008 = 1835.94 at both ends.
-    Dosya({{0, 14.6875, 58.75, 0, -14.6875, 0}});
-    Cerceve(0.01, 0.008, 0.3, 0.15, 1e-4);
-    CubukGerilmeleriniYaz(1);
-    ASSERT_EQ(Memo().size(), 2u);
-    EXPECT_EQ(Memo()[0], Satir("1", "1", {"88125", "-88125", "1835.94"}));
-    EXPECT_EQ(Memo()[1], Satir("1", "2", {"0", "0", "1835.94"}));
-}
-
-TEST_F(CubukGerilmeleri, SabitCekmeIkiUctaAyniGerilme) {
-    // A bar in tension of 100 kN: S1 = -100 at i, S4 = 100 at j; 100/0.01 at both ends.
-    Dosya({{-100, 0, 0, 100, 0, 0}});
-    Cerceve(0.01, 0.008, 0.3, 0.1, 1e-4);
-    CubukGerilmeleriniYaz(1);
-    ASSERT_EQ(Memo().size(), 2u);
-    EXPECT_EQ(Memo()[0], Satir("1", "1", {"10000", "10000", "0"}));
-    EXPECT_EQ(Memo()[1], Satir("1", "2", {"10000", "10000", "0"}));
-}
-
-TEST_F(CubukGerilmeleri, SabitMomentIkiUctaAyniGerilme) {
-    // Pure bending, sagging moment 20 kNm: S3 = -20 at i, S6 = 20 at j.
-    // Top 20*0.1/1e-4 = -20000 (compressed), bottom +20*(0.3-0.1)/1e-4 = 40000.
-    Dosya({{0, 0, -20, 0, 0, 20}});
-    Cerceve(0.01, 0.008, 0.3, 0.1, 1e-4);
-    CubukGerilmeleriniYaz(1);
-    ASSERT_EQ(Memo().size(), 2u);
-    EXPECT_EQ(Memo()[0], Satir("1", "1", {"-20000", "40000", "0"}));
-    EXPECT_EQ(Memo()[1], Satir("1", "2", {"-20000", "40000", "0"}));
-}
-
-TEST_F(CubukGerilmeleri, SifirKesitDegeriSatirYazdirmaz) {
-    Dosya({{-100, 0, 0, 100, 0, 0}});
-    Cerceve(0.01, 0.008, 0.3, 0.0, 1e-4);  // ey = 0
-    CubukGerilmeleriniYaz(1);
-    EXPECT_TRUE(Memo().empty());
-    EXPECT_TRUE(arayuz->Mesajlar.empty());
-}
-
-TEST_F(CubukGerilmeleri, NegatifAlandaNormalGerilmeYok) {
-    Dosya({{-100, 0, -20, 100, 0, 20}});
-    Cerceve(-0.01, 0.008, 0.3, 0.1, 1e-4);
-    CubukGerilmeleriniYaz(1);
-    ASSERT_EQ(Memo().size(), 2u);
-    EXPECT_EQ(Memo()[1], Satir("1", "2", {"-20000", "40000", "0"}));
+TEST_F(CubukGerilmeleri, DuzlemCerceveSatirlari) {
+    const struct {
+        const char* ne;
+        std::vector<double> kuvvetler;  // N, V, M at i, then at j
+        double A, ey;
+        std::vector<std::string> satirlar;
+    } durumlar[] = {
+        // Cantilever fixed at i, 4 m, tip load 14.6875 kN downwards at j. At
+        // the support the moment hogs: top fibre +M ey/Iz = 58.75*0.15/1e-4 =
+        // 88125 in tension, bottom -88125. The shear is the drawing's shear
+        // diagram, V = S2 = -S5 = 14.6875 along the bar: 14.6875/0.008 = 1835.94.
+        {"cantilever", {0, 14.6875, 58.75, 0, -14.6875, 0}, 0.01, 0.15,
+         {Satir("1", "1", {"88125", "-88125", "1835.94"}), Satir("1", "2", {"0", "0", "1835.94"})}},
+        // Tension of 100 kN: S1 = -100 at i, S4 = 100 at j; 100/0.01 at both ends.
+        {"tension", {-100, 0, 0, 100, 0, 0}, 0.01, 0.1,
+         {Satir("1", "1", {"10000", "10000", "0"}), Satir("1", "2", {"10000", "10000", "0"})}},
+        // Sagging moment 20 kNm: S3 = -20 at i, S6 = 20 at j. Top
+        // 20*0.1/1e-4 = -20000 (compressed), bottom +20*(0.3-0.1)/1e-4 = 40000.
+        {"bending", {0, 0, -20, 0, 0, 20}, 0.01, 0.1,
+         {Satir("1", "1", {"-20000", "40000", "0"}), Satir("1", "2", {"-20000", "40000", "0"})}},
+        // A negative area gives no normal stress.
+        {"negative area", {-100, 0, -20, 100, 0, 20}, -0.01, 0.1,
+         {Satir("1", "1", {"-20000", "40000", "0"}), Satir("1", "2", {"-20000", "40000", "0"})}},
+        // A zero section value: no rows and no message.
+        {"ey = 0", {-100, 0, 0, 100, 0, 0}, 0.01, 0, {}},
+    };
+    for (const auto& d : durumlar) {
+        arayuz->MemoTemizle();
+        Dosya({d.kuvvetler});
+        Cerceve(d.A, 0.008, 0.3, d.ey, 1e-4);
+        CubukGerilmeleriniYaz(1);
+        EXPECT_EQ(Memo(), d.satirlar) << d.ne;
+        EXPECT_TRUE(arayuz->Mesajlar.empty()) << d.ne;
+    }
 }
 
 TEST_F(CubukGerilmeleri, UzayCercevesiSatirYazmazAmaSirasiniKorur) {

@@ -22,6 +22,13 @@ void SatirBekle(int r, double a, double b, double c) {
     EXPECT_NEAR(TransformasyonMatrisi[r][3], c, 1e-15) << r;
 }
 
+// Row r of the equilibrium matrix, columns 1..n.
+std::vector<double> Satir(int r, int n) {
+    std::vector<double> s;
+    for (int c = 1; c <= n; ++c) s.push_back(NMatrisi[r][c]);
+    return s;
+}
+
 }  // namespace
 
 TEST(Transformasyon, DuzlemVeUzay) {
@@ -238,16 +245,11 @@ TEST(Kurulum, MafsalKodlarininSatirlari) {
         DengeDenklemleriniKur();
         ASSERT_EQ(Hata, 0) << m.SonMesaj();
         ASSERT_EQ(DenklemSayisi, 14);
-        auto satir = [](int r) {
-            std::vector<double> s;
-            for (int c = 1; c <= 9; ++c) s.push_back(NMatrisi[r][c]);
-            return s;
-        };
-        EXPECT_EQ(satir(10), (std::vector<double>{-1, 0, 0, 0, 0, 0, 0, 0, 0}));  // N at i of 1
-        EXPECT_EQ(satir(11), (std::vector<double>{0, 0, 0, 0, -1, 0, 0, 0, 0}));  // V at i of 2
-        EXPECT_EQ(satir(12), (std::vector<double>{0, 0, 0, 0, 1, 0, 0, 0, 0}));   // V at j of 2
-        EXPECT_EQ(satir(13), (std::vector<double>{0, 0, 0, 0, 0, 0, 1, 0, 0}));   // N at j of 3
-        EXPECT_EQ(satir(14), (std::vector<double>(9, 0.0)));                      // "07"
+        EXPECT_EQ(Satir(10, 9), (std::vector<double>{-1, 0, 0, 0, 0, 0, 0, 0, 0}));  // N at i of 1
+        EXPECT_EQ(Satir(11, 9), (std::vector<double>{0, 0, 0, 0, -1, 0, 0, 0, 0}));  // V at i of 2
+        EXPECT_EQ(Satir(12, 9), (std::vector<double>{0, 0, 0, 0, 1, 0, 0, 0, 0}));   // V at j of 2
+        EXPECT_EQ(Satir(13, 9), (std::vector<double>{0, 0, 0, 0, 0, 0, 1, 0, 0}));   // N at j of 3
+        EXPECT_EQ(Satir(14, 9), (std::vector<double>(9, 0.0)));                      // "07"
         for (int r = 10; r <= 14; ++r) EXPECT_EQ(YukVektoru[r], 0) << r;
     }
     {
@@ -265,15 +267,10 @@ TEST(Kurulum, MafsalKodlarininSatirlari) {
         DengeDenklemleriniKur();
         ASSERT_EQ(Hata, 0) << m.SonMesaj();
         ASSERT_EQ(DenklemSayisi, 23);
-        auto satir = [](int r) {
-            std::vector<double> s;
-            for (int c = 1; c <= 12; ++c) s.push_back(NMatrisi[r][c]);
-            return s;
-        };
-        EXPECT_EQ(satir(19), (std::vector<double>{0, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0}));   // Mx at i
-        EXPECT_EQ(satir(20), (std::vector<double>{0, 0, 3, 0, -1, 0, 0, 0, 0, 0, 0, 0}));   // My at i
-        EXPECT_EQ(satir(21), (std::vector<double>{0, -3, 0, 0, 0, -1, 0, 0, 0, 0, 0, 0}));  // Mz at i
-        EXPECT_EQ(satir(22), (std::vector<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));    // Mx at j
-        EXPECT_EQ(satir(23), (std::vector<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));    // Mz at j
+        EXPECT_EQ(Satir(19, 12), (std::vector<double>{0, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0}));   // Mx at i
+        EXPECT_EQ(Satir(20, 12), (std::vector<double>{0, 0, 3, 0, -1, 0, 0, 0, 0, 0, 0, 0}));   // My at i
+        EXPECT_EQ(Satir(21, 12), (std::vector<double>{0, -3, 0, 0, 0, -1, 0, 0, 0, 0, 0, 0}));  // Mz at i
+        EXPECT_EQ(Satir(22, 12), (std::vector<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));    // Mx at j
+        EXPECT_EQ(Satir(23, 12), (std::vector<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));    // Mz at j
     }
 }
