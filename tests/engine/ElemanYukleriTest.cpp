@@ -49,40 +49,32 @@ protected:
         for (int r = 1; r <= satir; ++r) YukVektoru[r] = r;
     }
     double Degisim(int r) const { return YukVektoru[r] - r; }
+    // Expects the changes of rows 1, 2, ... to be `beklenen`.
+    void DegisimBekle(std::initializer_list<double> beklenen) const {
+        int r = 0;
+        for (double b : beklenen) {
+            ++r;
+            EXPECT_NEAR(Degisim(r), b, 1e-12) << "row " << r;
+        }
+    }
 };
 
 }  // namespace
 
-TEST_F(ElemanYukleri, KafesSicaklikVeYerDegistirme) {
-    // Plane-truss bar along X, E A alfa = 1, a rise of 20 degrees.
+TEST_F(ElemanYukleri, KafesEksenelYukVeYerDegistirme) {
+    // Inclined plane-truss bar (3, 4, 5 triangle) under a uniform axial load
+    // q = 2: each end takes -qL/2 along the axis.
     OkunanElemanTipi = 10;
     OkunanE = 1;
     OkunanA = 1;
-    OkunanAlfa = 1;
     Dugum(0, 1, 0, 0, 0);
-    Dugum(1, 2, 4, 0, 0);
-    YukSatiri(14, 20);
-    YukVektoruHazirla(4);
-    KafesElemanYukleriniEkle();
-    EXPECT_EQ(Hata, 0);
-    EXPECT_DOUBLE_EQ(YerelAnkastrelikKuvvetleri[1], 20);
-    EXPECT_DOUBLE_EQ(YerelAnkastrelikKuvvetleri[2], -20);
-    EXPECT_DOUBLE_EQ(Degisim(1), -20);  // x of node i
-    EXPECT_DOUBLE_EQ(Degisim(2), 0);
-    EXPECT_DOUBLE_EQ(Degisim(3), 20);   // x of node j
-    EXPECT_DOUBLE_EQ(Degisim(4), 0);
-
-    // Inclined bar (3, 4, 5 triangle) under a uniform axial load q:
-    // each end takes -qL/2 along the axis.
     Dugum(1, 2, 3, 4, 0);
     YukSatiri(5, 2);
     YukVektoruHazirla(4);
     KafesElemanYukleriniEkle();
+    EXPECT_EQ(Hata, 0);
     EXPECT_DOUBLE_EQ(YerelAnkastrelikKuvvetleri[1], -5);
-    EXPECT_NEAR(Degisim(1), 5 * 0.6, 1e-12);
-    EXPECT_NEAR(Degisim(2), 5 * 0.8, 1e-12);
-    EXPECT_NEAR(Degisim(3), 5 * 0.6, 1e-12);
-    EXPECT_NEAR(Degisim(4), 5 * 0.8, 1e-12);
+    DegisimBekle({5 * 0.6, 5 * 0.8, 5 * 0.6, 5 * 0.8});
 
     // Space-truss bar along Z with an imposed displacement of end i: only the
     // z rows change, by E A/L d.
@@ -95,9 +87,7 @@ TEST_F(ElemanYukleri, KafesSicaklikVeYerDegistirme) {
     YukVektoruHazirla(6);
     KafesElemanYukleriniEkle();
     const double N = 200 * 0.5 / 2 * 0.01;
-    for (int r : {1, 2, 4, 5}) EXPECT_DOUBLE_EQ(Degisim(r), 0) << r;
-    EXPECT_NEAR(Degisim(6), -N, 1e-12);  // z of node 2 (end i)
-    EXPECT_NEAR(Degisim(3), N, 1e-12);   // z of node 1 (end j)
+    DegisimBekle({0, 0, N, 0, 0, -N});  // z of node 1 (end j), of node 2 (end i)
     YukSatiri(16, 0.01);
     KafesAnkastrelikKuvvetleri();
     EXPECT_NEAR(YerelAnkastrelikKuvvetleri[1], -N, 1e-12);
@@ -109,7 +99,7 @@ TEST_F(ElemanYukleri, KafesSicaklikVeYerDegistirme) {
     KafesElemanYukleriniEkle();
     EXPECT_EQ(Hata, 1);
     HataBekle(*ui, "5.elemanın boyu sıfır");
-    for (int r = 1; r <= 6; ++r) EXPECT_DOUBLE_EQ(Degisim(r), 0);
+    DegisimBekle({0, 0, 0, 0, 0, 0});
 }
 
 TEST_F(ElemanYukleri, DuzlemCerceveSurucusu) {
@@ -118,42 +108,17 @@ TEST_F(ElemanYukleri, DuzlemCerceveSurucusu) {
     OkunanA = 0.01;
     OkunanIz = 1e-4;
     OkunanMafsalTipi = "00";
-    // A column along +Y from node 1 to node 2 under a uniform load q = 10:
-    // local V = qL/2 = 15, M = qL^2/12 = 7.5; in global axes X = -V, Y = N.
+    // A column along +Y from node 1 to node 2 (L = 3) under P = 9 along its
+    // axis at a = 1: N_i = -P (L - a)/L = -6 and N_j = -3 become global Y;
+    // the load vector gains them back. Transverse loads on turned bars are
+    // checked through the whole solution.
     Dugum(0, 1, 0, 0, 0);
     Dugum(1, 2, 0, 3, 0);
-    YukSatiri(1, 10);
-    YukVektoruHazirla(6);
-    DuzlemCerceveElemanYukleriniEkle();
-    ASSERT_EQ(Hata, 0);
-    EXPECT_DOUBLE_EQ(ElemanBoyu, 3);
-    const double beklenen[7] = {0, 15, 0, -7.5, 15, 0, 7.5};
-    for (int r = 1; r <= 6; ++r) EXPECT_NEAR(Degisim(r), beklenen[r], 1e-12) << r;
-    EXPECT_NEAR(GlobalAnkastrelikKuvvetleri[1], -15, 1e-12);
-    // The same column under P = 9 along its axis at a = 1: N_i = -P (L - a)/L
-    // = -6 and N_j = -3 become global Y; the load vector gains them back.
     YukSatiri(6, 9, 1);
     YukVektoruHazirla(6);
     DuzlemCerceveElemanYukleriniEkle();
     ASSERT_EQ(Hata, 0);
-    const double eksenel[7] = {0, 0, 6, 0, 0, 3, 0};
-    for (int r = 1; r <= 6; ++r) EXPECT_NEAR(Degisim(r), eksenel[r], 1e-12) << r;
-
-    // A beam along -X from node 2 to node 1 with a point load P = 12 at the
-    // middle: local y points along -Y, so the downward-acting load (against
-    // local y) pushes along +Y; the nodes take P/2 each along +Y and the
-    // moments PL/8 turn with the frame (about z unchanged).
-    Dugum(0, 2, 4, 0, 0);
-    Dugum(1, 1, 0, 0, 0);
-    YukSatiri(2, 12, 2);
-    YukVektoruHazirla(6);
-    DuzlemCerceveElemanYukleriniEkle();
-    ASSERT_EQ(Hata, 0);
-    EXPECT_NEAR(Degisim(4), 0, 1e-12);
-    EXPECT_NEAR(Degisim(5), 6, 1e-12);   // node 2 = end i
-    EXPECT_NEAR(Degisim(6), -6, 1e-12);  // -M_i, M_i = PL/8
-    EXPECT_NEAR(Degisim(2), 6, 1e-12);   // node 1 = end j
-    EXPECT_NEAR(Degisim(3), 6, 1e-12);
+    DegisimBekle({0, 6, 0, 0, 3, 0});
 
     // Inclined member with a propped end ("06") and an axial load: the
     // subtracted forces balance the load's resultant in global axes.
@@ -171,7 +136,7 @@ TEST_F(ElemanYukleri, DuzlemCerceveSurucusu) {
     YukVektoruHazirla(6);
     DuzlemCerceveElemanYukleriniEkle();
     EXPECT_EQ(Hata, 1);
-    for (int r = 1; r <= 6; ++r) EXPECT_DOUBLE_EQ(Degisim(r), 0);
+    DegisimBekle({0, 0, 0, 0, 0, 0});
     Hata = 0;
     ui->Mesajlar.clear();
     Dugum(1, 2, 0, 0, 5);
@@ -179,29 +144,61 @@ TEST_F(ElemanYukleri, DuzlemCerceveSurucusu) {
     DuzlemCerceveElemanYukleriniEkle();
     EXPECT_EQ(Hata, 1);
     HataBekle(*ui, "5.Elemanın boyu sıfır");
-    for (int r = 1; r <= 6; ++r) EXPECT_DOUBLE_EQ(Degisim(r), 0);
+    DegisimBekle({0, 0, 0, 0, 0, 0});
 }
 
-TEST_F(ElemanYukleri, UzayCerceveYerelZYuku) {
+TEST_F(ElemanYukleri, UzayCerceveYukleriVeMomentSerbestlikleri) {
+    // A bar of 4 m; the forces in local axes (N, Vy, Vz, Mx, My, Mz at i, then at j).
     OkunanElemanTipi = 40;
-    const double q = 6, L = 4;
-    // Bar along X, third point along +Y: local axes are the global ones.
-    YukSatiri(22, q);
-    ElemanBoyu = L;
-    UzayCerceveAnkastrelikKuvvetleri();
-    const double Y22[13] = {0, 0, 0, q * L / 2, 0, -q * L * L / 12, 0, 0, 0, q * L / 2, 0, q * L * L / 12, 0};
-    for (int i = 1; i <= 12; ++i) EXPECT_NEAR(YerelAnkastrelikKuvvetleri[i], Y22[i], 1e-12) << i;
-    YukSatiri(21, q);
-    UzayCerceveAnkastrelikKuvvetleri();
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[2], q * L / 2, 1e-12);
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[6], q * L * L / 12, 1e-12);
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[12], -q * L * L / 12, 1e-12);
+    const double q = 6, L = 4, P = 10, a = 1;
+    auto Kontrol = [&](int tip, double yuk, double mesafe, const std::string& mafsal, const double (&b)[13]) {
+        ElemanBoyu = L;
+        OkunanMafsalTipi = mafsal;
+        YukSatiri(tip, yuk, mesafe);
+        UzayCerceveAnkastrelikKuvvetleri();
+        for (int i = 1; i <= 12; ++i)
+            EXPECT_NEAR(YerelAnkastrelikKuvvetleri[i], b[i], 1e-12) << mafsal << " type " << tip << " entry " << i;
+    };
+    const double h = q * L / 2, m12 = q * L * L / 12;
+    // Fixed ends: uniform loads along local z (My turns the other way) and y.
+    Kontrol(22, q, 0, "00", {0, 0, 0, h, 0, -m12, 0, 0, 0, h, 0, m12, 0});
+    Kontrol(21, q, 0, "00", {0, 0, h, 0, 0, 0, m12, 0, h, 0, 0, 0, -m12});
+    // Point loads at a = L all at j without moments, at a = 0 all at i.
+    Kontrol(24, P, L, "00", {0, 0, 0, 0, 0, 0, 0, 0, 0, P, 0, 0, 0});
+    Kontrol(23, P, 0, "00", {0, 0, P, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    // Released end moments (05, 11 about local y; 06, 12 about local z) turn
+    // the held bar into a propped one in that plane: 3qL/8 at the released
+    // end, 5qL/8 and qL^2/8 at the held one.
+    const double s = 3 * q * L / 8, t = 5 * q * L / 8, m = q * L * L / 8;
+    Kontrol(21, q, 0, "12", {0, 0, t, 0, 0, 0, m, 0, s, 0, 0, 0, 0});
+    Kontrol(22, q, 0, "05", {0, 0, 0, s, 0, 0, 0, 0, 0, t, 0, m, 0});
+    Kontrol(22, q, 0, "1112", {0, 0, 0, t, 0, -m, 0, 0, 0, s, 0, 0, 0});
+    // Both Mz released: a simple beam, P b/L and P a/L.
+    Kontrol(23, P, a, "0612", {0, 0, P * 3 / 4, 0, 0, 0, 0, 0, P / 4, 0, 0, 0, 0});
+    // Off-centre point load Pab^2/L^2: torsion releases and bending releases
+    // of the other plane change nothing.
+    const double M24i = P * a * 9 / 16, M24j = P * a * a * 3 / 16;
+    const double V24i = P * 9 * (4 + 2) / 64.0, V24j = P - V24i;
+    Kontrol(24, P, a, "0410", {0, 0, 0, V24i, 0, -M24i, 0, 0, 0, V24j, 0, M24j, 0});
+    Kontrol(24, P, a, "0612", {0, 0, 0, V24i, 0, -M24i, 0, 0, 0, V24j, 0, M24j, 0});
+    EXPECT_EQ(Hata, 0);
+    EXPECT_TRUE(ui->Mesajlar.empty());
 
+    // A point beyond the bar is refused and leaves zeros.
+    Kontrol(23, P, 4.5, "00", {});
+    EXPECT_EQ(Hata, 1);
+    HataBekle(*ui, "5.elemanın tekil yük tanımında a=4.5 değeri elemanın boyu L=4 ile bağdaşmıyor");
+}
+
+TEST_F(ElemanYukleri, UzayCerceveSurucusu) {
     // A vertical bar from node 1 (0,0,0) to node 2 (0,0,4) with the third
     // point along +X: local x = Z, local z = x cross X = +Y, local y = +X.
     // The local-z load (acting along -Y) is held by +qL/2 along Y at each
     // node and moments about local y (= global X) of -qL^2/12 at i and
     // +qL^2/12 at j; the load vector loses them.
+    const double q = 6, L = 4;
+    OkunanElemanTipi = 40;
+    OkunanMafsalTipi = "00";
     Dugum(0, 1, 0, 0, 0);
     Dugum(1, 2, 0, 0, L);
     OkunankNoktasi = 10001;
@@ -210,71 +207,7 @@ TEST_F(ElemanYukleri, UzayCerceveYerelZYuku) {
     UzayCerceveElemanYukleriniEkle();
     ASSERT_EQ(Hata, 0);
     EXPECT_DOUBLE_EQ(OkunankX1, L);
-    for (int r = 1; r <= 12; ++r) {
-        double b = 0;
-        if (r == 2 || r == 8) b = -q * L / 2;
-        if (r == 4) b = q * L * L / 12;
-        if (r == 10) b = -q * L * L / 12;
-        EXPECT_NEAR(Degisim(r), b, 1e-12) << r;
-    }
-
-    // Point loads: at a = L all at j without moments, at a = 0 all at i;
-    // off-centre as Pab^2/L^2.
-    ElemanBoyu = L;
-    YukSatiri(24, 10, L);
-    UzayCerceveAnkastrelikKuvvetleri();
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[3], 0, 1e-12);
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[9], 10, 1e-12);
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[5], 0, 1e-12);
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[11], 0, 1e-12);
-    YukSatiri(23, 10, 0);
-    UzayCerceveAnkastrelikKuvvetleri();
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[2], 10, 1e-12);
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[8], 0, 1e-12);
-    YukSatiri(24, 10, 1);
-    UzayCerceveAnkastrelikKuvvetleri();
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[5], -10 * 1 * 9.0 / 16, 1e-12);
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[11], 10 * 1 * 3.0 / 16, 1e-12);
-    EXPECT_NEAR(YerelAnkastrelikKuvvetleri[3], 10 * 9 * (4 + 2) / 64.0, 1e-12);
-    EXPECT_EQ(Hata, 0);
-
-    // A point beyond the bar is refused and leaves zeros.
-    YukSatiri(23, 10, 4.5);
-    UzayCerceveAnkastrelikKuvvetleri();
-    EXPECT_EQ(Hata, 1);
-    HataBekle(*ui, "5.elemanın tekil yük tanımında a=4.5 değeri elemanın boyu L=4 ile bağdaşmıyor");
-    for (int i = 1; i <= 12; ++i) EXPECT_DOUBLE_EQ(YerelAnkastrelikKuvvetleri[i], 0);
-}
-
-TEST_F(ElemanYukleri, UzayCerceveMomentSerbestlikleri) {
-    // A bar of 4 m. Released end moments (05, 11 about local y; 06, 12 about
-    // local z) turn the held bar into a propped one in that plane: 3qL/8 at
-    // the released end, 5qL/8 and qL^2/8 at the held one.
-    OkunanElemanTipi = 40;
-    ElemanBoyu = 4;
-    const double q = 6, L = 4, P = 10, a = 1;
-    auto Kontrol = [&](int tip, double yuk, double mesafe, const std::string& mafsal, const double (&b)[13]) {
-        OkunanMafsalTipi = mafsal;
-        YukSatiri(tip, yuk, mesafe);
-        UzayCerceveAnkastrelikKuvvetleri();
-        for (int i = 1; i <= 12; ++i)
-            EXPECT_NEAR(YerelAnkastrelikKuvvetleri[i], b[i], 1e-12) << mafsal << " type " << tip << " entry " << i;
-    };
-    const double s = 3 * q * L / 8, t = 5 * q * L / 8, m = q * L * L / 8;
-    // Mz released at j: the local-y load.
-    Kontrol(21, q, 0, "12", {0, 0, t, 0, 0, 0, m, 0, s, 0, 0, 0, 0});
-    // My released at i: the local-z load (My turns the other way: -qL^2/12 at i, +qL^2/12 at j held).
-    Kontrol(22, q, 0, "05", {0, 0, 0, s, 0, 0, 0, 0, 0, t, 0, m, 0});
-    Kontrol(22, q, 0, "1112", {0, 0, 0, t, 0, -m, 0, 0, 0, s, 0, 0, 0});
-    // Both Mz released: a simple beam, P b/L and P a/L.
-    Kontrol(23, P, a, "0612", {0, 0, P * 3 / 4, 0, 0, 0, 0, 0, P / 4, 0, 0, 0, 0});
-    // Torsion releases and bending releases of the other plane change nothing.
-    const double M24i = P * a * 9 / 16, M24j = P * a * a * 3 / 16;
-    const double V24i = P * 9 * (4 + 2) / 64.0, V24j = P - V24i;
-    Kontrol(24, P, a, "0410", {0, 0, 0, V24i, 0, -M24i, 0, 0, 0, V24j, 0, M24j, 0});
-    Kontrol(24, P, a, "0612", {0, 0, 0, V24i, 0, -M24i, 0, 0, 0, V24j, 0, M24j, 0});
-    EXPECT_EQ(Hata, 0);
-    EXPECT_TRUE(ui->Mesajlar.empty());
+    DegisimBekle({0, -q * L / 2, 0, q * L * L / 12, 0, 0, 0, -q * L / 2, 0, -q * L * L / 12, 0, 0});
 }
 
 TEST_F(ElemanYukleri, PlakDuzgunYayiliYuk) {
