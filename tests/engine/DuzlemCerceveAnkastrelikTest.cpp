@@ -210,7 +210,7 @@ struct YukSatiri {
     double yuk, a, b, yuk1;
 };
 
-// The hand result of a transverse load or couple, by its pieces.
+// The hand result of a transverse load or couple, summed over its partial triangles.
 Parca ElIleBul(const ElHesabi& h, double L, const YukSatiri& y) {
     const double q = y.yuk, a = y.a, b = y.b;
     Parca p;

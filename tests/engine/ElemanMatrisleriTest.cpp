@@ -1,4 +1,4 @@
-// Rotation matrices, the bar element matrices and the pieces of the assembly.
+// Rotation matrices, the bar element matrices and the rows of the assembly.
 #include <gtest/gtest.h>
 
 #include <cmath>
