@@ -1,7 +1,8 @@
 // Membrane and plate meshes written into the tables and solved by the whole
 // force-method chain: the checks, the assembly with the element routine and
-// the plate loads of the element-load table, and the solution driver. Results are compared with
-// uniform states, beam theory and the classical plate solutions.
+// the plate loads of the element-load table, and the solution driver.
+// Results are compared with uniform states, beam theory and the classical
+// plate solutions.
 #include <gtest/gtest.h>
 
 #include <array>
