@@ -1,5 +1,7 @@
 #include "PencereYardim.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <algorithm>
@@ -9,7 +11,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <filesystem>
+
 #include "model/Tipler.h"
+#include "platform/Tablo.h"
 #include "platform/KullaniciArayuzu.h"
 #include "shell/UOrvelta.h"
 
@@ -85,6 +90,12 @@ ModalCevaplayici& ModalCevaplayici::Pencere(const QString& Baslik) {
     return *this;
 }
 
+ModalCevaplayici& ModalCevaplayici::Yap(const std::function<void()>& Komut) {
+    Komut();
+    EXPECT_TRUE(Bitti()) << adimlar_.size() << " adım kaldı";
+    return *this;
+}
+
 void ModalCevaplayici::Yokla() {
     if (adimlar_.empty()) return;
     QWidget* w = QApplication::activeModalWidget();
@@ -99,6 +110,24 @@ bool Bekle(const std::function<bool()>& kosul, int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
+}
+
+void Dinlen(int ms) { Bekle([] { return false; }, ms); }
+
+std::string ProjeYaz(const std::string& Klasor, const std::string& Ad, const std::string& Satirlar) {
+    const std::string yol = Klasor + "/Veriler/" + Ad;
+    std::filesystem::create_directories(Klasor + "/Veriler");
+    std::filesystem::copy_file(Klasor + "/VerilerOrtak/BOS.mdb", yol);
+    SqlDosyasiniCalistir(yol, Satirlar);
+    return yol;
+}
+
+std::vector<std::string> ProjeAc(TfOrvelta& p, const std::string& Yol, const QString& Dugme) {
+    ModalCevaplayici c;
+    c.Dosya(Yol);
+    if (!Dugme.isEmpty()) c.Mesaj(Dugme);
+    c.Yap([&] { p.BitBtn11->click(); });
+    return c.Metinler;
 }
 
 AcikPencere::AcikPencere(const std::string& Klasor) {

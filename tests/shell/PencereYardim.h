@@ -26,6 +26,10 @@ public:
     // A window with this title: it is closed.
     ModalCevaplayici& Pencere(const QString& Baslik);
 
+    // Runs the command that opens the boxes and dialogs, then expects every
+    // step to have been taken.
+    ModalCevaplayici& Yap(const std::function<void()>& Komut);
+
     std::vector<std::string> Metinler;   // texts of the message boxes answered
     std::vector<std::string> Basliklar;  // their titles
     std::vector<std::string> Oneriler;   // the file each dialog proposed
@@ -39,6 +43,15 @@ private:
 
 // Processes events until kosul holds or ms have passed.
 bool Bekle(const std::function<bool()>& kosul, int ms = 5000);
+// Processes events for ms.
+void Dinlen(int ms);
+
+// A project in Klasor/Veriler made from the program's empty template and the
+// SQL rows given; its path.
+std::string ProjeYaz(const std::string& Klasor, const std::string& Ad, const std::string& Satirlar);
+// Opens Yol through "Veri tabanı aç", pressing Dugme on the message box that
+// follows when one is named; the texts of the boxes answered.
+std::vector<std::string> ProjeAc(TfOrvelta& p, const std::string& Yol, const QString& Dugme = {});
 
 // A main window started in a temporary program folder, set up and shown.
 struct AcikPencere {
