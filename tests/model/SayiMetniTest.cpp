@@ -2,40 +2,27 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "model/LibU.h"
 #include "platform/Tablo.h"
 
-TEST(SayiMetni, GenelSayiMetniSadeOndalik) {
-    EXPECT_EQ(GenelSayiMetni(0.0), "0");
-    EXPECT_EQ(GenelSayiMetni(-0.0), "0");
-    EXPECT_EQ(GenelSayiMetni(12), "12");
-    EXPECT_EQ(GenelSayiMetni(-12), "-12");
-    EXPECT_EQ(GenelSayiMetni(1.5), "1.5");
-    EXPECT_EQ(GenelSayiMetni(0.07), "0.07");
-    EXPECT_EQ(GenelSayiMetni(1.25), "1.25");
-    EXPECT_EQ(GenelSayiMetni(0.5), "0.5");
-    EXPECT_EQ(GenelSayiMetni(27788582), "27788582");
-    EXPECT_EQ(GenelSayiMetni(0.1 + 0.2), "0.3");           // 15 significant digits
-    EXPECT_EQ(GenelSayiMetni(1.0 / 3.0), "0.333333333333333");
-    EXPECT_EQ(GenelSayiMetni(2.0 / 3.0), "0.666666666666667");
-    EXPECT_EQ(GenelSayiMetni(-1234.5678), "-1234.5678");
-    EXPECT_EQ(GenelSayiMetni(0.0001), "0.0001");
-    EXPECT_EQ(GenelSayiMetni(1E14), "100000000000000");
-    EXPECT_EQ(GenelSayiMetni(999999999999999.0), "999999999999999");
-}
-
-TEST(SayiMetni, GenelSayiMetniUsluBicim) {
-    EXPECT_EQ(GenelSayiMetni(0.00001), "1E-5");
-    EXPECT_EQ(GenelSayiMetni(1.42E-6), "1.42E-6");
-    EXPECT_EQ(GenelSayiMetni(-2.5E-7), "-2.5E-7");
-    EXPECT_EQ(GenelSayiMetni(1E15), "1E15");
-    EXPECT_EQ(GenelSayiMetni(1.5E20), "1.5E20");
-    EXPECT_EQ(GenelSayiMetni(1E100), "1E100");
-    EXPECT_EQ(GenelSayiMetni(1E-100), "1E-100");
-    EXPECT_EQ(GenelSayiMetni(123456789012345678.0), "1.23456789012346E17");
-    // 999999999999999.9 rounds to 16 digits' worth: 1E15
-    EXPECT_EQ(GenelSayiMetni(999999999999999.9), "1E15");
+TEST(SayiMetni, GenelSayiMetni) {
+    const std::pair<double, const char*> durumlar[] = {
+        // plain decimals, 15 significant digits
+        {0.0, "0"}, {-0.0, "0"}, {12, "12"}, {-12, "-12"}, {1.5, "1.5"}, {0.07, "0.07"},
+        {27788582, "27788582"}, {0.1 + 0.2, "0.3"}, {1.0 / 3.0, "0.333333333333333"},
+        {2.0 / 3.0, "0.666666666666667"}, {-1234.5678, "-1234.5678"}, {0.0001, "0.0001"},
+        {1E14, "100000000000000"}, {999999999999999.0, "999999999999999"}, {2.1E8, "210000000"},
+        {7.85, "7.85"}, {0.2 * 1000, "200"}, {0.3 * 1000, "300"},
+        // the exponent form
+        {0.00001, "1E-5"}, {1.42E-6, "1.42E-6"}, {-2.5E-7, "-2.5E-7"}, {1.2E-5, "1.2E-5"}, {1E15, "1E15"},
+        {1.5E20, "1.5E20"}, {1E100, "1E100"}, {-1E100, "-1E100"}, {1E-100, "1E-100"},
+        {123456789012345678.0, "1.23456789012346E17"},
+        // 999999999999999.9 rounds to 16 digits' worth: 1E15
+        {999999999999999.9, "1E15"},
+    };
+    for (const auto& [x, metin] : durumlar) EXPECT_EQ(GenelSayiMetni(x), metin) << x;
 }
 
 TEST(SayiMetni, ProfilDegerleriSekizOndalikla) {
@@ -84,26 +71,13 @@ TEST(SayiMetni, Bilimsel23) {
 TEST(SayiMetni, RaporOrnekleri) {
     // buckling line: P and P_E rounded to 0.01
     EXPECT_EQ(GenelSayiMetni(Yuvarla(120.5, 2)), "120.5");
-    EXPECT_EQ(GenelSayiMetni(Yuvarla(98.7, 2)), "98.7");
     EXPECT_EQ(GenelSayiMetni(Yuvarla(9.869604401089358 * 2.1E8 * 1E-6 / 4.0, 2)), "518.15");
     // coordinates rounded to four decimals
-    EXPECT_EQ(GenelSayiMetni(Yuvarla(1.23456, 4)), "1.2346");
-    EXPECT_EQ(GenelSayiMetni(Yuvarla(0.00004, 4)), "0");
     EXPECT_EQ(GenelSayiMetni(Yuvarla(-12345678.5, 4)), "-12345678.5");
     // displacements rounded to six decimals
     EXPECT_EQ(GenelSayiMetni(Yuvarla(0.0012345678, 6)), "0.001235");
     EXPECT_EQ(GenelSayiMetni(Yuvarla(-0.00000049, 6)), "0");
     EXPECT_EQ(GenelSayiMetni(Yuvarla(0.0000051, 6)), "5E-6");
-    // material values as field texts
-    EXPECT_EQ(GenelSayiMetni(2.1E8), "210000000");
-    EXPECT_EQ(GenelSayiMetni(1.2E-5), "1.2E-5");
-    EXPECT_EQ(GenelSayiMetni(1E-5), "1E-5");
-    EXPECT_EQ(GenelSayiMetni(7.85), "7.85");
-    // the depth of an IPE profile in mm
-    EXPECT_EQ(GenelSayiMetni(0.2 * 1000), "200");
-    EXPECT_EQ(GenelSayiMetni(0.3 * 1000), "300");
-    // the general bounds of real inputs
-    EXPECT_EQ(GenelSayiMetni(-1E100), "-1E100");
 }
 
 TEST(SayiMetni, AlanMetniIleAyni) {

@@ -1,18 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TestYardim.h"
 #include "model/Tipler.h"
-
-TEST(Tipler, BaslangicDegerleri) {
-    TemizBasliksizArayuz();
-    GenelDegiskenleriBaslat();
-    EXPECT_EQ(SistemTipi, 0);
-    EXPECT_EQ(Hata, 0);
-    EXPECT_EQ(FormOlcegi, 100);
-    for (int i = 1; i <= 11; ++i) EXPECT_TRUE(Ayarlar.SonucBolumSecimleri[i]) << i;
-    EXPECT_EQ(EnBuyukElemanKuvvetSayisi, 9);
-    EXPECT_GE(IsParcacigiSayisi, 1);
-}
 
 TEST(Tipler, DizilerSifirIleBaslarVeBitisiktir) {
     ikiboyutluFloatArray m;
