@@ -6,9 +6,11 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestYardim.h"
+#include "model/LibU.h"
 #include "model/Oku.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
@@ -30,69 +32,33 @@ protected:
     }
     void TearDown() override { TumTablolariKapat(); }
 
-    // ---- project rows
-    static void Koordinat(const std::string& no, double x, double y = 0, double z = 0) {
-        Tablo& t = Tablolar.Koordinatlar;
+    // ---- project rows, each value given as its text
+    static void Satir(Tablo& t, std::initializer_list<std::pair<const char*, std::string>> alanlar) {
         t.Append();
-        t.FieldByName("NoktaNo").SetString(no);
-        t.FieldByName("X1").SetFloat(x);
-        t.FieldByName("X2").SetFloat(y);
-        t.FieldByName("X3").SetFloat(z);
+        for (const auto& [ad, deger] : alanlar) t.FieldByName(ad).SetString(deger);
         t.Post();
+    }
+    static std::string S(double x) { return GenelSayiMetni(x); }
+    static void Koordinat(const std::string& no, double x, double y = 0, double z = 0) {
+        Satir(Tablolar.Koordinatlar, {{"NoktaNo", no}, {"X1", S(x)}, {"X2", S(y)}, {"X3", S(z)}});
     }
     static void Eleman(const std::string& no, int tip, int i, int j, int k = 0, int L = 0) {
-        Tablo& t = Tablolar.ElemanNoktaBagi;
-        t.Append();
-        t.FieldByName("ElemanNo").SetString(no);
-        t.FieldByName("ElemanTipi").SetInteger(tip);
-        t.FieldByName("iNoktasi").SetInteger(i);
-        t.FieldByName("jNoktasi").SetInteger(j);
-        t.FieldByName("kNoktasi").SetInteger(k);
-        t.FieldByName("LNoktasi").SetInteger(L);
-        t.Post();
+        Satir(Tablolar.ElemanNoktaBagi, {{"ElemanNo", no}, {"ElemanTipi", S(tip)}, {"iNoktasi", S(i)},
+                                         {"jNoktasi", S(j)}, {"kNoktasi", S(k)}, {"LNoktasi", S(L)}});
     }
-    static void Malzeme(int no) {
-        Tablo& t = Tablolar.MalzemeBilgileri;
-        t.Append();
-        t.FieldByName("MalzemeNo").SetInteger(no);
-        t.FieldByName("E").SetFloat(2e8);
-        t.Post();
-    }
-    static void Kesit(int no) {
-        Tablo& t = Tablolar.KesitBilgileri;
-        t.Append();
-        t.FieldByName("KesitNo").SetInteger(no);
-        t.FieldByName("A").SetFloat(0.01);
-        t.Post();
-    }
+    static void Malzeme(int no) { Satir(Tablolar.MalzemeBilgileri, {{"MalzemeNo", S(no)}, {"E", "200000000"}}); }
+    static void Kesit(int no) { Satir(Tablolar.KesitBilgileri, {{"KesitNo", S(no)}, {"A", "0.01"}}); }
     static void MalzemeKesitMafsal(const std::string& no, int malzeme, int kesit, const std::string& mafsal) {
-        Tablo& t = Tablolar.ElemanMalzemeKesitMafsalbagi;
-        t.Append();
-        t.FieldByName("ElemanNO").SetString(no);
-        t.FieldByName("MalzemeNo").SetInteger(malzeme);
-        t.FieldByName("KesitNo").SetInteger(kesit);
-        t.FieldByName("MafsalTipi").SetString(mafsal);
-        t.Post();
+        Satir(Tablolar.ElemanMalzemeKesitMafsalbagi,
+              {{"ElemanNO", no}, {"MalzemeNo", S(malzeme)}, {"KesitNo", S(kesit)}, {"MafsalTipi", mafsal}});
     }
+    // An empty px leaves Px without a value.
     static void TekilYuk(const std::string& no, std::optional<double> px, double py = 0) {
-        Tablo& t = Tablolar.Yukler;
-        t.Append();
-        t.FieldByName("NoktaNo").SetString(no);
-        if (px) t.FieldByName("Px").SetFloat(*px);
-        t.FieldByName("Py").SetFloat(py);
-        t.Post();
+        Satir(Tablolar.Yukler, {{"NoktaNo", no}, {"Px", px ? S(*px) : ""}, {"Py", S(py)}});
     }
     static void ElemanYuku(const std::string& no, int yukNo, int tip, double q) {
-        Tablo& t = Tablolar.ElemanYukleri;
-        t.Append();
-        t.FieldByName("ElemanNo").SetString(no);
-        t.FieldByName("YukNo").SetInteger(yukNo);
-        t.FieldByName("YukTipi").SetInteger(tip);
-        t.FieldByName("Yuk").SetFloat(q);
-        t.FieldByName("aMesafesi").SetFloat(0.5);
-        t.FieldByName("bMesafesi").SetFloat(0);
-        t.FieldByName("Yuk1").SetFloat(0);
-        t.Post();
+        Satir(Tablolar.ElemanYukleri, {{"ElemanNo", no}, {"YukNo", S(yukNo)}, {"YukTipi", S(tip)}, {"Yuk", S(q)},
+                                       {"aMesafesi", "0.5"}, {"bMesafesi", "0"}, {"Yuk1", "0"}});
     }
     static void Sinir(const std::string& no, const std::vector<std::string>& k) {
         static const char* ad[6] = {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"};
@@ -373,22 +339,17 @@ TEST_F(Oku, MalzemeKesitVeElemanHatalari) {
     Kesit(1);
     ElemanNoktaBaginiOku();
 
-    MalzemeKesitMafsal("1", 7, 1, "00");
-    ElemanMalzemeKesitMafsalBaginiOku();
-    EXPECT_EQ(Hata, 1);
     // Both missing: the section message replaces the material one.
-    Tablolar.ElemanMalzemeKesitMafsalbagi.TumunuSil();
-    MalzemeKesitMafsal("1", 7, 8, "00");
-    ElemanMalzemeKesitMafsalBaginiOku();
-    EXPECT_EQ(Hata, 1);
-    Tablolar.ElemanMalzemeKesitMafsalbagi.TumunuSil();
-    MalzemeKesitMafsal("9", 1, 1, "00");
-    ElemanMalzemeKesitMafsalBaginiOku();
-    EXPECT_EQ(Hata, 1);
-    Tablolar.ElemanMalzemeKesitMafsalbagi.TumunuSil();
-    MalzemeKesitMafsal("1,3,1,0,0", 1, 1, "00");
-    ElemanMalzemeKesitMafsalBaginiOku();
-    EXPECT_EQ(Hata, 1);
+    const struct {
+        const char* no;
+        int malzeme, kesit;
+    } satirlar[] = {{"1", 7, 1}, {"1", 7, 8}, {"9", 1, 1}, {"1,3,1,0,0", 1, 1}};
+    for (const auto& r : satirlar) {
+        Tablolar.ElemanMalzemeKesitMafsalbagi.TumunuSil();
+        MalzemeKesitMafsal(r.no, r.malzeme, r.kesit, "00");
+        ElemanMalzemeKesitMafsalBaginiOku();
+        EXPECT_EQ(Hata, 1) << r.no;
+    }
     EXPECT_EQ(Mesajlar(), (Liste{"Eleman=1->7 nolu malzeme tanımsız", "Eleman=1->8 nolu kesit tanımsız",
                                  "9nolu eleman tanımlanmamış",
                                  "Eleman malzeme kesit mafsal bağında:\r1,3,1,0,0->3 nolu eleman "
