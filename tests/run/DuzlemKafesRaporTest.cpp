@@ -115,8 +115,7 @@ TEST(DuzlemKafesRaporu, TumSatirlar) {
     EXPECT_FALSE(p.arayuz.HesapYapiliyor());
     EXPECT_EQ(p.arayuz.SonucGosterimSayisi, 1);
 
-    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
-    c.Open();
+    Tablo& c = CizimTablosu();
     ASSERT_EQ(c.RecordCount(), 3);
     ASSERT_TRUE(c.Locate("ElemanNo", 3));
     EXPECT_EQ(c.FieldByName("ElemanTipi").AsInteger(), 10);
@@ -131,7 +130,6 @@ TEST(DuzlemKafesRaporu, TumSatirlar) {
     EXPECT_NEAR(c.FieldByName("u1").AsFloat(), 2.4e-5, 1e-12);
     EXPECT_NEAR(c.FieldByName("u2").AsFloat(), 7.0875e-5, 1e-12);
     EXPECT_TRUE(c.FieldByName("u3").IsNull());
-    c.Close();
 }
 
 TEST(DuzlemKafesRaporu, YerDegistirmesizHesaptaBolumYokTabloyaDokunulmaz) {
@@ -142,9 +140,7 @@ TEST(DuzlemKafesRaporu, YerDegistirmesizHesaptaBolumYokTabloyaDokunulmaz) {
     ASSERT_GE(r.size(), 3u);
     EXPECT_EQ(r[r.size() - 3], "     3" + Tekrar(' ', 6) + Sag("1875", 18));
     EXPECT_EQ(r[r.size() - 2], "");
-    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
-    c.Open();
+    Tablo& c = CizimTablosu();
     ASSERT_TRUE(c.Locate("ElemanNo", 1));
     EXPECT_TRUE(c.FieldByName("u1").IsNull());
-    c.Close();
 }

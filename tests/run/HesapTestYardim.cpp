@@ -42,6 +42,12 @@ std::vector<std::string> TestProjesi::Hesapla() {
     return arayuz.SonRapor;
 }
 
+Tablo& CizimTablosu() {
+    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
+    if (!c.Active()) c.Open();
+    return c;
+}
+
 std::vector<std::string> Bolum(const std::vector<std::string>& Rapor, const std::string& Baslik) {
     auto it = std::find(Rapor.begin(), Rapor.end(), Baslik);
     std::vector<std::string> s;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TestYardim.h"
+#include "platform/Tablo.h"
 
 class TestProjesi {
 public:
@@ -24,6 +25,8 @@ public:
     std::string dosya;
 };
 
+// The drawing table of the last run, opened (it is closed with the project).
+Tablo& CizimTablosu();
 // The lines from the title line `Baslik` up to the next empty line (not included).
 std::vector<std::string> Bolum(const std::vector<std::string>& Rapor, const std::string& Baslik);
 // n copies of c.

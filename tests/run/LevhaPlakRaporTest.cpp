@@ -63,8 +63,7 @@ TEST(LevhaPlakRaporu, DortgenVeUcgenLevhaDuzgunCekme) {
 
     // Drawing table: two forces per node, the quadrilateral's four nodes,
     // the triangle's three with the fourth node and places 7-12 empty.
-    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
-    c.Open();
+    Tablo& c = CizimTablosu();
     ASSERT_EQ(c.RecordCount(), 3);
     ASSERT_TRUE(c.Locate("ElemanNo", 1));
     EXPECT_EQ(c.FieldByName("ElemanTipi").AsInteger(), 51);
@@ -84,7 +83,6 @@ TEST(LevhaPlakRaporu, DortgenVeUcgenLevhaDuzgunCekme) {
     EXPECT_NEAR(c.FieldByName("S3").AsFloat(), 50, 1e-12);
     EXPECT_NEAR(c.FieldByName("S6").AsFloat(), 0, 1e-12);
     EXPECT_TRUE(c.FieldByName("S7").IsNull());
-    c.Close();
 }
 
 // One plate 1 (0,0), 2 (0,1), 3 (2,1), 4 (2,0) (a = 2, b = 1, t = 0.2,
@@ -166,8 +164,7 @@ TEST(LevhaPlakRaporu, TekPlakBurulmaVeEgilme) {
     }
 
     // Drawing table: the element forces with the moments per unit width.
-    Tablo& t = Tablolar.ElemanKuvvetleriCizim;
-    t.Open();
+    Tablo& t = CizimTablosu();
     ASSERT_TRUE(t.Locate("ElemanNo", 1));
     EXPECT_EQ(t.FieldByName("ElemanTipi").AsInteger(), 60);
     EXPECT_EQ(t.FieldByName("ElemaninNoktadakiKuvvetSayisi").AsInteger(), 3);
@@ -176,5 +173,4 @@ TEST(LevhaPlakRaporu, TekPlakBurulmaVeEgilme) {
     const double S[13] = {0, -8, 3, -2, 8, -3, -2, -8, -3, 2, 8, 3, 2};
     for (int s = 1; s <= 12; ++s)
         EXPECT_NEAR(t.FieldByName("S" + std::to_string(s)).AsFloat(), S[s], 1e-12) << s;
-    t.Close();
 }

@@ -61,10 +61,8 @@ TEST(RaporBolumleri, ElemansizKuvvetBolumuYalnizBaslik) {
     std::ifstream f(ElemanKuvvetleriDosyasi.Yol(), std::ios::binary);
     ASSERT_TRUE(f.good());
     EXPECT_EQ(f.peek(), std::char_traits<char>::eof());
-    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
-    c.Open();
+    Tablo& c = CizimTablosu();
     EXPECT_EQ(c.RecordCount(), 0);
-    c.Close();
 }
 
 TEST(RaporBolumleri, BurkulmaYukuEsitseSatirYazilir) {
@@ -118,13 +116,11 @@ TEST(RaporBolumleri, YayinSatirlariVarDosyaSatiriVeBurkulmaDenetimiYok) {
     EXPECT_EQ(icerik, "-5.00000000000000E+0000  5.00000000000000E+0000  0.00000000000000E+0000  "
                       "0.00000000000000E+0000 \r\n");
     // Both elements have drawing-table rows.
-    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
-    c.Open();
+    Tablo& c = CizimTablosu();
     EXPECT_EQ(c.RecordCount(), 2);
     ASSERT_TRUE(c.Locate("ElemanNo", 2));
     EXPECT_EQ(c.FieldByName("ElemanTipi").AsInteger(), 11);
     EXPECT_DOUBLE_EQ(c.FieldByName("S1").AsFloat(), 5);
-    c.Close();
 }
 
 TEST(RaporBolumleri, DonmesiVerilenMesnetinReaksiyonu) {

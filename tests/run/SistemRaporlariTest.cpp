@@ -108,8 +108,7 @@ TEST(SistemRaporlari, MafsalliVeMesnetCokmeliDuzlemCerceve) {
 
     // End displacements of element 2 (along +X) in the drawing table: axial,
     // transverse and rotation at node 2, then at node 3.
-    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
-    c.Open();
+    Tablo& c = CizimTablosu();
     ASSERT_TRUE(c.Locate("ElemanNo", 2));
     EXPECT_EQ(c.FieldByName("ElemaninNoktadakiKuvvetSayisi").AsInteger(), 3);
     EXPECT_DOUBLE_EQ(c.FieldByName("S3").AsFloat(), 0);
@@ -120,7 +119,6 @@ TEST(SistemRaporlari, MafsalliVeMesnetCokmeliDuzlemCerceve) {
     EXPECT_NEAR(c.FieldByName("u4").AsFloat(), 0, 1e-12);
     EXPECT_NEAR(c.FieldByName("u5").AsFloat(), -0.01, 1e-12);
     EXPECT_NEAR(c.FieldByName("u6").AsFloat(), 0, 1e-12);
-    c.Close();
 }
 
 // The same frame with the hinge given by a key over both elements and plain
@@ -173,12 +171,10 @@ TEST(SistemRaporlari, BurulmaliUzayCerceveKonsolu) {
     std::vector<std::string> y = Bolum(r, "YER DEĞİŞTİRMELER:");
     ASSERT_EQ(y.size(), 5u);
     // No end displacements are written into the drawing table of a space frame.
-    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
-    c.Open();
+    Tablo& c = CizimTablosu();
     ASSERT_TRUE(c.Locate("ElemanNo", 1));
     EXPECT_TRUE(c.FieldByName("u1").IsNull());
     EXPECT_DOUBLE_EQ(c.FieldByName("S5").AsFloat(), -40);
-    c.Close();
     EXPECT_EQ(y[3], "     1" + s0 + s0 + s0 + s0 + s0 + s0);
     EXPECT_EQ(y[4], "     2" + s0 + s0 + Sag("-0.106667", 15) + Sag("0.0125", 15) + Sag("0.04", 15) + s0);
 }
