@@ -211,61 +211,6 @@ TEST_F(VeriTabaniTest, ProjectFilesThatCannotBeOpenedNameTheirTable) {
     EXPECT_FALSE(std::filesystem::exists(klasor.Dosya("olmayan.mdb")));
 }
 
-TEST_F(VeriTabaniTest, HingeReleasesAreCountedOnEveryPostOfED) {
-    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
-    Tablo& ed = Tablolar.ED;
-    auto Eleman = [&](int no, const char* mafsal) {
-        if (ed.Locate("ElemanNo", no))
-            ed.Edit();
-        else
-            ed.Append();
-        ed.FieldByName("ElemanNo").SetInteger(no);
-        ed.FieldByName("MafsalTipi").SetString(mafsal);
-        ed.Post();
-    };
-    MafsalSayisi = 0;
-    Eleman(1, "00");
-    EXPECT_EQ(MafsalSayisi, 0);
-    Eleman(2, "0306");
-    EXPECT_EQ(MafsalSayisi, 2);
-    Eleman(3, "010203");
-    EXPECT_EQ(MafsalSayisi, 5);
-    Eleman(4, "");
-    EXPECT_EQ(MafsalSayisi, 5);
-    // an edit posts again and counts again
-    Eleman(2, "0306");
-    EXPECT_EQ(MafsalSayisi, 7);
-    // a refused post counts nothing
-    ed.Append();
-    ed.FieldByName("ElemanNo").SetInteger(3);
-    ed.FieldByName("MafsalTipi").SetString("0102");
-    EXPECT_THROW(ed.Post(), TabloHatasi);
-    ed.Cancel();
-    EXPECT_EQ(MafsalSayisi, 7);
-}
-
-TEST_F(VeriTabaniTest, SupportConditionsAreCountedOnEveryPostOfSK) {
-    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
-    Tablo& sk = Tablolar.SK;
-    auto Mesnet = [&](int no, std::vector<std::string> k) {
-        sk.Append();
-        sk.FieldByName("NoktaNo").SetInteger(no);
-        const char* adlar[] = {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"};
-        for (int i = 0; i < 6; ++i) sk.FieldByName(adlar[i]).SetString(k[size_t(i)]);
-        sk.Post();
-    };
-    SinirKosuluSayisi = 0;
-    Mesnet(1, {"Serbest", "Serbest", "0", "0.01", "Serbest", "0"});
-    EXPECT_EQ(SinirKosuluSayisi, 3);
-    Mesnet(2, {"Serbest", "Serbest", "Serbest", "Serbest", "Serbest", "Serbest"});
-    EXPECT_EQ(SinirKosuluSayisi, 3);
-    Mesnet(3, {"0", "0", "0", "0", "0", "-0.002"});
-    EXPECT_EQ(SinirKosuluSayisi, 9);
-    // empty fields hold no condition
-    Mesnet(4, {"", "0", "", "", "", ""});
-    EXPECT_EQ(SinirKosuluSayisi, 10);
-}
-
 TEST_F(VeriTabaniTest, NodesAreWalkedByCoordinates) {
     CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
     Tablo& x = Tablolar.XYZ;
