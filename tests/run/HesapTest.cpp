@@ -7,6 +7,7 @@
 #include <cmath>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "HesapTestYardim.h"
 #include "model/LibU.h"
@@ -22,36 +23,22 @@ const std::string kBasKafes = Sql::Sistem("10:Düzlem kafes") + Sql::Celik() + k
 // The triangle truss with or without load and supports.
 std::string Ucgen(bool yuk, bool mesnet) { return UcgenKafes(kKesit, yuk, mesnet); }
 
-// A truss bridge of p panels with both diagonals in every panel (r = p).
-std::string Kopru(int p) {
-    std::ostringstream s;
-    s << kBasKafes;
-    for (int i = 0; i <= p; ++i) {
-        s << "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('" << 2 * i + 1 << "', " << 3 * i << ", 0, 0);\n";
-        s << "INSERT INTO Koordinatlar (NoktaNo, X1, X2, X3) VALUES ('" << 2 * i + 2 << "', " << 3 * i << ", 3, 0);\n";
-    }
+// A truss bridge of 12 panels with both diagonals in every panel: 12
+// redundants.
+std::string Kopru() {
+    std::string s = kBasKafes + Sql::Noktalar({{"1", 0}, {"2", 0, 3}, {"25", 36}, {"1,2,1,25,2", 0}}) +
+                    Sql::Baglar({{"1,61,1,0,0"}}) + Sql::Mesnetler({{"1", "0 0 S S S S"}, {"25", "S 0 S S S S"}});
     int e = 0;
-    auto el = [&](int i, int j) {
-        s << "INSERT INTO ElemanNoktaBagi (ElemanNo, ElemanTipi, iNoktasi, jNoktasi, kNoktasi, LNoktasi) VALUES ('"
-          << ++e << "', 10, " << i << ", " << j << ", 0, 0);\n";
-    };
-    for (int i = 0; i <= p; ++i) el(2 * i + 1, 2 * i + 2);
-    for (int i = 0; i < p; ++i) {
+    auto el = [&](int i, int j) { s += Sql::Elemanlar({{std::to_string(++e).c_str(), 10, i, j}}); };
+    for (int i = 0; i <= 12; ++i) el(2 * i + 1, 2 * i + 2);
+    for (int i = 0; i < 12; ++i) {
         el(2 * i + 1, 2 * i + 3);
         el(2 * i + 2, 2 * i + 4);
         el(2 * i + 1, 2 * i + 4);
         el(2 * i + 2, 2 * i + 3);
     }
-    s << "INSERT INTO ElemanMalzemeKesitMafsalbagi (ElemanNO, MalzemeNo, KesitNo, MafsalTipi) VALUES ('1," << e
-      << ",1,0,0', 1, 1, '00');\n";
-    for (int i = 1; i < p; ++i)
-        s << "INSERT INTO Yukler (NoktaNo, Px, Py) VALUES ('" << 2 * i + 1 << "', " << i % 3 << ", -" << 10 + i
-          << ");\n";
-    s << "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('1', '0', '0', 'Serbest', "
-         "'Serbest', 'Serbest', 'Serbest');\n";
-    s << "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES ('" << 2 * p + 1
-      << "', 'Serbest', '0', 'Serbest', 'Serbest', 'Serbest', 'Serbest');\n";
-    return s.str();
+    for (int i = 1; i < 12; ++i) s += Sql::Yukler({{std::to_string(2 * i + 1).c_str(), i % 3 * 1.0, -10.0 - i}});
+    return s;
 }
 
 // A headless port that also keeps every memo line and progress position.
@@ -267,7 +254,7 @@ TEST(Hesap, TamHesaptaIlerlemeVeSonDurum) {
 }
 
 TEST(Hesap, DurdurmaDugmesiElemeSirasinda) {
-    TestProjesi p(Kopru(12));
+    TestProjesi p(Kopru());
     int pompa = 0, durdurulan = 0;
     bool ikinciHesap = false;
     p.arayuz.IsleKancasi = [&] {

@@ -53,24 +53,6 @@ TEST(TekKopya, IkinciKopyaUyarilirVeIlkiOneGetirilir) {
     EXPECT_FALSE(QFile::exists(kilit));
 }
 
-TEST(TekKopya, OlmusKopyaninKilidiDevralinir) {
-    GeciciKlasor k;
-    const QString klasor = QString::fromStdString(k.Yol().string());
-    // A lock left by a process that no longer runs.
-    qint64 olu = 4194303;
-    {
-        QFile pm("/proc/sys/kernel/pid_max");
-        if (pm.open(QIODevice::ReadOnly)) olu = pm.readAll().trimmed().toLongLong() - 1;
-    }
-    {
-        QFile f(klasor + "/.orvelta.kilit");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::number(olu) + "\norvelta\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    }
-    TekKopya t(klasor);
-    EXPECT_TRUE(t.KilidiAl());
-}
-
 TEST(TekKopya, CalisanKopyaYokkenEtkinlestirmeIletilmez) {
     GeciciKlasor k;
     TekKopya t(QString::fromStdString(k.Yol().string()));
