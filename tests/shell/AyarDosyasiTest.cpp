@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "TestYardim.h"
 #include "shell/AyarDosyasi.h"
@@ -105,14 +107,10 @@ TEST(AyarDosyasi, OlcekSinirlarVeMantikSatirlari) {
         AyarDosyasiniOku(k.Dosya("a.txt"), d);
         return d.FormOlcegi;
     };
-    EXPECT_EQ(olcek("30"), 30);
-    EXPECT_EQ(olcek("300"), 300);
-    EXPECT_EQ(olcek("29"), 100);
-    EXPECT_EQ(olcek("301"), 100);
-    EXPECT_EQ(olcek("-120"), 100);
-    EXPECT_EQ(olcek("0"), 100);
-    EXPECT_EQ(olcek("12x"), 77);
-    EXPECT_EQ(olcek(""), 77);
+    // in range: taken; a number out of range: the default; not a number: kept
+    for (const auto& [satir, beklenen] : std::vector<std::pair<std::string, int>>{
+             {"30", 30}, {"300", 300}, {"29", 100}, {"301", 100}, {"-120", 100}, {"0", 100}, {"12x", 77}, {"", 77}})
+        EXPECT_EQ(olcek(satir), beklenen) << satir;
 
     // "true" in lower case reads false, "T" alone true, an empty line keeps
     // the value, anything else not starting with "T" is false.
