@@ -166,31 +166,19 @@ TEST_F(AnaPencere, AyarlarKapanistaYazilirAcilistaOkunur) {
     }
 }
 
-// Settings that name no usable project: the test project opens in its
-// place without a message; the scale line is taken when in range and
-// applied at start.
-TEST_F(AnaPencere, AyarlardakiKullanilamazProjeYerineTestProjesiAcilir) {
+// The last project of the settings names the template: the test project
+// opens in its place, the template is not taken for the user's work; the
+// scale is applied at start.
+TEST_F(AnaPencere, AyarlardakiCalismaDosyasiProjeOlarakAcilmaz) {
     { AcikPencere a(klasor); }
-    const struct {
-        std::string proje, olcek;
-        int beklenen;
-    } durumlar[] = {
-        {klasor + "/Veriler/gitti.mdb", "999", 100},
-        // the template is not taken for the user's work
-        {ortak + "/BOS.mdb", "120", 120},
-    };
-    for (const auto& d : durumlar) {
-        AyarDosyasiYaz(klasor, {d.proje, d.olcek, "", "", "", "", "", "", ""});
-        AcikPencere a(klasor);
-        EXPECT_EQ(AcikVeriTabani, test);
-        EXPECT_TRUE(Tablolar.AnaVeriler.Active());
-        EXPECT_EQ(FormOlcegi, d.beklenen);
-        EXPECT_EQ(Ayarlar.Olcek, d.beklenen);
-        EXPECT_DOUBLE_EQ(a.p->Olcek(), d.beklenen / 100.0);
-        EXPECT_EQ(a.p->Panel1->width(), 270 * d.beklenen / 100);
-        EXPECT_TRUE(a.p->YerDegistirmesiz->isChecked());
-        EXPECT_TRUE(a.Beklenmeyen.empty());
-    }
+    AyarDosyasiYaz(klasor, {ortak + "/BOS.mdb", "120"});
+    AcikPencere a(klasor);
+    EXPECT_EQ(AcikVeriTabani, test);
+    EXPECT_EQ(FormOlcegi, 120);
+    EXPECT_EQ(Ayarlar.Olcek, 120);
+    EXPECT_DOUBLE_EQ(a.p->Olcek(), 1.2);
+    EXPECT_EQ(a.p->Panel1->width(), 324);
+    EXPECT_TRUE(a.Beklenmeyen.empty());
 }
 
 // The last project is gone and the test project that takes its place is
@@ -225,13 +213,17 @@ TEST_F(AnaPencere, EksikProjeTestProjesineDonerVeSonListeTemizlenir) {
         AcikPencere a(klasor);
         fs::copy_file(klasor + "/VerilerOrtak/TEST/Test.mdb", var);
     }
-    AyarDosyasiYaz(klasor, {klasor + "/Veriler/yok.mdb", "100", klasor + "/Veriler/yokA.mdb",
+    // A scale out of range too.
+    AyarDosyasiYaz(klasor, {klasor + "/Veriler/yok.mdb", "999", klasor + "/Veriler/yokA.mdb",
                             klasor + "/Veriler/yokB.mdb", var, "", "", "TRUE", "FALSE"});
     // The test folder itself is gone too: it is made again.
     fs::remove_all(klasor + "/VerilerOrtak/TEST");
     AcikPencere a(klasor);
     EXPECT_EQ(AcikVeriTabani, test);
     EXPECT_TRUE(fs::exists(test));
+    EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+    EXPECT_EQ(FormOlcegi, 100);
+    EXPECT_TRUE(a.p->YerDegistirmesiz->isChecked());
     // One tidy pass: [A, B, var, -, -] -> [B, var, -, -, -], then the test
     // project enters as item 1 on the later calls.
     std::vector<std::string> liste;
