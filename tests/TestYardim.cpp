@@ -1,5 +1,6 @@
 #include "TestYardim.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <sstream>
@@ -31,7 +32,7 @@ BasliksizArayuz& TemizBasliksizArayuz() {
 
 namespace Sql {
 namespace {
-std::string S(double x) { return x != x ? "NULL" : GenelSayiMetni(x); }
+std::string S(double x) { return std::isnan(x) ? "NULL" : GenelSayiMetni(x); }
 std::string Metin(const std::string& s) { return "'" + s + "'"; }
 }  // namespace
 

@@ -4,6 +4,7 @@
 // project files.
 #include <filesystem>
 #include <initializer_list>
+#include <limits>
 #include <string>
 
 #include "platform/KullaniciArayuzu.h"
@@ -40,7 +41,7 @@ struct Bag {
 };
 // A value left out is written as NULL.
 struct Yuk {
-    static constexpr double Yok = __builtin_nan("");
+    static constexpr double Yok = std::numeric_limits<double>::quiet_NaN();
     const char* No;
     double Px, Py = Yok, Pz = Yok, Mx = Yok, My = Yok, Mz = Yok;
 };

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <utility>
+
 #include "TestYardim.h"
 #include "model/ModelOku.h"
 #include "model/Tipler.h"
@@ -122,33 +125,18 @@ TEST_F(ModelOkuTest, ElemanGenelDegiskenlere) {
     EXPECT_EQ(Hata, 2);  // a success leaves an earlier error as it was
     EXPECT_TRUE(arayuz->Mesajlar.empty());
     EXPECT_EQ(TuretElemanNo, 1);
-    EXPECT_EQ(OkunanElemanTipi, 30);
-    EXPECT_EQ(OkunaniNoktasi, 1);
-    EXPECT_EQ(OkunanjNoktasi, 2);
-    EXPECT_EQ(OkunankNoktasi, 0);
-    EXPECT_EQ(OkunanLNoktasi, 0);
-    EXPECT_EQ(OkunanMalzemeNo, 1);
-    EXPECT_EQ(OkunanKesitNo, 1);
     EXPECT_EQ(OkunanMafsalTipi, "0306");
-    EXPECT_EQ(OkunanE, 30250000);
-    EXPECT_EQ(OkunanNu, 0.2);
-    EXPECT_EQ(OkunanRo, 2.5);
-    EXPECT_EQ(OkunanAlfa, 1E-5);
-    // section values in the order A, ix, iy, iz, Ay, Az, hy, ey, hz, ez, Wb
-    EXPECT_EQ(OkunanA, 0.12);
-    EXPECT_EQ(OkunanJ, 0.001);
-    EXPECT_EQ(OkunanIy, 0.0016);
-    EXPECT_EQ(OkunanIz, 0.0009);
-    EXPECT_EQ(OkunanAy, 0.1);
-    EXPECT_EQ(OkunanAz, 0.1);
-    EXPECT_EQ(Okunanhy, 0.4);
-    EXPECT_EQ(Okunaney, 0.2);
-    EXPECT_EQ(Okunanhz, 0.3);
-    EXPECT_EQ(Okunanez, 0.15);
-    EXPECT_EQ(OkunanWb, 7);
-    EXPECT_EQ(OkunaniX1, 0);
-    EXPECT_EQ(OkunanjX1, 4);
-    EXPECT_EQ(OkunanjX2, 0);
+    const std::pair<double, double> degerler[] = {
+        {OkunanElemanTipi, 30}, {OkunaniNoktasi, 1}, {OkunanjNoktasi, 2}, {OkunankNoktasi, 0}, {OkunanLNoktasi, 0},
+        {OkunanMalzemeNo, 1}, {OkunanKesitNo, 1}, {OkunanE, 30250000}, {OkunanNu, 0.2}, {OkunanRo, 2.5},
+        {OkunanAlfa, 1E-5},
+        // section values in the order A, ix, iy, iz, Ay, Az, hy, ey, hz, ez, Wb
+        {OkunanA, 0.12}, {OkunanJ, 0.001}, {OkunanIy, 0.0016}, {OkunanIz, 0.0009}, {OkunanAy, 0.1}, {OkunanAz, 0.1},
+        {Okunanhy, 0.4}, {Okunaney, 0.2}, {Okunanhz, 0.3}, {Okunanez, 0.15}, {OkunanWb, 7},
+        // the end nodes' coordinates
+        {OkunaniX1, 0}, {OkunanjX1, 4}, {OkunanjX2, 0}};
+    for (std::size_t i = 0; i < std::size(degerler); ++i)
+        EXPECT_EQ(degerler[i].first, degerler[i].second) << "değer " << i;
     EXPECT_EQ(OkunankX1, 99);  // node 0 is no node: the value is not used by anyone
 }
 
