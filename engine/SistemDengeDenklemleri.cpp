@@ -47,26 +47,37 @@ bool EksenKodu(int k) {
 
 }  // namespace
 
+namespace {
+
+// The support fields and the nodal-load fields of each system type, in the
+// order of its degrees of freedom.
+struct SistemAlanlari {
+    int Tip, Sayi;
+    const char* const* Sinir;
+    const char* const* Yuk;
+};
+const SistemAlanlari kSistemAlanlari[] = {
+    {10, 2, kSinir2, kYuk2},    {50, 2, kSinir2, kYuk2},      {20, 3, kSinir3, kYuk3},
+    {30, 3, kSinirDC, kYukDC},  {40, 6, kSinir6, kYuk6},      {60, 3, kSinirPlak, kYukPlak}};
+
+const SistemAlanlari* AlanlariBul(int tip) {
+    for (const auto& a : kSistemAlanlari)
+        if (a.Tip == tip) return &a;
+    return nullptr;
+}
+
+}  // namespace
+
 const char* const* SinirKosuluAlanlari(int tip, int& sayi) {
-    switch (tip) {
-        case 10: case 50: sayi = 2; return kSinir2;
-        case 20: sayi = 3; return kSinir3;
-        case 30: sayi = 3; return kSinirDC;
-        case 40: sayi = 6; return kSinir6;
-        case 60: sayi = 3; return kSinirPlak;
-        default: sayi = 0; return nullptr;
-    }
+    const SistemAlanlari* a = AlanlariBul(tip);
+    sayi = a ? a->Sayi : 0;
+    return a ? a->Sinir : nullptr;
 }
 
 const char* const* DugumYukuAlanlari(int tip, int& sayi) {
-    switch (tip) {
-        case 10: case 50: sayi = 2; return kYuk2;
-        case 20: sayi = 3; return kYuk3;
-        case 30: sayi = 3; return kYukDC;
-        case 40: sayi = 6; return kYuk6;
-        case 60: sayi = 3; return kYukPlak;
-        default: sayi = 0; return nullptr;
-    }
+    const SistemAlanlari* a = AlanlariBul(tip);
+    sayi = a ? a->Sayi : 0;
+    return a ? a->Yuk : nullptr;
 }
 
 bool SinirKosuluDegeri(const std::string& metin, double& deger) {
