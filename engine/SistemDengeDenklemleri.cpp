@@ -182,6 +182,22 @@ void ModelDenetle() {
 
 // ---------------------------------------------------------------- sizing
 
+namespace {
+
+// Moves to element e's row of ED and reads its number and type into the
+// current-element globals; a missing element is refused with its message.
+bool EDSatirinaGit(Tablo& ED, int e) {
+    if (!ED.Locate("ElemanNo", e)) {
+        HataGoster(std::to_string(e) + ".eleman tanımsız");
+        return false;
+    }
+    TuretElemanNo = ED.FieldByName("ElemanNo").AsInteger();
+    OkunanElemanTipi = ED.FieldByName("ElemanTipi").AsInteger();
+    return true;
+}
+
+}  // namespace
+
 void ElemanBilinmeyenTablosunuKur() {
     auto& ED = Tablolar.ED;
     ElemanSayisi = ED.RecordCount();
@@ -190,12 +206,7 @@ void ElemanBilinmeyenTablosunuKur() {
     T.SetLength(2, static_cast<std::size_t>(ElemanSayisi) + static_cast<std::size_t>(SinirKosuluSayisi) + 1);
     if (T.Cols() > 1) T[1][1] = 1;
     for (int e = 1; e <= ElemanSayisi; ++e) {
-        if (!ED.Locate("ElemanNo", e)) {
-            HataGoster(std::to_string(e) + ".eleman tanımsız");
-            return;
-        }
-        OkunanElemanTipi = ED.FieldByName("ElemanTipi").AsInteger();
-        TuretElemanNo = ED.FieldByName("ElemanNo").AsInteger();
+        if (!EDSatirinaGit(ED, e)) return;
         const ElemanTipiBilgisi* b = ElemanTipiBul(OkunanElemanTipi);
         if (!b) {
             HataGoster(std::to_string(e) + ".Elemanın tipi=" + std::to_string(OkunanElemanTipi) + " hatalı");
@@ -302,12 +313,7 @@ void DengeMatrisiniKur() {
 
     static const char* const kDugumAlanlari[] = {"iNoktasi", "jNoktasi", "kNoktasi", "LNoktasi"};
     for (int e = 1; e <= ElemanSayisi; ++e) {
-        if (!ED.Locate("ElemanNo", e)) {
-            HataGoster(std::to_string(e) + ".eleman tanımsız");
-            return;
-        }
-        TuretElemanNo = ED.FieldByName("ElemanNo").AsInteger();
-        OkunanElemanTipi = ED.FieldByName("ElemanTipi").AsInteger();
+        if (!EDSatirinaGit(ED, e)) return;
         int dugum[5] = {0, 0, 0, 0, 0};
         for (int p = 0; p < 4; ++p) dugum[p + 1] = ED.FieldByName(kDugumAlanlari[p]).AsInteger();
 
