@@ -77,11 +77,13 @@ long long Isaret(long long x) { return (x > 0) - (x < 0); }
 // (not five integers, a step below 1 or a negative second step, a number
 // outside 1..32767, a step count of 0 where the generator divides by it, too
 // many numbers) is refused here, before anything of it is written: the
-// message is shown, Hata is set and false returned.
-bool AnahtariHazirla(const std::string& metin, bool AdimSayisinaBoler, TuretAnahtari& a) {
+// message is shown, Hata is set and false returned (Sessiz: only false).
+bool AnahtariHazirla(const std::string& metin, bool AdimSayisinaBoler, TuretAnahtari& a,
+                     bool Sessiz = false) {
     a = TuretAnahtari{};
     a.Metin = metin;
     auto reddet = [&](const std::string& neden) {
+        if (Sessiz) return false;
         Hata = 1;
         HataGoster(metin + "->" + neden + ", türet tamamlanamadı");
         return false;
@@ -698,4 +700,22 @@ int EDMafsalSayisi() {
         toplam += karakter / 2;
     }
     return toplam;
+}
+
+bool AnahtarNumaralari(const std::string& anahtar, std::vector<int>& numaralar) {
+    numaralar.clear();
+    const std::string m = BosluklariSil(anahtar);
+    if (!TuretMi(m)) {
+        long long v = 0;
+        if (!TamSayiCoz(m, v) || !AraliktaMi(v)) return false;
+        numaralar.push_back(static_cast<int>(v));
+        return true;
+    }
+    TuretAnahtari a;
+    if (!AnahtariHazirla(m, false, a, true)) return false;
+    Tara(a, [&](long long, long long, int no) {
+        numaralar.push_back(no);
+        return true;
+    });
+    return true;
 }

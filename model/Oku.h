@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+#include <vector>
 // Expansion of the rows entered into the six node- and element-keyed project
 // tables into the scratch tables: one row per node, element, nodal load,
 // element load and supported node.
@@ -33,3 +35,9 @@ void SinirKosullariniOku();
 // The hinge releases of the rows now in ED: for every row whose MafsalTipi
 // is not "00", the length of that text div 2.
 int EDMafsalSayisi();
+
+// The numbers a key column's text stands for, in the order the readers walk
+// them: one number, or every number of a generation key. False, without
+// message and without touching Hata, when the text is neither (a bad key,
+// a number outside 1..32767).
+bool AnahtarNumaralari(const std::string& anahtar, std::vector<int>& numaralar);
