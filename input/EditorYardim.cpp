@@ -1,10 +1,12 @@
 #include "input/EditorYardim.h"
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
 #include "model/LibU.h"
 #include "model/Oku.h"
+#include "model/Tipler.h"
 #include "model/VeriTabani.h"
 
 int EnKucukBosNumara(Tablo& t, const std::string& Alan) {
@@ -64,7 +66,10 @@ bool ProjedeVeriVar() {
 
 bool SistemDegisebilirMi(const std::string& Yeni, const std::string& Eski, std::string& Mesaj) {
     Mesaj.clear();
-    if (Yeni == Eski || !ProjedeVeriVar()) return true;
+    // a stored system that is none of the six has no type to protect: the
+    // user must be able to pick one
+    const bool eskiGecerli = std::find(SistemTipleri.begin() + 1, SistemTipleri.end(), Eski) != SistemTipleri.end();
+    if (Yeni == Eski || !eskiGecerli || !ProjedeVeriVar()) return true;
     Mesaj = AyiracSonrasi(Eski, ":") +
             " verileri var, sistemi değiştiremezsiniz.\rYa tüm verileri silin ya da yeni boş bir veri tabanı açın";
     return false;

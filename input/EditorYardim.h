@@ -46,7 +46,8 @@ bool ProjedeVeriVar();
 // The system-type guard of the main-data editor, run when a system is
 // chosen in the list. Yeni is the chosen item text, Eski the stored one
 // (SistemAdi, e.g. "30:Düzlem çerçeve"). True when the choice may stand
-// (the same type, or no data in the project). False when the project has
+// (the same type, no data in the project, or a stored system that is none
+// of the six system types, so there is no type to protect). False when the project has
 // data and the type differs: the editor then beeps, shows Mesaj (title
 // "UYARI:", style "TamamUyarı1") and selects Eski again. Mesaj is the part
 // of Eski after ":" + " verileri var, sistemi değiştiremezsiniz." + a

@@ -61,8 +61,8 @@ const std::vector<KesitTipiDuzeni> Duzenler = {
       {4, "Kesme(kN/m):", "İzolatör kesme rijitliği"},
       {7, "Kkesme(kN/m):", "İzolatör kesme rijitliği"}},
      false, Yok, false, false},
-    {50, "Kesit50", Kalinlik, {{0, "t(m):", "Levha kalınlığı"}}, false, Yok, false, false},
-    {60, "Kesit60", Kalinlik, {{0, "t(m):", "Plak kalınlığı"}}, false, Yok, false, false},
+    {50, "Kesit50", Kalinlik, {{0, "t(m):", "Levha kalınlığı"}}, false, Yok, false, false, true},
+    {60, "Kesit60", Kalinlik, {{0, "t(m):", "Plak kalınlığı"}}, false, Yok, false, false, true},
     {100, nullptr, {}, {}, false, Yok, false, false},
 };
 

@@ -35,6 +35,7 @@ struct KesitTipiDuzeni {
     std::array<bool, 4> BoyutGorunur;     // bw(m):, h(m):, b(m):, t(m): shown
     bool SadeceYukseklikEtkin;            // profiles: only "h(m):" enabled
     bool ProfilListesi;                   // profiles: the profile list opens (ProfilListesi)
+    bool KalinlikT = false;               // 50, 60: on "Kaydet" field t also takes the text of A (the thickness)
 };
 
 // The row of a type code; nullptr for a code that has none (0, the empty

@@ -5,8 +5,6 @@
 #include "TestYardim.h"
 #include "input/EditorYardim.h"
 #include "input/MalzemeOnAyarlari.h"
-#include "model/Oku.h"
-#include "model/Tipler.h"
 #include "model/VeriTabani.h"
 
 namespace {
@@ -91,18 +89,12 @@ TEST_F(Proje, NextNumberIsTheSmallestUnused) {
 }
 
 TEST_F(Proje, ElementLinksOfAMaterialAndASection) {
+    // elements 1..5 in ED
     for (int n = 1; n <= 5; ++n) {
-        const std::string s = std::to_string(n);
-        Satir(Tablolar.Koordinatlar, {{"NoktaNo", s}, {"X1", s}, {"X2", "0"}, {"X3", "0"}});
+        Tablolar.ED.Append();
+        Tablolar.ED.FieldByName("ElemanNo").SetInteger(n);
+        Tablolar.ED.Post();
     }
-    Satir(Tablolar.Koordinatlar, {{"NoktaNo", "6"}, {"X1", "6"}, {"X2", "0"}, {"X3", "0"}});
-    Satir(Tablolar.ElemanNoktaBagi, {{"ElemanNo", "1"}, {"ElemanTipi", "10"}, {"iNoktasi", "1"}, {"jNoktasi", "2"}});
-    Satir(Tablolar.ElemanNoktaBagi, {{"ElemanNo", "5"}, {"ElemanTipi", "10"}, {"iNoktasi", "5"}, {"jNoktasi", "6"}});
-    Satir(Tablolar.ElemanNoktaBagi, {{"ElemanNo", "1,5,1,0,0"}, {"ElemanTipi", "10"}, {"iNoktasi", "1"},
-                                     {"jNoktasi", "2"}});
-    KoordinatlariOku();
-    ElemanNoktaBaginiOku();
-    ASSERT_EQ(Hata, 0);
     auto bag = [&](const char* no, const char* m, const char* k) {
         Satir(Tablolar.ElemanMalzemeKesitMafsalbagi,
               {{"ElemanNO", no}, {"MalzemeNo", m}, {"KesitNo", k}, {"MafsalTipi", "00"}});
@@ -132,6 +124,7 @@ TEST_F(Proje, SystemTypeGuardWithAndWithoutData) {
               "Düzlem çerçeve verileri var, sistemi değiştiremezsiniz.\rYa tüm verileri silin ya da yeni boş bir "
               "veri tabanı açın");
     EXPECT_TRUE(SistemDegisebilirMi("30:Düzlem çerçeve", "30:Düzlem çerçeve", mesaj));
+    EXPECT_TRUE(SistemDegisebilirMi("30:Düzlem çerçeve", "", mesaj));  // unknown stored system
 }
 
 }  // namespace
