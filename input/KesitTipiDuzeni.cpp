@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "input/EditorYardim.h"
+#include "input/EditorKurallari.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 

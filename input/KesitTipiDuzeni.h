@@ -6,7 +6,10 @@
 // "Hesapla" shows, which dimension edits show and whether the profile list
 // opens. A window applies it as: restore every default label and hint,
 // show Label3, Image1 and "Hesapla", enable the dimension edits, hide the
-// profile list; then apply the type's row.
+// profile list, set every lower bound from the row; then apply the row's
+// picture, label changes and visibilities. An empty type (code 0) clears
+// the editor's fields instead (all fifteen edits "0", "Sil", Label3,
+// Image1, "Hesapla", the profile list and the dimension edits hidden).
 #include <array>
 #include <string>
 #include <vector>
@@ -28,7 +31,8 @@ struct EtiketDegisikligi {
 
 struct KesitTipiDuzeni {
     int Kod;                              // 1..15, 29, 50, 60, 100
-    const char* Resim;                    // "Kesit" + code; nullptr for 100 (Label3 and Image1 hidden)
+    const char* Resim;                    // picture name "Kesit" + code (also the list item's small
+                                          // picture); nullptr for 100: Label3 and Image1 hidden
     std::array<double, 11> EnKucukDeger;  // lower bounds of LabeledEdit1..11 (upper bound 1E200)
     std::vector<EtiketDegisikligi> Degisiklikler;
     bool HesaplaGorunur;                  // "Hesapla" shown

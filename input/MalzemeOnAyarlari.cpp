@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "input/EditorYardim.h"
+#include "input/EditorKurallari.h"
 #include "model/LibU.h"
 #include "platform/TurkceMetin.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestYardim.h"
-#include "input/EditorYardim.h"
+#include "input/EditorKurallari.h"
 #include "input/MalzemeOnAyarlari.h"
 #include "model/VeriTabani.h"
 

@@ -1,4 +1,4 @@
-#include "input/EditorYardim.h"
+#include "input/EditorKurallari.h"
 
 #include <algorithm>
 #include <set>
