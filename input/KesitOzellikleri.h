@@ -109,7 +109,7 @@ struct KesitHesapSonucu {
 //   bw "bw hatalı"; ring bw "bw hatalı", t "t hatalı"; profiles h
 //   "h hatalı". Then the shape's refusal (see GeometrikKesitHesapla).
 // SeciliProfil: for the profile types (10..15), the item selected in the
-//   profile list; empty: "Profil seçilmemiş. Profili listeden seçiniz
+//   profile list, checked before the dimensions; empty: "Profil seçilmemiş. Profili listeden seçiniz
 //   (h(m): kutusuna çift tıklayın)" ("UYARI:", "TamamUyarı1"); a
 //   designation missing from the catalogue: Ad + " profil tanımlı değil"
 //   ("UYARI:", "TamamUyarı1"). Otherwise all values come from the catalogue
