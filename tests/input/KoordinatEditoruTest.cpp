@@ -3,7 +3,9 @@
 // builder's checks, and the messages shown headless.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 #include <QPushButton>
 #include <fstream>
 #include <sstream>
@@ -157,6 +159,10 @@ TEST_F(KoordinatEditoru, DuzSatirEskiTuretAnahtariniBirakmaz) {
     ui->Cevaplar = {"E"};
     EXPECT_EQ(Bas(e->BitBtn2), Liste{"20 nolu noktanın koordinatları veri tabanından silinecek\rDevam edeyim mi?"});
     EXPECT_EQ(Anahtarlar(Tablolar.Koordinatlar, "NoktaNo"), (Liste{"1", "9", "1,9,2,0,0"}));
+    // A delete the reader then refuses: its message, and Hata not left set.
+    e->Edit0->setText("9");
+    ui->Cevaplar = {"E"};
+    EXPECT_EQ(Bas(e->BitBtn2).back(), "1,9,2,0,0->9 noktası tanımsız, türet tamamlanamadı");
 }
 
 TEST_F(KoordinatEditoru, GosterilenTuretSatiriDegistirilir) {
@@ -182,6 +188,31 @@ TEST_F(KoordinatEditoru, BasarisizKayitTabloyuVeDosyayiDegistirmez) {
     EXPECT_EQ(Dosya(), once);
     EXPECT_EQ(e->Deger(1)->maxLength(), 32767);
     EXPECT_EQ(e->Edit0->maxLength(), 25);
+}
+
+}  // namespace
+
+namespace {
+
+// Enter and Down move to the next control, Up to the previous one; the
+// focused edit has its text selected; no button takes Enter.
+TEST_F(KoordinatEditoru, TuslarOdagiTasir) {
+    e->show();
+    e->activateWindow();
+    QTest::qWait(50);
+    e->Edit0->setFocus();
+    QTest::keyClick(e->Edit0, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), e->Deger(1));
+    QTest::keyClick(e->Deger(1), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), e->Deger(2));
+    QTest::qWait(10);
+    EXPECT_EQ(e->Deger(2)->selectedText(), "0");
+    QTest::keyClick(e->Deger(2), Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), e->Deger(1));
+    EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 0);
+    EXPECT_EQ(e->TuretEdit[2]->accessibleName(), "Adım1");
+    EXPECT_EQ(e->Edit0->accessibleName(), "Nokta no:");
+    e->hide();
 }
 
 }  // namespace
