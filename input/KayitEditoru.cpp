@@ -122,24 +122,35 @@ TKayitEditoru::TKayitEditoru(KayitEditoruAyarlari Ayar, QWidget* Ust)
     QMetaObject::invokeMethod(this, "OlusturmaSonrasi", Qt::QueuedConnection);
 }
 
+QLabel* TKayitEditoru::AlanEkle(QWidget* W, const QString& Etiket) {
+    auto* etiket = new QLabel(Etiket, this);
+    W->setAccessibleName(Etiket);
+    etiket->setBuddy(W);
+    const int satir = degerDuzeni_->rowCount();
+    degerDuzeni_->addWidget(etiket, satir, 0);
+    degerDuzeni_->addWidget(W, satir, 1);
+    TusSuzgeciEkle(W);
+    return etiket;
+}
+
 QLineEdit* TKayitEditoru::DegerEkle(int No, const std::string& Alan, const QString& Etiket,
                                     const QString& Ipucu, const QString& Temiz) {
-    auto* etiket = new QLabel(Etiket, this);
     auto* e = new QLineEdit(Temiz, this);
     e->setObjectName(QString("LabeledEdit%1").arg(No));
     e->setToolTip(Ipucu);
-    e->setAccessibleName(Etiket);
-    etiket->setBuddy(e);
     if (ayar_.ProjeTablosu && ayar_.ProjeTablosu->Active() && ayar_.ProjeTablosu->AlanVar(Alan)) {
         const int n = ayar_.ProjeTablosu->FieldByName(Alan).Uzunluk();
         if (n > 0) e->setMaxLength(n);
     }
-    const int satir = degerDuzeni_->rowCount();
-    degerDuzeni_->addWidget(etiket, satir, 0);
-    degerDuzeni_->addWidget(e, satir, 1);
-    degerler_.push_back({No, Alan, Etiket, Temiz, e});
-    TusSuzgeciEkle(e);
+    QLabel* etiket = AlanEkle(e, Etiket);
+    degerler_.push_back({No, Alan, Etiket, Temiz, e, etiket});
     return e;
+}
+
+QLabel* TKayitEditoru::Etiket(int No) const {
+    for (const DegerEditi& d : degerler_)
+        if (d.No == No) return d.EtiketYazisi;
+    return nullptr;
 }
 
 QLineEdit* TKayitEditoru::Deger(int No) const {
@@ -151,7 +162,7 @@ QLineEdit* TKayitEditoru::Deger(int No) const {
 void TKayitEditoru::TuretGrubunuKur() {
     if (ayar_.Turet == TuretTuru::Yok) return;
     const TuretMesajlari& m = Mesajlar(ayar_.Turet);
-    TuretGrubu = new QGroupBox("Türet:", this);
+    TuretGrubu = new QGroupBox(ayar_.TuretBasligi, this);
     TuretGrubu->setObjectName("GroupBox2");
     TuretGrubu->setToolTip(ayar_.TuretAciklamasi);
     auto* g = new QGridLayout(TuretGrubu);
@@ -379,6 +390,11 @@ std::string TKayitEditoru::TuretAnahtariniKur(const std::string Parca[5]) {
 
 void TKayitEditoru::Kaydet() {
     Hata = 0;
+    if (!ayar_.ProjeTablosu || !ayar_.ProjeTablosu->Active()) return;
+    if (!KaydetOncesi()) {
+        Hata = 0;
+        return;
+    }
     std::string anahtar;
     const std::string girilen = BosluklariSil(M(Edit0->text()));
     const bool turetKutulari = TuretEdit[0] && TuretEdit[0]->text() != "0";
@@ -426,6 +442,7 @@ void TKayitEditoru::Kaydet() {
     Degisti();
     KayitBul(anahtar);
     bulunan_ = anahtar;
+    Kaydedildi();
     if (isVisible()) Edit0->setFocus();
 }
 
@@ -435,7 +452,7 @@ bool TKayitEditoru::Yaz(const std::string& Anahtar, const std::string& Eski) {
     try {
         t.IslemBaslat();
         islem = true;
-        if (!Eski.empty() && t.Locate(ayar_.AnahtarAlani, Eski)) t.Delete();
+        if (!Eski.empty() && KayitBul(Eski)) t.Delete();
         if (KayitBul(Anahtar))
             t.Edit();
         else
@@ -469,14 +486,15 @@ void TKayitEditoru::Degisti() {
 
 void TKayitEditoru::Sil() {
     const std::string anahtar = bulunan_;
+    if (!ayar_.ProjeTablosu || !ayar_.ProjeTablosu->Active()) return;
     Tablo& t = *ayar_.ProjeTablosu;
-    if (anahtar.empty() || !t.Locate(ayar_.AnahtarAlani, anahtar)) return;
+    if (anahtar.empty() || !KayitBul(anahtar)) return;
     if (MesajKutusu(anahtar + ayar_.SilmeIfadesi + "\rDevam edeyim mi?", "SORU:", "EvetHayır2") != "E")
         return;
     try {
         t.IslemBaslat();
         try {
-            if (t.Locate(ayar_.AnahtarAlani, anahtar)) t.Delete();
+            if (KayitBul(anahtar)) t.Delete();
             t.IslemOnayla();
         } catch (...) {
             t.IslemGeriAl();

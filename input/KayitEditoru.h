@@ -38,6 +38,7 @@
 //   text ("0" unless DegerEkle said otherwise), the "Türet:" edits "0", then
 //   EkTemizle().
 // Save ("Kaydet"):
+//   0. KaydetOncesi() (false: stop).
 //   1. Hata := 0. The generation-key builder runs when the start edit is not
 //      "0" (its five edits) or when the key edit holds a "," (its five parts):
 //      range, pair, step and existence checks with the editor's messages and
@@ -58,8 +59,10 @@
 //      (derived fields); Post. Any failure: Cancel, roll back, message; the
 //      table is left browsable and the file unchanged.
 //   6. The reader (Okuyucu) reruns, Hata := 0, the saved row is made
-//      current, TabloDegistiBildir(table) tells the grid; focus Edit0.
-// Delete ("Sil"): the row the last find located: question key + phrase +
+//      current, TabloDegistiBildir(table) tells the grid; Kaydedildi();
+//      focus Edit0.
+// Delete ("Sil"): the row the last find located (KayitBul of the stored key
+//   text, so a key typed with blanks deletes what was shown): question key + phrase +
 //   "\r" + "Devam edeyim mi?" ("SORU:", "EvetHayır2"); "E": Delete in one
 //   transaction, reader, Hata := 0, AlanlariTemizle, Edit0 emptied when
 //   Ayarlar().SildiktenSonraBosalt, TabloDegistiBildir, focus Edit0.
@@ -69,6 +72,18 @@
 //   edit selects its text. A click into the start edit empties Edit0.
 // Stepper: up = Prior, down = Next on the project table, then Edit0 := the
 //   key field's text (KayitAdimlandi() for editors with a second key edit).
+// NOTES FOR EDITORS
+// - The opener puts the project table's cursor on the row to show (the
+//   grid's current row) before the editor is shown; unmarking grid rows is
+//   the main window's business.
+// - Fields that are not value edits (lists, check boxes): write them in
+//   AlanlariYaz and check their texts in Denetle with
+//   T.FieldByName(...).MetinSigar(text), so a save never fails half-way.
+// - Staged checks (stop after a stage with a message): return from Denetle
+//   once HataMesaji is not empty.
+// - Captions and hints of the buttons can be changed after Bitir().
+// - Tests may run GosterimSonrasi() directly on a hidden editor; messages go
+//   through MesajKutusu, so the headless port answers them.
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -105,7 +120,8 @@ struct KayitEditoruAyarlari {
     std::string SilmeIfadesi;            // " nolu ... veri tabanından silinecek"
     std::function<std::string()> VarsayilanAnahtar;  // key of an empty table
     TuretTuru Turet = TuretTuru::Yok;
-    QString TuretAciklamasi;             // the group's explanation
+    QString TuretBasligi = "Türet:";     // the group's caption
+    QString TuretAciklamasi;             // the group's explanation (and its hint)
     bool EksenResmi = true;              // shows the axis-set picture
     QString EksenResmiAdi = "Image1";    // its object name
     bool SildiktenSonraBosalt = false;   // Edit0 emptied after a delete
@@ -151,6 +167,11 @@ protected:
     // accessible name), hint, and the text AlanlariTemizle puts in.
     QLineEdit* DegerEkle(int No, const std::string& Alan, const QString& Etiket,
                          const QString& Ipucu, const QString& Temiz = "0");
+    // Any other field (a list, a check box) as a row "label | widget": the
+    // label's text becomes its accessible name and it gets the key moves.
+    QLabel* AlanEkle(QWidget* W, const QString& Etiket);
+    // The label of value edit No (to change a unit caption).
+    QLabel* Etiket(int No) const;
     QGridLayout* DegerDuzeni() const { return degerDuzeni_; }  // label | edit rows
     QVBoxLayout* SagSutun() const { return sagSutun_; }        // right of the values
     void TuretGrubunuKur();
@@ -179,6 +200,11 @@ protected:
     virtual void AnahtarYaz(Tablo& T, const std::string& Anahtar);
     // After the stepper moved the table, before Edit0 is set.
     virtual void KayitAdimlandi() {}
+    // First step of a save, before the builder: false stops the save (the
+    // editor has shown its message).
+    virtual bool KaydetOncesi() { return true; }
+    // After a successful save (row written, reader run, grid told).
+    virtual void Kaydedildi() {}
 
     bool eventFilter(QObject* O, QEvent* E) override;
     void showEvent(QShowEvent* E) override;
@@ -189,6 +215,7 @@ private:
         std::string Alan;
         QString Etiket, Temiz;
         QLineEdit* Edit;
+        QLabel* EtiketYazisi;
     };
     bool Yaz(const std::string& Anahtar, const std::string& Eski);
     void Degisti();
