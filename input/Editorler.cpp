@@ -1,7 +1,15 @@
 #include "input/Editorler.h"
 
+#include <memory>
+
+#include "input/UiNputKoordinatlar.h"
+
 bool EditoruGoster(int Tag, QWidget* Ust) {
-    (void)Tag;
-    (void)Ust;
-    return false;
+    std::unique_ptr<TKayitEditoru> e;
+    switch (Tag) {
+    case 4: e = std::make_unique<TiNputKoordinatlar>(Ust); break;
+    default: return false;
+    }
+    e->exec();
+    return true;
 }

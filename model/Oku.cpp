@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/AnahtarDenetimi.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
@@ -15,44 +16,18 @@ namespace {
 
 // Node and element numbers live in 16-bit key columns.
 constexpr long long EnKucukNo = 1;
-constexpr long long EnBuyukNo = 32767;
-// A key that stands for more numbers than a scratch table can hold must
-// repeat numbers; such a key is refused instead of walked for minutes.
-constexpr long long EnFazlaUretim = 32767;
+constexpr long long EnBuyukNo = DosyaEnBuyukNo;
 
 void HataGoster(const std::string& metin) { MesajKutusu(metin, "HATA:", "TamamHata1"); }
 
 std::string S(long long v) { return std::to_string(v); }
-
-// The whole text as an integer; blanks around it are allowed.
-bool TamSayiCoz(const std::string& metin, long long& deger) {
-    std::size_t b = 0, e = metin.size();
-    while (b < e && metin[b] == ' ') ++b;
-    while (e > b && metin[e - 1] == ' ') --e;
-    if (b == e) return false;
-    const char* p = metin.data() + b;
-    const char* son = metin.data() + e;
-    if (*p == '+') {
-        ++p;
-        if (p == son || *p == '-') return false;
-    }
-    long long v = 0;
-    auto [q, ec] = std::from_chars(p, son, v);
-    if (ec != std::errc() || q != son) return false;
-    deger = v;
-    return true;
-}
 
 bool AraliktaMi(long long n) { return n >= EnKucukNo && n <= EnBuyukNo; }
 
 // A single number in a key column: refused with a message unless it is an
 // integer in 1..32767.
 bool DuzNumara(const std::string& anahtar, int& no) {
-    long long v = 0;
-    if (TamSayiCoz(anahtar, v) && AraliktaMi(v)) {
-        no = static_cast<int>(v);
-        return true;
-    }
+    if (DuzAnahtarCoz(anahtar, EnBuyukNo, no)) return true;
     Hata = 1;
     if (anahtar.empty())
         HataGoster("Numarası boş bir satır var, numara 1..32767 aralığında bir tam sayı olmalı");
@@ -73,13 +48,11 @@ struct TuretAnahtari {
 
 long long Isaret(long long x) { return (x > 0) - (x < 0); }
 
-// Splits and checks a generation key. A key that cannot be expanded soundly
-// (not five integers, a step below 1 or a negative second step, a number
-// outside 1..32767, a step count of 0 where the generator divides by it, too
-// many numbers) is refused here, before anything of it is written: the
-// message is shown, Hata is set and false returned (Sessiz: only false).
-bool AnahtariHazirla(const std::string& metin, bool AdimSayisinaBoler, TuretAnahtari& a,
-                     bool Sessiz = false) {
+// Splits and checks a generation key with the editors' own key check (the
+// numbers bounded by the 16-bit key columns). A key that cannot be expanded
+// soundly is refused here, before anything of it is written: the message is
+// shown, Hata is set and false returned (Sessiz: only false).
+bool AnahtariHazirla(const std::string& metin, TuretAnahtari& a, bool Sessiz = false) {
     a = TuretAnahtari{};
     a.Metin = metin;
     auto reddet = [&](const std::string& neden) {
@@ -89,46 +62,36 @@ bool AnahtariHazirla(const std::string& metin, bool AdimSayisinaBoler, TuretAnah
         return false;
     };
 
-    std::string kalan = metin;
-    long long p[5];
-    for (long long& d : p) {
-        std::string parca = KelimeAl(kalan, ",");
-        if (!TamSayiCoz(parca, d))
-            return reddet(" türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı");
-    }
-    if (!kalan.empty())
+    TuretBilesenleri p;
+    if (!TuretParcala(metin, p))
         return reddet(" türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı");
-
-    a.Bas = p[0];
-    a.Son1 = p[1];
-    a.Adim1 = p[2];
-    a.Son2 = p[3];
-    a.Adim2 = p[4];
-    if (a.Adim1 < 1) return reddet(" Adım1 sıfırdan büyük olmalı");
-    if (a.Adim2 < 0) return reddet(" Adım2 negatif olamaz");
-    a.IkiYonlu = a.Adim2 != 0;
-    if (!a.IkiYonlu) a.Son2 = a.Bas;
-
-    for (long long n : {a.Bas, a.Son1, a.Son2})
-        if (!AraliktaMi(n)) return reddet(S(n) + " numarası 1..32767 aralığında değil");
-
-    a.m1 = (a.Son1 > a.Bas ? a.Son1 - a.Bas : a.Bas - a.Son1) / a.Adim1;
-    a.Adim1 = Isaret(a.Son1 - a.Bas) * a.Adim1;
-    if (a.IkiYonlu) {
-        a.m2 = (a.Son2 > a.Bas ? a.Son2 - a.Bas : a.Bas - a.Son2) / a.Adim2;
-        a.Adim2 = Isaret(a.Son2 - a.Bas) * a.Adim2;
+    long long kotu = 0;
+    switch (TuretDenetle(p, EnBuyukNo, kotu)) {
+    case AnahtarKusuru::Yok: break;
+    case AnahtarKusuru::Bicim:
+        return reddet(" türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı");
+    case AnahtarKusuru::Adim1: return reddet(" Adım1 sıfırdan büyük olmalı");
+    case AnahtarKusuru::Adim2: return reddet(" Adım2 negatif olamaz");
+    case AnahtarKusuru::Aralik:
+    case AnahtarKusuru::TuretAralik:
+        return reddet(S(kotu) + " numarası 1..32767 aralığında değil");
+    case AnahtarKusuru::Esit:
+    case AnahtarKusuru::Varilamiyor: return reddet(" verilen adımla başlangıçtan sona varılamıyor");
+    case AnahtarKusuru::CokFazla: return reddet(" türet 32767'den fazla numara üretiyor");
+    case AnahtarKusuru::Tekrar: return reddet(S(kotu) + " numarası birden çok kez türetiliyor");
     }
 
-    if (AdimSayisinaBoler && (a.m1 == 0 || (a.IkiYonlu && a.m2 == 0)))
-        return reddet(" verilen adımla başlangıçtan sona varılamıyor");
-    if ((a.m1 + 1) * (a.m2 + 1) > EnFazlaUretim)
-        return reddet(" türet 32767'den fazla numara üretiyor");
-
-    // The numbers change monotonically with I and J: the corners bound them.
-    for (long long J : {0LL, a.m2})
-        for (long long I : {0LL, a.m1})
-            if (!AraliktaMi(a.No(I, J)))
-                return reddet(S(a.No(I, J)) + " numarası 1..32767 aralığında değil");
+    a.Bas = p.Bas;
+    a.Son1 = p.Son1;
+    a.Son2 = p.Son2;
+    a.IkiYonlu = p.Adim2 != 0;
+    if (!a.IkiYonlu) a.Son2 = a.Bas;
+    a.m1 = (a.Son1 > a.Bas ? a.Son1 - a.Bas : a.Bas - a.Son1) / p.Adim1;
+    a.Adim1 = Isaret(a.Son1 - a.Bas) * p.Adim1;
+    if (a.IkiYonlu) {
+        a.m2 = (a.Son2 > a.Bas ? a.Son2 - a.Bas : a.Bas - a.Son2) / p.Adim2;
+        a.Adim2 = Isaret(a.Son2 - a.Bas) * p.Adim2;
+    }
     return true;
 }
 
@@ -475,7 +438,7 @@ void KoordinatlariOku() {
                 xyz.Post();
             } else {
                 TuretAnahtari a;
-                if (!AnahtariHazirla(anahtar, true, a)) return;
+                if (!AnahtariHazirla(anahtar, a)) return;
                 NoktalariTuret(a);
             }
             if (Hata != 0) return;
@@ -509,7 +472,7 @@ void ElemanNoktaBaginiOku() {
                 ed.Post();
             } else {
                 TuretAnahtari a;
-                if (!AnahtariHazirla(anahtar, true, a)) return;
+                if (!AnahtariHazirla(anahtar, a)) return;
                 ElemanlariTuret(a, OkunanElemanTipi >= 50);
             }
             if (Hata != 0) return;
@@ -561,7 +524,7 @@ void ElemanMalzemeKesitMafsalBaginiOku() {
                     MalzemeKesitMafsalYaz(ed);
                 } else {
                     TuretAnahtari a;
-                    if (!AnahtariHazirla(anahtar, false, a)) return;
+                    if (!AnahtariHazirla(anahtar, a)) return;
                     ElemanMalzemeKesitMafsalTuret(a);
                 }
                 if (Hata != 0) return;
@@ -612,7 +575,7 @@ void NoktaAnahtarliOku(Tablo& kaynak, Tablo& hedef, const NoktaOkumaAyari& ay) {
                 NoktaSatiriEkle(kaynak, hedef, no, ay.Alanlar, ay.Metin);
             } else {
                 TuretAnahtari a;
-                if (!AnahtariHazirla(anahtar, false, a)) return;
+                if (!AnahtariHazirla(anahtar, a)) return;
                 if (ay.KoseleriDenetle) {
                     long long tekrar = 0;
                     for (long long n : {a.Bas, a.Son1, a.Son2})
@@ -671,7 +634,7 @@ void ElemanYukleriniOku() {
                 ElemanYukuEkle(no);
             } else {
                 TuretAnahtari a;
-                if (!AnahtariHazirla(anahtar, false, a)) return;
+                if (!AnahtariHazirla(anahtar, a)) return;
                 ElemanYukleriTuret(a, yukNoMetni);
             }
             if (Hata != 0) return;
@@ -706,13 +669,13 @@ bool AnahtarNumaralari(const std::string& anahtar, std::vector<int>& numaralar) 
     numaralar.clear();
     const std::string m = BosluklariSil(anahtar);
     if (!TuretMi(m)) {
-        long long v = 0;
-        if (!TamSayiCoz(m, v) || !AraliktaMi(v)) return false;
-        numaralar.push_back(static_cast<int>(v));
+        int no = 0;
+        if (!DuzAnahtarCoz(m, DosyaEnBuyukNo, no)) return false;
+        numaralar.push_back(no);
         return true;
     }
     TuretAnahtari a;
-    if (!AnahtariHazirla(m, false, a, true)) return false;
+    if (!AnahtariHazirla(m, a, true)) return false;
     Tara(a, [&](long long, long long, int no) {
         numaralar.push_back(no);
         return true;

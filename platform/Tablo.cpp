@@ -1148,6 +1148,30 @@ void Alan::SetString(const std::string& v) {
 
 void Alan::Clear() { Yaz(t_, sutun_, {}); }
 
+bool Alan::MetinSigar(const std::string& v) const {
+    const Sutun& s = SutunBilgisi(t_, sutun_);
+    switch (s.tur) {
+    case SutunTuru::Kisa:
+    case SutunTuru::Tamsayi: {
+        if (Kirp(v).empty()) return true;
+        long long x;
+        if (!TamsayiCoz(v, x)) return false;
+        return s.tur != SutunTuru::Kisa || (x >= -32768 && x <= 32767);
+    }
+    case SutunTuru::Gercel: {
+        if (Kirp(v).empty()) return true;
+        double x;
+        return GercelCoz(v, x);
+    }
+    default: return s.uzunluk <= 0 || Utf8Uzunluk(v) <= size_t(s.uzunluk);
+    }
+}
+
+int Alan::Uzunluk() const {
+    const Sutun& s = SutunBilgisi(t_, sutun_);
+    return s.tur == SutunTuru::Metin ? s.uzunluk : 0;
+}
+
 // ---------------------------------------------------------------- schema files
 
 void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql) {

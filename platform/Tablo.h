@@ -40,6 +40,12 @@ public:
     void SetString(const std::string& v);  // into a number column: converted, or refused
     void SetText(const std::string& v) { SetString(v); }
     void Clear();                          // NULL
+    // Whether SetString(v) and a later Post would take this text: a number
+    // column needs a number (16-bit columns one in -32768..32767), a text
+    // column a text no longer than its length. An empty text (NULL) fits.
+    bool MetinSigar(const std::string& v) const;
+    // The length of a text column (0 for other columns or no limit).
+    int Uzunluk() const;
     const std::string& Ad() const;
     int sutun() const { return sutun_; }
 

@@ -195,16 +195,15 @@ TEST_F(Oku, AzalanAnahtarVeSonaVarmayanAdim) {
     NoktaBekle(4, 3, 0, 0);
     NoktaBekle(11, 2, 2, 0);
 
-    // 1,6,2: m1 = 2, nodes 1, 3, 5; node 5 takes the coordinates of node 6.
+    // 1,6,2: the end is not reached by the step; the key is refused, as the
+    // editors refuse it.
     Tablolar.Koordinatlar.TumunuSil();
     Koordinat("1", 0);
     Koordinat("6", 5);
     Koordinat("1,6,2,0,0", 0);
     KoordinatlariOku();
-    ASSERT_EQ(Hata, 0);
-    EXPECT_EQ(Numaralar(Tablolar.XYZ, "NoktaNo"), (Sayilar{1, 3, 5, 6}));
-    NoktaBekle(3, 2.5, 0, 0);
-    NoktaBekle(5, 5, 0, 0);
+    EXPECT_EQ(Hata, 1);
+    EXPECT_EQ(Numaralar(Tablolar.XYZ, "NoktaNo"), (Sayilar{1, 6}));
 }
 
 TEST_F(Oku, EksikUcNoktasiVeBosTablo) {
@@ -385,13 +384,14 @@ TEST_F(Oku, ElemanYukuAnahtarininHatalari) {
     for (int e : {1, 2, 3, 5, 10}) Eleman(std::to_string(e), 30, e, e + 1);
     ElemanNoktaBaginiOku();
 
-    // A second step longer than the way to the second end: stops silently.
+    // A second end equal to the start: refused with its message.
     ElemanYuku("1,10,1,1,5", 1, 1, 1);
     ElemanYuku("2", 1, 1, 1);  // not read: the reader ends
     ElemanYukleriniOku();
     EXPECT_NE(Hata, 0);
-    EXPECT_TRUE(Mesajlar().empty());
     EXPECT_EQ(Tablolar.EYUK.RecordCount(), 0);
+    EXPECT_EQ(Mesajlar(), (Liste{"1,10,1,1,5-> verilen adımla başlangıçtan sona varılamıyor, türet tamamlanamadı"}));
+    ui->Mesajlar.clear();
 
     Tablolar.ElemanYukleri.TumunuSil();
     ElemanYuku("1,9,1,0,0", 1, 1, 1);
@@ -537,14 +537,24 @@ TEST_F(Oku, HataliAnahtarlarReddedilir) {
     }
 }
 
-// The nodal-load, support and element-material generators divide by
-// neither step count: m1 = 0 writes the start alone.
-TEST_F(Oku, BasiSonunaEsitAnahtarYalnizBasiYazar) {
-    TekilYuk("3,3,1,0,0", 1);
-    TekilYuk("4,6,5,0,0", 1);
-    TekilYukleriniOku();
-    ASSERT_EQ(Hata, 0);
-    EXPECT_EQ(Numaralar(Tablolar.TYUK, "NoktaNo"), (Sayilar{3, 4}));
+// Every reader takes the editors' key check: a start equal to its end, an
+// end the step does not reach and a number generated twice are refused.
+TEST_F(Oku, AnahtarDenetimiEditorlerleAynidir) {
+    const std::pair<const char*, const char*> durumlar[] = {
+        {"3,3,1,0,0", "3,3,1,0,0-> verilen adımla başlangıçtan sona varılamıyor, türet tamamlanamadı"},
+        {"4,6,5,0,0", "4,6,5,0,0-> verilen adımla başlangıçtan sona varılamıyor, türet tamamlanamadı"},
+        {"1,5,1,3,1", "1,5,1,3,1->2 numarası birden çok kez türetiliyor, türet tamamlanamadı"},
+    };
+    for (const auto& [anahtar, mesaj] : durumlar) {
+        SCOPED_TRACE(anahtar);
+        Tablolar.Yukler.TumunuSil();
+        ui->Mesajlar.clear();
+        TekilYuk(anahtar, 1);
+        TekilYukleriniOku();
+        EXPECT_EQ(Hata, 1);
+        EXPECT_EQ(Mesajlar(), (Liste{mesaj}));
+        EXPECT_EQ(Tablolar.TYUK.RecordCount(), 0);
+    }
 }
 
 // A refused key or number in each of the other readers: its message, nothing
