@@ -201,7 +201,7 @@ std::string ElemanMalzemeDenetle(const std::string& Anahtar, const std::string& 
         if (ed.Locate("ElemanNo", eleman))
             tip = ed.FieldByName("ElemanTipi").AsInteger();
         else
-            mesaj = Anahtar + " nolu eleman tanımsız";
+            mesaj = BosluklariSil(Anahtar) + " nolu eleman tanımsız";
     }
     if (!Tablolar.MalzemeBilgileri.Locate("MalzemeNo", k.MalzemeNo)) mesaj = MalzemeNo + " nolu malzeme tanımsız";
     if (!Tablolar.KesitBilgileri.Locate("KesitNo", k.KesitNo)) mesaj = KesitNo + " nolu kesit tanımsız";

@@ -85,7 +85,9 @@ struct ElemanNoktaKaydi {
 //    plate not parallel to X and Y), so the editor refuses what the
 //    calculation would refuse.
 // For a generation key (with ",") see ElemanTuretDenetle instead; Kayit is
-// filled only when "" is returned.
+// filled only when "" is returned, its ElemanNo the key as its integer text
+// ("05" gives "5", so both name one row). Show a message in one box; write
+// Kayit's values in one go and rerun ElemanNoktaBaginiOku after the post.
 std::string ElemanNoktaDenetle(const ElemanNoktaGirdisi& Girdi, ElemanNoktaKaydi& Kayit);
 
 // The checks of "Kaydet" for a generation key that the builder has already
