@@ -28,12 +28,17 @@ void ElemanHatasi(int ElemanNo, const std::string& Metin) {
 // Relative tolerance of the rectangle checks, on the larger side.
 constexpr double DikdortgenToleransi = 1e-6;
 
-bool UcgenGeometrisi(int ElemanNo, LevhaGeometrisi& g) {
-    const double ax[4] = {0, OkunanjX1 - OkunaniX1, OkunankX1 - OkunanjX1, OkunaniX1 - OkunankX1};
-    const double ay[4] = {0, OkunanjX2 - OkunaniX2, OkunankX2 - OkunanjX2, OkunaniX2 - OkunankX2};
+// Node coordinates in the X-Y plane: X[n][0] = X, X[n][1] = Y for n = i, j, k, L.
+using Koseler = double[4][2];
+
+// The geometry checks below return false with Mesaj set to the text that
+// follows the element number in the calculation's message.
+bool UcgenGeometrisi(const Koseler& X, LevhaGeometrisi& g, std::string& Mesaj) {
+    const double ax[4] = {0, X[1][0] - X[0][0], X[2][0] - X[1][0], X[0][0] - X[2][0]};
+    const double ay[4] = {0, X[1][1] - X[0][1], X[2][1] - X[1][1], X[0][1] - X[2][1]};
     for (int q = 1; q <= 3; ++q) g.l[q] = std::sqrt(ax[q] * ax[q] + ay[q] * ay[q]);
     if (g.l[1] <= 1e-14 || g.l[2] <= 1e-9 || g.l[3] <= 1e-9) {
-        ElemanHatasi(ElemanNo, " elemanın bir kenarı sıfır");
+        Mesaj = " elemanın bir kenarı sıfır";
         return false;
     }
     for (int q = 1; q <= 3; ++q) {
@@ -45,7 +50,7 @@ bool UcgenGeometrisi(int ElemanNo, LevhaGeometrisi& g) {
     g.IkiAlan = std::fabs(ax[2] * ay[1] - ax[1] * ay[2]);
     const double enUzun = std::max({g.l[1], g.l[2], g.l[3]});
     if (g.IkiAlan <= 1e-14 * enUzun * enUzun) {
-        ElemanHatasi(ElemanNo, ".elemanın alanı sıfır (üç düğüm noktası bir doğru üzerinde)");
+        Mesaj = ".elemanın alanı sıfır (üç düğüm noktası bir doğru üzerinde)";
         return false;
     }
     return true;
@@ -57,14 +62,14 @@ bool YakinMi(double x, double y, double tx, double ty, double tol) {
 
 // Quadrilateral membrane: a rectangle i, j, k, L clockwise (j at +90 degrees
 // from i->L), in any position and direction in the X-Y plane.
-bool DortgenLevhaGeometrisi(int ElemanNo, LevhaGeometrisi& g) {
-    const double lx = OkunanLX1 - OkunaniX1, ly = OkunanLX2 - OkunaniX2;
-    const double jx = OkunanjX1 - OkunaniX1, jy = OkunanjX2 - OkunaniX2;
-    const double kx = OkunankX1 - OkunaniX1, ky = OkunankX2 - OkunaniX2;
+bool DortgenLevhaGeometrisi(const Koseler& X, LevhaGeometrisi& g, std::string& Mesaj) {
+    const double lx = X[3][0] - X[0][0], ly = X[3][1] - X[0][1];
+    const double jx = X[1][0] - X[0][0], jy = X[1][1] - X[0][1];
+    const double kx = X[2][0] - X[0][0], ky = X[2][1] - X[0][1];
     g.a = std::sqrt(lx * lx + ly * ly);
     g.b = std::sqrt(jx * jx + jy * jy);
     if (g.a <= 1e-9 || g.b <= 1e-9) {
-        ElemanHatasi(ElemanNo, " elemanın bir kenarı sıfır");
+        Mesaj = " elemanın bir kenarı sıfır";
         return false;
     }
     g.cs = lx / g.a;
@@ -77,12 +82,11 @@ bool DortgenLevhaGeometrisi(int ElemanNo, LevhaGeometrisi& g) {
         // the expected rectangle
     } else if (YakinMi(jx, jy, -g.b * yx, -g.b * yy, tol) &&
                YakinMi(kx, ky, lx - g.b * yx, ly - g.b * yy, tol)) {
-        ElemanHatasi(ElemanNo,
-                     ".elemanın düğüm noktaları saat yönünün tersine sıralanmış; i, j, k, L saat "
-                     "yönünde verilmeli");
+        Mesaj = ".elemanın düğüm noktaları saat yönünün tersine sıralanmış; i, j, k, L saat "
+                "yönünde verilmeli";
         return false;
     } else {
-        ElemanHatasi(ElemanNo, ".elemanın düğüm noktaları bir dikdörtgen oluşturmuyor");
+        Mesaj = ".elemanın düğüm noktaları bir dikdörtgen oluşturmuyor";
         return false;
     }
     g.r = g.b / g.a;
@@ -94,37 +98,44 @@ bool DortgenLevhaGeometrisi(int ElemanNo, LevhaGeometrisi& g) {
 
 // Plate: a rectangle with sides parallel to X and Y, L in +X and j in +Y
 // from i, k opposite i.
-bool PlakGeometrisi(int ElemanNo, LevhaGeometrisi& g) {
-    g.a = OkunanLX1 - OkunaniX1;
-    g.b = OkunanjX2 - OkunaniX2;
+bool PlakGeometrisi(const Koseler& X, LevhaGeometrisi& g, std::string& Mesaj) {
+    g.a = X[3][0] - X[0][0];
+    g.b = X[1][1] - X[0][1];
     if (std::fabs(g.a) <= 1e-9 || std::fabs(g.b) <= 1e-9) {
-        ElemanHatasi(ElemanNo, " elemanın bir kenarı sıfır");
+        Mesaj = " elemanın bir kenarı sıfır";
         return false;
     }
     if (g.a < 0 || g.b < 0) {
-        ElemanHatasi(ElemanNo,
-                     ".elemanın L noktası i noktasının +X yönünde, j noktası i noktasının +Y "
-                     "yönünde olmalı (i, j, k, L saat yönünde)");
+        Mesaj = ".elemanın L noktası i noktasının +X yönünde, j noktası i noktasının +Y "
+                "yönünde olmalı (i, j, k, L saat yönünde)";
         return false;
     }
     const double tol = DikdortgenToleransi * std::max(g.a, g.b);
-    if (std::fabs(OkunanLX2 - OkunaniX2) > tol || std::fabs(OkunanjX1 - OkunaniX1) > tol ||
-        std::fabs(OkunankX1 - OkunanLX1) > tol || std::fabs(OkunankX2 - OkunanjX2) > tol) {
-        ElemanHatasi(ElemanNo,
-                     ".elemanın kenarları X ve Y eksenlerine paralel bir dikdörtgen oluşturmuyor");
+    if (std::fabs(X[3][1] - X[0][1]) > tol || std::fabs(X[1][0] - X[0][0]) > tol ||
+        std::fabs(X[2][0] - X[3][0]) > tol || std::fabs(X[2][1] - X[1][1]) > tol) {
+        Mesaj = ".elemanın kenarları X ve Y eksenlerine paralel bir dikdörtgen oluşturmuyor";
         return false;
     }
     g.r = g.b / g.a;
     return true;
 }
 
-bool GeometriyiKur(int ElemanNo, LevhaGeometrisi& g) {
-    switch (OkunanElemanTipi) {
-        case 50: return UcgenGeometrisi(ElemanNo, g);
-        case 51: return DortgenLevhaGeometrisi(ElemanNo, g);
-        case 60: return PlakGeometrisi(ElemanNo, g);
+bool GeometriDenetle(int Tip, const Koseler& X, LevhaGeometrisi& g, std::string& Mesaj) {
+    switch (Tip) {
+        case 50: return UcgenGeometrisi(X, g, Mesaj);
+        case 51: return DortgenLevhaGeometrisi(X, g, Mesaj);
+        case 60: return PlakGeometrisi(X, g, Mesaj);
         default: return false;
     }
+}
+
+bool GeometriyiKur(int ElemanNo, LevhaGeometrisi& g) {
+    const Koseler X = {{OkunaniX1, OkunaniX2}, {OkunanjX1, OkunanjX2}, {OkunankX1, OkunankX2},
+                       {OkunanLX1, OkunanLX2}};
+    std::string mesaj;
+    if (GeometriDenetle(OkunanElemanTipi, X, g, mesaj)) return true;
+    if (!mesaj.empty()) ElemanHatasi(ElemanNo, mesaj);
+    return false;
 }
 
 void SayilariKur() {
@@ -440,4 +451,13 @@ void LevhaPlakMatrisleriniKur(int ElemanNo, int Islem) {
         default:
             break;
     }
+}
+
+std::string LevhaPlakGeometriHatasi(int Tip, const double X[4][2]) {
+    if (Tip != 50 && Tip != 51 && Tip != 60) return "";
+    const Koseler K = {{X[0][0], X[0][1]}, {X[1][0], X[1][1]}, {X[2][0], X[2][1]}, {X[3][0], X[3][1]}};
+    LevhaGeometrisi g;
+    std::string mesaj;
+    GeometriDenetle(Tip, K, g, mesaj);
+    return mesaj;
 }

@@ -3,9 +3,24 @@
 // Called after the element lookup has filled the current-element globals.
 // Islem 1: local equilibrium matrix; 2: global equilibrium matrix and the
 // flexibility block; 4: the element's stress rows in the report.
+#include <string>
+
 #include "model/Tipler.h"
 
 void LevhaPlakMatrisleriniKur(int ElemanNo, int Islem);
+
+// The calculation's shape check of a membrane or plate element, for callers
+// that want to refuse an element before it is stored. Tip is the element
+// type; X[n] = {X, Y} of node n = i, j, k, L (the triangle, type 50, uses i,
+// j, k only). Returns "" when the element can be formed (and for any other
+// type), otherwise the text that follows the element number in the
+// calculation's message, e.g. " elemanın bir kenarı sıfır",
+// ".elemanın alanı sıfır (üç düğüm noktası bir doğru üzerinde)",
+// ".elemanın düğüm noktaları saat yönünün tersine sıralanmış; i, j, k, L
+// saat yönünde verilmeli", ".elemanın düğüm noktaları bir dikdörtgen
+// oluşturmuyor", and for the plate (sides parallel to X and Y, L in +X and
+// j in +Y from i) its own two texts. Shows nothing and leaves Hata alone.
+std::string LevhaPlakGeometriHatasi(int Tip, const double X[4][2]);
 
 // Stress-recovery matrix of the current membrane or plate element at the
 // local point (Ksi, Eta) (Ksi along i->L, Eta along i->j, both 0..1; the

@@ -303,11 +303,14 @@ void ElemanlariTuret(const TuretAnahtari& a, bool Yuzey) {
 
 // ---------------------------------------------------------------- materials
 
+// A spring type keeps its own hinge code whatever the row gives, so a key
+// over elements of mixed types sets each element by its type.
 void MalzemeKesitMafsalYaz(Tablo& ed) {
+    const std::string yay = YayMafsalTipi(ed.FieldByName("ElemanTipi").AsInteger());
     ed.Edit();
     ed.FieldByName("MalzemeNo").SetInteger(OkunanMalzemeNo);
     ed.FieldByName("KesitNo").SetInteger(OkunanKesitNo);
-    ed.FieldByName("MafsalTipi").SetString(OkunanMafsalTipi);
+    ed.FieldByName("MafsalTipi").SetString(yay.empty() ? OkunanMafsalTipi : yay);
     ed.Post();
 }
 

@@ -32,6 +32,12 @@ const ElemanTipiBilgisi* ElemanTipiBul(int kod) {
     return nullptr;
 }
 
+std::string YayMafsalTipi(int ElemanTipi) {
+    if (ElemanTipi == 31) return "0306";
+    if (ElemanTipi == 32) return "0405";
+    return "";
+}
+
 const std::array<YukTipiBilgisi, 26> YukTipleri = {{
     {0, "", ""},
     {1, "1:Düzgün yayılı", "kN/m"},

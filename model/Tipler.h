@@ -33,6 +33,9 @@ struct ElemanTipiBilgisi {
 };
 extern const std::array<ElemanTipiBilgisi, 13> ElemanTipleri;
 const ElemanTipiBilgisi* ElemanTipiBul(int kod);  // nullptr for an unknown code
+// The hinge code a spring type always carries: "0306" for 31 (axial
+// spring), "0405" for 32 (rotational spring); "" for every other type.
+std::string YayMafsalTipi(int ElemanTipi);
 
 struct YukTipiBilgisi {
     int Kod;
