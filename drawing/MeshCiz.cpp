@@ -204,7 +204,9 @@ TfMeshCiz::TfMeshCiz(bool SadeceGeometri, QWidget* Ust) : QDialog(Ust), sadeceGe
     UpDown1->setRange(5, 10);
     UpDown1->setValue(7);
     UpDown1->setToolTip("Eleman no ve nokta no fontunu değiştir");
+    // The spin box shows the size itself; the label keeps it for readers of the window.
     StaticText8 = Etiket(panel, "StaticText8", "7");
+    StaticText8->setVisible(false);
     auto* fontEtiketi = Etiket(panel, "Label13", "Yazı boyu:");
     fontEtiketi->setBuddy(UpDown1);
     aralik->addWidget(fontEtiketi, 2, 0);
@@ -316,7 +318,7 @@ TfMeshCiz::TfMeshCiz(bool SadeceGeometri, QWidget* Ust) : QDialog(Ust), sadeceGe
 
     // Sized to the screen it opens on.
     const QRect ekran = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-    resize(std::min(ekran.width() - 20, 1060), std::min(ekran.height() - 40, 720));
+    resize(std::min(ekran.width() - 20, 1240), std::min(ekran.height() - 40, 720));
 }
 
 TfMeshCiz::~TfMeshCiz() {

@@ -333,3 +333,19 @@ TEST(Cizim, PencereDiyagramDenetimleri) {
         EXPECT_FALSE(CizimPenceresiAcik());
     }
 }
+
+// The range edits: integers from 1 to the element count, the first not above the last.
+TEST(Cizim, ElemanAraligi) {
+    CizimDurumu = TCizimDurumu{};
+    CizimDurumu.ElemanSayisi = 5;
+    struct Durum {
+        const char *ilk, *son, *hata;
+    };
+    for (const Durum& d : {Durum{"2", " 4", ""}, Durum{"0", "4", "İlk eleman no hatalı"},
+                           Durum{"1", "6", "Son eleman no hatalı"}, Durum{"x", "y", "İlk eleman no hatalı"},
+                           Durum{"4", "2", "İlk veya son eleman no hatalı"}}) {
+        int i = 0, s = 0;
+        EXPECT_EQ(ElemanAraligiHatasi(d.ilk, d.son, i, s), d.hata) << d.ilk << " " << d.son;
+    }
+    CizimDurumu = TCizimDurumu{};
+}
