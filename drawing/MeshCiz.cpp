@@ -482,13 +482,15 @@ bool TfMeshCiz::AraligiUygula() {
 
 void TfMeshCiz::Ciz() {
     if (!hazir_) return;
-    AraligiUygula();
+    const bool aralikTamam = AraligiUygula();
     const TCizimDurumu& c = CizimDurumu;
     if (resim_.width() != c.Genislik || resim_.height() != c.Yukseklik) {
         resim_ = QImage(c.Genislik, c.Yukseklik, QImage::Format_RGB32);
         resim_.setDevicePixelRatio(1);
     }
-    ::Ciz(resim_, Secenekler());
+    // A refused range leaves the picture blank until the next paint.
+    if (aralikTamam) ::Ciz(resim_, Secenekler());
+    else resim_.fill(Qt::white);
     Image1->setPixmap(QPixmap::fromImage(resim_));
     Image1->resize(resim_.size());
 }

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QSlider>
 #include <QPushButton>
 #include <QTimer>
 #include <fstream>
@@ -348,4 +351,42 @@ TEST(Cizim, ElemanAraligi) {
         EXPECT_EQ(ElemanAraligiHatasi(d.ilk, d.son, i, s), d.hata) << d.ilk << " " << d.son;
     }
     CizimDurumu = TCizimDurumu{};
+}
+
+// In the window: a refused range is reported, reset to the whole model and
+// leaves the picture blank; the reset label puts the diagram bar at 5.
+TEST(Cizim, PencereAralikVeOnAyarlar) {
+    Cizim c(UcgenKafes(Sql::Kesit("A", "1, '100:Diğer', 0.001")));
+    c.arayuz.Mesajlar.clear();
+    QTimer zaman;
+    zaman.setInterval(10);
+    bool bitti = false;
+    QObject::connect(&zaman, &QTimer::timeout, [&] {
+        auto* w = qobject_cast<TfMeshCiz*>(QApplication::activeModalWidget());
+        if (!w || w->Resim().isNull() || bitti) return;
+        bitti = true;
+        EXPECT_EQ(CizimDurumu.SonEleman, 3);
+        w->LabeledEdit1->setText("3");
+        w->LabeledEdit2->setText("2");
+        w->BitBtn2->click();
+        EXPECT_EQ(w->LabeledEdit1->text(), "1");
+        EXPECT_EQ(w->LabeledEdit2->text(), "3");
+        EXPECT_EQ(Say(w->Resim(), kGri), 0);
+        w->LabeledEdit1->setText("2");
+        w->BitBtn2->click();
+        EXPECT_EQ(CizimDurumu.IlkEleman, 2);
+        EXPECT_GT(Say(w->Resim(), kGri), 0);
+        QMouseEvent tik(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(w->Label9, &tik);
+        EXPECT_EQ(w->TrackBar8->value(), 5);
+        EXPECT_EQ(w->StaticText9->text(), "5");
+        w->BitBtn99->click();
+    });
+    zaman.start();
+    EXPECT_TRUE(CizimPenceresiniGoster(nullptr, false));
+    EXPECT_TRUE(bitti);
+    ASSERT_EQ(c.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(c.arayuz.Mesajlar[0].Metin, "İlk veya son eleman no hatalı");
+    EXPECT_EQ(c.arayuz.Mesajlar[0].Baslik, "Uyarı:");
 }
