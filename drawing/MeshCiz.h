@@ -21,7 +21,8 @@ class QSpinBox;
 
 // Shows the drawing window modally over Ust. SadeceGeometri: opened after the
 // geometry-only pass of "Çiz", so the force-diagram controls stay hidden.
-// Returns false when no window was shown (one is open already).
+// Returns false when no window was shown: one is open already, or the
+// model's numbering check failed (its message has been shown).
 bool CizimPenceresiniGoster(QWidget* Ust, bool SadeceGeometri);
 
 // Whether the drawing window is on screen (only one may exist).
