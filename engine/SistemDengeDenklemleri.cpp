@@ -96,27 +96,22 @@ bool SinirKosuluDegeri(const std::string& metin, double& deger) {
 
 // ---------------------------------------------------------------- checks
 
-void ModelDenetle() {
+std::string GeometriHatasi() {
     auto& XYZ = Tablolar.XYZ;
     auto& ED = Tablolar.ED;
-    auto& SK = Tablolar.SK;
-    auto& TYUK = Tablolar.TYUK;
+    if (!XYZ.Active()) XYZ.Open();
+    if (!ED.Active()) ED.Open();
 
     const int noktaAdedi = XYZ.RecordCount();
     for (int k = 1; k <= noktaAdedi; ++k)
-        if (!XYZ.Locate("NoktaNo", k)) {
-            HataGoster(std::to_string(k) +
-                       " nolu nokta tanımsız: nokta numaraları 1'den başlayıp boşluksuz sürmelidir");
-            return;
-        }
+        if (!XYZ.Locate("NoktaNo", k))
+            return std::to_string(k) +
+                   " nolu nokta tanımsız: nokta numaraları 1'den başlayıp boşluksuz sürmelidir";
     const int elemanAdedi = ED.RecordCount();
     for (int e = 1; e <= elemanAdedi; ++e)
-        if (!ED.Locate("ElemanNo", e)) {
-            HataGoster(std::to_string(e) +
-                       " nolu eleman tanımsız: eleman numaraları 1'den başlayıp boşluksuz sürmelidir");
-            return;
-        }
-    auto noktaVar = [&](int n) { return n >= 1 && n <= noktaAdedi; };
+        if (!ED.Locate("ElemanNo", e))
+            return std::to_string(e) +
+                   " nolu eleman tanımsız: eleman numaraları 1'den başlayıp boşluksuz sürmelidir";
 
     // Nodes of the elements.
     static const char* const kDugumAlanlari[] = {"iNoktasi", "jNoktasi", "kNoktasi", "LNoktasi"};
@@ -128,13 +123,24 @@ void ModelDenetle() {
         for (int p = 0; p < adet; ++p) {
             const int n = ED.FieldByName(kDugumAlanlari[p]).AsInteger();
             if (p == 2 && (tip == 40 || tip == 41) && EksenKodu(n)) continue;
-            if (!noktaVar(n)) {
-                HataGoster(std::to_string(e) + ".elemanın " + std::to_string(n) +
-                           " nolu noktası koordinatlarda yok");
-                return;
-            }
+            if (n < 1 || n > noktaAdedi)
+                return std::to_string(e) + ".elemanın " + std::to_string(n) + " nolu noktası koordinatlarda yok";
         }
     }
+    return {};
+}
+
+void ModelDenetle() {
+    auto& SK = Tablolar.SK;
+    auto& TYUK = Tablolar.TYUK;
+
+    const std::string geometri = GeometriHatasi();
+    if (!geometri.empty()) {
+        HataGoster(geometri);
+        return;
+    }
+    const int noktaAdedi = Tablolar.XYZ.RecordCount();
+    auto noktaVar = [&](int n) { return n >= 1 && n <= noktaAdedi; };
 
     // Supports.
     int sayi = 0;

@@ -12,6 +12,10 @@
 // the system type does not have, and a support text that is neither free
 // nor a number. Shows one message naming the row and sets Hata.
 void ModelDenetle();
+// The part of it that a drawing of the geometry needs (node and element
+// numbering, the nodes of every element present in XYZ): the message of the
+// first fault, empty when there is none; nothing is shown.
+std::string GeometriHatasi();
 
 // Count of element unknowns: ElemanSayisi from ED, and ElemanBilinmeyenTablosu
 // (row 0: independent forces of element e, row 1: its first column).

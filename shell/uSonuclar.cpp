@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "drawing/MeshCiz.h"
 #include "engine/MotorYardim.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
@@ -50,7 +51,6 @@ TfSonuclar::TfSonuclar(QWidget* sahip) : QDialog(sahip) {
     BitBtn3->setObjectName("BitBtn3");
     BitBtn1 = new QPushButton("Geometri, iç kuvvet çiz", Panel1);
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setEnabled(false);  // the drawing window is not part of this program yet
     BitBtn6 = new QPushButton("ÇIK", Panel1);
     BitBtn6->setObjectName("BitBtn6");
     Label1 = new QLabel("A4", Panel1);
@@ -72,6 +72,9 @@ TfSonuclar::TfSonuclar(QWidget* sahip) : QDialog(sahip) {
     connect(CheckListBox1, &QListWidget::itemChanged, this, [this] { CheckListBox1ClickCheck(); });
     connect(BitBtn11, &QPushButton::clicked, this, [this] { SonuclariGosterYaz(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] {
+        if (!CizimPenceresiAcik()) CizimPenceresiniGoster(this, false);
+    });
     connect(BitBtn6, &QPushButton::clicked, this, [this] { close(); });
 
     // Set-up after creation.
@@ -140,7 +143,6 @@ bool TfSonuclar::SonuclariGosterYaz() {
         DisGostericiyiAc(PdfDosyasi.toStdString());
     }
     PanelKontrolleriniEtkinlestir(Panel1, true);
-    BitBtn1->setEnabled(false);
     GroupBox1->setEnabled(true);
     return tamam;
 }

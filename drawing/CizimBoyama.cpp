@@ -1,0 +1,355 @@
+#include "drawing/CizimBoyama.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/CizimGeometrisi.h"
+#include "drawing/KuvvetDiyagramlari.h"
+#include "model/LibU.h"
+
+namespace {
+
+const QColor kGri(128, 128, 128);
+const QColor kKirmizi(255, 0, 0);
+const QColor kMavi(0, 0, 255);
+const QColor kBeyaz(255, 255, 255);
+const QColor kSiyah(0, 0, 0);
+const QColor kMenu(240, 240, 240);
+const QColor kGriYazi(109, 109, 109);
+
+int Yuvarla(double x) {
+    const double r = std::nearbyint(x);
+    return r == 0 ? 0 : static_cast<int>(r);
+}
+QPoint Yuvarla(double x, double y) { return {Yuvarla(x), Yuvarla(y)}; }
+
+QFont Yazi(int Punto) {
+    QFont f("Arial");
+    f.setPixelSize(YaziPikseli(Punto));
+    return f;
+}
+
+// Text by its top-left corner.
+void Yaz(QPainter& p, int x, int y, const QString& s) {
+    p.drawText(QRect(x, y, 2000, 200), Qt::AlignLeft | Qt::AlignTop, s);
+}
+
+// Text turned by a degrees counter-clockwise about its top-left corner.
+void DondurulmusYaziYaz(QPainter& p, double a, int x, int y, const QString& s) {
+    p.save();
+    p.translate(x, y);
+    p.rotate(-a);
+    Yaz(p, 0, 0, s);
+    p.restore();
+}
+
+QPen Kalem(const QColor& renk, int kalinlik = 1, Qt::PenStyle stil = Qt::SolidLine) {
+    QPen k(renk, kalinlik, stil);
+    k.setCapStyle(Qt::FlatCap);
+    k.setJoinStyle(Qt::MiterJoin);
+    return k;
+}
+
+// The screen geometry of a bar: its end points, rounded length, unit vector u
+// and unit normal n = (dy, -dx) / Lp.
+struct Cubuk {
+    QPoint P1, P2;
+    int dx = 0, dy = 0, Lp = 0;
+    double ux = 0, uy = 0, nx = 0, ny = 0;
+    Cubuk(QPoint a, QPoint b) : P1(a), P2(b), dx(b.x() - a.x()), dy(b.y() - a.y()) {
+        Lp = Yuvarla(std::sqrt(double(dx) * dx + double(dy) * dy));
+        if (Lp > 0) ux = double(dx) / Lp, uy = double(dy) / Lp, nx = double(dy) / Lp, ny = -double(dx) / Lp;
+    }
+    // P1 + Round(t u + s n).
+    QPoint Nokta(double t, double s = 0) const { return P1 + Yuvarla(t * ux + s * nx, t * uy + s * ny); }
+};
+
+void MomentMafsaliCiz(QPainter& p, const Cubuk& c, int uc) {
+    p.setPen(Kalem(kGri));
+    p.setBrush(kBeyaz);
+    p.drawEllipse(c.Nokta(uc == 1 ? 8 : c.Lp - 8), 4, 4);
+}
+
+void KesmeMafsaliCiz(QPainter& p, const Cubuk& c, int uc) {
+    const QPoint A = c.Nokta(uc == 1 ? 4 : c.Lp - 12);
+    const QPoint B = A + Yuvarla(8 * c.ux, 8 * c.uy);
+    p.setPen(Kalem(kBeyaz));
+    p.drawLine(A, B);
+    p.setPen(Kalem(kGri));
+    const QPoint n6 = Yuvarla(6 * c.nx, 6 * c.ny);
+    p.drawLine(A + n6, A - n6);
+    p.drawLine(B + n6, B - n6);
+}
+
+void NormalKuvvetMafsaliCiz(QPainter& p, const Cubuk& c, int uc) {
+    const double t = uc == 1 ? 12 : c.Lp - 12;
+    const double g = uc == 1 ? 8 : -8;
+    const QPoint P = c.Nokta(t, 6), Q = c.Nokta(t, -6);
+    const QPoint gu = Yuvarla(g * c.ux, g * c.uy);
+    p.setPen(Kalem(kGri));
+    const QPoint cizgi[4] = {P + gu, P, Q, Q + gu};
+    p.drawPolyline(cizgi, 4);
+}
+
+// The middle third of the element, 3 pixels to the side of its local -y face.
+void CekmeTarafiCiz(QPainter& p, const Cubuk& c, int yan) {
+    const double dx = c.dx, dy = c.dy, L = c.Lp;
+    const QPoint A = c.P1 + Yuvarla(dx / 3 - 3 * yan * dy / L, dy / 3 + 3 * yan * dx / L);
+    const QPoint B = c.P2 - Yuvarla(dx / 3 + 3 * yan * dy / L, dy / 3 - 3 * yan * dx / L);
+    QPen k = Kalem(kKirmizi, 0, Qt::DotLine);
+    p.setPen(k);
+    p.drawLine(A, B);
+}
+
+void YerelEksenCiz(QPainter& p, const Cubuk& c) {
+    const QPoint A = c.Nokta(Yuvarla(c.Lp / 6.0));
+    const QPoint B = A + Yuvarla(10 * c.ux, 10 * c.uy);
+    const QPoint n2 = Yuvarla(2 * c.nx, 2 * c.ny);
+    const QPoint C = B + Yuvarla(6 * c.ux, 6 * c.uy);
+    p.setPen(Kalem(kKirmizi));
+    p.setBrush(kKirmizi);
+    p.drawLine(A, B);
+    const QPoint uc[3] = {B + n2, B - n2, C};
+    p.drawPolygon(uc, 3);
+}
+
+void EksenTakimiCiz(QPainter& p, int ox, int oy) {
+    const TCizimDurumu& c = CizimDurumu;
+    const int sh = c.EksenIsaretleri[0][c.YatayEksen] < 0 ? -1 : 1;
+    const int sv = c.EksenIsaretleri[1][c.DuseyEksen] < 0 ? -1 : 1;
+    static const char* const kHarf = "XYZ";
+    auto harf = [](int eksen) { return QString(QChar(kHarf[std::clamp(eksen, 1, 3) - 1])); };
+    p.setPen(Kalem(kKirmizi, 2));
+    p.setBrush(kBeyaz);
+    p.setFont(Yazi(9));
+    p.drawLine(ox, oy, ox + 20 * sh, oy);
+    p.drawLine(ox + 20 * sh, oy, ox + 16 * sh, oy - 2 * sh);
+    p.drawLine(ox + 20 * sh, oy, ox + 16 * sh, oy + 2 * sh);
+    p.drawLine(ox + 16 * sh, oy - 2 * sh, ox + 16 * sh, oy + 2 * sh);
+    Yaz(p, ox + 26 * sh, oy - 6 * sh, harf(c.YatayEksen));
+    p.drawLine(ox, oy, ox, oy - 20 * sv);
+    p.drawLine(ox, oy - 20 * sv, ox - 2 * sv, oy - 16 * sv);
+    p.drawLine(ox, oy - 20 * sv, ox + 2 * sv, oy - 16 * sv);
+    p.drawLine(ox - 2 * sv, oy - 16 * sv, ox + 2 * sv, oy - 16 * sv);
+    Yaz(p, ox - 4 * sv, oy - 36 * sv, harf(c.DuseyEksen));
+    if (c.EksenTakimi == 2 || c.EksenTakimi == 3 || c.EksenTakimi == 6) {
+        p.drawLine(ox, oy, ox + 14, oy - 14);
+        p.drawLine(ox + 14, oy - 14, ox + 14, oy - 10);
+        p.drawLine(ox + 14, oy - 10, ox + 10, oy - 14);
+        p.drawLine(ox + 10, oy - 14, ox + 14, oy - 14);
+        Yaz(p, ox + 20, oy - 20, harf(c.DerinlikEksen));
+    } else {
+        p.drawLine(ox, oy, ox - 14, oy + 14);
+        p.drawLine(ox - 14, oy + 14, ox - 14, oy + 10);
+        p.drawLine(ox - 14, oy + 10, ox - 10, oy + 14);
+        p.drawLine(ox - 10, oy + 14, ox - 14, oy + 14);
+        Yaz(p, ox - 20, oy + 16, harf(c.DerinlikEksen));
+    }
+    p.setPen(Kalem(kKirmizi));
+    p.drawEllipse(QPoint(ox, oy), 4, 4);
+}
+
+void ElemanVeNoktaNoYaz(QPainter& p, int e, const QPoint* noktalar, int adet, const CizimSecenekleri& s) {
+    const auto& bilgi = CizimDurumu.ElemanCizimBilgisi[e];
+    p.setFont(Yazi(s.YaziBoyu));
+    if (s.ElemanNo) {
+        int sx = 0, sy = 0;
+        for (int k = 0; k < adet; ++k) sx += noktalar[k].x(), sy += noktalar[k].y();
+        p.setPen(kSiyah);
+        Yaz(p, sx / adet - 8, sy / adet - 8, QString::number(e));
+    }
+    if (s.NoktaNo) {
+        p.setPen(kGriYazi);
+        for (int k = 0; k < adet; ++k) Yaz(p, noktalar[k].x(), noktalar[k].y(), QString::number(bilgi[k + 1]));
+    }
+}
+
+// The angle (degrees, counter-clockwise) at which a label along the element
+// reads from left to right.
+double EtiketAcisi(const Cubuk& c) {
+    double a = std::atan2(-double(c.dy), double(c.dx)) * 180 / 3.14159265358979323846;
+    if (a > 90) a -= 180;
+    if (a <= -90) a += 180;
+    return a == 0 ? 0 : a;
+}
+
+void DiyagramCiz(QPainter& p, int e, const Cubuk& c, CizimTuru tur, const CizimSecenekleri& s) {
+    const int i = tur == CizimTuru::NormalKuvvet ? 0 : tur == CizimTuru::Kesme ? 1 : 2;
+    const double enBuyuk = DiyagramEnBuyukleri[i];
+    if (enBuyuk == 0) return;
+    DiyagramDizisi f;
+    static const char* const kAlan[3] = {"Nx", "Vy", "Mz"};
+    if (!DiyagramOku(e, kAlan[i], f)) return;
+
+    const double dx = c.dx, dy = c.dy;
+    double L = std::sqrt(dx * dx + dy * dy);
+    if (L == 0) L = 0.01;
+    const double ux = dx / L, uy = dy / L;
+    // Screen direction of the local -y face.
+    const int yan = YanIsareti();
+    const double ax = -yan * uy, ay = yan * ux;
+    const double adim = L / 199;
+    const double F = DiyagramCarpani(s.DiyagramCubugu) / enBuyuk;
+    QPoint nokta[202];
+    nokta[0] = c.P1;
+    nokta[201] = c.P2;
+    for (int k = 1; k <= 200; ++k) {
+        // The moment on the tension face, normal and shear forces on the other.
+        const double o = (i == 2 ? f[k] : -f[k]) * F;
+        const double t = (k - 1) * adim;
+        nokta[k] = c.P1 + Yuvarla(t * ux + o * ax, t * uy + o * ay);
+    }
+    p.setPen(Kalem(kMavi));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(nokta, 202);
+
+    if (!s.Ordinatlar) return;
+    p.setFont(Yazi(s.YaziBoyu));
+    p.setPen(kMavi);
+    const double aci = EtiketAcisi(c);
+    const double esik = CizimDurumu.IlkEleman == CizimDurumu.SonEleman ? 1 : (i == 2 ? 4 : 2);
+    auto etiket = [&](int k) {
+        const std::string metin = GenelSayiMetni(f[k]);
+        DondurulmusYaziYaz(p, aci, nokta[k].x() - 8, nokta[k].y() - 4, QString::fromStdString(metin));
+        if (s.Etiketler) s.Etiketler->push_back({metin, nokta[k].x() - 8, nokta[k].y() - 4, aci});
+    };
+    double son = f[1];
+    if (std::fabs(f[1]) > esik) etiket(1);
+    if (L > 10.0 * s.YaziBoyu)
+        for (int k = 2; k <= 199; ++k) {
+            if (!(std::fabs(f[k - 1] - f[k]) > enBuyuk / 10)) continue;
+            if (f[k - 1] != son) etiket(k - 1), son = f[k - 1];
+            if (f[k] != son) etiket(k), son = f[k];
+        }
+    if (i == 2) {
+        DiyagramDizisi v;
+        int kx = 1;
+        if (DiyagramOku(e, "Vy", v)) {
+            auto isaret = [](double x) { return (x > 0) - (x < 0); };
+            for (int k = 2; k <= 199; ++k)
+                if (isaret(v[k]) != isaret(v[k + 1])) kx = k;
+        }
+        if (kx > 1 && kx < 200 && f[kx] != son) etiket(kx), son = f[kx];
+    }
+    if (std::fabs(f[200]) > esik && f[200] != son) etiket(200);
+}
+
+void SekilDegistirmisGeometriCiz(QPainter& p, int e, double carpan) {
+    const TCizimDurumu& c = CizimDurumu;
+    const auto& s = c.ElemanCizimBilgisi[e];
+    auto yeri = [&](int n) {
+        const auto& k = c.NoktaKoordinatlari[n];
+        const auto& u = c.YerDegistirmeler[n];
+        return Izdusum(k[1] + carpan * u[0], k[2] + carpan * u[1], k[3] + carpan * u[2]);
+    };
+    p.setPen(Kalem(kMavi, 1, Qt::DotLine));
+    p.drawLine(yeri(s[1]), yeri(s[2]));
+}
+
+// The factor that draws the largest displacement DiyagramCarpani pixels long.
+double YerDegistirmeCarpani(double pikselBoyu) {
+    const TCizimDurumu& c = CizimDurumu;
+    double enBuyuk = 0;
+    for (const auto& u : c.YerDegistirmeler) enBuyuk = std::max(enBuyuk, std::sqrt(u[0] * u[0] + u[1] * u[1] + u[2] * u[2]));
+    const double metreBasina =
+        std::max(c.YatayOlcek * c.Olcekler[1], c.DuseyOlcek * c.Olcekler[2]) * c.Olcekler[0];
+    if (enBuyuk == 0 || metreBasina == 0) return 0;
+    return pikselBoyu / (enBuyuk * metreBasina);
+}
+
+}  // namespace
+
+const char* CizimTuruAdi(CizimTuru Tur) {
+    static const char* const kAdlar[5] = {"Geometri", "Normal kuvvet diyagramı", "Vy Kesme Diyagramı",
+                                          "Mz Moment diyagramı", "Yer ve şekil değiştirmiş geometri"};
+    return kAdlar[static_cast<int>(Tur)];
+}
+
+int YaziPikseli(int Punto) { return Yuvarla(Punto * 96.0 / 72.0); }
+
+double DiyagramCarpani(int DiyagramCubugu) {
+    const TCizimDurumu& c = CizimDurumu;
+    return (c.SonEleman - c.IlkEleman < 20 ? 8 : 3) * DiyagramCubugu;
+}
+
+bool SekilDegistirmisCizilebilir() {
+    const TCizimDurumu& c = CizimDurumu;
+    return c.SistemTipi == 10 && static_cast<int>(c.YerDegistirmeler.size()) == c.NoktaSayisi + 1;
+}
+
+void Ciz(QImage& Resim, const CizimSecenekleri& s) {
+    TCizimDurumu& c = CizimDurumu;
+    if (c.ElemanSayisi < 1 || Resim.isNull()) return;
+    QPainter p(&Resim);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.fillRect(Resim.rect(), kBeyaz);
+
+    p.setFont(Yazi(s.YaziBoyu));
+    p.setPen(kKirmizi);
+    Yaz(p, 0, 0, QString::fromStdString(c.ProbleminTanimi + " - " + CizimTuruAdi(s.Tur)));
+
+    const int yan = YanIsareti();
+    const double carpan =
+        s.Tur == CizimTuru::SekilDegistirmis && SekilDegistirmisCizilebilir() ? YerDegistirmeCarpani(DiyagramCarpani(s.DiyagramCubugu)) : 0;
+    const int ilk = std::max(1, c.IlkEleman), son = std::min(c.SonEleman, c.ElemanSayisi);
+    for (int e = ilk; e <= son; ++e) {
+        const auto& b = c.ElemanCizimBilgisi[e];
+        const int tip = b[5];
+        const int adet = CizimNoktaSayisi(tip);
+        QPoint noktalar[4];
+        bool tamam = true;
+        for (int k = 0; k < adet; ++k) {
+            if (b[k + 1] < 1 || b[k + 1] > c.NoktaSayisi) tamam = false;
+            noktalar[k] = NoktaIzdusumu(b[k + 1]);
+        }
+        if (!tamam) continue;
+
+        const int enBuyuk = tip >= 50 ? c.EnBuyukYuzeyBoyu : c.EnBuyukCubukBoyu;
+        const bool isaretli = enBuyuk / 10 >= b[0];
+        p.setPen(Kalem(isaretli ? kKirmizi : kGri));
+        p.setBrush(isaretli ? kBeyaz : kMenu);
+        if (adet == 2) p.drawLine(noktalar[0], noktalar[1]);
+        else p.drawPolygon(noktalar, adet);
+
+        const Cubuk cubuk(noktalar[0], noktalar[1]);
+        if (cubuk.Lp >= 50) {
+            if (tip == 30 && s.CekmeTarafi) CekmeTarafiCiz(p, cubuk, yan);
+            if (tip == 30 && s.Mafsallar && b[6] != 0) {
+                const std::string kod = std::to_string(b[6]);
+                auto var = [&](char r) { return kod.find(r) != std::string::npos; };
+                if (var('2')) KesmeMafsaliCiz(p, cubuk, 1);
+                if (var('5')) KesmeMafsaliCiz(p, cubuk, 2);
+                if (var('1')) NormalKuvvetMafsaliCiz(p, cubuk, 1);
+                if (var('4')) NormalKuvvetMafsaliCiz(p, cubuk, 2);
+                if (var('3')) MomentMafsaliCiz(p, cubuk, 1);
+                if (var('6')) MomentMafsaliCiz(p, cubuk, 2);
+            }
+            if (s.YerelEksen) YerelEksenCiz(p, cubuk);
+        }
+        ElemanVeNoktaNoYaz(p, e, noktalar, adet, s);
+    }
+    EksenTakimiCiz(p, c.OrijinX, c.OrijinY);
+
+    // The diagrams over the whole model.
+    if (s.Tur == CizimTuru::Geometri) return;
+    for (int e = ilk; e <= son; ++e) {
+        const auto& b = c.ElemanCizimBilgisi[e];
+        const int tip = b[5];
+        if (tip > 39 || b[1] < 1 || b[1] > c.NoktaSayisi || b[2] < 1 || b[2] > c.NoktaSayisi) continue;
+        const Cubuk cubuk(NoktaIzdusumu(b[1]), NoktaIzdusumu(b[2]));
+        switch (s.Tur) {
+            case CizimTuru::NormalKuvvet: DiyagramCiz(p, e, cubuk, s.Tur, s); break;
+            case CizimTuru::Kesme:
+            case CizimTuru::Moment:
+                if (tip >= 30) DiyagramCiz(p, e, cubuk, s.Tur, s);
+                break;
+            case CizimTuru::SekilDegistirmis:
+                if (carpan > 0) SekilDegistirmisGeometriCiz(p, e, carpan);
+                break;
+            default: break;
+        }
+    }
+}
