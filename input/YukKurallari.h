@@ -53,8 +53,8 @@ bool TekilYukSistemde(int SistemTipi, int k);
 //  3. the components that act in the system type all 0:
 //     "Noktadaki yüklerin tümü sıfır olamaz";
 //  4. a non-zero component that does not act in the system type (Pz on a
-//     plane frame): "<Pz> yükü bu sistem tipinde kullanılamaz, 0 olmalıdır"
-//     (the last such component is named).
+//     plane frame): its field name + " yükü bu sistem tipinde kullanılamaz,
+//     0 olmalıdır" ("Pz yükü ..."; the last such component is named).
 // All six texts are still written when the checks pass. Reads Tablolar.XYZ
 // (open).
 std::string TekilYukDenetle(const std::string& Anahtar, const std::array<std::string, 6>& Degerler,
