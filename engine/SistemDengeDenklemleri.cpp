@@ -80,6 +80,16 @@ const char* const* DugumYukuAlanlari(int tip, int& sayi) {
     return a ? a->Yuk : nullptr;
 }
 
+bool AlanSistemde(const char* const* Alanlar, int Sayi, const std::string& Alan) {
+    for (int d = 0; d < Sayi; ++d)
+        if (Alan == Alanlar[d]) return true;
+    return false;
+}
+
+std::string SistemDisiSinirKosuluMesaji(const std::string& Nokta, const std::string& Alan) {
+    return Nokta + " nolu noktanın " + Alan + " sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır";
+}
+
 bool SinirKosuluDegeri(const std::string& metin, double& deger) {
     std::size_t bas = 0, son = metin.size();
     while (bas < son && metin[bas] == ' ') ++bas;
@@ -156,12 +166,8 @@ void ModelDenetle() {
         for (const char* alan : kTumAlanlar) {
             const std::string metin = SK.FieldByName(alan).AsString();
             if (metin.empty() || metin[0] == 'S') continue;  // free; an empty field holds no condition
-            bool sistemde = false;
-            for (int d = 0; d < sayi; ++d)
-                if (std::string(alanlar[d]) == alan) sistemde = true;
-            if (!sistemde) {
-                HataGoster(std::to_string(n) + " nolu noktanın " + alan +
-                           " sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır");
+            if (!AlanSistemde(alanlar, sayi, alan)) {
+                HataGoster(SistemDisiSinirKosuluMesaji(std::to_string(n), alan));
                 return;
             }
             double deger = 0;

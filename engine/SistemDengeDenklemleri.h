@@ -45,5 +45,12 @@ void MafsalDenklemleriniKur();
 const char* const* SinirKosuluAlanlari(int SistemTipi, int& Sayi);
 const char* const* DugumYukuAlanlari(int SistemTipi, int& Sayi);
 
+// Whether Alan is one of the Sayi fields of such a list.
+bool AlanSistemde(const char* const* Alanlar, int Sayi, const std::string& Alan);
+
+// The refusal of a non-free support condition in field Alan (e.g. "Fix")
+// that the system type does not have, for the node (or key text) Nokta.
+std::string SistemDisiSinirKosuluMesaji(const std::string& Nokta, const std::string& Alan);
+
 // The support text as a number ("." separator); false when it is none.
 bool SinirKosuluDegeri(const std::string& Metin, double& Deger);

@@ -1,0 +1,90 @@
+#include "input/TuretDenetimi.h"
+
+#include <set>
+#include <vector>
+
+#include "input/YukKurallari.h"
+#include "model/LibU.h"
+#include "model/Oku.h"
+#include "model/VeriTabani.h"
+
+namespace {
+
+bool TuretMi(const std::string& Anahtar) { return Anahtar.find(',') != std::string::npos; }
+
+// The first number that is met twice in the list; 0 when none.
+int IlkTekrar(const std::vector<int>& numaralar) {
+    std::set<int> gorulen;
+    for (int n : numaralar)
+        if (!gorulen.insert(n).second) return n;
+    return 0;
+}
+
+// The first number of the list that the key of another row of the table
+// also names; 0 when none. Diger decides which rows count.
+template <class Diger>
+int IlkCakisma(Tablo& t, const char* alan, const std::vector<int>& numaralar, Diger diger) {
+    const std::set<int> yeni(numaralar.begin(), numaralar.end());
+    std::vector<int> eski;
+    for (t.First(); !t.Eof(); t.Next()) {
+        if (!diger(t) || !AnahtarNumaralari(t.FieldByName(alan).AsString(), eski)) continue;
+        for (int n : eski)
+            if (yeni.count(n)) return n;
+    }
+    return 0;
+}
+
+std::string NoktaAnahtariniDenetle(Tablo& kaynak, const std::string& Anahtar, const char* DuzTekrar,
+                                   const char* TuretTekrar) {
+    std::vector<int> numaralar;
+    if (!AnahtarNumaralari(Anahtar, numaralar)) return "";
+    const bool turet = TuretMi(Anahtar);
+    auto mesaj = [&](int n) { return turet ? Anahtar + "->" + std::to_string(n) + TuretTekrar : Anahtar + DuzTekrar; };
+    if (turet) {
+        for (int n : numaralar)
+            if (!Tablolar.XYZ.Locate("NoktaNo", n))
+                return Anahtar + "->" + std::to_string(n) + " noktası tanımsız, türet tamamlanamadı";
+        if (const int n = IlkTekrar(numaralar)) return mesaj(n);
+    }
+    const int n = IlkCakisma(kaynak, "NoktaNo", numaralar,
+                             [&](Tablo& t) { return t.FieldByName("NoktaNo").AsString() != Anahtar; });
+    return n ? mesaj(n) : "";
+}
+
+}  // namespace
+
+bool DuzNoktaTanimli(const std::string& Anahtar) {
+    if (TuretMi(Anahtar)) return true;
+    int no = 0;
+    return TamSayiMi(Anahtar, 1, 32767, no) && Tablolar.XYZ.Locate("NoktaNo", no);
+}
+
+std::string TekilYukAnahtariniDenetle(const std::string& Anahtar) {
+    return NoktaAnahtariniDenetle(Tablolar.Yukler, Anahtar, " nolu noktanın yükleri tekrar verilmiş",
+                                  " nolu noktada yükler tekrar verilmiş");
+}
+
+std::string SinirKosuluAnahtariniDenetle(const std::string& Anahtar) {
+    return NoktaAnahtariniDenetle(Tablolar.SinirKosullari, Anahtar,
+                                  " nolu noktanın sınır koşulları tekrar verilmiş",
+                                  " nolu noktada sınır koşulları tekrar verilmiş");
+}
+
+std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::string& YukNo) {
+    std::vector<int> numaralar;
+    int yukNo = 0;
+    if (!YukNoGecerli(YukNo, yukNo) || !AnahtarNumaralari(Anahtar, numaralar)) return "";
+    auto mesaj = [&](int n) {
+        return "Eleman=" + std::to_string(n) + " Yük no=" + std::to_string(yukNo) + " yük tekrar tanımlanmiş";
+    };
+    if (TuretMi(Anahtar)) {
+        for (int n : numaralar)
+            if (!Tablolar.ED.Locate("ElemanNo", n)) return Anahtar + "-> tanımsız elemana yük verilemez";
+        if (const int n = IlkTekrar(numaralar)) return mesaj(n);
+    }
+    const int n = IlkCakisma(Tablolar.ElemanYukleri, "ElemanNo", numaralar, [&](Tablo& t) {
+        return t.FieldByName("YukNo").AsInteger() == yukNo &&
+               !(t.FieldByName("ElemanNo").AsString() == Anahtar);
+    });
+    return n ? mesaj(n) : "";
+}

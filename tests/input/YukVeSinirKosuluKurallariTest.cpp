@@ -1,0 +1,185 @@
+// Rules of the nodal-load, support-condition and element-load editors: the
+// load types per system, the captions per load type, the save checks and the
+// key checks against the stored rows.
+#include <gtest/gtest.h>
+
+#include "TestYardim.h"
+#include "input/SinirKosuluKurallari.h"
+#include "input/TuretDenetimi.h"
+#include "input/YukKurallari.h"
+#include "model/Oku.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+
+namespace {
+
+TEST(ElemanYukuTipleri, ListPerSystemAndBehaviourPerType) {
+    const std::vector<std::string> kafes = {"14:Üniform sıcaklık artışı", "15:i ucunda yerel x yönünde yer değiştirme",
+                                            "16:j ucunda yerel x yönünde yer değiştirme"};
+    EXPECT_EQ(SistemYukTipleri(10), kafes);
+    EXPECT_EQ(SistemYukTipleri(20), kafes);
+    const auto cerceve = SistemYukTipleri(30);
+    ASSERT_EQ(cerceve.size(), 20u);
+    EXPECT_EQ(cerceve[12], "13:Farklı Sıcaklık artışı");
+    EXPECT_EQ(SistemYukTipleri(40).front(), "21:Lokal y doğrultusunda düzgün yayılı");
+    EXPECT_EQ(SistemYukTipleri(60), std::vector<std::string>{"25:Düzgün yayılı"});
+    EXPECT_TRUE(SistemYukTipleri(50).empty());
+    EXPECT_EQ(YukTipiKodu("12:Kısmi ikizkenar üçgen"), 12);
+    EXPECT_EQ(YukTipiKodu(""), 0);
+
+    // captions switch with the type; Yük1 typed only for 11 and 13
+    const std::tuple<int, const char*, const char*> etiketler[] = {
+        {1, "Yük(kN/m)", "Yük1(kN/m)"}, {2, "Yük(kN)", "Yük1(kN)"},   {5, "Yük(kN)", "Yük1(kN)"},
+        {7, "Yük(kNm)", "Yük1(kNm)"},   {13, "Yük(°C)", "Yük1(°C)"},  {19, "Yük(m)", "Yük1(m)"},
+        {22, "Yük(kN/m)", "Yük1(kN/m)"}, {25, "Yük(kN/m²)", "Yük1(kN/m²)"}};
+    for (const auto& [kod, yuk, yuk1] : etiketler) {
+        const YukTipiDuzeni d = YukTipiDuzeniBul(kod);
+        EXPECT_EQ(d.YukEtiketi + " " + d.Yuk1Etiketi, std::string(yuk) + " " + yuk1) << kod;
+    }
+    for (int kod = 1; kod <= 25; ++kod) {
+        const YukTipiDuzeni d = YukTipiDuzeniBul(kod);
+        EXPECT_EQ(d.Yuk1Etkin, kod == 11 || kod == 13) << kod;
+        EXPECT_EQ(d.Not.empty(), kod != 13 && kod != 14) << kod;
+    }
+    const YukTipiDuzeni t14 = YukTipiDuzeniBul(14);
+    EXPECT_EQ(t14.Not, "Üniform sıcaklık yükünde\neleman yüzünden-yüzüne\na gereklsizdir, 0 olabilir.");
+    EXPECT_TRUE(t14.Yuk1YukKopyasi);
+    EXPECT_EQ(t14.Resim + " " + t14.Simge, "Yuk14 YukKucuk14");
+    EXPECT_EQ(YukTipiDuzeniBul(0).Kod, 0);
+
+    // type 14 copies its value and zeroes a and b; other types keep them
+    std::string a = "0.5", b = "1", yuk1 = "3";
+    EXPECT_FALSE(UniformSicaklikKopyasi(13, "20", a, b, yuk1));
+    EXPECT_EQ(a + b + yuk1, "0.513");
+    EXPECT_TRUE(UniformSicaklikKopyasi(14, "20", a, b, yuk1));
+    EXPECT_EQ(a + " " + b + " " + yuk1, "0 0 20");
+
+    int no = 7;
+    for (const char* kotu : {"0", "11", "ab", ""}) EXPECT_FALSE(YukNoGecerli(kotu, no)) << kotu;
+    EXPECT_EQ(no, 7);
+    EXPECT_TRUE(YukNoGecerli("10", no));
+}
+
+// A plane frame: nodes 1..6 on a line, bars 1..4, a spring 5 (type 31) and a
+// bar 6, all read into the scratch tables.
+class YukProjesi : public ::testing::Test {
+protected:
+    GeciciKlasor klasor;
+    void SetUp() override {
+        TemizBasliksizArayuz();
+        const std::string proje = klasor.Dosya("Deneme.mdb");
+        BosSablonuYaz(proje);
+        ProjeTablolariniAc(proje);
+        CalismaTablolariniAc(klasor.Yol().string());
+        for (int n = 1; n <= 6; ++n)
+            Satir(Tablolar.Koordinatlar, {{"NoktaNo", std::to_string(n)}, {"X1", std::to_string(n)}});
+        for (int e = 1; e <= 6; ++e)
+            Satir(Tablolar.ElemanNoktaBagi, {{"ElemanNo", std::to_string(e)},
+                                             {"ElemanTipi", e == 5 ? "31" : "30"},
+                                             {"iNoktasi", std::to_string(e)},
+                                             {"jNoktasi", std::to_string(e + 1)}});
+        KoordinatlariOku();
+        ElemanNoktaBaginiOku();
+    }
+    void TearDown() override { TumTablolariKapat(); }
+    static void Satir(Tablo& t, std::initializer_list<std::pair<const char*, std::string>> alanlar) {
+        t.Append();
+        for (const auto& [ad, deger] : alanlar) t.FieldByName(ad).SetString(deger);
+        t.Post();
+    }
+};
+
+TEST_F(YukProjesi, ElementLoadSaveChecks) {
+    const std::string tip1 = "1:Düzgün yayılı", tip11 = "11:Kısmi yamuk", tip13 = "13:Farklı Sıcaklık artışı";
+    const std::pair<ElemanYukuGirdisi, const char*> durumlar[] = {
+        {{"2", "1", tip1, "10", "0", "0", "0"}, ""},
+        {{"2", "0", tip1, "10", "0", "0", "0"}, "Yük no hatalı"},
+        {{"2", "11", tip1, "10", "0", "0", "0"}, "Yük no hatalı"},
+        {{"2", "ab", tip1, "10", "0", "0", "0"}, "Yük no hatalı"},
+        {{"2", "1", "", "10", "0", "0", "0"}, "Yük tipi hatalı"},
+        {{"2", "1", tip1, "10", "-1", "0", "0"}, "a hatalı"},
+        {{"2", "1", tip1, "x", "0", "0", "0"}, "Yük hatalı"},
+        {{"2", "1", tip1, "0", "0", "0", "0"}, "Yük=0 olamaz"},
+        {{"9", "1", tip1, "10", "0", "0", "0"}, "9 nolu eleman-nokta bağı tanımsız"},
+        {{"x", "0", tip1, "10", "0", "0", "0"}, "x nolu eleman-nokta bağı tanımsız"},
+        // a trapezoid starting at zero and one face unheated are loads
+        {{"2", "1", tip11, "0", "1", "2", "5"}, ""},
+        {{"2", "1", tip13, "0", "0.3", "0", "-10"}, ""},
+        {{"2", "1", tip13, "0", "0.3", "0", "0"}, "Yük=0 olamaz"},
+        // loads on a spring would be ignored by the calculation
+        {{"5", "1", tip1, "10", "0", "0", "0"}, "Bu eleman tipine eleman yükü verilemez"},
+        {{"1,6,1,0,0", "1", tip1, "10", "0", "0", "0"},
+         "1,6,1,0,0-> 5 nolu elemanların tipine eleman yükü verilemez"},
+    };
+    for (const auto& [g, mesaj] : durumlar) EXPECT_EQ(ElemanYukuDenetle(g), mesaj) << g.Anahtar << " " << g.YukNo;
+}
+
+TEST_F(YukProjesi, NodalLoadSaveChecks) {
+    using D = std::array<std::string, 6>;
+    EXPECT_EQ(TekilYukDenetle("3", D{"5", "-5", "0", "0", "0", "0"}, 30), "");
+    EXPECT_EQ(TekilYukDenetle("3", D{"0", "0", "0", "0", "0", "0"}, 30), "Noktadaki yüklerin tümü sıfır olamaz");
+    EXPECT_EQ(TekilYukDenetle("9", D{"5", "0", "0", "0", "0", "0"}, 30), "9 noktasının koordinatları tanımsız");
+    EXPECT_EQ(TekilYukDenetle("9", D{"5", "0", "0", "0", "0", "y"}, 30), "Mz hatalı");
+    // Pz and Mx do not act on a plane frame: alone they are no load, and
+    // beside a real load they are refused by name
+    EXPECT_EQ(TekilYukDenetle("3", D{"0", "0", "7", "0", "0", "0"}, 30),
+              "Pz yükü bu sistem tipinde kullanılamaz, 0 olmalıdır");
+    EXPECT_EQ(TekilYukDenetle("3", D{"1", "0", "0", "2", "0", "0"}, 30),
+              "Mx yükü bu sistem tipinde kullanılamaz, 0 olmalıdır");
+    EXPECT_EQ(TekilYukDenetle("3", D{"0", "0", "7", "0", "0", "0"}, 60), "");
+}
+
+TEST_F(YukProjesi, SupportSaveChecks) {
+    using S = std::array<std::string, 6>;
+    const std::array<int, 6> xy{1, 1, 0, 0, 0, 0}, serbest{};
+    EXPECT_EQ(SinirKosuluDenetle("1", xy, S{"0", "0.005", "Serbest", "Serbest", "Serbest", "Serbest"}, 10), "");
+    EXPECT_EQ(SinirKosuluDenetle("1", serbest, S{"Serbest", "Serbest", "Serbest", "Serbest", "Serbest", "Serbest"}, 10),
+              "Noktadaki sınır koşullarının tümü Serbest olamaz");
+    EXPECT_EQ(SinirKosuluDenetle("1", xy, S{"0", "0", "Serbest", "Serbest", "0.1", "Serbest"}, 40),
+              "Y etrafında dönme sınır koşulu hatalı");
+    EXPECT_EQ(SinirKosuluDenetle("1", xy, S{"0", "", "Serbest", "Serbest", "Serbest", "Serbest"}, 10),
+              "Y yönü sınır koşulu hatalı");
+    // a rotation held in a truss is refused as the calculation refuses it
+    EXPECT_EQ(SinirKosuluDenetle("1", {1, 1, 0, 1, 0, 0}, S{"0", "0", "Serbest", "0", "Serbest", "Serbest"}, 10),
+              "1 nolu noktanın Fix sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır");
+    EXPECT_EQ(NoktaNoTanimsizMi(" ", "0"), "Nokta no tanımsız");
+    EXPECT_EQ(NoktaNoTanimsizMi("", "1"), "");
+    int secim = 0;
+    std::string metin;
+    SinirKosuluGoster("0.01", secim, metin);
+    EXPECT_EQ(std::to_string(secim) + metin, "10.01");
+    SinirKosuluGoster("", secim, metin);
+    EXPECT_EQ(std::to_string(secim) + metin, "0Serbest");
+}
+
+TEST_F(YukProjesi, KeysThatWouldBreakTheReadersAreRefused) {
+    Satir(Tablolar.Yukler, {{"NoktaNo", "3"}, {"Px", "1"}});
+    EXPECT_EQ(TekilYukAnahtariniDenetle("1,5,1,0,0"), "1,5,1,0,0->3 nolu noktada yükler tekrar verilmiş");
+    EXPECT_EQ(TekilYukAnahtariniDenetle("4,6,1,0,0"), "");
+    EXPECT_EQ(TekilYukAnahtariniDenetle("3"), "");  // the row the save overwrites
+    EXPECT_EQ(TekilYukAnahtariniDenetle("2,9,1,0,0"), "2,9,1,0,0->7 noktası tanımsız, türet tamamlanamadı");
+    Satir(Tablolar.Yukler, {{"NoktaNo", "4,6,1,0,0"}, {"Py", "-2"}});
+    EXPECT_EQ(TekilYukAnahtariniDenetle("5"), "5 nolu noktanın yükleri tekrar verilmiş");
+    TekilYukleriniOku();
+    EXPECT_EQ(Hata, 0);
+    EXPECT_EQ(Tablolar.TYUK.RecordCount(), 4);
+
+    // both directions meet at node 3
+    EXPECT_EQ(SinirKosuluAnahtariniDenetle("1,3,1,3,2"), "1,3,1,3,2->3 nolu noktada sınır koşulları tekrar verilmiş");
+    Satir(Tablolar.SinirKosullari, {{"NoktaNo", "1,3,2,0,0"}, {"Ux", "0"}, {"Uy", "0"}, {"Uz", "Serbest"},
+                                    {"Fix", "Serbest"}, {"Fiy", "Serbest"}, {"Fiz", "0"}});
+    EXPECT_EQ(SinirKosuluAnahtariniDenetle("3"), "3 nolu noktanın sınır koşulları tekrar verilmiş");
+    EXPECT_EQ(SinirKosuluAnahtariniDenetle("3,5,1,0,0"), "3,5,1,0,0->3 nolu noktada sınır koşulları tekrar verilmiş");
+    EXPECT_EQ(SinirKosuluAnahtariniDenetle("1,3,2,0,0"), "");
+    SinirKosullariniOku();
+    EXPECT_EQ(Hata, 0);
+    EXPECT_EQ(Tablolar.SK.RecordCount(), 2);
+
+    Satir(Tablolar.ElemanYukleri, {{"ElemanNo", "4"}, {"YukNo", "1"}, {"YukTipi", "1"}, {"Yuk", "10"}});
+    EXPECT_EQ(ElemanYukuAnahtariniDenetle("1,4,1,0,0", "1"), "Eleman=4 Yük no=1 yük tekrar tanımlanmiş");
+    EXPECT_EQ(ElemanYukuAnahtariniDenetle("1,4,1,0,0", "2"), "");
+    EXPECT_EQ(ElemanYukuAnahtariniDenetle("4", "1"), "");
+    EXPECT_EQ(ElemanYukuAnahtariniDenetle("1,7,2,0,0", "2"), "1,7,2,0,0-> tanımsız elemana yük verilemez");
+}
+
+}  // namespace
