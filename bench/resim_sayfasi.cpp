@@ -2,14 +2,17 @@
 // into one PNG sheet with its name under it, so that the drawings can be
 // looked at together.
 //
-//   resim_sayfasi [sheet.png] [scale]
+//   resim_sayfasi [sheet.png] [scale] [percent]
 //
 // The scale (default 1) enlarges the whole sheet for a closer look; the
-// pictures are still rendered at their own size first.
+// pictures are still rendered at their own size first. The percent (default
+// 100) renders every picture smaller or larger than its own size, as a window
+// with a smaller or larger picture box shows it.
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -21,8 +24,13 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QString yol = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resimler.png");
     const int olcek = argc > 2 ? std::max(1, std::atoi(argv[2])) : 1;
+    const int yuzde = argc > 3 ? std::clamp(std::atoi(argv[3]), 10, 400) : 100;
 
-    const auto resimler = PencereResimleri();
+    auto resimler = PencereResimleri();
+    for (auto& r : resimler) {
+        r.Genislik = std::max(1, r.Genislik * yuzde / 100);
+        r.Yukseklik = std::max(1, r.Yukseklik * yuzde / 100);
+    }
     const int sayfaGenisligi = 1200, bosluk = 10, yaziYuksekligi = 16;
     // Lay the pictures out in rows, left to right.
     struct Yer {

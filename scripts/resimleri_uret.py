@@ -95,7 +95,7 @@ class Resim:
         yon = 0 if a2 > a1 else 1
         self.yol("M%s,%s A%s,%s 0 %d %d %s,%s" % (s(x1), s(y1), s(r), s(r), buyuk, yon, s(x2), s(y2)), renk, k)
         xe, ye = nokta(a2)
-        ta = a2 + (-90 if a2 > a1 else 90)  # tangent direction at the head
+        ta = a2 + (90 if a2 > a1 else -90)  # direction of travel at the head
         tx, ty = math.cos(math.radians(ta)), -math.sin(math.radians(ta))
         self.uc(xe - tx * 10, ye - ty * 10, xe, ye, renk, boy)
 
@@ -242,10 +242,13 @@ UZ = XJ - XI
 
 def yerel_eksenler(r, duzlem="xy"):
     """Local axes in the lower left corner: x right and y up with z toward the
-    viewer ("xy"), or x right and z up with y away from the viewer ("xz")."""
+    viewer ("xy") or without z ("x-y"), or x right and z up with y away from
+    the viewer ("xz")."""
     ox, oy = 20, 142
     r.eksen(ox, oy, 24, 0, "x", kay=(-2, 0))
-    if duzlem == "xy":
+    if duzlem == "x-y":  # trusses: z plays no part
+        r.eksen(ox, oy, 0, -24, "y")
+    elif duzlem == "xy":
         r.eksen(ox, oy, 0, -24, "y")
         r.disari(ox, oy, "z", kay=(-17, 15))
     else:
@@ -253,19 +256,24 @@ def yerel_eksenler(r, duzlem="xy"):
         r.iceri(ox, oy, "y", kay=(-17, 15))
 
 
-def eleman(r, L_olcu=True, i_ad="i", j_ad="j", dolu=True):
-    r.cizgi(XI, YB, XJ, YB, SIYAH, 2.6)
+def uclar(r, dolu=True):
+    """Nodes i and j of a bar drawn from XI to XJ, filled (rigid joints) or
+    open (pins), with their names and the length L below."""
     for x in (XI, XJ):
         if dolu:
             r.daire(x, YB, 3.2, SIYAH, 1, SIYAH)
         else:
             r.dugum(x, YB)
-    r.yazi(XI - 9, YB + 5, i_ad, 14, SIYAH, "end", egik=True)
-    r.yazi(XJ + 9, YB + 5, j_ad, 14, SIYAH, "start", egik=True)
-    if L_olcu:
-        r.uzatma(XI, YB + 6, XI, 146)
-        r.uzatma(XJ, YB + 6, XJ, 146)
-        r.olcu(XI, 142, XJ, 142, "L")
+    r.yazi(XI - 9, YB + 5, "i", 14, SIYAH, "end", egik=True)
+    r.yazi(XJ + 9, YB + 5, "j", 14, SIYAH, "start", egik=True)
+    r.uzatma(XI, YB + 6, XI, 146)
+    r.uzatma(XJ, YB + 6, XJ, 146)
+    r.olcu(XI, 142, XJ, 142, "L")
+
+
+def eleman(r):
+    r.cizgi(XI, YB, XJ, YB, SIYAH, 2.6)
+    uclar(r)
 
 
 def mesafeler(r, parcalar, y=118):
@@ -399,7 +407,6 @@ def yuk_resmi(no):
     elif no in (15, 16):
         eleman(r)
         x = XI if no == 15 else XJ
-        x0 = x + 4 if no == 15 else x - 20
         x0 = x if no == 15 else x - 26
         r.cizgi(x, YB - 5, x, YB - 24, YUK, 0.8, "2,2")
         r.ok(x0, YB - 18, x0 + 26, YB - 18, YUK, 1.8, 9, 4)
@@ -615,8 +622,7 @@ def sistem_resimleri():
     tepe = (45, 40, 70)
     P = lambda q: oblik(*q, ox, oy)
     for a, b in zip(taban, taban[1:] + taban[:1]):
-        r.cizgi(*P(a), *P(b), SIYAH, 1.6, "4,2" if (a, b) == ((90, 80, 0), (0, 80, 0)) or (a, b) == ((0, 80, 0), (0, 0, 0)) else None)
-    r.cizgi(*P(taban[0]), *P(taban[2]), SIYAH, 1.0, "4,2")
+        r.cizgi(*P(a), *P(b), SIYAH, 1.6)
     for a in taban:
         r.cizgi(*P(a), *P(tepe), SIYAH, 1.6)
     for a in taban:
@@ -656,7 +662,6 @@ def sistem_resimleri():
     ust = [(x, y, h) for x, y, _ in alt]
     P = lambda q: oblik(*q, ox, oy)
     for a, b in zip(alt, ust):
-        gizli = a == (0, d, 0) or a == (g, d, 0)
         r.cizgi(*P(a), *P(b), SIYAH, 2.0)
         x, y = P(a)
         r.ankastre(x, y + 1, 18)
@@ -1001,21 +1006,8 @@ def eleman_resimleri():
             son = r.sarmal(xm, YB, 16, SIYAH, 1.4)
             r.cizgi(xm - 20, YB, xm, YB, SIYAH, 2.2)
             r.cokcizgi([son, (xm + 22, son[1]), (xm + 22, YB), (XJ, YB)], SIYAH, 2.2)
-        for x in (XI, XJ):
-            if kafes:
-                r.dugum(x, YB)
-            else:
-                r.daire(x, YB, 3.2, SIYAH, 1, SIYAH)
-        r.yazi(XI - 9, YB + 5, "i", 14, SIYAH, "end", egik=True)
-        r.yazi(XJ + 9, YB + 5, "j", 14, SIYAH, "start", egik=True)
-        r.uzatma(XI, YB + 6, XI, 146)
-        r.uzatma(XJ, YB + 6, XJ, 146)
-        r.olcu(XI, 142, XJ, 142, "L")
-        ox, oy = 20, 142
-        r.eksen(ox, oy, 24, 0, "x", kay=(-2, 0))
-        r.eksen(ox, oy, 0, -24, "y")
-        if not kafes:
-            r.disari(ox, oy, "z", kay=(-17, 15))
+        uclar(r, not kafes)
+        yerel_eksenler(r, "x-y" if kafes else "xy")
         r.yaz("ELEMAN%d" % no)
 
     # 20, 21 space truss bar and axial spring, in an oblique view
@@ -1102,15 +1094,15 @@ def eleman_resimleri():
     x0, y0, a, b = 72, 118, 140, 84
     i, j, k, L = (x0, y0), (x0, y0 - b), (x0 + a, y0 - b), (x0 + a, y0)
     r.cokgen([i, j, k, L], SIYAH, 1.8, "#f2f2f2")
-    for p, ad, kay in ((i, "i", (-9, 5)), (j, "j", (-9, 5)), (k, "k", (9, 5)), (L, "L", (9, 5))):
+    for p, ad, kay in ((i, "i", (-9, 5)), (j, "j", (-9, 5)), (k, "k", (6, -7)), (L, "L", (6, 17))):
         r.dugum(*p)
         r.yazi(p[0] + kay[0], p[1] + kay[1], ad, 14, SIYAH, "end" if kay[0] < 0 else "start", egik=True)
     r.uzatma(x0, y0 + 5, x0, y0 + 26)
     r.uzatma(x0 + a, y0 + 5, x0 + a, y0 + 26)
     r.olcu(x0, y0 + 22, x0 + a, y0 + 22, "a", taraf=-1)
-    r.uzatma(x0 + a + 5, y0, x0 + a + 30, y0)
-    r.uzatma(x0 + a + 5, y0 - b, x0 + a + 30, y0 - b)
-    r.olcu(x0 + a + 26, y0, x0 + a + 26, y0 - b, "b", taraf=-1)
+    r.uzatma(x0 + a + 5, y0, x0 + a + 34, y0)
+    r.uzatma(x0 + a + 5, y0 - b, x0 + a + 34, y0 - b)
+    r.olcu(x0 + a + 30, y0, x0 + a + 30, y0 - b, "b", taraf=-1)
     r.eksen(20, 142, 24, 0, "x", kay=(-2, 0))
     r.eksen(20, 142, 0, -24, "y")
     r.yaz("ELEMAN51")
@@ -1123,8 +1115,8 @@ def eleman_resimleri():
     i, L, k, j = P(0, 0), P(a, 0), P(a, b), P(0, b)
     plak_cercevesi(r, i, L, k, j)
     r.yazi(i[0] - 8, i[1] + 5, "i", 14, SIYAH, "end", egik=True)
-    r.yazi(L[0] + 6, L[1] + 5, "L", 14, SIYAH, "start", egik=True)
-    r.yazi(k[0] + 8, k[1] + 5, "k", 14, SIYAH, "start", egik=True)
+    r.yazi(L[0] + 2, L[1] + 17, "L", 14, SIYAH, "start", egik=True)
+    r.yazi(k[0] - 2, k[1] - 7, "k", 14, SIYAH, "start", egik=True)
     r.yazi(j[0] - 8, j[1] + 2, "j", 14, SIYAH, "end", egik=True)
     r.uzatma(i[0], i[1] + 5, i[0], i[1] + 26)
     r.uzatma(L[0], L[1] + 5, L[0], L[1] + 26)
