@@ -99,7 +99,7 @@ class Resim:
         tx, ty = math.cos(math.radians(ta)), -math.sin(math.radians(ta))
         self.uc(xe - tx * 10, ye - ty * 10, xe, ye, renk, boy)
 
-    def olcu(self, x1, y1, x2, y2, metin, taraf=1, uzak=0, boy=12, yazi_kaydir=0):
+    def olcu(self, x1, y1, x2, y2, metin, taraf=1, boy=14, yazi_kaydir=0):
         """Dimension line from (x1, y1) to (x2, y2) with ticks and its text on
         the side taraf (+1 above / left of the line direction)."""
         L = math.hypot(x2 - x1, y2 - y1)
@@ -304,7 +304,7 @@ def tekil(r, x, boy=44):
 
 
 def sicaklik_seridi(r, ust_ad, alt_ad, a_olcu):
-    h = 13
+    h = 16
     r.cokgen([(XI, YB - h), (XJ, YB - h), (XJ, YB + h), (XI, YB + h)], SIYAH, 1.2, "#ffffff")
     r.cizgi(XI, YB - h, XJ, YB - h, YUK, 2.4)
     r.cizgi(XI, YB + h, XJ, YB + h, YUK, 2.4)
@@ -314,11 +314,11 @@ def sicaklik_seridi(r, ust_ad, alt_ad, a_olcu):
     r.yazi(XI - 9, YB + 5, "i", 14, SIYAH, "end", egik=True)
     r.yazi(XJ + 9, YB + 5, "j", 14, SIYAH, "start", egik=True)
     xm = (XI + XJ) / 2
-    r.yazi(xm, YB - h - 7, ust_ad, 14, YUK)
-    r.yazi(xm, YB + h + 17, alt_ad, 14, YUK)
+    r.yazi(xm, YB - h - 7, ust_ad, 15, YUK)
+    r.yazi(xm, YB + h + 17, alt_ad, 15, YUK)
     if a_olcu:
         x = XI + 40
-        r.olcu(x, YB + h, x, YB - h, "a", taraf=-1)
+        r.olcu(x, YB + h, x, YB - h, "a", taraf=-1, yazi_kaydir=6)
     r.uzatma(XI, YB + h + 2, XI, 146)
     r.uzatma(XJ, YB + h + 2, XJ, 146)
     r.olcu(XI, 142, XJ, 142, "L")
@@ -339,17 +339,17 @@ def yuk_resmi(no):
     if no in (1, 21, 22):
         eleman(r)
         yayili(r, XI, XJ, 36, 36)
-        r.yazi(xm, YB - 45, "Yük", 14, YUK)
+        r.yazi(xm, YB - 45, "Yük", 15, YUK)
     elif no in (2, 23, 24):
         eleman(r)
         tekil(r, a_x)
-        r.yazi(a_x + 7, YB - 34, "Yük", 14, YUK, "start")
+        r.yazi(a_x + 7, YB - 34, "Yük", 15, YUK, "start")
         mesafeler(r, [(XI, a_x, "a")])
     elif no == 3:
         eleman(r)
         yayili(r, XI, xm, 0, 40, 14)
         yayili(r, xm, XJ, 40, 0, 14)
-        r.yazi(xm, YB - 49, "Yük", 14, YUK)
+        r.yazi(xm, YB - 49, "Yük", 15, YUK)
         mesafeler(r, [(XI, xm, "L/2"), (xm, XJ, "L/2")])
     elif no == 4:
         eleman(r)
@@ -357,7 +357,7 @@ def yuk_resmi(no):
         yayili(r, XI, XI + a, 0, 36, 14)
         yayili(r, XI + a, XJ - a, 36, 36, 15)
         yayili(r, XJ - a, XJ, 36, 0, 14)
-        r.yazi(xm, YB - 45, "Yük", 14, YUK)
+        r.yazi(xm, YB - 45, "Yük", 15, YUK)
         mesafeler(r, [(XI, XI + a, "a"), (XJ - a, XJ, "a")])
     elif no == 5:
         eleman(r)
@@ -365,40 +365,40 @@ def yuk_resmi(no):
         for i in range(n):
             x = XI + 4 + (UZ - 8) * i / n
             r.ok(x, YB - 9, x + 15, YB - 9, YUK, 1.2, 6, 2.6)
-        r.yazi(xm, YB - 20, "Yük", 14, YUK)
+        r.yazi(xm, YB - 20, "Yük", 15, YUK)
     elif no == 6:
         eleman(r)
         r.cizgi(a_x, YB - 5, a_x, YB + 5, SIYAH, 1.2)
         r.ok(a_x - 38, YB - 9, a_x, YB - 9, YUK, 1.8, 9, 4)
-        r.yazi(a_x - 19, YB - 17, "Yük", 14, YUK)
+        r.yazi(a_x - 19, YB - 17, "Yük", 15, YUK)
         mesafeler(r, [(XI, a_x, "a")])
     elif no == 7:
         eleman(r)
         r.daire(a_x, YB, 2.5, YUK, 1, YUK)
         r.yay_ok(a_x, YB, 18, -35, 215, YUK, 1.6, 8)
-        r.yazi(a_x, YB - 25, "Yük", 14, YUK)
+        r.yazi(a_x, YB - 25, "Yük", 15, YUK)
         mesafeler(r, [(XI, a_x, "a")])
     elif no in (8, 9, 10, 11, 12):
         eleman(r)
         x1, x2 = a_x, b_x
         if no == 8:
             yayili(r, x1, x2, 0, 40, 13)
-            r.yazi(x2 + 4, YB - 46, "Yük", 14, YUK, "start")
+            r.yazi(x2 + 4, YB - 46, "Yük", 15, YUK, "start")
         elif no == 9:
             yayili(r, x1, x2, 40, 0, 13)
-            r.yazi(x1 - 4, YB - 46, "Yük", 14, YUK, "end")
+            r.yazi(x1 - 4, YB - 46, "Yük", 15, YUK, "end")
         elif no == 10:
             yayili(r, x1, x2, 34, 34, 13)
-            r.yazi((x1 + x2) / 2, YB - 43, "Yük", 14, YUK)
+            r.yazi((x1 + x2) / 2, YB - 43, "Yük", 15, YUK)
         elif no == 11:
             yayili(r, x1, x2, 22, 42, 13)
-            r.yazi(x1 - 3, YB - 28, "Yük", 14, YUK, "end")
-            r.yazi(x2 + 3, YB - 48, "Yük1", 14, YUK, "start")
+            r.yazi(x1 - 3, YB - 28, "Yük", 15, YUK, "end")
+            r.yazi(x2 + 3, YB - 48, "Yük1", 15, YUK, "start")
         else:
             xo = (x1 + x2) / 2
             yayili(r, x1, xo, 0, 40, 13)
             yayili(r, xo, x2, 40, 0, 13)
-            r.yazi(xo, YB - 49, "Yük", 14, YUK)
+            r.yazi(xo, YB - 49, "Yük", 15, YUK)
         mesafeler(r, [(XI, x1, "a"), (x1, x2, "b")])
     elif no == 13:
         sicaklik_seridi(r, "Yük1", "Yük", True)
@@ -410,29 +410,29 @@ def yuk_resmi(no):
         x0 = x if no == 15 else x - 26
         r.cizgi(x, YB - 5, x, YB - 24, YUK, 0.8, "2,2")
         r.ok(x0, YB - 18, x0 + 26, YB - 18, YUK, 1.8, 9, 4)
-        r.yazi(x0 + 13, YB - 26, "Yük", 14, YUK)
+        r.yazi(x0 + 13, YB - 26, "Yük", 15, YUK)
     elif no in (17, 18):
         eleman(r)
         d = 30
         if no == 17:
             sekil_egrisi(r, lambda t: d * (1 - 3 * t * t + 2 * t ** 3))
             r.ok(XI, YB - 3, XI, YB - d - 10, YUK, 1.8, 9, 4)
-            r.yazi(XI - 6, YB - 22, "Yük", 14, YUK, "end")
+            r.yazi(XI - 6, YB - 22, "Yük", 15, YUK, "end")
         else:
             sekil_egrisi(r, lambda t: d * (3 * t * t - 2 * t ** 3))
             r.ok(XJ, YB - 3, XJ, YB - d - 10, YUK, 1.8, 9, 4)
-            r.yazi(XJ - 6, YB - 44, "Yük", 14, YUK, "end")
+            r.yazi(XJ - 6, YB - 44, "Yük", 15, YUK, "end")
     elif no in (19, 20):
         eleman(r)
         fi = 0.5  # end slope of the drawn shape
         if no == 19:
             sekil_egrisi(r, lambda t: fi * UZ * t * (1 - t) ** 2)
             r.yay_ok(XI, YB, 20, 110, 250, YUK, 1.6, 8)
-            r.yazi(XI - 10, YB - 25, "Yük", 14, YUK, "end")
+            r.yazi(XI - 10, YB - 25, "Yük", 15, YUK, "end")
         else:
             sekil_egrisi(r, lambda t: fi * UZ * t * t * (t - 1))
             r.yay_ok(XJ, YB, 18, -70, 70, YUK, 1.6, 8)
-            r.yazi(XJ - 2, YB - 26, "Yük", 14, YUK, "end")
+            r.yazi(XJ - 2, YB - 26, "Yük", 15, YUK, "end")
     elif no == 25:
         plak_yuk(r)
         r.yaz("YUK25")
@@ -467,7 +467,7 @@ def plak_yuk(r):
         for v in (0.15, 0.5, 0.85):
             x, y = yer(u, v)
             r.ok(x, y - d, x, y - 2, YUK, 1.1, 6, 2.6)
-    r.yazi(kose[2][0] + 6, kose[2][1] - d + 2, "Yük", 14, YUK, "start")
+    r.yazi(kose[2][0] + 6, kose[2][1] - d + 2, "Yük", 15, YUK, "start")
     ox, oy = 20, 142
     r.eksen(ox, oy, 24, 0, "X", kay=(-2, 0))
     r.eksen(ox, oy, 0, -24, "Z")
