@@ -74,6 +74,21 @@ const std::array<std::string, 20> KesitTipleri = {
     "12:IPE profil", "13:HE-A profil", "14:HE-B profil", "15:HE-M profil",
     "29:Deprem izolatörü", "50:Levha", "60:Plak", "100:Diğer"};
 
+std::vector<PencereResmi> PencereResimleri() {
+    std::vector<PencereResmi> r;
+    auto ekle = [&r](const std::string& onek, const std::string& metin, int g, int y) {
+        r.push_back({onek + AyiracOncesi(metin, ":"), g, y});
+    };
+    for (std::size_t i = 1; i < SistemTipleri.size(); ++i) ekle("Sistem", SistemTipleri[i], 220, 160);
+    for (std::size_t i = 1; i < KoordinatSistemleri.size(); ++i) ekle("Eksen", KoordinatSistemleri[i], 80, 80);
+    for (std::size_t i = 1; i < KesitTipleri.size(); ++i)
+        if (AyiracOncesi(KesitTipleri[i], ":") != "100") ekle("Kesit", KesitTipleri[i], 200, 180);
+    for (const auto& t : ElemanTipleri) ekle("Eleman", t.Metin, 260, 160);
+    for (std::size_t i = 1; i < YukTipleri.size(); ++i) ekle("Yuk", YukTipleri[i].Metin, 260, 160);
+    for (std::size_t i = 1; i < YukTipleri.size(); ++i) ekle("YukKucuk", YukTipleri[i].Metin, 32, 12);
+    return r;
+}
+
 const std::array<std::string, 12> SonucBolumAdlari = {
     "", "Malzeme bilgileri", "Kesit bilgileri", "Koordinatlar", "Eleman-nokta bağı",
     "Düğüm tekil yükleri", "Eleman yükleri", "Sınır koşulları", "Eleman kuvvetleri",

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/Diziler.h"
 
@@ -45,6 +46,17 @@ struct YukTipiBilgisi {
 extern const std::array<YukTipiBilgisi, 26> YukTipleri;  // [1..25]
 
 extern const std::array<std::string, 20> KesitTipleri;  // the nineteen items, [1..19]
+
+// Every picture a window asks for by name ("Sistem10", "Eksen1", "Kesit1",
+// "Eleman10", "Yuk1", and the icons of the load-type list "YukKucuk1"), taken
+// from the code tables above, with the size the picture is drawn at. Section
+// type 100 has no picture.
+struct PencereResmi {
+    std::string Ad;
+    int Genislik;
+    int Yukseklik;
+};
+std::vector<PencereResmi> PencereResimleri();
 
 // The section names of the report, in the order of the eleven switches.
 extern const std::array<std::string, 12> SonucBolumAdlari;  // [1..11]
