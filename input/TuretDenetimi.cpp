@@ -12,14 +12,6 @@ namespace {
 
 bool TuretMi(const std::string& Anahtar) { return Anahtar.find(',') != std::string::npos; }
 
-// The first number that is met twice in the list; 0 when none.
-int IlkTekrar(const std::vector<int>& numaralar) {
-    std::set<int> gorulen;
-    for (int n : numaralar)
-        if (!gorulen.insert(n).second) return n;
-    return 0;
-}
-
 // The first number of the list that the key of another row of the table
 // also names; 0 when none. Diger decides which rows count.
 template <class Diger>
@@ -44,7 +36,6 @@ std::string NoktaAnahtariniDenetle(Tablo& kaynak, const std::string& Anahtar, co
         for (int n : numaralar)
             if (!Tablolar.XYZ.Locate("NoktaNo", n))
                 return Anahtar + "->" + std::to_string(n) + " noktası tanımsız, türet tamamlanamadı";
-        if (const int n = IlkTekrar(numaralar)) return mesaj(n);
     }
     const int n = IlkCakisma(kaynak, "NoktaNo", numaralar,
                              [&](Tablo& t) { return t.FieldByName("NoktaNo").AsString() != Anahtar; });
@@ -80,7 +71,6 @@ std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::s
     if (TuretMi(Anahtar)) {
         for (int n : numaralar)
             if (!Tablolar.ED.Locate("ElemanNo", n)) return Anahtar + "-> tanımsız elemana yük verilemez";
-        if (const int n = IlkTekrar(numaralar)) return mesaj(n);
     }
     const int n = IlkCakisma(Tablolar.ElemanYukleri, "ElemanNo", numaralar, [&](Tablo& t) {
         return t.FieldByName("YukNo").AsInteger() == yukNo &&

@@ -22,13 +22,14 @@
 // true for a generation key as well (its nodes are checked below).
 bool DuzNoktaTanimli(const std::string& Anahtar);
 
+// A key that names a number twice is refused before these run, by the
+// shared key check (model/AnahtarDenetimi.h); such a key gives "" here.
 // Nodal loads (Yukler), in this order:
 //  - a generation key naming a node missing from XYZ:
 //    key + "->" + node + " noktası tanımsız, türet tamamlanamadı";
-//  - a generation key naming a node twice (its two directions meet):
-//    key + "->" + node + " nolu noktada yükler tekrar verilmiş";
 //  - a node of the key that another stored row already loads: for a
-//    generation key the same message; for a plain key
+//    generation key key + "->" + node + " nolu noktada yükler tekrar
+//    verilmiş"; for a plain key
 //    key + " nolu noktanın yükleri tekrar verilmiş".
 std::string TekilYukAnahtariniDenetle(const std::string& Anahtar);
 
@@ -41,8 +42,8 @@ std::string SinirKosuluAnahtariniDenetle(const std::string& Anahtar);
 // load-number edit; anything but an integer 1..10 gives ""), in this order:
 //  - a generation key naming an element missing from ED:
 //    key + "-> tanımsız elemana yük verilemez";
-//  - a generation key naming an element twice, or an element that another
-//    stored row already loads with the same load number:
+//  - an element that another stored row already loads with the same load
+//    number:
 //    "Eleman=" + element + " Yük no=" + YukNo + " yük tekrar tanımlanmiş"
 //    (plain keys too).
 std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::string& YukNo);

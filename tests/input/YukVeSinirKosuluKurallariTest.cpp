@@ -164,8 +164,6 @@ TEST_F(YukProjesi, KeysThatWouldBreakTheReadersAreRefused) {
     EXPECT_EQ(Hata, 0);
     EXPECT_EQ(Tablolar.TYUK.RecordCount(), 4);
 
-    // both directions meet at node 3
-    EXPECT_EQ(SinirKosuluAnahtariniDenetle("1,3,1,3,2"), "1,3,1,3,2->3 nolu noktada sınır koşulları tekrar verilmiş");
     Satir(Tablolar.SinirKosullari, {{"NoktaNo", "1,3,2,0,0"}, {"Ux", "0"}, {"Uy", "0"}, {"Uz", "Serbest"},
                                     {"Fix", "Serbest"}, {"Fiy", "Serbest"}, {"Fiz", "0"}});
     EXPECT_EQ(SinirKosuluAnahtariniDenetle("3"), "3 nolu noktanın sınır koşulları tekrar verilmiş");
