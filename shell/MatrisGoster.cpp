@@ -9,6 +9,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTableWidget>
 #include <algorithm>
 #include <cstdio>
@@ -256,7 +257,9 @@ void TMatrisGoster::IstemciBoyutu(int w, int h) {
     const QRect alan = ekran ? ekran->availableGeometry() : QRect(0, 0, 1280, 800);
     // Room for the frame the window manager puts around the client area.
     const int cerceveW = 16, cerceveH = 40;
-    const int W = std::min(std::max(kEnDarPencere, kKenar + w + kKenar), alan.width() - cerceveW);
+    // Wide enough for the caption with the title bar's icon and buttons.
+    const int baslik = fontMetrics().horizontalAdvance(windowTitle()) + 120;
+    const int W = std::min(std::max({kEnDarPencere, baslik, kKenar + w + kKenar}), alan.width() - cerceveW);
     const int H = std::min(ust + h + kKenar, alan.height() - cerceveH);
     istenen_ = QSize(w, h);
     resize(W, H);
@@ -285,15 +288,26 @@ void TMatrisGoster::resizeEvent(QResizeEvent* e) {
 void TMatrisGoster::BitBtn1Click() {
     ScrollBox1->hide();
     StringGrid1->show();
-    const int f = 2 * StringGrid1->frameWidth();
-    IstemciBoyutu(std::min(kIzgaraEnGenis, StringGrid1->columnCount() * kKolonGenisligi + f),
-                  std::min(kIzgaraEnYuksek, StringGrid1->rowCount() * kSatirYuksekligi + f));
-    if (m_.BilinmeyenSayisi > 50) {
+    const bool buyuk = m_.BilinmeyenSayisi > 50;
+    if (buyuk) {
         HucreYaz(0, 0, "Matris çok");
         HucreYaz(0, 1, "büyük");
         HucreYaz(0, 2, "gösterilmiyor");
-        MesajKutusu("Matris büyük, sayısal olarak gösterilemiyor", "AÇIKLAMA:", "TamamAçıklama1");
     }
+    // Columns at least as wide as their texts (the notice, long exponents).
+    StringGrid1->resizeColumnsToContents();
+    for (int j = 0; j < StringGrid1->columnCount(); ++j)
+        StringGrid1->setColumnWidth(j, std::max(kKolonGenisligi, StringGrid1->columnWidth(j)));
+    const int f = 2 * StringGrid1->frameWidth();
+    const int kaydirma = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
+    const int tamW = StringGrid1->horizontalHeader()->length() + f;
+    const int tamH = StringGrid1->verticalHeader()->length() + f;
+    int w = std::min(kIzgaraEnGenis, tamW), h = std::min(kIzgaraEnYuksek, tamH);
+    // Room for the scroll bar the other direction needs.
+    if (w < tamW) h = std::min(kIzgaraEnYuksek, h + kaydirma);
+    if (h < tamH) w = std::min(kIzgaraEnGenis, w + kaydirma);
+    IstemciBoyutu(w, h);
+    if (buyuk) MesajKutusu("Matris büyük, sayısal olarak gösterilemiyor", "AÇIKLAMA:", "TamamAçıklama1");
 }
 
 void TMatrisGoster::BitBtn2Click() {

@@ -258,6 +258,7 @@ TEST(MatrisGoster, PencereEkranaSigarResimVeTabloKayar) {
         if (tablo) g.w->BitBtn1->click(); else g.w->BitBtn2->click();
         g.w->show();
         EXPECT_TRUE(g.w->screen()->availableGeometry().contains(g.w->frameGeometry())) << n;
+        EXPECT_GT(g.w->width(), g.w->fontMetrics().horizontalAdvance(g.w->windowTitle())) << n;
         QAbstractScrollArea* alan = tablo ? static_cast<QAbstractScrollArea*>(g.w->StringGrid1) : g.w->ScrollBox1;
         EXPECT_GT(alan->horizontalScrollBar()->maximum(), 0) << n;
         g.w->close();
