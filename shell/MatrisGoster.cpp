@@ -205,8 +205,10 @@ bool TMatrisGoster::MatrisleriCiz() {
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(Qt::black, 1, Qt::SolidLine));
         const int alt = kY0 + s_ * (R + 1), sag = kX0 + s_ * (C + 1);
-        p.drawPolyline(QPolygon({QPoint(kX0 + 2, kY0), QPoint(kX0 - 2, kY0), QPoint(kX0 - 2, alt), QPoint(kX0 + 2, alt)}));
-        p.drawPolyline(QPolygon({QPoint(sag - 2, kY0), QPoint(sag + 2, kY0), QPoint(sag + 2, alt), QPoint(sag - 2, alt)}));
+        p.drawPolyline(
+            QPolygon({QPoint(kX0 + 2, kY0), QPoint(kX0 - 2, kY0), QPoint(kX0 - 2, alt), QPoint(kX0 + 2, alt)}));
+        p.drawPolyline(
+            QPolygon({QPoint(sag - 2, kY0), QPoint(sag + 2, kY0), QPoint(sag + 2, alt), QPoint(sag - 2, alt)}));
     }
     if (g_.AyiriciCizgi) {
         const int y = kY0 + s_ * (m + 1) + 1;

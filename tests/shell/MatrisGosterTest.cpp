@@ -90,7 +90,8 @@ TEST(MatrisGoster, HerSecimKendiNoktasindaGosterilir) {
             Sql::Yukler({{"2", 10, 0}}) + Sql::Mesnetler({{"1", "0 0 S S S S"}, {"2", "0 0 S S S S"}}));
     k.p.YerDegistirmeli->trigger();
     const std::tuple<QAction*, const char*, const char*, bool> durumlar[] = {
-        {k.p.NGoster, "N denge matrisi: satır=4,kolon=5,eleman=20,sıfırdan farklı eleman=6,doluluk=0.3", " | | | |1", 1},
+        {k.p.NGoster, "N denge matrisi: satır=4,kolon=5,eleman=20,sıfırdan farklı eleman=6,doluluk=0.3",
+         " | | | |1", 1},
         {k.p.indirgenmisNGoster, "İndirgenmiş N: satır=5,kolon=5,eleman=25,sıfırdan farklı eleman=8,doluluk=0.32",
          " | | |1| ", 1},
         {k.p.B0Goster, "B0 matrisi: satır=5,kolon=4,eleman=20,sıfırdan farklı eleman=5,doluluk=0.25", " | | |1", 0},
