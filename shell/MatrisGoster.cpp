@@ -250,26 +250,33 @@ bool TMatrisGoster::MatrisleriCiz() {
     return true;
 }
 
-// The client area for a content of w x h pixels below the buttons, kept
-// inside the screen's available area; the window centred on its owner.
-void TMatrisGoster::IstemciBoyutu(int w, int h) {
+// The client area for a content of w x h pixels below the buttons (at most
+// EnCok), kept inside the screen's available area; what does not fit
+// scrolls, with room for the scroll bars. The window centred on its owner.
+void TMatrisGoster::IstemciBoyutu(int w, int h, QSize EnCok) {
     const int ust = kKenar + BitBtn1->height() + kAralik;
     QWidget* sahip = parentWidget();
     QScreen* ekran = sahip && sahip->screen() ? sahip->screen() : QGuiApplication::primaryScreen();
     const QRect alan = ekran ? ekran->availableGeometry() : QRect(0, 0, 1280, 800);
     // Room for the frame the window manager puts around the client area.
     const int cerceveW = 16, cerceveH = 40;
+    const int enW = std::min(EnCok.width(), alan.width() - cerceveW - 2 * kKenar);
+    const int enH = std::min(EnCok.height(), alan.height() - cerceveH - ust - kKenar);
+    const int kaydirma = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int cw = std::min(w, enW), ch = std::min(h, enH);
+    if (cw < w) ch = std::min(h + kaydirma, enH);
+    if (ch < h) cw = std::min(w + kaydirma, enW);
+    istenen_ = QSize(cw, ch);
     // Wide enough for the caption with the title bar's icon and buttons.
     const int baslik = fontMetrics().horizontalAdvance(windowTitle()) + 120;
-    const int W = std::min(std::max({kEnDarPencere, baslik, kKenar + w + kKenar}), alan.width() - cerceveW);
-    const int H = std::min(ust + h + kKenar, alan.height() - cerceveH);
-    istenen_ = QSize(w, h);
+    const int W = std::min(std::max({kEnDarPencere, baslik, kKenar + cw + kKenar}), alan.width() - cerceveW);
+    const int H = ust + ch + kKenar;
     resize(W, H);
     IcerigiYerlestir();
     const QPoint merkez = sahip ? sahip->frameGeometry().center() : alan.center();
     const int x = std::clamp(merkez.x() - W / 2, alan.left(), alan.right() + 1 - W - cerceveW);
     const int y = std::clamp(merkez.y() - H / 2, alan.top(), alan.bottom() + 1 - H - cerceveH);
-    move(std::max(x, alan.left()), std::max(y, alan.top()));
+    move(x, y);
 }
 
 // The table or the picture's frame below the buttons, as large as it asks
@@ -301,14 +308,8 @@ void TMatrisGoster::BitBtn1Click() {
     for (int j = 0; j < StringGrid1->columnCount(); ++j)
         StringGrid1->setColumnWidth(j, std::max(kKolonGenisligi, StringGrid1->columnWidth(j)));
     const int f = 2 * StringGrid1->frameWidth();
-    const int kaydirma = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
-    const int tamW = StringGrid1->horizontalHeader()->length() + f;
-    const int tamH = StringGrid1->verticalHeader()->length() + f;
-    int w = std::min(kIzgaraEnGenis, tamW), h = std::min(kIzgaraEnYuksek, tamH);
-    // Room for the scroll bar the other direction needs.
-    if (w < tamW) h = std::min(kIzgaraEnYuksek, h + kaydirma);
-    if (h < tamH) w = std::min(kIzgaraEnGenis, w + kaydirma);
-    IstemciBoyutu(w, h);
+    IstemciBoyutu(StringGrid1->horizontalHeader()->length() + f, StringGrid1->verticalHeader()->length() + f,
+                  QSize(kIzgaraEnGenis, kIzgaraEnYuksek));
     if (buyuk) MesajKutusu("Matris büyük, sayısal olarak gösterilemiyor", "AÇIKLAMA:", "TamamAçıklama1");
 }
 
@@ -316,5 +317,5 @@ void TMatrisGoster::BitBtn2Click() {
     StringGrid1->hide();
     ScrollBox1->show();
     const int f = 2 * ScrollBox1->frameWidth();
-    IstemciBoyutu(resim_.width() + f, resim_.height() + f);
+    IstemciBoyutu(resim_.width() + f, resim_.height() + f, QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }

@@ -66,7 +66,7 @@ private:
     double Eleman(int i, int j) const;
     void TabloyuHazirla(int Satir, int Kolon);
     void HucreYaz(int Satir, int Kolon, const QString& Metin);
-    void IstemciBoyutu(int w, int h);
+    void IstemciBoyutu(int w, int h, QSize EnCok);
     void IcerigiYerlestir();
 
 protected:
@@ -79,5 +79,5 @@ private:
     QImage resim_;
     int nz_ = 0;
     int s_ = 4;
-    QSize istenen_;  // the size the table or the picture's frame asks for
+    QSize istenen_;  // the size of the table or of the picture's frame
 };
