@@ -19,11 +19,16 @@ const char* MatrisGosterBasligi(int Secim) {
 
 namespace {
 
+// The calculation mode as the solution read it at its start.
+bool CozumYerDegistirmesiz = true;
+
 // Shows the chosen matrix when it is the one of this point; the viewer ends
-// the run, so Hata is set as it does.
+// the run, so Hata is set as it does. The viewer gets the choice and the
+// calculation mode of the solution's start, never the menus of the moment.
 void MatrisiGoster(int secim, int nokta) {
     if (secim != nokta) return;
-    Arayuz().MatrisGoster(secim, MatrisGosterBasligi(secim));
+    Arayuz().MatrisGoster(
+        {secim, MatrisGosterBasligi(secim), DenklemSayisi, BilinmeyenSayisi, CozumYerDegistirmesiz});
     Hata = 1;
 }
 
@@ -32,6 +37,7 @@ void MatrisiGoster(int secim, int nokta) {
 void KuvvetMetoduCoz() {
     auto& arayuz = Arayuz();
     const int secim = arayuz.MatrisGosterSecimi();
+    CozumYerDegistirmesiz = !arayuz.YerDegistirmeliHesap();
 
     MatrisiGoster(secim, NGoster);
     IzostatikEsasSistemSec();

@@ -7,6 +7,18 @@
 #include <string>
 #include <vector>
 
+// What the solution hands to the matrix viewer: the chosen item and the
+// sizes and calculation mode the run had when its solution started, so that
+// the viewer never reads the menus again. The matrices themselves are the
+// engine's arrays as the solution left them at that point.
+struct MatrisGosterimi {
+    int Secim = 0;               // item of "Matris göster...", 1..7
+    std::string Baslik;          // its caption ("N denge matrisi", ...)
+    int DenklemSayisi = 0;       // m, the equilibrium rows
+    int BilinmeyenSayisi = 0;    // n, the unknowns
+    bool YerDegistirmesiz = true;  // the calculation without displacements (no B0)
+};
+
 class KullaniciArayuzu {
 public:
     virtual ~KullaniciArayuzu() = default;
@@ -50,9 +62,9 @@ public:
     virtual bool SadeceGeometriOkunuyor() const { return sadeceGeometri_; }
     virtual void SadeceGeometriOkunuyorAyarla(bool b) { sadeceGeometri_ = b; }
 
-    // Shows an intermediate matrix of the solution (the matrix viewer).
-    // Secim is the menu item, Baslik a short name of the matrix.
-    virtual void MatrisGoster(int Secim, const std::string& Baslik) {}
+    // Shows an intermediate matrix of the solution (the matrix viewer),
+    // modally. The run ends after it: the caller sets Hata.
+    virtual void MatrisGoster(const MatrisGosterimi& M) {}
 
     // Shows the results window modally after a completed calculation.
     virtual void SonuclariGoster() {}
@@ -86,8 +98,9 @@ public:
     void MesajlariIsle() override {
         if (IsleKancasi) IsleKancasi();
     }
-    void MatrisGoster(int Secim, const std::string& Baslik) override {
-        GosterilenMatrisler.push_back(Baslik);
+    void MatrisGoster(const MatrisGosterimi& M) override {
+        GosterilenMatrisler.push_back(M.Baslik);
+        SonMatris = M;
     }
 
     // Keeps the report lines as the results window reads them.
@@ -99,6 +112,7 @@ public:
     std::deque<std::string> Cevaplar;          // scripted answers
     std::vector<KayitliMesaj> Mesajlar;        // every message shown
     std::vector<std::string> GosterilenMatrisler;
+    MatrisGosterimi SonMatris;                 // the last one handed to the viewer
     std::function<void()> IsleKancasi;         // called on every message pump
     int SonucGosterimSayisi = 0;
     std::vector<std::string> SonRapor;         // memo lines when the results window opened

@@ -43,6 +43,7 @@
 #include "engine/ElemanKuvvetleriDosyasi.h"
 #include "platform/Sistem.h"
 #include "run/Hesap.h"
+#include "shell/MatrisGoster.h"
 #include "shell/uSonuclar.h"
 #include "shell/TabloModeli.h"
 
@@ -448,12 +449,6 @@ void TfOrvelta::MenuleriKur() {
     }
     // As designed, the first item is checked; the set-up checks "Hiçbiri".
     NGoster->setChecked(true);
-    // A chosen matrix ends the run where the viewer would show it; while the
-    // program has no matrix viewer the choices would only stop the run
-    // silently, so they wait disabled.
-    for (auto* a : {NGoster, indirgenmisNGoster, B0Goster, BxTGoster, NBxTGoster, NBxTfGoster,
-                    indirgenmisNbxTfGoster})
-        a->setEnabled(false);
 
     Yardm1 = menuBar()->addAction("Yardım");
     Yardm1->setObjectName("Yardm1");
@@ -818,6 +813,11 @@ void TfOrvelta::DurdurmaDugmesiGorunur(bool gorunur) { BitBtn3->setVisible(gorun
 void TfOrvelta::BitBtn3Click() {
     // The run sees the flag at its next test and ends quietly.
     if (MesajKutusu("Hesabı durdurmak istiyor musunz?", "SORU:", "EvetHayır2") == "E") Hata = 1;
+}
+
+void TfOrvelta::MatrisGoster(const MatrisGosterimi& M) {
+    TMatrisGoster g(M, this);
+    g.Goster();
 }
 
 void TfOrvelta::SonuclariGoster() {

@@ -127,6 +127,7 @@ public:
     void KomutPanelleriniEtkinlestir(bool Etkin) override;
     void MemoGorunur(bool gorunur) override;
     void DurdurmaDugmesiGorunur(bool gorunur) override;
+    void MatrisGoster(const MatrisGosterimi& M) override;
     void SonuclariGoster() override;
 
     // ---- controls (named as in the window's design)

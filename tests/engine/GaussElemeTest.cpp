@@ -202,10 +202,15 @@ TEST(GaussEleme, MatrisGosterimiCozumuBitirir) {
         a.MatrisGosterSecimiAyarla(d.secim);
         a.YerDegistirmeliHesapAyarla(d.yerDegistirmeli);
         Kur(1, 2, {{1, 1}}, {10}, {1, 3});
+        // The choice as the solution started holds, whatever the menu says later.
+        a.IsleKancasi = [&] { a.MatrisGosterSecimiAyarla(HicbiriGoster); };
         KuvvetMetoduCoz();
         EXPECT_EQ(Hata, 1) << d.secim;
         ASSERT_EQ(a.GosterilenMatrisler.size(), 1u) << d.secim;
         EXPECT_EQ(a.GosterilenMatrisler[0], MatrisGosterBasligi(d.secim));
+        const MatrisGosterimi& g = a.SonMatris;
+        EXPECT_EQ(std::tuple(g.Secim, g.DenklemSayisi, g.BilinmeyenSayisi, g.YerDegistirmesiz),
+                  std::tuple(d.secim, 1, 2, !d.yerDegistirmeli));
         const auto& memo = a.MemoSatirlari();
         ASSERT_EQ(memo.size(), d.memoSatiri) << d.secim;
         EXPECT_EQ(memo.back().rfind(d.son, 0), 0u) << d.secim << " " << memo.back();
