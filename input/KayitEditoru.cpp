@@ -210,6 +210,7 @@ void TKayitEditoru::Bitir() {
     BitBtn2->hide();
     dugmeler->addStretch(1);
     static_cast<QVBoxLayout*>(layout())->addLayout(dugmeler);
+    solSutun_->addStretch(1);
     sagSutun_->addStretch(1);
     connect(BitBtn3, &QPushButton::clicked, this, [this] { Kaydet(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { Sil(); });

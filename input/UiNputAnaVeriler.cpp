@@ -66,24 +66,24 @@ TiNputAnaVeriler::TiNputAnaVeriler(QWidget* Ust) : TKayitEditoru(AnaVeriAyarlari
     Image2->setToolTip("Seçilen koordinat sistemi");
     Image2->setFixedSize(65, 65);
 
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] {
-        const int n = Numarasi(ComboBox1);
-        if (n > 0)
-            ResmiGoster(Image1, "Sistem" + std::to_string(n));
-        else
-            Image1->hide();
-    });
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TiNputAnaVeriler::ResimleriGoster);
     connect(ComboBox1, &QComboBox::activated, this, [this] { SistemSecildi(); });
-    connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] {
-        const int n = Numarasi(ComboBox2);
-        if (n > 0)
-            ResmiGoster(Image2, "Eksen" + std::to_string(n));
-        else
-            Image2->hide();
-    });
+    connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TiNputAnaVeriler::ResimleriGoster);
     Bitir();
     BitBtn3->setToolTip("Bu verileri kaydet");
     BitBtn1->setToolTip("Bu verileri kadetme, pencereyi kapat");
+}
+
+// The pictures of the system and the axis set chosen in the lists.
+void TiNputAnaVeriler::ResimleriGoster() {
+    const std::pair<QComboBox*, QLabel*> ciftler[] = {{ComboBox1, Image1}, {ComboBox2, Image2}};
+    for (const auto& [liste, resim] : ciftler) {
+        const int n = Numarasi(liste);
+        if (n > 0)
+            ResmiGoster(resim, (liste == ComboBox1 ? "Sistem" : "Eksen") + std::to_string(n));
+        else
+            resim->hide();
+    }
 }
 
 // The one row of the table, whatever the key.
@@ -112,6 +112,7 @@ void TiNputAnaVeriler::Gosterildi(bool Bulundu) {
     }
     const int i = ComboBox1->findText(QString::fromStdString(SistemAdi));
     ComboBox1->setCurrentIndex(i);
+    ResimleriGoster();
     if (i < 0) {
         MesajKutusu("Sistem seçilmemiş. Önce bir Sistem seçiniz", "UYARI:", "TamamUyarı1");
         return;

@@ -54,6 +54,9 @@ TiNputKesitBilgileri::TiNputKesitBilgileri(QWidget* Ust) : TKayitEditoru(KesitAy
         DegerEkle(i + 1, k.Alan, QString::fromUtf8(k.Etiket), QString::fromUtf8(k.Ipucu));
     }
 
+    // room for the longest caption a type gives, so the window keeps its width
+    DegerDuzeni()->setColumnMinimumWidth(0, fontMetrics().horizontalAdvance("Kdönme(kNm/Rad):") + 8);
+
     // Right of the properties: the picture, the dimensions it names,
     // "Hesapla" and the profile list.
     Image1 = new QLabel(this);

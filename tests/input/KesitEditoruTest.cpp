@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 #include "EditorYardim.h"
 #include "input/UiNputKesitBilgileri.h"
@@ -91,6 +92,12 @@ TEST_F(KesitEditoru, KayitliProfilDegerleriyleGosterilir) {
     EXPECT_EQ(Bas(e->BitBtn2), Liste{"2 nolu kesit veri tabanından silinecek\r1 eleman bu kesiti kullanıyor; silinirse "
                                      "hesap yapılamaz\rDevam edeyim mi?"});
     EXPECT_EQ(Tablolar.KesitBilgileri.RecordCount(), 2);
+    // the isolator's shear stiffness typed once shows in both edits
+    e->Edit0->setText("5");
+    ListedenSec(e->ComboBox1, "29:Deprem izolatörü");
+    e->Deger(8)->clear();
+    QTest::keyClicks(e->Deger(8), "5000");
+    EXPECT_EQ(Degerler(5, 5) + " " + e->Etiket(5)->text().toStdString(), "5000 Kesme(kN/m):");
 }
 
 }  // namespace
