@@ -70,7 +70,6 @@ TiNputAnaVeriler::TiNputAnaVeriler(QWidget* Ust) : TKayitEditoru(AnaVeriAyarlari
     connect(ComboBox1, &QComboBox::activated, this, [this] { SistemSecildi(); });
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TiNputAnaVeriler::ResimleriGoster);
     Bitir();
-    BitBtn3->setToolTip("Bu verileri kaydet");
     BitBtn1->setToolTip("Bu verileri kadetme, pencereyi kapat");
 }
 
@@ -95,9 +94,7 @@ bool TiNputAnaVeriler::KayitBul(const std::string& Anahtar) {
     return true;
 }
 
-void TiNputAnaVeriler::EkTemizle() {
-    ComboBox2->setCurrentIndex(0);
-}
+void TiNputAnaVeriler::EkTemizle() { ComboBox2->setCurrentIndex(0); }
 
 // The description (set by the base) and the axis set are loaded before the
 // system is looked up, so an unknown system never leaves the texts of an

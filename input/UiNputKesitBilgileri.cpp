@@ -145,14 +145,14 @@ void TiNputKesitBilgileri::TipDuzeniniUygula() {
         AlanlariTemizle();
         return;
     }
-    for (int i = 0; i < 11; ++i) {
-        Etiket(i + 1)->setText(QString::fromUtf8(KesitEditleri[static_cast<std::size_t>(i)].Etiket));
-        Deger(i + 1)->setToolTip(QString::fromUtf8(KesitEditleri[static_cast<std::size_t>(i)].Ipucu));
-    }
-    for (const EtiketDegisikligi& g : d->Degisiklikler) {
-        Etiket(g.Edit + 1)->setText(QString::fromUtf8(g.Etiket));
-        Deger(g.Edit + 1)->setToolTip(QString::fromUtf8(g.Ipucu));
-    }
+    const auto yaz = [this](int No, const char* Yazi, const char* Ipucu) {
+        Etiket(No)->setText(QString::fromUtf8(Yazi));
+        Deger(No)->setAccessibleName(Etiket(No)->text());
+        Deger(No)->setToolTip(QString::fromUtf8(Ipucu));
+    };
+    for (int i = 0; i < 11; ++i)
+        yaz(i + 1, KesitEditleri[static_cast<std::size_t>(i)].Etiket, KesitEditleri[static_cast<std::size_t>(i)].Ipucu);
+    for (const EtiketDegisikligi& g : d->Degisiklikler) yaz(g.Edit + 1, g.Etiket, g.Ipucu);
     ListBox1->hide();
     if (d->Resim) {
         Label3->show();
