@@ -168,7 +168,9 @@ void TKayitEditoru::TuretGrubunuKur() {
     TuretGrubu = new QGroupBox(ayar_.TuretBasligi, this);
     TuretGrubu->setObjectName("GroupBox2");
     TuretGrubu->setToolTip(ayar_.TuretAciklamasi);
-    auto* g = new QGridLayout(TuretGrubu);
+    auto* grup = new QVBoxLayout(TuretGrubu);
+    auto* g = new QGridLayout;
+    grup->addLayout(g);
     for (int i = 0; i < 5; ++i) {
         auto* etiket = new QLabel(QString::fromUtf8(m.Baslik[i]), TuretGrubu);
         auto* e = new QLineEdit("0", TuretGrubu);
@@ -185,7 +187,9 @@ void TKayitEditoru::TuretGrubunuKur() {
     auto* aciklama = new QLabel(ayar_.TuretAciklamasi, TuretGrubu);
     aciklama->setObjectName("Label1");
     aciklama->setWordWrap(true);
-    g->addWidget(aciklama, 2, 0, 1, 5);
+    // room for its wrapped lines at the width of the edits above it
+    aciklama->setMinimumHeight(aciklama->heightForWidth(g->minimumSize().width()));
+    grup->addWidget(aciklama);
     solSutun_->addWidget(TuretGrubu);
 }
 
