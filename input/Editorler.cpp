@@ -2,11 +2,17 @@
 
 #include <memory>
 
+#include "input/UiNputAnaVeriler.h"
+#include "input/UiNputKesitBilgileri.h"
 #include "input/UiNputKoordinatlar.h"
+#include "input/UiNputMalzemeBilgileri.h"
 
 bool EditoruGoster(int Tag, QWidget* Ust) {
     std::unique_ptr<TKayitEditoru> e;
     switch (Tag) {
+    case 1: e = std::make_unique<TiNputAnaVeriler>(Ust); break;
+    case 2: e = std::make_unique<TiNputMalzemeBilgileri>(Ust); break;
+    case 3: e = std::make_unique<TiNputKesitBilgileri>(Ust); break;
     case 4: e = std::make_unique<TiNputKoordinatlar>(Ust); break;
     default: return false;
     }

@@ -106,6 +106,8 @@ TKayitEditoru::TKayitEditoru(KayitEditoruAyarlari Ayar, QWidget* Ust)
     auto* anahtarSatiri = new QHBoxLayout;
     anahtarSatiri->addWidget(Edit0);
     anahtarSatiri->addWidget(UpDown1);
+    if (!ayar_.AnahtarEditi)
+        for (QWidget* w : {static_cast<QWidget*>(anahtarEtiketi), static_cast<QWidget*>(Edit0), UpDown1}) w->hide();
     degerDuzeni_->addWidget(anahtarEtiketi, 0, 0);
     degerDuzeni_->addLayout(anahtarSatiri, 0, 1);
     TusSuzgeciEkle(Edit0);
@@ -130,6 +132,7 @@ QLabel* TKayitEditoru::AlanEkle(QWidget* W, const QString& Etiket) {
     degerDuzeni_->addWidget(etiket, satir, 0);
     degerDuzeni_->addWidget(W, satir, 1);
     TusSuzgeciEkle(W);
+    if (!ilkAlan_) ilkAlan_ = W;
     return etiket;
 }
 
@@ -143,7 +146,7 @@ QLineEdit* TKayitEditoru::DegerEkle(int No, const std::string& Alan, const QStri
         if (n > 0) e->setMaxLength(n);
     }
     QLabel* etiket = AlanEkle(e, Etiket);
-    degerler_.push_back({No, Alan, Etiket, Temiz, e, etiket});
+    degerler_.push_back({No, Alan, Temiz, e, etiket});
     return e;
 }
 
@@ -165,7 +168,9 @@ void TKayitEditoru::TuretGrubunuKur() {
     TuretGrubu = new QGroupBox(ayar_.TuretBasligi, this);
     TuretGrubu->setObjectName("GroupBox2");
     TuretGrubu->setToolTip(ayar_.TuretAciklamasi);
-    auto* g = new QGridLayout(TuretGrubu);
+    auto* grup = new QVBoxLayout(TuretGrubu);
+    auto* g = new QGridLayout;
+    grup->addLayout(g);
     for (int i = 0; i < 5; ++i) {
         auto* etiket = new QLabel(QString::fromUtf8(m.Baslik[i]), TuretGrubu);
         auto* e = new QLineEdit("0", TuretGrubu);
@@ -182,7 +187,9 @@ void TKayitEditoru::TuretGrubunuKur() {
     auto* aciklama = new QLabel(ayar_.TuretAciklamasi, TuretGrubu);
     aciklama->setObjectName("Label1");
     aciklama->setWordWrap(true);
-    g->addWidget(aciklama, 2, 0, 1, 5);
+    // room for its wrapped lines at the width of the edits above it
+    aciklama->setMinimumHeight(aciklama->heightForWidth(g->minimumSize().width()));
+    grup->addWidget(aciklama);
     solSutun_->addWidget(TuretGrubu);
 }
 
@@ -207,6 +214,7 @@ void TKayitEditoru::Bitir() {
     BitBtn2->hide();
     dugmeler->addStretch(1);
     static_cast<QVBoxLayout*>(layout())->addLayout(dugmeler);
+    solSutun_->addStretch(1);
     sagSutun_->addStretch(1);
     connect(BitBtn3, &QPushButton::clicked, this, [this] { Kaydet(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { Sil(); });
@@ -280,7 +288,12 @@ void TKayitEditoru::GosterimSonrasi() {
         Edit0->setText(Q(anahtar));
     }
     BulVeGoster();
-    Edit0->setFocus();
+    AnahtaraOdaklan();
+}
+
+void TKayitEditoru::AnahtaraOdaklan() {
+    QWidget* w = ayar_.AnahtarEditi ? Edit0 : ilkAlan_;
+    if (w) w->setFocus();
 }
 
 void TKayitEditoru::AlanlariTemizle() {
@@ -309,7 +322,7 @@ bool TKayitEditoru::KayitBul(const std::string& Anahtar) {
 }
 
 void TKayitEditoru::AnahtarYaz(Tablo& T, const std::string& Anahtar) {
-    T.FieldByName(ayar_.AnahtarAlani).SetString(Anahtar);
+    if (!ayar_.AnahtarAlani.empty()) T.FieldByName(ayar_.AnahtarAlani).SetString(Anahtar);
 }
 
 void TKayitEditoru::BulVeGoster() {
@@ -317,20 +330,20 @@ void TKayitEditoru::BulVeGoster() {
     Tablo* t = ayar_.ProjeTablosu;
     if (!anahtar.empty() && KayitBul(anahtar)) {
         for (const DegerEditi& d : degerler_) d.Edit->setText(Q(t->FieldByName(d.Alan).AsString()));
-        bulunan_ = t->FieldByName(ayar_.AnahtarAlani).AsString();
+        bulunan_ = ayar_.AnahtarAlani.empty() ? anahtar : t->FieldByName(ayar_.AnahtarAlani).AsString();
         // A plain row sets the "Türet:" edits to "0", so a generation key
         // shown before is neither saved nor deleted again by mistake.
         std::string kalan = bulunan_;
         const bool turet = TuretAnahtariMi(kalan);
         for (QLineEdit* e : TuretEdit)
             if (e) e->setText(turet ? Q(KelimeAl(kalan, ",")) : QString("0"));
-        if (BitBtn2) BitBtn2->show();
+        if (BitBtn2 && ayar_.AnahtarEditi) BitBtn2->show();
         Gosterildi(true);
     } else {
         AlanlariTemizle();
         Gosterildi(false);
     }
-    if (isVisible()) Edit0->setFocus();
+    if (isVisible()) AnahtaraOdaklan();
 }
 
 // ---------------------------------------------------------------- builder
@@ -422,11 +435,11 @@ void TKayitEditoru::Kaydet() {
 
     HataMesaji.clear();
     Tablo* t = ayar_.ProjeTablosu;
-    if (!t->FieldByName(ayar_.AnahtarAlani).MetinSigar(anahtar))
+    if (!ayar_.AnahtarAlani.empty() && !t->FieldByName(ayar_.AnahtarAlani).MetinSigar(anahtar))
         Hatali(M(ayar_.AnahtarEtiketi) + " alanına yazılamaz: " + anahtar);
     for (const DegerEditi& d : degerler_)
         if (!t->FieldByName(d.Alan).MetinSigar(M(d.Edit->text())))
-            Hatali(M(d.Etiket) + " alanına yazılamaz: " + M(d.Edit->text()));
+            Hatali(M(d.EtiketYazisi->text()) + " alanına yazılamaz: " + M(d.Edit->text()));
     Denetle(anahtar, turet);
     if (!HataMesaji.empty()) {
         HataKutusu(HataMesaji);
@@ -443,7 +456,7 @@ void TKayitEditoru::Kaydet() {
     KayitBul(anahtar);
     bulunan_ = anahtar;
     Kaydedildi();
-    if (isVisible()) Edit0->setFocus();
+    if (isVisible()) AnahtaraOdaklan();
 }
 
 bool TKayitEditoru::Yaz(const std::string& Anahtar, const std::string& Eski) {
@@ -489,8 +502,7 @@ void TKayitEditoru::Sil() {
     if (!ayar_.ProjeTablosu || !ayar_.ProjeTablosu->Active()) return;
     Tablo& t = *ayar_.ProjeTablosu;
     if (anahtar.empty() || !KayitBul(anahtar)) return;
-    if (MesajKutusu(anahtar + ayar_.SilmeIfadesi + "\rDevam edeyim mi?", "SORU:", "EvetHayır2") != "E")
-        return;
+    if (MesajKutusu(SilmeSorusuMetni(anahtar), "SORU:", "EvetHayır2") != "E") return;
     try {
         t.IslemBaslat();
         try {
@@ -507,7 +519,11 @@ void TKayitEditoru::Sil() {
     Degisti();
     AlanlariTemizle();
     if (ayar_.SildiktenSonraBosalt) Edit0->clear();
-    if (isVisible()) Edit0->setFocus();
+    if (isVisible()) AnahtaraOdaklan();
+}
+
+std::string TKayitEditoru::SilmeSorusuMetni(const std::string& Anahtar) {
+    return Anahtar + ayar_.SilmeIfadesi + "\rDevam edeyim mi?";
 }
 
 // ---------------------------------------------------------------- stepper

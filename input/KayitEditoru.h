@@ -125,6 +125,11 @@ struct KayitEditoruAyarlari {
     bool EksenResmi = true;              // shows the axis-set picture
     QString EksenResmiAdi = "Image1";    // its object name
     bool SildiktenSonraBosalt = false;   // Edit0 emptied after a delete
+    // false: an editor of the table's one row (main data): the key edit and
+    // the stepper are hidden, "Sil" never shows, Edit0 holds
+    // VarsayilanAnahtar() for KayitBul, no key field is written, and the
+    // focus goes to the first field given to AlanEkle.
+    bool AnahtarEditi = true;
 };
 
 class TKayitEditoru : public QDialog {
@@ -145,6 +150,8 @@ public:
     QLineEdit* TuretEdit[5] = {};    // LabeledEdit10..14
     // The value edit of the number given to DegerEkle (nullptr when none).
     QLineEdit* Deger(int No) const;
+    // The label of value edit No (to change a unit caption).
+    QLabel* Etiket(int No) const;
     // The stored key of the row the last find showed (empty: none).
     const std::string& GosterilenAnahtar() const { return bulunan_; }
 
@@ -170,8 +177,6 @@ protected:
     // Any other field (a list, a check box) as a row "label | widget": the
     // label's text becomes its accessible name and it gets the key moves.
     QLabel* AlanEkle(QWidget* W, const QString& Etiket);
-    // The label of value edit No (to change a unit caption).
-    QLabel* Etiket(int No) const;
     QGridLayout* DegerDuzeni() const { return degerDuzeni_; }  // label | edit rows
     QVBoxLayout* SagSutun() const { return sagSutun_; }        // right of the values
     void TuretGrubunuKur();
@@ -205,6 +210,9 @@ protected:
     virtual bool KaydetOncesi() { return true; }
     // After a successful save (row written, reader run, grid told).
     virtual void Kaydedildi() {}
+    // The question of "Sil" for the stored key shown: default key + the
+    // delete phrase + "\r" + "Devam edeyim mi?".
+    virtual std::string SilmeSorusuMetni(const std::string& Anahtar);
 
     bool eventFilter(QObject* O, QEvent* E) override;
     void showEvent(QShowEvent* E) override;
@@ -213,11 +221,12 @@ private:
     struct DegerEditi {
         int No;
         std::string Alan;
-        QString Etiket, Temiz;
+        QString Temiz;
         QLineEdit* Edit;
         QLabel* EtiketYazisi;
     };
     bool Yaz(const std::string& Anahtar, const std::string& Eski);
+    void AnahtaraOdaklan();
     void Degisti();
     bool VarMi(long long No);
 
@@ -226,6 +235,7 @@ private:
     QGridLayout* degerDuzeni_ = nullptr;
     QVBoxLayout* sagSutun_ = nullptr;
     QVBoxLayout* solSutun_ = nullptr;
+    QWidget* ilkAlan_ = nullptr;  // first widget given to AlanEkle
     std::string bulunan_;  // stored key of the row the last find showed
     bool gosteriliyor_ = false;
 };

@@ -1,0 +1,103 @@
+// The cross-section editor: a computed rectangle saved and read back, a
+// profile chosen from the list, a stored profile section shown as stored,
+// the types of the system type, the next number and the delete question.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "EditorYardim.h"
+#include "input/UiNputKesitBilgileri.h"
+
+namespace {
+
+class KesitEditoru : public EditorDenemesi<TiNputKesitBilgileri> {
+protected:
+    std::string Degerler(int ilk, int son) {
+        std::string s;
+        for (int i = ilk; i <= son; ++i) s += (i > ilk ? " " : "") + e->Deger(i)->text().toStdString();
+        return s;
+    }
+    bool Gorunur(QWidget* w) { return w->isVisibleTo(e.get()); }
+};
+
+TEST_F(KesitEditoru, DikdortgenHesaplanipKaydedilir) {
+    Ac(Sql::Kesit("A, ix, iy, iz", "1, '7:Eksenel yay', 5000, 0, 0, 0") +
+       Sql::Kesit("A, ix, iy, iz", "3, '7:Eksenel yay', 5000, 0, 0, 0"));
+    EXPECT_EQ(e->ComboBox1->count(), 15);  // plane truss: no rotation springs, isolator or plate
+    EXPECT_EQ(e->Etiket(1)->text(), "Keksenel(kN/m):");
+    e->Edit0->setText("3");
+    ListedenSec(e->ComboBox1, "1:Dikdörtgen");
+    EXPECT_EQ(Degerler(1, 15), "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0");  // another type: values cleared, "Sil" kept
+    EXPECT_TRUE(Gorunur(e->BitBtn2));
+    EXPECT_EQ(e->Etiket(1)->text(), "A(m²)");
+    EXPECT_TRUE(Gorunur(e->Deger(13)) && Gorunur(e->BitBtn4));
+    EXPECT_FALSE(Gorunur(e->Deger(14)) || Gorunur(e->ListBox1));
+    e->Deger(12)->setText("0.3");
+    e->Deger(13)->setText("0.5");
+    EXPECT_EQ(Bas(e->BitBtn4), Liste{});
+    EXPECT_EQ(Degerler(1, 7), "0.15 0.0028008546 0.001125 0.003125 0.1 0.5 0.25");
+    EXPECT_EQ(Bas(e->BitBtn3), Liste{});
+    EXPECT_EQ(e->Edit0->text(), "2");  // sections 1 and 3 stored
+    EXPECT_EQ(e->ComboBox1->currentIndex(), -1);
+    ASSERT_TRUE(Tablolar.KesitBilgileri.Locate("KesitNo", 3));
+    Tablo& t = Tablolar.KesitBilgileri;
+    EXPECT_EQ(t.FieldByName("Kesit").AsString(), "1:Dikdörtgen");
+    EXPECT_DOUBLE_EQ(t.FieldByName("ix").AsFloat(), 0.0028008546);
+    EXPECT_DOUBLE_EQ(t.FieldByName("bw").AsFloat(), 0.3);
+    // a decimal comma is refused and nothing is written
+    e->Edit0->setText("3");
+    e->Deger(2)->setText("0,35");
+    const std::string once = Dosya();
+    EXPECT_EQ(Bas(e->BitBtn3), Liste{"J hatalı"});
+    EXPECT_EQ(Dosya(), once);
+}
+
+TEST_F(KesitEditoru, ProfilListedenSecilir) {
+    ListedenSec(e->ComboBox1, "12:IPE profil");
+    ASSERT_TRUE(Gorunur(e->ListBox1));
+    EXPECT_EQ(e->ListBox1->item(0)->text(), "IPE100");
+    EXPECT_FALSE(e->Deger(12)->isEnabled());
+    EXPECT_EQ(Bas(e->BitBtn4), Liste{"Profil seçilmemiş. Profili listeden seçiniz (h(m): kutusuna çift tıklayın)"});
+    EXPECT_EQ(Degerler(1, 1), "0");
+    QListWidgetItem* ipe = e->ListBox1->findItems("IPE200", Qt::MatchExactly).front();
+    e->ListBox1->setCurrentItem(ipe);
+    emit e->ListBox1->itemDoubleClicked(ipe);
+    EXPECT_EQ(Degerler(12, 15), "0.0056 0.2 0.1 0.0085");
+    EXPECT_EQ(Degerler(1, 1) + " " + Degerler(3, 4) + " " + Degerler(8, 10), "0.00285 1.42E-6 1.94E-5 0.0017 0.1 0.05");
+    EXPECT_EQ(Bas(e->BitBtn3), Liste{});
+    ASSERT_TRUE(Tablolar.KesitBilgileri.Locate("KesitNo", 1));
+    EXPECT_EQ(Tablolar.KesitBilgileri.FieldByName("Kesit").AsString(), "12:IPE profil");
+    EXPECT_DOUBLE_EQ(Tablolar.KesitBilgileri.FieldByName("Iz").AsFloat(), 1.94E-5);
+}
+
+// Showing a stored profile section selects its profile only: the stored
+// (here hand-corrected) values stay; a height of no profile selects none.
+TEST_F(KesitEditoru, KayitliProfilDegerleriyleGosterilir) {
+    const std::string sutunlar = "A, ix, iy, iz, Ay, hy, ey, Az, hz, ez, Wb, bw, h, b, t";
+    Ac(Sql::Sistem("40:Uzay çerçeve") +
+       Sql::Kesit(sutunlar, "1, '12:IPE profil', 0.00285, 7E-8, 1.42E-6, 1.94E-5, 0.001, 0.2, 0.1, 0.0017, 0.1, "
+                            "0.05, 0, 0.0056, 0.2, 0.1, 0.0085") +
+       Sql::Kesit(sutunlar, "2, '12:IPE profil', 0.003, 8E-8, 1.5E-6, 2E-5, 0, 0, 0, 0, 0, 0, 0, 0.006, 0.21, 0.1, 0.009") +
+       Sql::Baglar({{"1", 1, 2}}));
+    EXPECT_EQ(e->ComboBox1->findText("29:Deprem izolatörü") >= 0, true);
+    EXPECT_EQ(e->ComboBox1->findText("7:Eksenel yay"), -1);
+    EXPECT_EQ(Degerler(1, 4), "0.00285 7E-8 1.42E-6 1.94E-5");
+    ASSERT_EQ(e->ListBox1->selectedItems().size(), 1);
+    EXPECT_EQ(e->ListBox1->selectedItems().front()->text(), "IPE200");
+    e->Edit0->setText("2");
+    EXPECT_EQ(Degerler(1, 4), "0.003 8E-8 1.5E-6 2E-5");
+    EXPECT_TRUE(e->ListBox1->selectedItems().isEmpty());
+    ui->Cevaplar = {"H"};
+    EXPECT_EQ(Bas(e->BitBtn2), Liste{"2 nolu kesit veri tabanından silinecek\r1 eleman bu kesiti kullanıyor; silinirse "
+                                     "hesap yapılamaz\rDevam edeyim mi?"});
+    EXPECT_EQ(Tablolar.KesitBilgileri.RecordCount(), 2);
+    // the isolator's shear stiffness typed once shows in both edits
+    e->Edit0->setText("5");
+    ListedenSec(e->ComboBox1, "29:Deprem izolatörü");
+    e->Deger(8)->clear();
+    QTest::keyClicks(e->Deger(8), "5000");
+    EXPECT_EQ(Degerler(5, 5) + " " + e->Etiket(5)->text().toStdString(), "5000 Kesme(kN/m):");
+}
+
+}  // namespace
