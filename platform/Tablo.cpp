@@ -13,6 +13,8 @@
 #include <unordered_map>
 #include <variant>
 
+#include "platform/TurkceMetin.h"
+
 // ---------------------------------------------------------------- values
 
 namespace {
@@ -40,13 +42,6 @@ std::string Kirp(const std::string& s) {
     if (b == std::string::npos) return {};
     size_t e = s.find_last_not_of(" \t\r\n");
     return s.substr(b, e - b + 1);
-}
-
-size_t Utf8Uzunluk(const std::string& s) {
-    size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
 }
 
 // Number texts are read without locale: "." is the decimal separator.
@@ -1139,7 +1134,7 @@ void Alan::SetString(const std::string& v) {
             Yaz(t_, sutun_, {});
             return;
         }
-        if (s.uzunluk > 0 && Utf8Uzunluk(v) > size_t(s.uzunluk))
+        if (s.uzunluk > 0 && Utf8KarakterSayisi(v) > size_t(s.uzunluk))
             throw TabloHatasi(t_.Ad() + "." + s.ad + ": metin " + std::to_string(s.uzunluk) +
                               " karakterden uzun olamaz");
         Yaz(t_, sutun_, v);
@@ -1163,7 +1158,7 @@ bool Alan::MetinSigar(const std::string& v) const {
         double x;
         return GercelCoz(v, x);
     }
-    default: return s.uzunluk <= 0 || Utf8Uzunluk(v) <= size_t(s.uzunluk);
+    default: return s.uzunluk <= 0 || Utf8KarakterSayisi(v) <= size_t(s.uzunluk);
     }
 }
 
