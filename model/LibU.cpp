@@ -133,16 +133,22 @@ bool GercelSayiMi(const std::string& Metin, double& Deger, double Alt, double Us
     return true;
 }
 
-bool TamSayiMi(const std::string& Metin, int Alt, int Ust, int& Deger) {
+bool TamSayiCoz(const std::string& Metin, long long& Deger) {
     std::string_view s = Kirp(Metin);
     const bool arti = !s.empty() && s.front() == '+';
     if (arti) s.remove_prefix(1);
     if (s.empty() || (arti && s.front() == '-')) return false;
-    int d = 0;
+    long long d = 0;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), d, 10);
     if (r.ec != std::errc() || r.ptr != s.data() + s.size()) return false;
-    if (d < Alt || d > Ust) return false;
     Deger = d;
+    return true;
+}
+
+bool TamSayiMi(const std::string& Metin, int Alt, int Ust, int& Deger) {
+    long long d = 0;
+    if (!TamSayiCoz(Metin, d) || d < Alt || d > Ust) return false;
+    Deger = static_cast<int>(d);
     return true;
 }
 

@@ -56,7 +56,9 @@ bool GercelCoz(const std::string& metin, double& v) {
     return r.ec == std::errc() && r.ptr == e && std::isfinite(v);
 }
 
-bool TamsayiCoz(const std::string& metin, long long& v) {
+// An integer, or a number with a whole value ("5.0", "1e3"): what an integer
+// column takes from a text.
+bool TamDegerliSayiCoz(const std::string& metin, long long& v) {
     std::string s = Kirp(metin);
     if (s.empty()) return false;
     const char* b = s.data();
@@ -420,7 +422,7 @@ Deger SqlDegeri(sqlite3_stmt* st, int i, const Sutun& s) {
         {
             long long v;
             const char* m = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-            if (m && TamsayiCoz(m, v)) return v;
+            if (m && TamDegerliSayiCoz(m, v)) return v;
             return {};
         }
     case SutunTuru::Gercel:
@@ -674,7 +676,7 @@ bool AramaDegeri(const Sutun& s, const AnahtarDegeri& a, Deger& d) {
         }
         {
             long long v;
-            if (!TamsayiCoz(a.s, v)) return false;
+            if (!TamDegerliSayiCoz(a.s, v)) return false;
             d = v;
             return true;
         }
@@ -1042,7 +1044,7 @@ int Alan::AsInteger() const {
         const std::string& s = std::get<3>(d);
         long long v;
         if (Kirp(s).empty()) return 0;
-        if (!TamsayiCoz(s, v)) SayiDegil(t_, sutun_, s);
+        if (!TamDegerliSayiCoz(s, v)) SayiDegil(t_, sutun_, s);
         return int(v);
     }
     }
@@ -1115,7 +1117,7 @@ void Alan::SetString(const std::string& v) {
             return;
         }
         long long x;
-        if (!TamsayiCoz(v, x)) SayiDegil(t_, sutun_, v);
+        if (!TamDegerliSayiCoz(v, x)) SayiDegil(t_, sutun_, v);
         Yaz(t_, sutun_, x);
         return;
     }
@@ -1150,7 +1152,7 @@ bool Alan::MetinSigar(const std::string& v) const {
     case SutunTuru::Tamsayi: {
         if (Kirp(v).empty()) return true;
         long long x;
-        if (!TamsayiCoz(v, x)) return false;
+        if (!TamDegerliSayiCoz(v, x)) return false;
         return s.tur != SutunTuru::Kisa || (x >= -32768 && x <= 32767);
     }
     case SutunTuru::Gercel: {
