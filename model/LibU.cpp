@@ -186,10 +186,15 @@ void ProgramYollariniBelirle() {
     fs::current_path(ProgramKlasoru);  // throws on failure
 }
 
+bool DosyaVarMi(const std::string& Yol) {
+    std::error_code ec;
+    return !Yol.empty() && std::filesystem::is_regular_file(Yol, ec);
+}
+
 void DosyaKopyala(const std::string& Kaynak, const std::string& Hedef, bool Sor) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (!fs::is_regular_file(fs::path(Kaynak), ec)) {
+    if (!DosyaVarMi(Kaynak)) {
         MesajKutusu(Kaynak + " dosyası bulunamadı", "HATA:", "TamamHata1");
         Hata = 1;
         return;

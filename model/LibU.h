@@ -34,6 +34,8 @@ bool GercelSayiMi(const std::string& Metin, double& Deger, double Alt, double Us
 bool TamSayiCoz(const std::string& Metin, long long& Deger);
 // The same, and within Alt..Ust.
 bool TamSayiMi(const std::string& Metin, int Alt, int Ust, int& Deger);
+// Whether a path names an existing regular file (an empty path does not).
+bool DosyaVarMi(const std::string& Yol);
 void DosyaKopyala(const std::string& Kaynak, const std::string& Hedef, bool Sor);
 std::uint16_t IslemciSayisi();
 
