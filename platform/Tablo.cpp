@@ -302,6 +302,16 @@ struct Tablo::Ic {
     sqlite3_stmt* sil = nullptr;
 
     ~Ic() { Bitir(); }
+
+    // The phases of Open (ad: the table's name in messages, tabloAdi: its
+    // name in the file): the columns and their declared types, refused when
+    // the table or an expected column is missing; the rows in the order they
+    // were appended; the statements that write rows back.
+    void SutunlariOku(const std::string& ad, const std::string& tabloAdi,
+                      const std::vector<std::string>& beklenen);
+    void SatirlariOku(const std::string& ad, const std::string& tabloAdi);
+    void DeyimleriHazirla(const std::string& ad, const std::string& tabloAdi);
+
     void Bitir() {
         sqlite3_finalize(ekle);
         sqlite3_finalize(guncelle);
@@ -455,84 +465,92 @@ void Bagla(sqlite3_stmt* st, int i, const Deger& d) {
 }
 }  // namespace
 
+void Tablo::Ic::SutunlariOku(const std::string& ad, const std::string& tabloAdi,
+                             const std::vector<std::string>& beklenen) {
+    sqlite3* db = bag->db;
+    sutunlar.clear();
+    sutunNo.clear();
+    sutunNoTam.clear();
+    sqlite3_stmt* st = nullptr;
+    std::string sql = "PRAGMA table_info(" + Tirnakla(tabloAdi) + ")";
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        Sutun s;
+        s.ad = reinterpret_cast<const char*>(sqlite3_column_text(st, 1));
+        const unsigned char* tur = sqlite3_column_text(st, 2);
+        s.tur = TurCoz(tur ? reinterpret_cast<const char*>(tur) : "", s.uzunluk);
+        if (s.tur != SutunTuru::Metin) s.uzunluk = 0;
+        s.anahtar = sqlite3_column_int(st, 5) > 0;
+        s.adBuyuk = AsciiBuyuk(s.ad);
+        sutunNo[s.adBuyuk] = int(sutunlar.size());
+        sutunNoTam[s.ad] = int(sutunlar.size());
+        sutunlar.push_back(std::move(s));
+    }
+    std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
+    sqlite3_finalize(st);
+    if (!hata.empty()) throw TabloHatasi(ad + ": " + hata);
+    if (sutunlar.empty()) throw TabloHatasi(ad + ": " + tabloAdi + " tablosu bulunamadı");
+    for (const auto& b : beklenen)
+        if (!sutunNo.count(AsciiBuyuk(b))) throw TabloHatasi(ad + ": " + b + " alanı bulunamadı");
+}
+
+void Tablo::Ic::SatirlariOku(const std::string& ad, const std::string& tabloAdi) {
+    sqlite3* db = bag->db;
+    std::string sql = "SELECT rowid";
+    for (const auto& s : sutunlar) sql += ", " + Tirnakla(s.ad);
+    sql += " FROM " + Tirnakla(tabloAdi) + " ORDER BY rowid";
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+    sira.clear();
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        auto s = std::make_unique<Satir>();
+        s->rowid = sqlite3_column_int64(st, 0);
+        s->d.reserve(sutunlar.size());
+        for (size_t i = 0; i < sutunlar.size(); ++i) s->d.push_back(SqlDegeri(st, int(i) + 1, sutunlar[i]));
+        s->konum = int(sira.size());
+        sira.push_back(std::move(s));
+    }
+    std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
+    sqlite3_finalize(st);
+    if (!hata.empty()) throw TabloHatasi(ad + ": " + hata);
+    kirli = sira.size();
+}
+
+void Tablo::Ic::DeyimleriHazirla(const std::string& ad, const std::string& tabloAdi) {
+    sqlite3* db = bag->db;
+    const std::string tablo = Tirnakla(tabloAdi);
+    std::string s1 = "INSERT INTO " + tablo + " (", s2 = ") VALUES (", s3 = "UPDATE " + tablo + " SET ";
+    for (size_t i = 0; i < sutunlar.size(); ++i) {
+        if (i) {
+            s1 += ", ";
+            s2 += ", ";
+            s3 += ", ";
+        }
+        s1 += Tirnakla(sutunlar[i].ad);
+        s2 += "?";
+        s3 += Tirnakla(sutunlar[i].ad) + " = ?";
+    }
+    std::string s4 = "DELETE FROM " + tablo + " WHERE rowid = ?";
+    s1 += s2 + ")";
+    s3 += " WHERE rowid = ?";
+    if (sqlite3_prepare_v2(db, s1.c_str(), -1, &ekle, nullptr) != SQLITE_OK ||
+        sqlite3_prepare_v2(db, s3.c_str(), -1, &guncelle, nullptr) != SQLITE_OK ||
+        sqlite3_prepare_v2(db, s4.c_str(), -1, &sil, nullptr) != SQLITE_OK)
+        throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+}
+
 void Tablo::Open() {
     if (acik_) Close();
     Ic& ic = *ic_;
     try {
         ic.bag = VeriTabaniBaglantisi::Al(dosya_, hizli_);
-        sqlite3* db = ic.bag->db;
-        // columns and their declared types
-        ic.sutunlar.clear();
-        ic.sutunNo.clear();
-        ic.sutunNoTam.clear();
-        sqlite3_stmt* st = nullptr;
-        std::string sql = "PRAGMA table_info(" + Tirnakla(tabloAdi_) + ")";
-        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-            throw TabloHatasi(ad_ + ": " + sqlite3_errmsg(db));
-        int rc;
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            Sutun s;
-            s.ad = reinterpret_cast<const char*>(sqlite3_column_text(st, 1));
-            const unsigned char* tur = sqlite3_column_text(st, 2);
-            s.tur = TurCoz(tur ? reinterpret_cast<const char*>(tur) : "", s.uzunluk);
-            if (s.tur != SutunTuru::Metin) s.uzunluk = 0;
-            s.anahtar = sqlite3_column_int(st, 5) > 0;
-            s.adBuyuk = AsciiBuyuk(s.ad);
-            ic.sutunNo[s.adBuyuk] = int(ic.sutunlar.size());
-            ic.sutunNoTam[s.ad] = int(ic.sutunlar.size());
-            ic.sutunlar.push_back(std::move(s));
-        }
-        std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
-        sqlite3_finalize(st);
-        if (!hata.empty()) throw TabloHatasi(ad_ + ": " + hata);
-        if (ic.sutunlar.empty())
-            throw TabloHatasi(ad_ + ": " + tabloAdi_ + " tablosu bulunamadı");
-        for (const auto& b : beklenen_)
-            if (!ic.sutunNo.count(AsciiBuyuk(b)))
-                throw TabloHatasi(ad_ + ": " + b + " alanı bulunamadı");
-
-        // rows, in the order they were appended
-        sql = "SELECT rowid";
-        for (const auto& s : ic.sutunlar) sql += ", " + Tirnakla(s.ad);
-        sql += " FROM " + Tirnakla(tabloAdi_) + " ORDER BY rowid";
-        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-            throw TabloHatasi(ad_ + ": " + sqlite3_errmsg(db));
-        ic.sira.clear();
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            auto s = std::make_unique<Satir>();
-            s->rowid = sqlite3_column_int64(st, 0);
-            s->d.reserve(ic.sutunlar.size());
-            for (size_t i = 0; i < ic.sutunlar.size(); ++i)
-                s->d.push_back(SqlDegeri(st, int(i) + 1, ic.sutunlar[i]));
-            s->konum = int(ic.sira.size());
-            ic.sira.push_back(std::move(s));
-        }
-        hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
-        sqlite3_finalize(st);
-        if (!hata.empty()) throw TabloHatasi(ad_ + ": " + hata);
-        ic.kirli = ic.sira.size();
-
-        // statements
-        std::string ad = Tirnakla(tabloAdi_);
-        std::string s1 = "INSERT INTO " + ad + " (", s2 = ") VALUES (",
-                    s3 = "UPDATE " + ad + " SET ";
-        for (size_t i = 0; i < ic.sutunlar.size(); ++i) {
-            if (i) {
-                s1 += ", ";
-                s2 += ", ";
-                s3 += ", ";
-            }
-            s1 += Tirnakla(ic.sutunlar[i].ad);
-            s2 += "?";
-            s3 += Tirnakla(ic.sutunlar[i].ad) + " = ?";
-        }
-        std::string s4 = "DELETE FROM " + ad + " WHERE rowid = ?";
-        s1 += s2 + ")";
-        s3 += " WHERE rowid = ?";
-        if (sqlite3_prepare_v2(db, s1.c_str(), -1, &ic.ekle, nullptr) != SQLITE_OK ||
-            sqlite3_prepare_v2(db, s3.c_str(), -1, &ic.guncelle, nullptr) != SQLITE_OK ||
-            sqlite3_prepare_v2(db, s4.c_str(), -1, &ic.sil, nullptr) != SQLITE_OK)
-            throw TabloHatasi(ad_ + ": " + sqlite3_errmsg(db));
+        ic.SutunlariOku(ad_, tabloAdi_, beklenen_);
+        ic.SatirlariOku(ad_, tabloAdi_);
+        ic.DeyimleriHazirla(ad_, tabloAdi_);
     } catch (...) {
         ic.Bitir();
         ic.sira.clear();
