@@ -413,11 +413,11 @@ void ElemanYukleriTuret(const TuretAnahtari& a, const std::string& YukNoMetni) {
     Tara(a, [&](long long, long long, int no) { return ElemanaYukEkle(a.Metin, no, YukNoMetni); });
 }
 
-// Nodal loads and supports: one row per generated node, refused when the
-// node already has one.
+// The value fields of the nodal loads and of the supports.
 const char* const YukAlanlari[6] = {"Px", "Py", "Pz", "Mx", "My", "Mz"};
 const char* const SinirAlanlari[6] = {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"};
 
+// A nodal-load or support row for node no with the source row's values.
 void NoktaSatiriEkle(Tablo& kaynak, Tablo& hedef, int no, const char* const alanlar[6], bool metin) {
     hedef.Append();
     hedef.FieldByName("NoktaNo").SetInteger(no);
@@ -425,6 +425,7 @@ void NoktaSatiriEkle(Tablo& kaynak, Tablo& hedef, int no, const char* const alan
     hedef.Post();
 }
 
+// One row per generated node; refused at a node that already has one.
 void NoktaSatirlariTuret(const TuretAnahtari& a, Tablo& kaynak, Tablo& hedef,
                          const char* const alanlar[6], bool metin, const char* tekrarMetni) {
     Tara(a, [&](long long, long long, int no) {
