@@ -8,14 +8,11 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/KullaniciArayuzu.h"
+#include "platform/TabloyuAc.h"
 
 TCizimDurumu CizimDurumu;
 
 namespace {
-
-void TabloyuAc(Tablo& t) {
-    if (!t.Active()) t.Open();
-}
 
 // A value read from a table, 0 when it is not a finite number.
 double SonluDeger(Tablo& t, const char* alan, bool& kusurlu) {

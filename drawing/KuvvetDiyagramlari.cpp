@@ -7,14 +7,11 @@
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
+#include "platform/TabloyuAc.h"
 
 std::array<double, 4> DiyagramEnBuyukleri{};
 
 namespace {
-
-void TabloyuAc(Tablo& t) {
-    if (!t.Active()) t.Open();
-}
 
 // The run whose ordinates the drawing table holds (the counter value at its end).
 std::int64_t hesaplananCalisma = -1;

@@ -1,27 +1,10 @@
 #include "model/AnahtarDenetimi.h"
 
-#include <charconv>
 #include <vector>
 
-namespace {
+#include "model/LibU.h"
 
-bool TamSayiCoz(const std::string& metin, long long& deger) {
-    std::size_t b = 0, e = metin.size();
-    while (b < e && metin[b] == ' ') ++b;
-    while (e > b && metin[e - 1] == ' ') --e;
-    if (b == e) return false;
-    const char* p = metin.data() + b;
-    const char* son = metin.data() + e;
-    if (*p == '+') {
-        ++p;
-        if (p == son || *p == '-') return false;
-    }
-    long long v = 0;
-    auto [q, ec] = std::from_chars(p, son, v);
-    if (ec != std::errc() || q != son) return false;
-    deger = v;
-    return true;
-}
+namespace {
 
 long long Mutlak(long long x) { return x < 0 ? -x : x; }
 long long Isaret(long long x) { return (x > 0) - (x < 0); }

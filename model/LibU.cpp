@@ -133,16 +133,22 @@ bool GercelSayiMi(const std::string& Metin, double& Deger, double Alt, double Us
     return true;
 }
 
-bool TamSayiMi(const std::string& Metin, int Alt, int Ust, int& Deger) {
+bool TamSayiCoz(const std::string& Metin, long long& Deger) {
     std::string_view s = Kirp(Metin);
     const bool arti = !s.empty() && s.front() == '+';
     if (arti) s.remove_prefix(1);
     if (s.empty() || (arti && s.front() == '-')) return false;
-    int d = 0;
+    long long d = 0;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), d, 10);
     if (r.ec != std::errc() || r.ptr != s.data() + s.size()) return false;
-    if (d < Alt || d > Ust) return false;
     Deger = d;
+    return true;
+}
+
+bool TamSayiMi(const std::string& Metin, int Alt, int Ust, int& Deger) {
+    long long d = 0;
+    if (!TamSayiCoz(Metin, d) || d < Alt || d > Ust) return false;
+    Deger = static_cast<int>(d);
     return true;
 }
 
@@ -180,10 +186,15 @@ void ProgramYollariniBelirle() {
     fs::current_path(ProgramKlasoru);  // throws on failure
 }
 
+bool DosyaVarMi(const std::string& Yol) {
+    std::error_code ec;
+    return !Yol.empty() && std::filesystem::is_regular_file(Yol, ec);
+}
+
 void DosyaKopyala(const std::string& Kaynak, const std::string& Hedef, bool Sor) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (!fs::is_regular_file(fs::path(Kaynak), ec)) {
+    if (!DosyaVarMi(Kaynak)) {
         MesajKutusu(Kaynak + " dosyası bulunamadı", "HATA:", "TamamHata1");
         Hata = 1;
         return;

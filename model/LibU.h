@@ -29,7 +29,13 @@ void ProgramYollariniBelirle();
 // Width counts characters (UTF-8 code points), not bytes.
 std::string SolaDoldur(const std::string& Metin, char Dolgu, int Genislik);
 bool GercelSayiMi(const std::string& Metin, double& Deger, double Alt, double Ust);
+// A whole number in decimal digits only: blanks around it and one sign
+// allowed; "5.0", "5e0" and an empty text refused.
+bool TamSayiCoz(const std::string& Metin, long long& Deger);
+// The same, and within Alt..Ust.
 bool TamSayiMi(const std::string& Metin, int Alt, int Ust, int& Deger);
+// Whether a path names an existing regular file (an empty path does not).
+bool DosyaVarMi(const std::string& Yol);
 void DosyaKopyala(const std::string& Kaynak, const std::string& Hedef, bool Sor);
 std::uint16_t IslemciSayisi();
 

@@ -11,6 +11,7 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/KullaniciArayuzu.h"
+#include "platform/TurkceMetin.h"
 
 namespace {
 
@@ -140,8 +141,29 @@ std::string AnahtarMetni(Tablo& kaynak, const char* alan, bool BosluklarKalir) {
 
 bool TuretMi(const std::string& anahtar) { return anahtar.find(',') != std::string::npos; }
 
-// An empty source: refused only during a calculation started by "Hesapla"
-// (not during the geometry-only pass of "Çiz", an editor's save or an open).
+// Walks the rows of a reader's source. A row's key is either one number,
+// checked by DuzNumara and handed to Duz, or a generation key, checked by
+// AnahtariHazirla and handed to Turet; SatirBasi, when given, comes first
+// (reads and checks the row's values). The walk ends at a refused key or
+// when a step returns false (having set Hata); true: every row was walked.
+bool KaynagiDolas(Tablo& kaynak, const char* anahtarAlani, bool BosluklarKalir,
+                  const std::function<bool(const std::string& anahtar)>& SatirBasi,
+                  const std::function<bool(const std::string& anahtar, int no)>& Duz,
+                  const std::function<bool(const TuretAnahtari& a)>& Turet) {
+    for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
+        const std::string anahtar = AnahtarMetni(kaynak, anahtarAlani, BosluklarKalir);
+        if (SatirBasi && !SatirBasi(anahtar)) return false;
+        if (!TuretMi(anahtar)) {
+            int no = 0;
+            if (!DuzNumara(anahtar, no) || !Duz(anahtar, no)) return false;
+        } else {
+            TuretAnahtari a;
+            if (!AnahtariHazirla(anahtar, a) || !Turet(a)) return false;
+        }
+    }
+    return true;
+}
+
 // Puts the table in edit on the row of key no, or appends a row with that key:
 // a later row for the same number overwrites the earlier one.
 void AnahtarSatirinaYaz(Tablo& t, const char* alan, int no) {
@@ -152,6 +174,8 @@ void AnahtarSatirinaYaz(Tablo& t, const char* alan, int no) {
     t.FieldByName(alan).SetInteger(no);
 }
 
+// An empty source: refused only during a calculation started by "Hesapla"
+// (not during the geometry-only pass of "Çiz", an editor's save or an open).
 bool KaynakBos(Tablo& kaynak, const char* mesaj) {
     if (kaynak.RecordCount() > 0) return false;
     const KullaniciArayuzu& a = Arayuz();
@@ -344,13 +368,23 @@ struct SonrasiniBekle {
 
 // ---------------------------------------------------------------- loads
 
-bool YukVarMi(int eleman) {
-    return Tablolar.EYUK.Locate("ElemanNo;YukNo",
-                                std::vector<AnahtarDegeri>{AnahtarDegeri(eleman), AnahtarDegeri(OkunanYukNo)});
-}
-
-void ElemanYukuEkle(int eleman) {
+// Adds the element load just read (the Okunan... values) to element no:
+// refused, with Hata set, when the element is not defined or already has a
+// load of that number. anahtar is the row's key, as used in the message.
+bool ElemanaYukEkle(const std::string& anahtar, int eleman, const std::string& YukNoMetni) {
+    TuretElemanNo = eleman;
+    if (!Tablolar.ED.Locate("ElemanNo", eleman)) {
+        Hata = 1;
+        HataGoster(anahtar + "-> tanımsız elemana yük verilemez");
+        return false;
+    }
     Tablo& eyuk = Tablolar.EYUK;
+    if (eyuk.Locate("ElemanNo;YukNo",
+                    std::vector<AnahtarDegeri>{AnahtarDegeri(eleman), AnahtarDegeri(OkunanYukNo)})) {
+        Hata = 1;
+        HataGoster("Eleman=" + S(eleman) + " Yük no=" + YukNoMetni + " yük tekrar tanımlanmiş");
+        return false;
+    }
     eyuk.Append();
     eyuk.FieldByName("ElemanNo").SetInteger(eleman);
     eyuk.FieldByName("YukNo").SetInteger(OkunanYukNo);
@@ -360,43 +394,30 @@ void ElemanYukuEkle(int eleman) {
     eyuk.FieldByName("bMesafesi").SetFloat(OkunanbMesafesi);
     eyuk.FieldByName("Yuk1").SetFloat(OkunanYuk1);
     eyuk.Post();
+    return true;
 }
 
 void ElemanYukleriTuret(const TuretAnahtari& a, const std::string& YukNoMetni) {
     Tablo& ed = Tablolar.ED;
     for (long long n : {a.Bas, a.Son1, a.Son2})
-        if (!ed.Locate("ElemanNo", static_cast<int>(n))) Hata += 1;
+        if (!ed.Locate("ElemanNo", static_cast<int>(n))) Hata = 1;
     if (Hata != 0) {
         HataGoster(a.Metin + "-> Elemanlardan biri tanımsız, elemana yük verilemez");
         return;
     }
     // A second step longer than the way to the second end: ends silently.
     if (a.IkiYonlu && a.m2 == 0) {
-        Hata += 1;
+        Hata = 1;
         return;
     }
-    Tara(a, [&](long long, long long, int no) {
-        TuretElemanNo = no;
-        if (!ed.Locate("ElemanNo", no)) {
-            HataGoster(a.Metin + "-> tanımsız elemana yük verilemez");
-            Hata += 1;
-            return false;
-        }
-        if (YukVarMi(no)) {
-            Hata = 1;
-            HataGoster("Eleman=" + S(no) + " Yük no=" + YukNoMetni + " yük tekrar tanımlanmiş");
-            return false;
-        }
-        ElemanYukuEkle(no);
-        return true;
-    });
+    Tara(a, [&](long long, long long, int no) { return ElemanaYukEkle(a.Metin, no, YukNoMetni); });
 }
 
-// Nodal loads and supports: one row per generated node, refused when the
-// node already has one.
+// The value fields of the nodal loads and of the supports.
 const char* const YukAlanlari[6] = {"Px", "Py", "Pz", "Mx", "My", "Mz"};
 const char* const SinirAlanlari[6] = {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"};
 
+// A nodal-load or support row for node no with the source row's values.
 void NoktaSatiriEkle(Tablo& kaynak, Tablo& hedef, int no, const char* const alanlar[6], bool metin) {
     hedef.Append();
     hedef.FieldByName("NoktaNo").SetInteger(no);
@@ -404,6 +425,7 @@ void NoktaSatiriEkle(Tablo& kaynak, Tablo& hedef, int no, const char* const alan
     hedef.Post();
 }
 
+// One row per generated node; refused at a node that already has one.
 void NoktaSatirlariTuret(const TuretAnahtari& a, Tablo& kaynak, Tablo& hedef,
                          const char* const alanlar[6], bool metin, const char* tekrarMetni) {
     Tara(a, [&](long long, long long, int no) {
@@ -429,23 +451,21 @@ void KoordinatlariOku() {
     HedefeYaz(xyz, true, [&] {
         NoktaSayisi = 0;
         if (KaynakBos(kaynak, "Koordinatlar verilmemiş")) return;
-        for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
-            const std::string anahtar = AnahtarMetni(kaynak, "NoktaNo", false);
-            if (!TuretMi(anahtar)) {
-                int no = 0;
-                if (!DuzNumara(anahtar, no)) return;
+        const bool tamam = KaynagiDolas(
+            kaynak, "NoktaNo", false, nullptr,
+            [&](const std::string&, int no) {
                 AnahtarSatirinaYaz(xyz, "NoktaNo", no);
                 xyz.FieldByName("X1").SetFloat(kaynak.FieldByName("X1").AsFloat());
                 xyz.FieldByName("X2").SetFloat(kaynak.FieldByName("X2").AsFloat());
                 xyz.FieldByName("X3").SetFloat(kaynak.FieldByName("X3").AsFloat());
                 xyz.Post();
-            } else {
-                TuretAnahtari a;
-                if (!AnahtariHazirla(anahtar, a)) return;
+                return true;
+            },
+            [&](const TuretAnahtari& a) {
                 NoktalariTuret(a);
-            }
-            if (Hata != 0) return;
-        }
+                return Hata == 0;
+            });
+        if (!tamam) return;
         NoktaSayisi = xyz.RecordCount();
         ToplamSerbestlikSayisi = NoktaSayisi * NoktaSerbestlikSayisi;
     });
@@ -459,12 +479,13 @@ void ElemanNoktaBaginiOku() {
     HedefeYaz(ed, true, [&] {
         ElemanSayisi = 0;
         if (KaynakBos(kaynak, "Eleman-Nokta bağı bilgileri verilmemiş")) return;
-        for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
-            OkunanElemanTipi = kaynak.FieldByName("ElemanTipi").AsInteger();
-            const std::string anahtar = AnahtarMetni(kaynak, "ElemanNo", false);
-            if (!TuretMi(anahtar)) {
-                int no = 0;
-                if (!DuzNumara(anahtar, no)) return;
+        const bool tamam = KaynagiDolas(
+            kaynak, "ElemanNo", false,
+            [&](const std::string&) {
+                OkunanElemanTipi = kaynak.FieldByName("ElemanTipi").AsInteger();
+                return true;
+            },
+            [&](const std::string&, int no) {
                 AnahtarSatirinaYaz(ed, "ElemanNo", no);
                 ed.FieldByName("ElemanTipi").SetInteger(OkunanElemanTipi);
                 for (const char* alan : NoktaAlanlari)
@@ -473,13 +494,13 @@ void ElemanNoktaBaginiOku() {
                 ed.FieldByName("KesitNo").SetInteger(0);
                 ed.FieldByName("MafsalTipi").SetString("00");
                 ed.Post();
-            } else {
-                TuretAnahtari a;
-                if (!AnahtariHazirla(anahtar, a)) return;
+                return true;
+            },
+            [&](const TuretAnahtari& a) {
                 ElemanlariTuret(a, OkunanElemanTipi >= 50);
-            }
-            if (Hata != 0) return;
-        }
+                return Hata == 0;
+            });
+        if (!tamam) return;
         ElemanSayisi = ed.RecordCount();
     });
     if (Hata != 0) ElemanSayisi = 0;
@@ -498,40 +519,38 @@ void ElemanMalzemeKesitMafsalBaginiOku() {
         HedefeYaz(ed, false, [&] {
             kaynakBos = KaynakBos(kaynak, "Eleman-Malzeme-Kesit-Mafsal bağı bilgileri verilmemiş");
             if (kaynakBos) return;
-            for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
-                const std::string anahtar = AnahtarMetni(kaynak, "ElemanNO", false);
-                Alan malzeme = kaynak.FieldByName("MalzemeNo");
-                Alan kesit = kaynak.FieldByName("KesitNo");
-                OkunanMalzemeNo = malzeme.AsInteger();
-                OkunanKesitNo = kesit.AsInteger();
-                OkunanMafsalTipi = kaynak.FieldByName("MafsalTipi").AsString();
-                std::string mesaj;
-                if (!Tablolar.MalzemeBilgileri.Locate("MalzemeNo", OkunanMalzemeNo))
-                    mesaj = "Eleman=" + anahtar + "->" + malzeme.AsString() + " nolu malzeme tanımsız";
-                if (!Tablolar.KesitBilgileri.Locate("KesitNo", OkunanKesitNo))
-                    mesaj = "Eleman=" + anahtar + "->" + kesit.AsString() + " nolu kesit tanımsız";
-                if (!mesaj.empty()) {
+            KaynagiDolas(
+                kaynak, "ElemanNO", false,
+                [&](const std::string& anahtar) {
+                    Alan malzeme = kaynak.FieldByName("MalzemeNo");
+                    Alan kesit = kaynak.FieldByName("KesitNo");
+                    OkunanMalzemeNo = malzeme.AsInteger();
+                    OkunanKesitNo = kesit.AsInteger();
+                    OkunanMafsalTipi = kaynak.FieldByName("MafsalTipi").AsString();
+                    std::string mesaj;
+                    if (!Tablolar.MalzemeBilgileri.Locate("MalzemeNo", OkunanMalzemeNo))
+                        mesaj = "Eleman=" + anahtar + "->" + malzeme.AsString() + " nolu malzeme tanımsız";
+                    if (!Tablolar.KesitBilgileri.Locate("KesitNo", OkunanKesitNo))
+                        mesaj = "Eleman=" + anahtar + "->" + kesit.AsString() + " nolu kesit tanımsız";
+                    if (mesaj.empty()) return true;
                     Hata = 1;
                     HataGoster(mesaj);
-                    return;
-                }
-                if (!TuretMi(anahtar)) {
-                    int no = 0;
-                    if (!DuzNumara(anahtar, no)) return;
+                    return false;
+                },
+                [&](const std::string& anahtar, int no) {
                     TuretElemanNo = no;
                     if (!ed.Locate("ElemanNo", no)) {
                         Hata = 1;
                         HataGoster(anahtar + "nolu eleman tanımlanmamış");
-                        return;
+                        return false;
                     }
                     MalzemeKesitMafsalYaz(ed);
-                } else {
-                    TuretAnahtari a;
-                    if (!AnahtariHazirla(anahtar, a)) return;
+                    return true;
+                },
+                [&](const TuretAnahtari& a) {
                     ElemanMalzemeKesitMafsalTuret(a);
-                }
-                if (Hata != 0) return;
-            }
+                    return Hata == 0;
+                });
         });
     }
     if (!kaynakBos) {
@@ -565,34 +584,32 @@ struct NoktaOkumaAyari {
 void NoktaAnahtarliOku(Tablo& kaynak, Tablo& hedef, const NoktaOkumaAyari& ay) {
     HedefeYaz(hedef, true, [&] {
         if (KaynakBos(kaynak, ay.BosMesaji)) return;
-        for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
-            const std::string anahtar = AnahtarMetni(kaynak, "NoktaNo", ay.BosluklarKalir);
-            if (!TuretMi(anahtar)) {
-                int no = 0;
-                if (!DuzNumara(anahtar, no)) return;
+        KaynagiDolas(
+            kaynak, "NoktaNo", ay.BosluklarKalir, nullptr,
+            [&](const std::string& anahtar, int no) {
                 if (hedef.Locate("NoktaNo", no)) {
                     Hata = 1;
                     HataGoster(anahtar + ay.TekrarMesaji);
-                    return;
+                    return false;
                 }
                 NoktaSatiriEkle(kaynak, hedef, no, ay.Alanlar, ay.Metin);
-            } else {
-                TuretAnahtari a;
-                if (!AnahtariHazirla(anahtar, a)) return;
+                return true;
+            },
+            [&](const TuretAnahtari& a) {
                 if (ay.KoseleriDenetle) {
                     long long tekrar = 0;
                     for (long long n : {a.Bas, a.Son1, a.Son2})
                         if (hedef.Locate("NoktaNo", static_cast<int>(n))) tekrar = n;
                     if (tekrar != 0) {
                         Hata = 1;
-                        HataGoster(anahtar + "->" + S(tekrar) + ay.TekrarMesaji);
-                        return;
+                        HataGoster(a.Metin + "->" + S(tekrar) + ay.TekrarMesaji);
+                        return false;
                     }
                 }
                 // A failed generation leaves Hata set and goes on with the next row.
                 NoktaSatirlariTuret(a, kaynak, hedef, ay.Alanlar, ay.Metin, ay.TuretTekrarMesaji);
-            }
-        }
+                return true;
+            });
     });
 }
 
@@ -608,40 +625,26 @@ void TekilYukleriniOku() {
 void ElemanYukleriniOku() {
     Hata = 0;
     Tablo& kaynak = Tablolar.ElemanYukleri;
-    Tablo& ed = Tablolar.ED;
     HedefeYaz(Tablolar.EYUK, true, [&] {
         if (KaynakBos(kaynak, nullptr)) return;
-        for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
-            OkunanYukNo = kaynak.FieldByName("YukNo").AsInteger();
-            OkunanYukTipi = kaynak.FieldByName("YukTipi").AsInteger();
-            OkunanYuk = kaynak.FieldByName("Yuk").AsFloat();
-            OkunanaMesafesi = kaynak.FieldByName("aMesafesi").AsFloat();
-            OkunanbMesafesi = kaynak.FieldByName("bMesafesi").AsFloat();
-            OkunanYuk1 = kaynak.FieldByName("Yuk1").AsFloat();
-            const std::string yukNoMetni = kaynak.FieldByName("YukNo").AsString();
-            const std::string anahtar = AnahtarMetni(kaynak, "ElemanNo", false);
-            if (!TuretMi(anahtar)) {
-                int no = 0;
-                if (!DuzNumara(anahtar, no)) return;
-                TuretElemanNo = no;
-                if (!ed.Locate("ElemanNo", no)) {
-                    Hata = 1;
-                    HataGoster(anahtar + "-> tanımsız elemana yük verilemez");
-                    return;
-                }
-                if (YukVarMi(no)) {
-                    Hata = 1;
-                    HataGoster("Eleman=" + S(no) + " Yük no=" + yukNoMetni + " yük tekrar tanımlanmiş");
-                    return;
-                }
-                ElemanYukuEkle(no);
-            } else {
-                TuretAnahtari a;
-                if (!AnahtariHazirla(anahtar, a)) return;
+        std::string yukNoMetni;
+        KaynagiDolas(
+            kaynak, "ElemanNo", false,
+            [&](const std::string&) {
+                OkunanYukNo = kaynak.FieldByName("YukNo").AsInteger();
+                OkunanYukTipi = kaynak.FieldByName("YukTipi").AsInteger();
+                OkunanYuk = kaynak.FieldByName("Yuk").AsFloat();
+                OkunanaMesafesi = kaynak.FieldByName("aMesafesi").AsFloat();
+                OkunanbMesafesi = kaynak.FieldByName("bMesafesi").AsFloat();
+                OkunanYuk1 = kaynak.FieldByName("Yuk1").AsFloat();
+                yukNoMetni = kaynak.FieldByName("YukNo").AsString();
+                return true;
+            },
+            [&](const std::string& anahtar, int no) { return ElemanaYukEkle(anahtar, no, yukNoMetni); },
+            [&](const TuretAnahtari& a) {
                 ElemanYukleriTuret(a, yukNoMetni);
-            }
-            if (Hata != 0) return;
-        }
+                return Hata == 0;
+            });
     });
 }
 
@@ -660,10 +663,7 @@ int EDMafsalSayisi() {
     for (ed.First(); !ed.Eof(); ed.Next()) {
         const std::string m = ed.FieldByName("MafsalTipi").AsString();
         if (m == "00") continue;
-        int karakter = 0;
-        for (unsigned char c : m)
-            if ((c & 0xC0) != 0x80) ++karakter;
-        toplam += karakter / 2;
+        toplam += static_cast<int>(Utf8KarakterSayisi(m) / 2);
     }
     return toplam;
 }

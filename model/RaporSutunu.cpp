@@ -5,15 +5,9 @@
 #include <cstdlib>
 
 #include "model/LibU.h"
+#include "platform/TurkceMetin.h"
 
 namespace {
-
-std::size_t KarakterSayisi(const std::string& s) {
-    std::size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
 
 // Removes trailing zeros of a mantissa ("1.2500" -> "1.25", "3.000" -> "3").
 std::string SifirlariAt(std::string m) {
@@ -68,7 +62,7 @@ std::string KisaSayiMetni(double x, int p) {
 
 std::string RaporSutunu(const std::string& Metin, int Genislik) {
     if (Genislik <= 0) return {};
-    if (KarakterSayisi(Metin) <= static_cast<std::size_t>(Genislik))
+    if (Utf8KarakterSayisi(Metin) <= static_cast<std::size_t>(Genislik))
         return SolaDoldur(Metin, ' ', Genislik);
     // Too wide: a number is written with fewer digits.
     double x = 0;

@@ -13,6 +13,8 @@
 #include <unordered_map>
 #include <variant>
 
+#include "platform/TurkceMetin.h"
+
 // ---------------------------------------------------------------- values
 
 namespace {
@@ -42,13 +44,6 @@ std::string Kirp(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
-size_t Utf8Uzunluk(const std::string& s) {
-    size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 // Number texts are read without locale: "." is the decimal separator.
 bool GercelCoz(const std::string& metin, double& v) {
     std::string s = Kirp(metin);
@@ -61,7 +56,9 @@ bool GercelCoz(const std::string& metin, double& v) {
     return r.ec == std::errc() && r.ptr == e && std::isfinite(v);
 }
 
-bool TamsayiCoz(const std::string& metin, long long& v) {
+// An integer, or a number with a whole value ("5.0", "1e3"): what an integer
+// column takes from a text.
+bool TamDegerliSayiCoz(const std::string& metin, long long& v) {
     std::string s = Kirp(metin);
     if (s.empty()) return false;
     const char* b = s.data();
@@ -305,6 +302,16 @@ struct Tablo::Ic {
     sqlite3_stmt* sil = nullptr;
 
     ~Ic() { Bitir(); }
+
+    // The phases of Open (ad: the table's name in messages, tabloAdi: its
+    // name in the file): the columns and their declared types, refused when
+    // the table or an expected column is missing; the rows in the order they
+    // were appended; the statements that write rows back.
+    void SutunlariOku(const std::string& ad, const std::string& tabloAdi,
+                      const std::vector<std::string>& beklenen);
+    void SatirlariOku(const std::string& ad, const std::string& tabloAdi);
+    void DeyimleriHazirla(const std::string& ad, const std::string& tabloAdi);
+
     void Bitir() {
         sqlite3_finalize(ekle);
         sqlite3_finalize(guncelle);
@@ -425,7 +432,7 @@ Deger SqlDegeri(sqlite3_stmt* st, int i, const Sutun& s) {
         {
             long long v;
             const char* m = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-            if (m && TamsayiCoz(m, v)) return v;
+            if (m && TamDegerliSayiCoz(m, v)) return v;
             return {};
         }
     case SutunTuru::Gercel:
@@ -458,84 +465,92 @@ void Bagla(sqlite3_stmt* st, int i, const Deger& d) {
 }
 }  // namespace
 
+void Tablo::Ic::SutunlariOku(const std::string& ad, const std::string& tabloAdi,
+                             const std::vector<std::string>& beklenen) {
+    sqlite3* db = bag->db;
+    sutunlar.clear();
+    sutunNo.clear();
+    sutunNoTam.clear();
+    sqlite3_stmt* st = nullptr;
+    std::string sql = "PRAGMA table_info(" + Tirnakla(tabloAdi) + ")";
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        Sutun s;
+        s.ad = reinterpret_cast<const char*>(sqlite3_column_text(st, 1));
+        const unsigned char* tur = sqlite3_column_text(st, 2);
+        s.tur = TurCoz(tur ? reinterpret_cast<const char*>(tur) : "", s.uzunluk);
+        if (s.tur != SutunTuru::Metin) s.uzunluk = 0;
+        s.anahtar = sqlite3_column_int(st, 5) > 0;
+        s.adBuyuk = AsciiBuyuk(s.ad);
+        sutunNo[s.adBuyuk] = int(sutunlar.size());
+        sutunNoTam[s.ad] = int(sutunlar.size());
+        sutunlar.push_back(std::move(s));
+    }
+    std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
+    sqlite3_finalize(st);
+    if (!hata.empty()) throw TabloHatasi(ad + ": " + hata);
+    if (sutunlar.empty()) throw TabloHatasi(ad + ": " + tabloAdi + " tablosu bulunamadı");
+    for (const auto& b : beklenen)
+        if (!sutunNo.count(AsciiBuyuk(b))) throw TabloHatasi(ad + ": " + b + " alanı bulunamadı");
+}
+
+void Tablo::Ic::SatirlariOku(const std::string& ad, const std::string& tabloAdi) {
+    sqlite3* db = bag->db;
+    std::string sql = "SELECT rowid";
+    for (const auto& s : sutunlar) sql += ", " + Tirnakla(s.ad);
+    sql += " FROM " + Tirnakla(tabloAdi) + " ORDER BY rowid";
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+    sira.clear();
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        auto s = std::make_unique<Satir>();
+        s->rowid = sqlite3_column_int64(st, 0);
+        s->d.reserve(sutunlar.size());
+        for (size_t i = 0; i < sutunlar.size(); ++i) s->d.push_back(SqlDegeri(st, int(i) + 1, sutunlar[i]));
+        s->konum = int(sira.size());
+        sira.push_back(std::move(s));
+    }
+    std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
+    sqlite3_finalize(st);
+    if (!hata.empty()) throw TabloHatasi(ad + ": " + hata);
+    kirli = sira.size();
+}
+
+void Tablo::Ic::DeyimleriHazirla(const std::string& ad, const std::string& tabloAdi) {
+    sqlite3* db = bag->db;
+    const std::string tablo = Tirnakla(tabloAdi);
+    std::string s1 = "INSERT INTO " + tablo + " (", s2 = ") VALUES (", s3 = "UPDATE " + tablo + " SET ";
+    for (size_t i = 0; i < sutunlar.size(); ++i) {
+        if (i) {
+            s1 += ", ";
+            s2 += ", ";
+            s3 += ", ";
+        }
+        s1 += Tirnakla(sutunlar[i].ad);
+        s2 += "?";
+        s3 += Tirnakla(sutunlar[i].ad) + " = ?";
+    }
+    std::string s4 = "DELETE FROM " + tablo + " WHERE rowid = ?";
+    s1 += s2 + ")";
+    s3 += " WHERE rowid = ?";
+    if (sqlite3_prepare_v2(db, s1.c_str(), -1, &ekle, nullptr) != SQLITE_OK ||
+        sqlite3_prepare_v2(db, s3.c_str(), -1, &guncelle, nullptr) != SQLITE_OK ||
+        sqlite3_prepare_v2(db, s4.c_str(), -1, &sil, nullptr) != SQLITE_OK)
+        throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+}
+
 void Tablo::Open() {
     if (acik_) Close();
     Ic& ic = *ic_;
     try {
         ic.bag = VeriTabaniBaglantisi::Al(dosya_, hizli_);
-        sqlite3* db = ic.bag->db;
-        // columns and their declared types
-        ic.sutunlar.clear();
-        ic.sutunNo.clear();
-        ic.sutunNoTam.clear();
-        sqlite3_stmt* st = nullptr;
-        std::string sql = "PRAGMA table_info(" + Tirnakla(tabloAdi_) + ")";
-        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-            throw TabloHatasi(ad_ + ": " + sqlite3_errmsg(db));
-        int rc;
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            Sutun s;
-            s.ad = reinterpret_cast<const char*>(sqlite3_column_text(st, 1));
-            const unsigned char* tur = sqlite3_column_text(st, 2);
-            s.tur = TurCoz(tur ? reinterpret_cast<const char*>(tur) : "", s.uzunluk);
-            if (s.tur != SutunTuru::Metin) s.uzunluk = 0;
-            s.anahtar = sqlite3_column_int(st, 5) > 0;
-            s.adBuyuk = AsciiBuyuk(s.ad);
-            ic.sutunNo[s.adBuyuk] = int(ic.sutunlar.size());
-            ic.sutunNoTam[s.ad] = int(ic.sutunlar.size());
-            ic.sutunlar.push_back(std::move(s));
-        }
-        std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
-        sqlite3_finalize(st);
-        if (!hata.empty()) throw TabloHatasi(ad_ + ": " + hata);
-        if (ic.sutunlar.empty())
-            throw TabloHatasi(ad_ + ": " + tabloAdi_ + " tablosu bulunamadı");
-        for (const auto& b : beklenen_)
-            if (!ic.sutunNo.count(AsciiBuyuk(b)))
-                throw TabloHatasi(ad_ + ": " + b + " alanı bulunamadı");
-
-        // rows, in the order they were appended
-        sql = "SELECT rowid";
-        for (const auto& s : ic.sutunlar) sql += ", " + Tirnakla(s.ad);
-        sql += " FROM " + Tirnakla(tabloAdi_) + " ORDER BY rowid";
-        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-            throw TabloHatasi(ad_ + ": " + sqlite3_errmsg(db));
-        ic.sira.clear();
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            auto s = std::make_unique<Satir>();
-            s->rowid = sqlite3_column_int64(st, 0);
-            s->d.reserve(ic.sutunlar.size());
-            for (size_t i = 0; i < ic.sutunlar.size(); ++i)
-                s->d.push_back(SqlDegeri(st, int(i) + 1, ic.sutunlar[i]));
-            s->konum = int(ic.sira.size());
-            ic.sira.push_back(std::move(s));
-        }
-        hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
-        sqlite3_finalize(st);
-        if (!hata.empty()) throw TabloHatasi(ad_ + ": " + hata);
-        ic.kirli = ic.sira.size();
-
-        // statements
-        std::string ad = Tirnakla(tabloAdi_);
-        std::string s1 = "INSERT INTO " + ad + " (", s2 = ") VALUES (",
-                    s3 = "UPDATE " + ad + " SET ";
-        for (size_t i = 0; i < ic.sutunlar.size(); ++i) {
-            if (i) {
-                s1 += ", ";
-                s2 += ", ";
-                s3 += ", ";
-            }
-            s1 += Tirnakla(ic.sutunlar[i].ad);
-            s2 += "?";
-            s3 += Tirnakla(ic.sutunlar[i].ad) + " = ?";
-        }
-        std::string s4 = "DELETE FROM " + ad + " WHERE rowid = ?";
-        s1 += s2 + ")";
-        s3 += " WHERE rowid = ?";
-        if (sqlite3_prepare_v2(db, s1.c_str(), -1, &ic.ekle, nullptr) != SQLITE_OK ||
-            sqlite3_prepare_v2(db, s3.c_str(), -1, &ic.guncelle, nullptr) != SQLITE_OK ||
-            sqlite3_prepare_v2(db, s4.c_str(), -1, &ic.sil, nullptr) != SQLITE_OK)
-            throw TabloHatasi(ad_ + ": " + sqlite3_errmsg(db));
+        ic.SutunlariOku(ad_, tabloAdi_, beklenen_);
+        ic.SatirlariOku(ad_, tabloAdi_);
+        ic.DeyimleriHazirla(ad_, tabloAdi_);
     } catch (...) {
         ic.Bitir();
         ic.sira.clear();
@@ -679,7 +694,7 @@ bool AramaDegeri(const Sutun& s, const AnahtarDegeri& a, Deger& d) {
         }
         {
             long long v;
-            if (!TamsayiCoz(a.s, v)) return false;
+            if (!TamDegerliSayiCoz(a.s, v)) return false;
             d = v;
             return true;
         }
@@ -1047,7 +1062,7 @@ int Alan::AsInteger() const {
         const std::string& s = std::get<3>(d);
         long long v;
         if (Kirp(s).empty()) return 0;
-        if (!TamsayiCoz(s, v)) SayiDegil(t_, sutun_, s);
+        if (!TamDegerliSayiCoz(s, v)) SayiDegil(t_, sutun_, s);
         return int(v);
     }
     }
@@ -1120,7 +1135,7 @@ void Alan::SetString(const std::string& v) {
             return;
         }
         long long x;
-        if (!TamsayiCoz(v, x)) SayiDegil(t_, sutun_, v);
+        if (!TamDegerliSayiCoz(v, x)) SayiDegil(t_, sutun_, v);
         Yaz(t_, sutun_, x);
         return;
     }
@@ -1139,7 +1154,7 @@ void Alan::SetString(const std::string& v) {
             Yaz(t_, sutun_, {});
             return;
         }
-        if (s.uzunluk > 0 && Utf8Uzunluk(v) > size_t(s.uzunluk))
+        if (s.uzunluk > 0 && Utf8KarakterSayisi(v) > size_t(s.uzunluk))
             throw TabloHatasi(t_.Ad() + "." + s.ad + ": metin " + std::to_string(s.uzunluk) +
                               " karakterden uzun olamaz");
         Yaz(t_, sutun_, v);
@@ -1155,7 +1170,7 @@ bool Alan::MetinSigar(const std::string& v) const {
     case SutunTuru::Tamsayi: {
         if (Kirp(v).empty()) return true;
         long long x;
-        if (!TamsayiCoz(v, x)) return false;
+        if (!TamDegerliSayiCoz(v, x)) return false;
         return s.tur != SutunTuru::Kisa || (x >= -32768 && x <= 32767);
     }
     case SutunTuru::Gercel: {
@@ -1163,7 +1178,7 @@ bool Alan::MetinSigar(const std::string& v) const {
         double x;
         return GercelCoz(v, x);
     }
-    default: return s.uzunluk <= 0 || Utf8Uzunluk(v) <= size_t(s.uzunluk);
+    default: return s.uzunluk <= 0 || Utf8KarakterSayisi(v) <= size_t(s.uzunluk);
     }
 }
 

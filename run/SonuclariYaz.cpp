@@ -3,17 +3,16 @@
 #include <cmath>
 #include <string>
 
-#include "engine/AnkastrelikKuvvetleri.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
 #include "engine/ElemanMatrisleri.h"
-#include "engine/LevhaPlakMatrisleri.h"
-#include "model/ModelOku.h"
+#include "engine/ElemanUcKuvvetleri.h"
 #include "engine/MotorYardim.h"
 #include "model/LibU.h"
 #include "model/RaporSutunu.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/KullaniciArayuzu.h"
+#include "platform/TabloyuAc.h"
 
 namespace {
 
@@ -42,10 +41,6 @@ void BolumBasi(bool ilk, const std::string& baslik, const std::string& sutunBasl
     Satir(baslik);
     Satir(sutunBasliklari);
     Satir(Cizgi(cizgi));
-}
-
-void TabloyuAc(Tablo& t) {
-    if (!t.Active()) t.Open();
 }
 
 // Walks a table from its first row as many rows as it holds.
@@ -179,48 +174,6 @@ void SinirKosullariniYaz() {
 
 namespace {
 
-// Adds the fixed-end forces of the element's loads to ElemanUcKuvvetleri;
-// false when a load routine failed (Hata set).
-bool AnkastrelikKuvvetleriniEkle(int e, double a, double b) {
-    const int tip = OkunanElemanTipi;
-    if (tip != 10 && tip != 20 && tip != 30 && tip != 40 && tip != 60) return true;
-    Tablo& y = Tablolar.EYUK;
-    TabloyuAc(y);
-    if (!y.Locate("ElemanNo", e)) return true;
-    while (!y.Eof() && y.FieldByName("ElemanNo").AsInteger() == e) {
-        OkunanYukTipi = y.FieldByName("YukTipi").AsInteger();
-        OkunanaMesafesi = y.FieldByName("aMesafesi").AsFloat();
-        OkunanbMesafesi = y.FieldByName("bMesafesi").AsFloat();
-        OkunanYuk = y.FieldByName("Yuk").AsFloat();
-        OkunanYuk1 = y.FieldByName("Yuk1").AsFloat();
-        YerelAnkastrelikKuvvetleri = {};
-        int yer = 0;
-        switch (tip) {
-            case 10:
-            case 20:
-                KafesAnkastrelikKuvvetleri();
-                yer = 2;
-                break;
-            case 30:
-                DuzlemCerceveAnkastrelikKuvvetleri();
-                if (Hata != 0) return false;
-                yer = 6;
-                break;
-            case 40:
-                UzayCerceveAnkastrelikKuvvetleri();
-                yer = 12;
-                break;
-            case 60:
-                PlakAnkastrelikKuvvetleri(a, b, OkunanYuk);
-                yer = 12;
-                break;
-        }
-        for (int k = 1; k <= yer; ++k) ElemanUcKuvvetleri[k] += YerelAnkastrelikKuvvetleri[k];
-        y.Next();
-    }
-    return true;
-}
-
 void KuvvetBasliklari(std::string& s) {
     auto ekle = [&](std::initializer_list<const char*> l) {
         for (const char* b : l) s += Sutun(b, 12);
@@ -237,6 +190,59 @@ void KuvvetBasliklari(std::string& s) {
 }
 
 const char* const DugumAlanlari[5] = {"", "iNoktasi", "jNoktasi", "kNoktasi", "LNoktasi"};
+
+bool CubukMu(int tip) { return tip == 10 || tip == 20 || tip == 30 || tip == 40; }
+
+// A bar's end forces as one line of the element force file.
+void KuvvetDosyasinaYaz() {
+    if (!CubukMu(OkunanElemanTipi)) return;
+    for (int k = 1; k <= ElemanSerbestlikSayisi; ++k) ElemanKuvvetleriDosyasi.SayiYaz(ElemanUcKuvvetleri[k]);
+    ElemanKuvvetleriDosyasi.SatirSonu();
+}
+
+// The element's row of the drawing table: its type, nodes and end forces
+// (at most twelve) rounded to two decimals.
+void CizimSatiriYaz(Tablo& cizim, int e, const int dugum[5]) {
+    const int n = ElemaninNoktadakiKuvvetSayisi;
+    cizim.Append();
+    cizim.FieldByName("ElemanNo").SetInteger(e);
+    cizim.FieldByName("ElemanTipi").SetInteger(OkunanElemanTipi);
+    cizim.FieldByName("ElemaninNoktadakiKuvvetSayisi").SetInteger(n);
+    for (int p = 1; p <= ElemanNoktaSayisi && p <= 4; ++p) {
+        cizim.FieldByName(DugumAlanlari[p]).SetInteger(dugum[p]);
+        if (dugum[p] == 0) continue;
+        for (int k = 1; k <= n; ++k) {
+            const int yer = (p - 1) * n + k;
+            if (yer <= 12) cizim.FieldByName("S" + Tam(yer)).SetFloat(Yuvarla(ElemanUcKuvvetleri[yer], 2));
+        }
+    }
+    cizim.Post();
+}
+
+// One report line per node of the element: the node, the element on the
+// first line, and the end forces at that node.
+void KuvvetSatirlariniYaz(int e, const int dugum[5]) {
+    const int n = ElemaninNoktadakiKuvvetSayisi;
+    for (int p = 1; p <= ElemanNoktaSayisi && p <= 4; ++p) {
+        if (dugum[p] == 0) continue;
+        std::string satir = Sutun(Tam(dugum[p]), 8) + (p == 1 ? Sutun(Tam(e), 8) : BosSutun(8));
+        for (int k = 1; k <= n; ++k) satir += YuvarlanmisSutun(ElemanUcKuvvetleri[(p - 1) * n + k], 2, 12);
+        Satir(satir);
+    }
+}
+
+// Euler buckling of a compressed bar: a line under its forces.
+void BurkulmaDenetle(int e) {
+    if (!CubukMu(OkunanElemanTipi)) return;
+    const double P = Yuvarla(ElemanUcKuvvetleri[1], 2);
+    if (P > 0 && OkunanJ != 0 && OkunanIy != 0) {
+        double I = OkunanIz < OkunanIy ? OkunanIz : OkunanIy;
+        double PE = Yuvarla(9.869604401089358 * OkunanE * I / ElemanBoyu / ElemanBoyu, 2);
+        if (P >= PE)
+            Satir("----->" + Tam(e) + " nolu eleman burkuldu(P_Eksenel=" + GenelSayiMetni(P) +
+                  " kN> P_Euler=" + GenelSayiMetni(PE) + " kN)");
+    }
+}
 
 }  // namespace
 
@@ -272,67 +278,12 @@ void ElemanKuvvetleriniYaz() {
     };
     Islem islem(cizim);
     for (int e = 1; e <= ElemanSayisi; ++e) {
-        TuretElemanNo = e;
-        ElemanBilgileriniOku(e);
-        if (Hata != 0) break;
-        ElemanBoyu = std::sqrt((OkunanjX1 - OkunaniX1) * (OkunanjX1 - OkunaniX1) +
-                               (OkunanjX2 - OkunaniX2) * (OkunanjX2 - OkunaniX2) +
-                               (OkunanjX3 - OkunaniX3) * (OkunanjX3 - OkunaniX3));
-        const double a = OkunanLX1 - OkunaniX1;
-        const double b = OkunanjX2 - OkunaniX2;
+        if (!ElemanUcKuvvetleriniHesapla(e)) break;
         const int dugum[5] = {0, OkunaniNoktasi, OkunanjNoktasi, OkunankNoktasi, OkunanLNoktasi};
-
-        ElemanMatrisleriniKur(e, 1);
-        if (Hata != 0) break;
-        // Local end forces: the local equilibrium matrix times the element's unknowns.
-        const int m = ElemanBilinmeyenTablosu[0][e];
-        const int s = ElemanBilinmeyenTablosu[1][e] - 1;
-        const int n = ElemaninNoktadakiKuvvetSayisi;
-        ElemanKuvvetSayisi = m;
-        ElemanUcKuvvetleri = {};
-        for (int r = 1; r <= ElemanNoktaSayisi * n; ++r) {
-            double t = 0;
-            for (int c = 1; c <= m; ++c) t += ElemanYerelDengeMatrisi[r][c] * Bilinmeyenler[s + c];
-            ElemanUcKuvvetleri[r] = t;
-        }
-        if (!AnkastrelikKuvvetleriniEkle(e, a, b)) break;
-
-        const int tip = OkunanElemanTipi;
-        double P = 0;
-        if (tip == 10 || tip == 20 || tip == 30 || tip == 40) {
-            for (int k = 1; k <= ElemanSerbestlikSayisi; ++k) ElemanKuvvetleriDosyasi.SayiYaz(ElemanUcKuvvetleri[k]);
-            ElemanKuvvetleriDosyasi.SatirSonu();
-            P = Yuvarla(ElemanUcKuvvetleri[1], 2);
-        }
-        // node moments of a plate turned into moments per unit width
-        if (tip == 60) PlakMomentleri(ElemanUcKuvvetleri, a, b);
-
-        cizim.Append();
-        cizim.FieldByName("ElemanNo").SetInteger(e);
-        cizim.FieldByName("ElemanTipi").SetInteger(tip);
-        cizim.FieldByName("ElemaninNoktadakiKuvvetSayisi").SetInteger(n);
-        for (int p = 1; p <= ElemanNoktaSayisi && p <= 4; ++p) {
-            cizim.FieldByName(DugumAlanlari[p]).SetInteger(dugum[p]);
-            if (dugum[p] == 0) continue;
-            std::string satir = Sutun(Tam(dugum[p]), 8) + (p == 1 ? Sutun(Tam(e), 8) : BosSutun(8));
-            for (int k = 1; k <= n; ++k) {
-                const int yer = (p - 1) * n + k;
-                double v = Yuvarla(ElemanUcKuvvetleri[yer], 2);
-                satir += YuvarlanmisSutun(ElemanUcKuvvetleri[yer], 2, 12);
-                if (yer <= 12) cizim.FieldByName("S" + Tam(yer)).SetFloat(v);
-            }
-            Satir(satir);
-        }
-        cizim.Post();
-
-        // Euler buckling of a compressed bar.
-        if (P > 0 && OkunanJ != 0 && OkunanIy != 0) {
-            double I = OkunanIz < OkunanIy ? OkunanIz : OkunanIy;
-            double PE = Yuvarla(9.869604401089358 * OkunanE * I / ElemanBoyu / ElemanBoyu, 2);
-            if (P >= PE)
-                Satir("----->" + Tam(e) + " nolu eleman burkuldu(P_Eksenel=" + GenelSayiMetni(P) +
-                      " kN> P_Euler=" + GenelSayiMetni(PE) + " kN)");
-        }
+        KuvvetDosyasinaYaz();
+        CizimSatiriYaz(cizim, e, dugum);
+        KuvvetSatirlariniYaz(e, dugum);
+        BurkulmaDenetle(e);
     }
     ElemanKuvvetleriDosyasi.YazmayiBitir();
 }

@@ -4,21 +4,11 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QPushButton>
-#include <filesystem>
 
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "shell/AyarDosyasi.h"
 #include "shell/UOrvelta.h"
-
-namespace {
-
-bool DosyaVar(const std::string& yol) {
-    std::error_code ec;
-    return !yol.empty() && std::filesystem::is_regular_file(yol, ec);
-}
-
-}  // namespace
 
 void TfOrvelta::AyarlariOku() {
     TAyarDegerleri d;
@@ -61,7 +51,7 @@ void TfOrvelta::AyarlariYaz() {
 void TfOrvelta::SonDosyalarMenusunuGuncelle() {
     std::array<std::string, 5> liste;
     for (int i = 0; i < 5; ++i) liste[i] = SonDosyaYolu(i + 1);
-    const int secili = SonDosyalariDuzenle(liste, AcikVeriTabani, DosyaVar);
+    const int secili = SonDosyalariDuzenle(liste, AcikVeriTabani, DosyaVarMi);
     for (int i = 0; i < 5; ++i) SonDosyaYoluAyarla(i + 1, liste[i]);
     if (secili >= 0) {
         VeriTabaniAc[secili + 1]->setChecked(true);

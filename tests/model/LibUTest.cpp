@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -67,6 +68,27 @@ TEST(LibU, TamSayiMi) {
         EXPECT_FALSE(TamSayiMi(kotu, -100000, 100000, d)) << kotu;
         EXPECT_EQ(d, 42) << kotu;
     }
+}
+
+// The key check reads numbers past the int range and reports them as out of
+// range, so the whole-number reading itself is not bounded by int.
+TEST(LibU, TamSayiCozIntAraligindanBuyuguOkurOndalikliyiReddeder) {
+    long long v = 0;
+    EXPECT_TRUE(TamSayiCoz(" 3000000000 ", v));
+    EXPECT_EQ(v, 3000000000LL);
+    int d = 42;
+    EXPECT_FALSE(TamSayiMi("3000000000", INT_MIN, INT_MAX, d));
+    EXPECT_EQ(d, 42);
+    for (const char* kotu : {"5.0", "5e0", "+", "+-5", ""}) EXPECT_FALSE(TamSayiCoz(kotu, v)) << kotu;
+}
+
+TEST(LibU, DosyaVarMiYalnizcaDuzenliDosya) {
+    GeciciKlasor k;
+    std::ofstream(k.Dosya("a.txt")) << "x";
+    EXPECT_TRUE(DosyaVarMi(k.Dosya("a.txt")));
+    EXPECT_FALSE(DosyaVarMi(k.Yol().string()));
+    EXPECT_FALSE(DosyaVarMi(k.Dosya("yok.txt")));
+    EXPECT_FALSE(DosyaVarMi(""));
 }
 
 TEST(LibU, GercelSayiMi) {

@@ -1,0 +1,84 @@
+#include "engine/ElemanUcKuvvetleri.h"
+
+#include <cmath>
+
+#include "engine/AnkastrelikKuvvetleri.h"
+#include "engine/ElemanMatrisleri.h"
+#include "engine/LevhaPlakMatrisleri.h"
+#include "model/ModelOku.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+#include "platform/TabloyuAc.h"
+
+namespace {
+
+// Adds the fixed-end forces of the element's loads to ElemanUcKuvvetleri
+// (a, b: a plate's sides); false when a load routine failed (Hata set).
+bool AnkastrelikKuvvetleriniEkle(int e, double a, double b) {
+    const int tip = OkunanElemanTipi;
+    if (tip != 10 && tip != 20 && tip != 30 && tip != 40 && tip != 60) return true;
+    Tablo& y = Tablolar.EYUK;
+    TabloyuAc(y);
+    if (!y.Locate("ElemanNo", e)) return true;
+    while (!y.Eof() && y.FieldByName("ElemanNo").AsInteger() == e) {
+        OkunanYukTipi = y.FieldByName("YukTipi").AsInteger();
+        OkunanaMesafesi = y.FieldByName("aMesafesi").AsFloat();
+        OkunanbMesafesi = y.FieldByName("bMesafesi").AsFloat();
+        OkunanYuk = y.FieldByName("Yuk").AsFloat();
+        OkunanYuk1 = y.FieldByName("Yuk1").AsFloat();
+        YerelAnkastrelikKuvvetleri = {};
+        int yer = 0;
+        switch (tip) {
+            case 10:
+            case 20:
+                KafesAnkastrelikKuvvetleri();
+                yer = 2;
+                break;
+            case 30:
+                DuzlemCerceveAnkastrelikKuvvetleri();
+                if (Hata != 0) return false;
+                yer = 6;
+                break;
+            case 40:
+                UzayCerceveAnkastrelikKuvvetleri();
+                yer = 12;
+                break;
+            case 60:
+                PlakAnkastrelikKuvvetleri(a, b, OkunanYuk);
+                yer = 12;
+                break;
+        }
+        for (int k = 1; k <= yer; ++k) ElemanUcKuvvetleri[k] += YerelAnkastrelikKuvvetleri[k];
+        y.Next();
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ElemanUcKuvvetleriniHesapla(int e) {
+    TuretElemanNo = e;
+    ElemanBilgileriniOku(e);
+    if (Hata != 0) return false;
+    ElemanBoyu = std::sqrt((OkunanjX1 - OkunaniX1) * (OkunanjX1 - OkunaniX1) +
+                           (OkunanjX2 - OkunaniX2) * (OkunanjX2 - OkunaniX2) +
+                           (OkunanjX3 - OkunaniX3) * (OkunanjX3 - OkunaniX3));
+    // A plate's sides along X and Y.
+    const double a = OkunanLX1 - OkunaniX1;
+    const double b = OkunanjX2 - OkunaniX2;
+
+    ElemanMatrisleriniKur(e, 1);
+    if (Hata != 0) return false;
+    const int m = ElemanBilinmeyenTablosu[0][e];
+    const int s = ElemanBilinmeyenTablosu[1][e] - 1;
+    ElemanKuvvetSayisi = m;
+    ElemanUcKuvvetleri = {};
+    for (int r = 1; r <= ElemanNoktaSayisi * ElemaninNoktadakiKuvvetSayisi; ++r) {
+        double t = 0;
+        for (int c = 1; c <= m; ++c) t += ElemanYerelDengeMatrisi[r][c] * Bilinmeyenler[s + c];
+        ElemanUcKuvvetleri[r] = t;
+    }
+    if (!AnkastrelikKuvvetleriniEkle(e, a, b)) return false;
+    if (OkunanElemanTipi == 60) PlakMomentleri(ElemanUcKuvvetleri, a, b);
+    return true;
+}
