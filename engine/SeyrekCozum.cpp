@@ -1,0 +1,647 @@
+#include "engine/SeyrekCozum.h"
+
+#include <suitesparse/cholmod.h>
+#include <suitesparse/umfpack.h>
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <new>
+#include <numeric>
+#include <queue>
+#include <string>
+#include <vector>
+
+#include "engine/MotorYardim.h"
+#include "model/LibU.h"
+#include "model/Tipler.h"
+#include "platform/KullaniciArayuzu.h"
+
+CozumYoluSecimi CozumYolu = CozumYoluSecimi::Boyuta_Gore;
+CholeskyYontemi SeyrekCholeskyYontemi = CholeskyYontemi::Kendiliginden;
+SeyrekCozumOlcusu SonSeyrekCozumOlcusu;
+
+namespace {
+
+// The entries of N as the assembly wrote them (1-based), in writing order.
+struct SeyrekN {
+    bool Etkin = false;
+    std::vector<int> Satir, Sutun;
+    std::vector<double> Deger;
+};
+SeyrekN Depo;
+
+const char* const kDogrusalBagimliDenge =
+    "Denge denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
+    "koşullarını kontrol ediniz";
+const char* const kDogrusalBagimliSureklilik =
+    "Süreklilik denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
+    "koşullarını kontrol ediniz";
+
+// Window messages are pumped at most every this many items of a long loop,
+// so that the stop button is served often without the pumping costing time.
+constexpr int kPompaAraligi = 256;
+
+// The timing of one step and its progress line, as the dense steps write them.
+class Adim {
+public:
+    explicit Adim(const char* satir) : frekans_(MotorSayacFrekansi()), bas_(MotorSayaci()) {
+        Arayuz().MemoEkle(satir);
+    }
+    void Bitir(const char* metin) {
+        Arayuz().MemoSonSatiriDegistir(metin + GecenSaniyeMetni(bas_, MotorSayaci(), frekans_) + " saniye");
+    }
+
+private:
+    std::int64_t frekans_, bas_;
+};
+
+// The sparse factorizations call the BLAS only on small dense blocks. A
+// multi-threaded BLAS starts its threads for each of these and then spins
+// between them: on a space frame of 13200 redundants the Cholesky factor
+// took 6 s with the BLAS's own threads and 0.28 s with one. When the BLAS
+// of the system can be told its thread count, it is told to use one.
+// The supernodal Cholesky factorization also runs some of its loops on four
+// OpenMP threads, which wait for each other by spinning; on a machine busy
+// with other work that turned 0.25 s into a minute. With the runtime's
+// dynamic adjustment on, it starts no more threads than there are idle
+// processors.
+void KutuphaneIsParcaciklariniAyarla() {
+    using Ayarla = void (*)(int);
+    static const Ayarla blas = reinterpret_cast<Ayarla>(dlsym(RTLD_DEFAULT, "openblas_set_num_threads"));
+    static const Ayarla dinamik = reinterpret_cast<Ayarla>(dlsym(RTLD_DEFAULT, "omp_set_dynamic"));
+    if (blas) blas(1);
+    if (dinamik) dinamik(1);
+}
+
+// Pumps the window messages; true when the run was stopped.
+bool Durduruldu() {
+    Arayuz().MesajlariIsle();
+    return Hata != 0;
+}
+
+// The LU factors of N transposed (n rows, m columns): P Nt Q = L U.
+// L by rows (n rows, m columns, unit diagonal in the first m rows stored
+// apart), U by columns (m x m, diagonal apart).
+struct LUCarpanlari {
+    int n = 0, m = 0;
+    std::vector<int> Lp, Lj;
+    std::vector<double> Lx;
+    std::vector<int> Up, Ui;
+    std::vector<double> Ux, Ud;
+    std::vector<int> P, Q;
+};
+
+// Sparse matrix by columns (0-based).
+struct SutunMatrisi {
+    int Satirlar = 0, Sutunlar = 0;
+    std::vector<int> p, i;
+    std::vector<double> x;
+};
+
+// The sparse store of N as N transposed by columns: column e (an equation)
+// holds the unknowns of its row; a later write to the same place wins.
+SutunMatrisi NDevrigi(int n, int m) {
+    const std::size_t adet = Depo.Deger.size();
+    std::vector<std::size_t> sira(adet);
+    std::iota(sira.begin(), sira.end(), std::size_t{0});
+    std::stable_sort(sira.begin(), sira.end(), [](std::size_t a, std::size_t b) {
+        if (Depo.Satir[a] != Depo.Satir[b]) return Depo.Satir[a] < Depo.Satir[b];
+        return Depo.Sutun[a] < Depo.Sutun[b];
+    });
+    SutunMatrisi A;
+    A.Satirlar = n;
+    A.Sutunlar = m;
+    A.p.assign(static_cast<std::size_t>(m) + 1, 0);
+    for (std::size_t k = 0; k < adet; ++k) {
+        const std::size_t z = sira[k];
+        if (k + 1 < adet && Depo.Satir[sira[k + 1]] == Depo.Satir[z] && Depo.Sutun[sira[k + 1]] == Depo.Sutun[z])
+            continue;  // a later write to the same place follows
+        if (Depo.Deger[z] == 0) continue;
+        const int e = Depo.Satir[z] - 1;
+        A.i.push_back(Depo.Sutun[z] - 1);
+        A.x.push_back(Depo.Deger[z]);
+        A.p[static_cast<std::size_t>(e) + 1] += 1;
+    }
+    for (int e = 0; e < m; ++e) A.p[e + 1] += A.p[e];
+    return A;
+}
+
+// The LU factorization of N transposed; false (with Hata and the message of
+// dependent equilibrium equations, or of the memory) when N has no base
+// system.
+bool TabanSisteminiSec(const SutunMatrisi& A, LUCarpanlari& lu) {
+    const int n = A.Satirlar, m = A.Sutunlar;
+    double kontrol[UMFPACK_CONTROL], bilgi[UMFPACK_INFO];
+    umfpack_di_defaults(kontrol);
+    // No row scaling: the pivots are compared with the tolerance of the
+    // dense elimination, in the units of the element matrices.
+    kontrol[UMFPACK_SCALE] = UMFPACK_SCALE_NONE;
+    kontrol[UMFPACK_PRL] = 0;
+    kontrol[UMFPACK_PIVOT_TOLERANCE] = 0.1;
+    kontrol[UMFPACK_ORDERING] = UMFPACK_ORDERING_METIS;
+    void* sembolik = nullptr;
+    void* sayisal = nullptr;
+    int durum = umfpack_di_symbolic(n, m, A.p.data(), A.i.data(), A.x.data(), &sembolik, kontrol, bilgi);
+    if (durum == UMFPACK_OK)
+        durum = umfpack_di_numeric(A.p.data(), A.i.data(), A.x.data(), sembolik, &sayisal, kontrol, bilgi);
+    if (sembolik) umfpack_di_free_symbolic(&sembolik);
+    if (durum == UMFPACK_ERROR_out_of_memory) {
+        if (sayisal) umfpack_di_free_numeric(&sayisal);
+        throw std::bad_alloc();
+    }
+    if (durum != UMFPACK_OK && durum != UMFPACK_WARNING_singular_matrix) {
+        if (sayisal) umfpack_di_free_numeric(&sayisal);
+        MesajKutusu(kDogrusalBagimliDenge, "HATA:", "TamamHata1");
+        Hata = 1;
+        return false;
+    }
+    int lnz = 0, unz = 0, satir = 0, sutun = 0, kosegen = 0;
+    umfpack_di_get_lunz(&lnz, &unz, &satir, &sutun, &kosegen, sayisal);
+    lu.n = n;
+    lu.m = m;
+    std::vector<int> Lp(static_cast<std::size_t>(n) + 1), Lj(static_cast<std::size_t>(lnz));
+    std::vector<double> Lx(static_cast<std::size_t>(lnz));
+    lu.Up.assign(static_cast<std::size_t>(m) + 1, 0);
+    lu.Ui.assign(static_cast<std::size_t>(unz), 0);
+    lu.Ux.assign(static_cast<std::size_t>(unz), 0);
+    lu.Ud.assign(static_cast<std::size_t>(m), 0);
+    lu.P.assign(static_cast<std::size_t>(n), 0);
+    lu.Q.assign(static_cast<std::size_t>(m), 0);
+    int ters = 0;
+    durum = umfpack_di_get_numeric(Lp.data(), Lj.data(), Lx.data(), lu.Up.data(), lu.Ui.data(), lu.Ux.data(),
+                                   lu.P.data(), lu.Q.data(), lu.Ud.data(), &ters, nullptr, sayisal);
+    umfpack_di_free_numeric(&sayisal);
+    if (durum != UMFPACK_OK) throw std::bad_alloc();
+
+    // Every unknown's column of N needs a pivot of at least the tolerance of
+    // the dense elimination; a smaller one means dependent equations.
+    const double t = 1e-6 * EnBuyukMutlakDeger;
+    for (int k = 0; k < m; ++k)
+        if (!(std::fabs(lu.Ud[k]) >= t)) {
+            MesajKutusu(kDogrusalBagimliDenge, "HATA:", "TamamHata1");
+            Hata = 1;
+            return false;
+        }
+    // L without its unit diagonal; U without its diagonal.
+    lu.Lp.assign(static_cast<std::size_t>(n) + 1, 0);
+    for (int s = 0; s < n; ++s) {
+        for (int z = Lp[s]; z < Lp[s + 1]; ++z)
+            if (Lj[z] != s && Lx[z] != 0) {
+                lu.Lj.push_back(Lj[z]);
+                lu.Lx.push_back(Lx[z]);
+            }
+        lu.Lp[s + 1] = static_cast<int>(lu.Lj.size());
+    }
+    std::vector<int> Up(static_cast<std::size_t>(m) + 1, 0);
+    std::size_t y = 0;
+    for (int l = 0; l < m; ++l) {
+        for (int z = lu.Up[l]; z < lu.Up[l + 1]; ++z)
+            if (lu.Ui[z] != l && lu.Ux[z] != 0) {
+                lu.Ui[y] = lu.Ui[z];
+                lu.Ux[y] = lu.Ux[z];
+                ++y;
+            }
+        Up[l + 1] = static_cast<int>(y);
+    }
+    lu.Up.swap(Up);
+    lu.Ui.resize(y);
+    lu.Ux.resize(y);
+    return true;
+}
+
+// x := L1^-T x (L1 the unit lower triangle of the first m rows of L), x dense.
+void L1DevrikCoz(const LUCarpanlari& lu, std::vector<double>& x) {
+    for (int k = lu.m - 1; k >= 0; --k) {
+        const double xk = x[k];
+        if (xk == 0) continue;
+        for (int z = lu.Lp[k]; z < lu.Lp[k + 1]; ++z) x[lu.Lj[z]] -= lu.Lx[z] * xk;
+    }
+}
+
+// x := L1^-1 x.
+void L1Coz(const LUCarpanlari& lu, std::vector<double>& x) {
+    for (int k = 0; k < lu.m; ++k) {
+        double s = x[k];
+        for (int z = lu.Lp[k]; z < lu.Lp[k + 1]; ++z) s -= lu.Lx[z] * x[lu.Lj[z]];
+        x[k] = s;
+    }
+}
+
+// x := U^-1 x.
+void UCoz(const LUCarpanlari& lu, std::vector<double>& x) {
+    for (int l = lu.m - 1; l >= 0; --l) {
+        const double xl = x[l] / lu.Ud[l];
+        x[l] = xl;
+        if (xl == 0) continue;
+        for (int z = lu.Up[l]; z < lu.Up[l + 1]; ++z) x[lu.Ui[z]] -= lu.Ux[z] * xl;
+    }
+}
+
+// x := U^-T x.
+void UDevrikCoz(const LUCarpanlari& lu, std::vector<double>& x) {
+    for (int l = 0; l < lu.m; ++l) {
+        double s = x[l];
+        for (int z = lu.Up[l]; z < lu.Up[l + 1]; ++z) s -= lu.Ux[z] * x[lu.Ui[z]];
+        x[l] = s / lu.Ud[l];
+    }
+}
+
+// Bx by columns (n rows: the unknowns; r columns: the redundants, in the
+// order of their pivot rows). Column j: -L1^-T (row m + j of L) over the
+// base unknowns, 1 at the redundant. The triangular solve with a sparse
+// right-hand side visits only the non-zero entries, highest first.
+// Returns false when stopped.
+bool BxKur(const LUCarpanlari& lu, SutunMatrisi& Bx) {
+    const int n = lu.n, m = lu.m, r = n - m;
+    Bx.Satirlar = n;
+    Bx.Sutunlar = r;
+    Bx.p.assign(static_cast<std::size_t>(r) + 1, 0);
+    Bx.i.clear();
+    Bx.x.clear();
+    std::vector<double> x(static_cast<std::size_t>(m), 0.0);
+    std::vector<char> isaret(static_cast<std::size_t>(m), 0);
+    std::priority_queue<int> sira;
+    std::vector<std::pair<int, double>> sutun;
+    for (int j = 0; j < r; ++j) {
+        if (j % kPompaAraligi == 0 && Durduruldu()) return false;
+        const int s = m + j;
+        for (int z = lu.Lp[s]; z < lu.Lp[s + 1]; ++z) {
+            const int k = lu.Lj[z];
+            x[k] = -lu.Lx[z];
+            if (!isaret[k]) {
+                isaret[k] = 1;
+                sira.push(k);
+            }
+        }
+        sutun.clear();
+        while (!sira.empty()) {
+            const int k = sira.top();
+            sira.pop();
+            isaret[k] = 0;
+            const double xk = x[k];
+            x[k] = 0;
+            if (xk == 0) continue;
+            sutun.emplace_back(lu.P[k], xk);
+            for (int z = lu.Lp[k]; z < lu.Lp[k + 1]; ++z) {
+                const int l = lu.Lj[z];
+                x[l] -= lu.Lx[z] * xk;
+                if (!isaret[l]) {
+                    isaret[l] = 1;
+                    sira.push(l);
+                }
+            }
+        }
+        sutun.emplace_back(lu.P[s], 1.0);
+        std::sort(sutun.begin(), sutun.end());
+        for (const auto& [i, v] : sutun) {
+            Bx.i.push_back(i);
+            Bx.x.push_back(v);
+        }
+        Bx.p[j + 1] = static_cast<int>(Bx.i.size());
+    }
+    return true;
+}
+
+// The element block of every unknown: its first unknown and force count
+// (0-based first; count 0 for support reactions).
+struct Bloklar {
+    std::vector<int> Ilk, Sayi;
+};
+
+Bloklar BloklariKur(int n) {
+    Bloklar b;
+    b.Ilk.assign(static_cast<std::size_t>(n), 0);
+    b.Sayi.assign(static_cast<std::size_t>(n), 0);
+    for (int e = 1; e <= ElemanSayisi; ++e) {
+        const int k = ElemanBilinmeyenTablosu[0][e], F = ElemanBilinmeyenTablosu[1][e] - 1;
+        for (int a = 0; a < k && F + a < n; ++a) {
+            b.Ilk[F + a] = F;
+            b.Sayi[F + a] = k;
+        }
+    }
+    return b;
+}
+
+// f times the dense vector x (the flexibility blocks of the elements; 0 at
+// the support reactions), 0-based.
+void EsneklikCarp(const Bloklar& b, const std::vector<double>& x, std::vector<double>& y) {
+    const int n = static_cast<int>(x.size());
+    y.assign(x.size(), 0.0);
+    for (int i = 0; i < n; ++i) {
+        const int k = b.Sayi[i];
+        if (k == 0) continue;
+        const int F = b.Ilk[i];
+        const double* fs = EsneklikMatrisi[i + 1];
+        double s = 0;
+        for (int a = 0; a < k; ++a) s += fs[a + 1] * x[F + a];
+        y[i] = s;
+    }
+}
+
+// W = f Bx by columns: for every element block that column j touches, the
+// whole block of f times the column's entries in it.
+void EsneklikCarpBx(const Bloklar& b, const SutunMatrisi& Bx, SutunMatrisi& W) {
+    W.Satirlar = Bx.Satirlar;
+    W.Sutunlar = Bx.Sutunlar;
+    W.p.assign(static_cast<std::size_t>(Bx.Sutunlar) + 1, 0);
+    W.i.clear();
+    W.x.clear();
+    for (int j = 0; j < Bx.Sutunlar; ++j) {
+        int z = Bx.p[j];
+        const int son = Bx.p[j + 1];
+        while (z < son) {
+            const int i = Bx.i[z];
+            const int k = b.Sayi[i];
+            if (k == 0) {
+                ++z;
+                continue;
+            }
+            const int F = b.Ilk[i];
+            double v[9] = {};
+            while (z < son && Bx.i[z] < F + k) {
+                v[Bx.i[z] - F] = Bx.x[z];
+                ++z;
+            }
+            // The flexibility block is symmetric: row a of f times v.
+            for (int a = 0; a < k; ++a) {
+                const double* fs = EsneklikMatrisi[F + a + 1];
+                double s = 0;
+                for (int c = 0; c < k; ++c) s += fs[c + 1] * v[c];
+                if (s != 0) {
+                    W.i.push_back(F + a);
+                    W.x.push_back(s);
+                }
+            }
+        }
+        W.p[j + 1] = static_cast<int>(W.i.size());
+    }
+}
+
+// A cholmod view of a column matrix (the arrays stay owned by it).
+cholmod_sparse Gorunum(SutunMatrisi& A) {
+    cholmod_sparse c{};
+    c.nrow = static_cast<std::size_t>(A.Satirlar);
+    c.ncol = static_cast<std::size_t>(A.Sutunlar);
+    c.nzmax = A.x.size();
+    c.p = A.p.data();
+    c.i = A.i.data();
+    c.x = A.x.data();
+    c.stype = 0;
+    c.itype = CHOLMOD_INT;
+    c.xtype = CHOLMOD_REAL;
+    c.dtype = CHOLMOD_DOUBLE;
+    c.sorted = 1;
+    c.packed = 1;
+    return c;
+}
+
+// The library's workspace, ended on every way out.
+struct Cholmod {
+    cholmod_common c;
+    Cholmod() {
+        cholmod_start(&c);
+        c.print = 0;  // a matrix that is not positive definite gets the program's own message
+    }
+    ~Cholmod() { cholmod_finish(&c); }
+    void Denetle() {
+        if (c.status == CHOLMOD_OUT_OF_MEMORY || c.status == CHOLMOD_TOO_LARGE) throw std::bad_alloc();
+    }
+};
+
+struct Serbest {
+    cholmod_common* c;
+    cholmod_sparse* s = nullptr;
+    cholmod_factor* f = nullptr;
+    cholmod_dense* d = nullptr;
+    ~Serbest() {
+        if (s) cholmod_free_sparse(&s, c);
+        if (f) cholmod_free_factor(&f, c);
+        if (d) cholmod_free_dense(&d, c);
+    }
+};
+
+// The smallest pivot of the factor: D of LDL^T, or the squared diagonal of LL^T.
+double EnKucukPivot(const cholmod_factor* L) {
+    double enKucuk = HUGE_VAL;
+    const double* x = static_cast<const double*>(L->x);
+    if (L->is_super) {
+        const int* sp = static_cast<const int*>(L->super);
+        const int* pi = static_cast<const int*>(L->pi);
+        const int* px = static_cast<const int*>(L->px);
+        for (std::size_t s = 0; s < L->nsuper; ++s) {
+            const int k1 = sp[s], k2 = sp[s + 1], nr = pi[s + 1] - pi[s];
+            for (int k = k1; k < k2; ++k) {
+                const double d = x[px[s] + (k - k1) * nr + (k - k1)];
+                enKucuk = std::min(enKucuk, d * d);
+            }
+        }
+    } else {
+        const int* p = static_cast<const int*>(L->p);
+        for (std::size_t k = 0; k < L->n; ++k) {
+            const double d = x[p[k]];
+            enKucuk = std::min(enKucuk, L->is_ll ? d * d : d);
+        }
+    }
+    return enKucuk;
+}
+
+void Coz() {
+    auto& arayuz = Arayuz();
+    const int n = BilinmeyenSayisi, m = DenklemSayisi;
+    const int r = n - m;
+    HiperstatiklikDerecesi = r;
+    SonSeyrekCozumOlcusu = {};
+    KutuphaneIsParcaciklariniAyarla();
+    const bool yerDegistirmeli = arayuz.YerDegistirmeliHesap();
+
+    // The base system.
+    LUCarpanlari lu;
+    {
+        Adim adim(r > 0 ? "GAUSS - izostatik esas sistem seçiliyor" : "GAUSS - denge denklemleri çözülüyor");
+        if (Durduruldu()) return;
+        SutunMatrisi A = NDevrigi(n, m);
+        SonSeyrekCozumOlcusu.N = static_cast<std::int64_t>(A.x.size());
+        Depo.Satir = {};
+        Depo.Sutun = {};
+        Depo.Deger = {};
+        if (!TabanSisteminiSec(A, lu)) return;
+        SonSeyrekCozumOlcusu.LU = static_cast<std::int64_t>(lu.Lx.size() + lu.Ux.size()) + 2 * m;
+        HiperstatikKolonlar.Bosalt();
+        HiperstatikKolonlar.SetLength(static_cast<std::size_t>(r) + 1);
+        std::vector<int> kolonlar(lu.P.begin() + m, lu.P.end());
+        std::sort(kolonlar.begin(), kolonlar.end());
+        for (int j = 0; j < r; ++j) HiperstatikKolonlar[j + 1] = kolonlar[j] + 1;
+        adim.Bitir(r > 0 ? "GAUSS - izostatik esas sistem seçildi: " : "GAUSS - denge denklemleri çözülüdü: ");
+    }
+    if (Durduruldu()) return;
+
+    // B0 is not formed: the forces of the base system under the loads and
+    // the unit loads of the displacements come from the LU factors.
+    arayuz.IlerlemeKonumu(9);
+    const Bloklar bloklar = BloklariKur(n);
+    std::vector<double> X(static_cast<std::size_t>(n), 0.0);
+    {
+        if (yerDegistirmeli) {
+            BellekEtiketiniYenile();
+            Adim adim("B0 hesaplanıyor");
+            adim.Bitir("B0 hesaplandı: ");
+        }
+        // X0 over the base unknowns: U^T y = P (equations in the order Q), L1^T x = y.
+        std::vector<double> y(static_cast<std::size_t>(m));
+        for (int l = 0; l < m; ++l) y[l] = YukVektoru[lu.Q[l] + 1];
+        UDevrikCoz(lu, y);
+        L1DevrikCoz(lu, y);
+        for (int k = 0; k < m; ++k) X[lu.P[k]] = y[k];
+    }
+    if (Durduruldu()) return;
+
+    arayuz.IlerlemeKonumu(10);
+    SutunMatrisi Bx;
+    if (r > 0) {
+        Adim adim("Bx hesaplanıyor");
+        if (Durduruldu()) return;
+        if (!BxKur(lu, Bx)) return;
+        SonSeyrekCozumOlcusu.Bx = static_cast<std::int64_t>(Bx.x.size());
+        adim.Bitir("Bx hesaplanıdı: ");
+    }
+
+    arayuz.IlerlemeKonumu(11);
+    // v0 = f X0 + d; the right-hand side of the compatibility equations is -Bx^T v0.
+    std::vector<double> v0;
+    EsneklikCarp(bloklar, X, v0);
+    for (int i = 0; i < n; ++i) v0[i] += MesnetYerDegistirmeleri[i + 1];
+    Cholmod ch;
+    Serbest S{&ch.c};
+    if (r > 0) {
+        Adim adim("Bxt*f hesaplanıyor");
+        if (Durduruldu()) return;
+        SutunMatrisi W;
+        EsneklikCarpBx(bloklar, Bx, W);
+        if (Durduruldu()) return;
+        cholmod_sparse bx = Gorunum(Bx), w = Gorunum(W);
+        Serbest BxT{&ch.c};
+        BxT.s = cholmod_transpose(&bx, 1, &ch.c);
+        ch.Denetle();
+        S.s = cholmod_ssmult(BxT.s, &w, 1, 1, 1, &ch.c);
+        ch.Denetle();
+        SonSeyrekCozumOlcusu.S = static_cast<std::int64_t>(cholmod_nnz(S.s, &ch.c));
+        adim.Bitir("Bxt*f hesaplandı: ");
+    }
+
+    arayuz.IlerlemeKonumu(12);
+    std::vector<double> Xr;
+    if (r > 0) {
+        Adim adim("GAUSS - süreklilik denklemleri indirgeniyor");
+        if (Durduruldu()) return;
+        switch (SeyrekCholeskyYontemi) {
+            case CholeskyYontemi::Basit: ch.c.supernodal = CHOLMOD_SIMPLICIAL; break;
+            case CholeskyYontemi::Superdugum: ch.c.supernodal = CHOLMOD_SUPERNODAL; break;
+            default: ch.c.supernodal = CHOLMOD_AUTO; break;
+        }
+        ch.c.quick_return_if_not_posdef = 1;
+        S.f = cholmod_analyze(S.s, &ch.c);
+        ch.Denetle();
+        if (Durduruldu()) return;
+        if (S.f) cholmod_factorize(S.s, S.f, &ch.c);
+        ch.Denetle();
+        if (!S.f || ch.c.status == CHOLMOD_NOT_POSDEF || S.f->minor < S.f->n ||
+            !(EnKucukPivot(S.f) >= 1e-14 * EnBuyukMutlakDeger)) {
+            MesajKutusu(kDogrusalBagimliSureklilik, "HATA:", "TamamHata1");
+            Hata = 1;
+            return;
+        }
+        SonSeyrekCozumOlcusu.Superdugum = S.f->is_super;
+        SonSeyrekCozumOlcusu.Carpan = static_cast<std::int64_t>(ch.c.lnz);
+        adim.Bitir("GAUSS - süreklilik denklemleri indirgendi: ");
+    }
+
+    arayuz.IlerlemeKonumu(15);
+    if (Hata != 0) return;
+    arayuz.MemoEkle("Bilinmeyenler hesaplanıyor");
+    if (r > 0) {
+        // S Xr = -Bx^T v0; X = X0 + Bx Xr.
+        Serbest b{&ch.c};
+        b.d = cholmod_zeros(static_cast<std::size_t>(r), 1, CHOLMOD_REAL, &ch.c);
+        ch.Denetle();
+        double* bs = static_cast<double*>(b.d->x);
+        for (int j = 0; j < r; ++j) {
+            double s = 0;
+            for (int z = Bx.p[j]; z < Bx.p[j + 1]; ++z) s += Bx.x[z] * v0[Bx.i[z]];
+            bs[j] = -s;
+        }
+        Serbest xr{&ch.c};
+        xr.d = cholmod_solve(CHOLMOD_A, S.f, b.d, &ch.c);
+        ch.Denetle();
+        const double* xs = static_cast<const double*>(xr.d->x);
+        for (int j = 0; j < r; ++j) {
+            const double a = xs[j];
+            if (a == 0) continue;
+            for (int z = Bx.p[j]; z < Bx.p[j + 1]; ++z) X[Bx.i[z]] += Bx.x[z] * a;
+        }
+    }
+    for (int i = 0; i < n; ++i) Bilinmeyenler[i + 1] = X[i];
+    for (int i = 0; i < n; ++i) YukVektoru[i + 1] = X[i];
+
+    if (yerDegistirmeli) {
+        // Unit-load method through the base system: N_b^T u = (f X + d) over
+        // the base unknowns; L1 U u~ = v~, u[Q[l]] = u~[l].
+        BellekEtiketiniYenile();
+        arayuz.MemoEkle("Yer değiştirmeler hesaplanıyor");
+        std::vector<double> v;
+        EsneklikCarp(bloklar, X, v);
+        std::vector<double> u(static_cast<std::size_t>(m));
+        for (int k = 0; k < m; ++k) u[k] = v[lu.P[k]] + MesnetYerDegistirmeleri[lu.P[k] + 1];
+        L1Coz(lu, u);
+        UCoz(lu, u);
+        for (int l = 0; l < m; ++l) YerDegistirmeler[lu.Q[l] + 1] = u[l];
+    }
+    arayuz.IlerlemeKonumu(16);
+}
+
+}  // namespace
+
+bool SeyrekCozumSecilir(int n, int secim) {
+    if (secim != 0) return false;
+    switch (CozumYolu) {
+        case CozumYoluSecimi::Yogun: return false;
+        case CozumYoluSecimi::Seyrek: return true;
+        default: return n > kYogunCozumSiniri;
+    }
+}
+
+void SeyrekCozumuHazirla(bool seyrek) {
+    SeyrekCozumuBirak();
+    Depo.Etkin = seyrek;
+}
+
+bool SeyrekCozumde() {
+    return Depo.Etkin && NMatrisi.Rows() == 0;
+}
+
+void SeyrekCozumuBirak() {
+    Depo = SeyrekN{};
+}
+
+void NMatrisiYaz(int satir, int sutun, double deger) {
+    if (static_cast<std::size_t>(satir) < NMatrisi.Rows()) {
+        NMatrisi[satir][sutun] = deger;
+        return;
+    }
+    if (!Depo.Etkin) return;
+    Depo.Satir.push_back(satir);
+    Depo.Sutun.push_back(sutun);
+    Depo.Deger.push_back(deger);
+}
+
+void SeyrekKuvvetMetoduCoz() {
+    try {
+        Coz();
+    } catch (const std::bad_alloc&) {
+        Hata = 1;
+        BellekYetersizMesaji();
+    }
+    SeyrekCozumuBirak();
+}
