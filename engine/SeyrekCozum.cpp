@@ -643,5 +643,4 @@ void SeyrekKuvvetMetoduCoz() {
         Hata = 1;
         BellekYetersizMesaji();
     }
-    SeyrekCozumuBirak();
 }
