@@ -58,22 +58,22 @@ private:
     std::int64_t frekans_, bas_;
 };
 
-// The sparse factorizations call the BLAS only on small dense blocks. A
-// multi-threaded BLAS starts its threads for each of these and then spins
-// between them: on a space frame of 13200 redundants the Cholesky factor
-// took 6 s with the BLAS's own threads and 0.28 s with one. When the BLAS
-// of the system can be told its thread count, it is told to use one.
-// The supernodal Cholesky factorization also runs some of its loops on four
-// OpenMP threads, which wait for each other by spinning; on a machine busy
-// with other work that turned 0.25 s into a minute. With the runtime's
-// dynamic adjustment on, it starts no more threads than there are idle
-// processors.
+// The sparse factorizations call the BLAS only on small dense blocks, and
+// the supernodal Cholesky factorization runs some of its loops on four
+// OpenMP threads. Threads of the BLAS or of OpenMP wait for each other by
+// spinning: on a space frame of 13200 redundants the Cholesky factor took
+// 6 s with the BLAS's own threads and 0.25 s with one, and on a machine
+// busy with other work the OpenMP threads turned 0.25 s into a minute. Both
+// libraries are therefore told, where they can be, to work on this thread
+// alone (an OpenMP program with no active parallel level runs its parallel
+// loops on one thread); the results then also do not depend on the
+// processor count.
 void KutuphaneIsParcaciklariniAyarla() {
     using Ayarla = void (*)(int);
     static const Ayarla blas = reinterpret_cast<Ayarla>(dlsym(RTLD_DEFAULT, "openblas_set_num_threads"));
-    static const Ayarla dinamik = reinterpret_cast<Ayarla>(dlsym(RTLD_DEFAULT, "omp_set_dynamic"));
+    static const Ayarla seviye = reinterpret_cast<Ayarla>(dlsym(RTLD_DEFAULT, "omp_set_max_active_levels"));
     if (blas) blas(1);
-    if (dinamik) dinamik(1);
+    if (seviye) seviye(0);
 }
 
 // Pumps the window messages; true when the run was stopped.
