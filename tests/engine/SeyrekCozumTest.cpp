@@ -234,6 +234,7 @@ TEST(SeyrekCozum, YogunCozumleAyniSonuclar) {
 TEST(SeyrekCozum, BinBilinmeyeKadarYogunCozum) {
     // A chain of 332 plane-frame bars, fixed at node 1; the last node on a
     // roller (1000 unknowns) or pinned (1001). 10 kN down at every node.
+    YolSec y(CozumYoluSecimi::Boyuta_Gore);
     for (const bool mafsal : {false, true}) {
         MotorModeli m(30);
         m.Malzeme(1, E);
