@@ -11,6 +11,8 @@
 #include <new>
 #include <numeric>
 #include <queue>
+#include <system_error>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -40,9 +42,49 @@ const char* const kDogrusalBagimliSureklilik =
     "Süreklilik denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
     "koşullarını kontrol ediniz";
 
-// Window messages are pumped at most every this many items of a long loop,
-// so that the stop button is served often without the pumping costing time.
-constexpr int kPompaAraligi = 256;
+// The columns of Bx, f Bx and S are worked out in waves of this many: the
+// window messages are pumped before every wave, so that the stop button is
+// served often without the pumping costing time.
+constexpr int kDalga = 1024;
+
+// Runs Is(first, end, piece) over the items [Bas, Son) split into `Parca`
+// consecutive pieces, piece 0 on the calling thread and each other one on a
+// thread of its own (or on the calling thread when no thread can be had).
+// Every item is worked out alone, so the results do not depend on the split.
+template <typename Is>
+void Parcala(int Bas, int Son, int Parca, Is is) {
+    const int adet = Son - Bas;
+    auto sinir = [&](int k) { return Bas + static_cast<int>(static_cast<long long>(adet) * k / Parca); };
+    std::vector<std::thread> iscler;
+    std::vector<char> bellekYetmedi(static_cast<std::size_t>(Parca), 0);
+    auto calis = [&](int k) {
+        try {
+            is(sinir(k), sinir(k + 1), k);
+        } catch (const std::bad_alloc&) {
+            bellekYetmedi[k] = 1;
+        }
+    };
+    for (int k = 1; k < Parca; ++k) {
+        try {
+            iscler.emplace_back(calis, k);
+        } catch (const std::system_error&) {
+            calis(k);
+        }
+    }
+    calis(0);
+    for (auto& t : iscler) t.join();
+    for (char b : bellekYetmedi)
+        if (b) throw std::bad_alloc();
+}
+
+// Worker count of the column phases: the program's own, at most 8. A
+// worker costs more to start than a small phase takes, and on a busy
+// machine threads wait for processors: the phases of a structure with
+// fewer than 4096 redundants run on the calling thread alone.
+int ParcaSayisi() {
+    if (BilinmeyenSayisi - DenklemSayisi < 4096) return 1;
+    return std::clamp(static_cast<int>(IsParcacigiSayisi), 1, 8);
+}
 
 // The timing of one step and its progress line, as the dense steps write them.
 class Adim {
@@ -249,6 +291,48 @@ void UDevrikCoz(const LUCarpanlari& lu, std::vector<double>& x) {
     }
 }
 
+// Sparse matrix columns appended piece by piece: column c of piece k.
+struct SutunParcasi {
+    std::vector<int> Uzunluk, i;
+    std::vector<double> x;
+};
+
+// Joins the pieces, in order, into A's columns.
+void ParcalariBirlestir(std::vector<SutunParcasi>& parcalar, SutunMatrisi& A) {
+    for (auto& p : parcalar) {
+        for (int u : p.Uzunluk) A.p.push_back(A.p.back() + u);
+        A.i.insert(A.i.end(), p.i.begin(), p.i.end());
+        A.x.insert(A.x.end(), p.x.begin(), p.x.end());
+        p = SutunParcasi{};
+    }
+}
+
+// Works out columns [0, Adet) of A wave by wave, each wave's columns in
+// pieces on the workers; Sutun(j, k, parca) appends column j to piece k.
+// False when the run was stopped.
+template <typename Sutun>
+bool SutunlariKur(int Adet, SutunMatrisi& A, Sutun sutun) {
+    A.Sutunlar = Adet;
+    A.p.assign(1, 0);
+    A.i.clear();
+    A.x.clear();
+    const int parca = ParcaSayisi();
+    for (int bas = 0; bas < Adet; bas += kDalga) {
+        if (Durduruldu()) return false;
+        const int son = std::min(Adet, bas + kDalga);
+        std::vector<SutunParcasi> parcalar(static_cast<std::size_t>(parca));
+        Parcala(bas, son, parca, [&](int b, int e, int k) {
+            for (int j = b; j < e; ++j) {
+                const std::size_t once = parcalar[k].i.size();
+                sutun(j, k, parcalar[k]);
+                parcalar[k].Uzunluk.push_back(static_cast<int>(parcalar[k].i.size() - once));
+            }
+        });
+        ParcalariBirlestir(parcalar, A);
+    }
+    return true;
+}
+
 // Bx by columns (n rows: the unknowns; r columns: the redundants, in the
 // order of their pivot rows). Column j: -L1^-T (row m + j of L) over the
 // base unknowns, 1 at the redundant. The triangular solve with a sparse
@@ -257,52 +341,55 @@ void UDevrikCoz(const LUCarpanlari& lu, std::vector<double>& x) {
 bool BxKur(const LUCarpanlari& lu, SutunMatrisi& Bx) {
     const int n = lu.n, m = lu.m, r = n - m;
     Bx.Satirlar = n;
-    Bx.Sutunlar = r;
-    Bx.p.assign(static_cast<std::size_t>(r) + 1, 0);
-    Bx.i.clear();
-    Bx.x.clear();
-    std::vector<double> x(static_cast<std::size_t>(m), 0.0);
-    std::vector<char> isaret(static_cast<std::size_t>(m), 0);
-    std::priority_queue<int> sira;
-    std::vector<std::pair<int, double>> sutun;
-    for (int j = 0; j < r; ++j) {
-        if (j % kPompaAraligi == 0 && Durduruldu()) return false;
+    // Work arrays of each piece: the dense solution and its marks, the
+    // positions still to visit.
+    struct Calisma {
+        std::vector<double> x;
+        std::vector<char> isaret;
+        std::priority_queue<int> sira;
+        std::vector<std::pair<int, double>> sutun;
+    };
+    std::vector<Calisma> calisma(static_cast<std::size_t>(ParcaSayisi()));
+    return SutunlariKur(r, Bx, [&](int j, int k, SutunParcasi& cikti) {
+        Calisma& c = calisma[k];
+        if (c.x.empty()) {
+            c.x.assign(static_cast<std::size_t>(m), 0.0);
+            c.isaret.assign(static_cast<std::size_t>(m), 0);
+        }
         const int s = m + j;
         for (int z = lu.Lp[s]; z < lu.Lp[s + 1]; ++z) {
-            const int k = lu.Lj[z];
-            x[k] = -lu.Lx[z];
-            if (!isaret[k]) {
-                isaret[k] = 1;
-                sira.push(k);
+            const int q = lu.Lj[z];
+            c.x[q] = -lu.Lx[z];
+            if (!c.isaret[q]) {
+                c.isaret[q] = 1;
+                c.sira.push(q);
             }
         }
-        sutun.clear();
-        while (!sira.empty()) {
-            const int k = sira.top();
-            sira.pop();
-            isaret[k] = 0;
-            const double xk = x[k];
-            x[k] = 0;
-            if (xk == 0) continue;
-            sutun.emplace_back(lu.P[k], xk);
-            for (int z = lu.Lp[k]; z < lu.Lp[k + 1]; ++z) {
+        c.sutun.clear();
+        while (!c.sira.empty()) {
+            const int q = c.sira.top();
+            c.sira.pop();
+            c.isaret[q] = 0;
+            const double xq = c.x[q];
+            c.x[q] = 0;
+            if (xq == 0) continue;
+            c.sutun.emplace_back(lu.P[q], xq);
+            for (int z = lu.Lp[q]; z < lu.Lp[q + 1]; ++z) {
                 const int l = lu.Lj[z];
-                x[l] -= lu.Lx[z] * xk;
-                if (!isaret[l]) {
-                    isaret[l] = 1;
-                    sira.push(l);
+                c.x[l] -= lu.Lx[z] * xq;
+                if (!c.isaret[l]) {
+                    c.isaret[l] = 1;
+                    c.sira.push(l);
                 }
             }
         }
-        sutun.emplace_back(lu.P[s], 1.0);
-        std::sort(sutun.begin(), sutun.end());
-        for (const auto& [i, v] : sutun) {
-            Bx.i.push_back(i);
-            Bx.x.push_back(v);
+        c.sutun.emplace_back(lu.P[s], 1.0);
+        std::sort(c.sutun.begin(), c.sutun.end());
+        for (const auto& [i, v] : c.sutun) {
+            cikti.i.push_back(i);
+            cikti.x.push_back(v);
         }
-        Bx.p[j + 1] = static_cast<int>(Bx.i.size());
-    }
-    return true;
+    });
 }
 
 // The element block of every unknown: its first unknown and force count
@@ -343,13 +430,9 @@ void EsneklikCarp(const Bloklar& b, const std::vector<double>& x, std::vector<do
 
 // W = f Bx by columns: for every element block that column j touches, the
 // whole block of f times the column's entries in it.
-void EsneklikCarpBx(const Bloklar& b, const SutunMatrisi& Bx, SutunMatrisi& W) {
+bool EsneklikCarpBx(const Bloklar& b, const SutunMatrisi& Bx, SutunMatrisi& W) {
     W.Satirlar = Bx.Satirlar;
-    W.Sutunlar = Bx.Sutunlar;
-    W.p.assign(static_cast<std::size_t>(Bx.Sutunlar) + 1, 0);
-    W.i.clear();
-    W.x.clear();
-    for (int j = 0; j < Bx.Sutunlar; ++j) {
+    return SutunlariKur(Bx.Sutunlar, W, [&](int j, int, SutunParcasi& cikti) {
         int z = Bx.p[j];
         const int son = Bx.p[j + 1];
         while (z < son) {
@@ -368,16 +451,75 @@ void EsneklikCarpBx(const Bloklar& b, const SutunMatrisi& Bx, SutunMatrisi& W) {
             // The flexibility block is symmetric: row a of f times v.
             for (int a = 0; a < k; ++a) {
                 const double* fs = EsneklikMatrisi[F + a + 1];
-                double s = 0;
-                for (int c = 0; c < k; ++c) s += fs[c + 1] * v[c];
-                if (s != 0) {
-                    W.i.push_back(F + a);
-                    W.x.push_back(s);
+                double t = 0;
+                for (int c = 0; c < k; ++c) t += fs[c + 1] * v[c];
+                if (t != 0) {
+                    cikti.i.push_back(F + a);
+                    cikti.x.push_back(t);
                 }
             }
         }
-        W.p[j + 1] = static_cast<int>(W.i.size());
-    }
+    });
+}
+
+// The rows of A (its transpose by columns), each in ascending column order.
+SutunMatrisi Devrik(const SutunMatrisi& A) {
+    SutunMatrisi T;
+    T.Satirlar = A.Sutunlar;
+    T.Sutunlar = A.Satirlar;
+    T.p.assign(static_cast<std::size_t>(A.Satirlar) + 1, 0);
+    for (int i : A.i) T.p[static_cast<std::size_t>(i) + 1] += 1;
+    for (int i = 0; i < A.Satirlar; ++i) T.p[i + 1] += T.p[i];
+    T.i.resize(A.i.size());
+    T.x.resize(A.x.size());
+    std::vector<int> yer(T.p.begin(), T.p.end() - 1);
+    for (int j = 0; j < A.Sutunlar; ++j)
+        for (int z = A.p[j]; z < A.p[j + 1]; ++z) {
+            const int y = yer[A.i[z]]++;
+            T.i[y] = j;
+            T.x[y] = A.x[z];
+        }
+    return T;
+}
+
+// The upper triangle of S = Bx^T W by columns: column j holds, for l <= j,
+// the sum over the rows i of column j of W of Bx(i, l) W(i, j), each sum in
+// the order of the rows of W; rows of a column in the order first reached.
+bool SKur(const SutunMatrisi& Bx, const SutunMatrisi& W, SutunMatrisi& S) {
+    const SutunMatrisi BxSatir = Devrik(Bx);
+    S.Satirlar = Bx.Sutunlar;
+    struct Calisma {
+        std::vector<double> toplam;
+        std::vector<int> isaret, satirlar;
+    };
+    std::vector<Calisma> calisma(static_cast<std::size_t>(ParcaSayisi()));
+    return SutunlariKur(W.Sutunlar, S, [&](int j, int k, SutunParcasi& cikti) {
+        Calisma& c = calisma[k];
+        if (c.toplam.empty()) {
+            c.toplam.assign(static_cast<std::size_t>(Bx.Sutunlar), 0.0);
+            c.isaret.assign(static_cast<std::size_t>(Bx.Sutunlar), -1);
+        }
+        c.satirlar.clear();
+        for (int z = W.p[j]; z < W.p[j + 1]; ++z) {
+            const int i = W.i[z];
+            const double w = W.x[z];
+            for (int y = BxSatir.p[i]; y < BxSatir.p[i + 1]; ++y) {
+                const int l = BxSatir.i[y];
+                if (l > j) break;
+                if (c.isaret[l] != j) {
+                    c.isaret[l] = j;
+                    c.toplam[l] = 0;
+                    c.satirlar.push_back(l);
+                }
+                c.toplam[l] += BxSatir.x[y] * w;
+            }
+        }
+        std::sort(c.satirlar.begin(), c.satirlar.end());
+        for (int l : c.satirlar) {
+            cikti.i.push_back(l);
+            cikti.x.push_back(c.toplam[l]);
+        }
+    });
 }
 
 // A cholmod view of a column matrix (the arrays stay owned by it).
@@ -515,19 +657,17 @@ void Coz() {
     for (int i = 0; i < n; ++i) v0[i] += MesnetYerDegistirmeleri[i + 1];
     Cholmod ch;
     Serbest S{&ch.c};
+    SutunMatrisi Sm;
+    cholmod_sparse Sg{};
     if (r > 0) {
         Adim adim("Bxt*f hesaplanıyor");
         if (Durduruldu()) return;
         SutunMatrisi W;
-        EsneklikCarpBx(bloklar, Bx, W);
-        if (Durduruldu()) return;
-        cholmod_sparse bx = Gorunum(Bx), w = Gorunum(W);
-        Serbest BxT{&ch.c};
-        BxT.s = cholmod_transpose(&bx, 1, &ch.c);
-        ch.Denetle();
-        S.s = cholmod_ssmult(BxT.s, &w, 1, 1, 1, &ch.c);
-        ch.Denetle();
-        SonSeyrekCozumOlcusu.S = static_cast<std::int64_t>(cholmod_nnz(S.s, &ch.c));
+        if (!EsneklikCarpBx(bloklar, Bx, W)) return;
+        if (!SKur(Bx, W, Sm)) return;
+        Sg = Gorunum(Sm);
+        Sg.stype = 1;  // the upper triangle of a symmetric matrix
+        SonSeyrekCozumOlcusu.S = static_cast<std::int64_t>(Sm.x.size());
         adim.Bitir("Bxt*f hesaplandı: ");
     }
 
@@ -542,10 +682,10 @@ void Coz() {
             default: ch.c.supernodal = CHOLMOD_AUTO; break;
         }
         ch.c.quick_return_if_not_posdef = 1;
-        S.f = cholmod_analyze(S.s, &ch.c);
+        S.f = cholmod_analyze(&Sg, &ch.c);
         ch.Denetle();
         if (Durduruldu()) return;
-        if (S.f) cholmod_factorize(S.s, S.f, &ch.c);
+        if (S.f) cholmod_factorize(&Sg, S.f, &ch.c);
         ch.Denetle();
         if (!S.f || ch.c.status == CHOLMOD_NOT_POSDEF || S.f->minor < S.f->n ||
             !(EnKucukPivot(S.f) >= 1e-14 * EnBuyukMutlakDeger)) {

@@ -255,22 +255,34 @@ TEST(SeyrekCozum, BinBilinmeyeKadarYogunCozum) {
 }
 
 TEST(SeyrekCozum, DurdurmaBxSirasinda) {
-    // 420 redundants: Bx pumps the window messages every 256 of them.
+    // 1200 redundants: Bx pumps the window messages before every 1024 of them.
     YolSec y(CozumYoluSecimi::Seyrek);
     MotorModeli m(30);
-    DuzlemCerceve(m, 10, 14);
+    DuzlemCerceve(m, 20, 20);
     int pompa = 0, bx = 0, durdurulan = 0;
     m.Arayuz().IsleKancasi = [&] {
         ++pompa;
-        // The step's own pump, the first and the 257th redundant.
+        // The step's own pump, the first and the 1025th redundant.
         if (m.Arayuz().MemoSatirlari().back() == "Bx hesaplanıyor" && ++bx == 3) {
             Hata = 1;
             durdurulan = pompa;
         }
     };
     EXPECT_FALSE(m.Coz());
-    EXPECT_GT(HiperstatiklikDerecesi, 256);
+    EXPECT_GT(HiperstatiklikDerecesi, 1024);
     EXPECT_EQ(pompa, durdurulan);  // nothing pumped after the stop
     EXPECT_EQ(m.Arayuz().MemoSatirlari().back(), "Bx hesaplanıyor");
     EXPECT_TRUE(m.Arayuz().Mesajlar.empty());
+}
+
+TEST(SeyrekCozum, BuyukYapidaIsParcacigiSayisindanBagimsiz) {
+    // Above 4096 redundants the columns of Bx, f Bx and S are shared out.
+    const Kurucu kur = [](MotorModeli& m) { UzayCerceve(m, 7); };
+    const Sonuc tek = Coz(40, kur, CozumYoluSecimi::Seyrek, 1);
+    EXPECT_GT(HiperstatiklikDerecesi, 4096);
+    for (int isci : {2, 4, 8}) {
+        const Sonuc s = Coz(40, kur, CozumYoluSecimi::Seyrek, isci);
+        EXPECT_EQ(s.X, tek.X) << isci;
+        EXPECT_EQ(s.U, tek.U) << isci;
+    }
 }
