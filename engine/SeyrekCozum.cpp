@@ -684,6 +684,11 @@ void Coz() {
         ch.c.quick_return_if_not_posdef = 1;
         S.f = cholmod_analyze(&Sg, &ch.c);
         ch.Denetle();
+        // The factor fills its pages as it goes: ask for no more than the
+        // memory can give, so that a too large system gets the memory
+        // message instead of the process being ended by the system.
+        const std::uint64_t bos = KullanilabilirBellek();
+        if (bos != 0 && 12.0 * ch.c.lnz > static_cast<double>(bos)) throw std::bad_alloc();
         if (Durduruldu()) return;
         if (S.f) cholmod_factorize(&Sg, S.f, &ch.c);
         ch.Denetle();
