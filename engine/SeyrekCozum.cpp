@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <new>
 #include <numeric>
-#include <queue>
 #include <system_error>
 #include <thread>
 #include <string>
@@ -336,17 +335,18 @@ bool SutunlariKur(int Adet, SutunMatrisi& A, Sutun sutun) {
 // Bx by columns (n rows: the unknowns; r columns: the redundants, in the
 // order of their pivot rows). Column j: -L1^-T (row m + j of L) over the
 // base unknowns, 1 at the redundant. The triangular solve with a sparse
-// right-hand side visits only the non-zero entries, highest first.
+// right-hand side visits only the positions it reaches: a depth-first walk
+// from the right-hand side's positions along the rows of L gives them in
+// an order in which every position comes before those it updates.
 // Returns false when stopped.
 bool BxKur(const LUCarpanlari& lu, SutunMatrisi& Bx) {
     const int n = lu.n, m = lu.m, r = n - m;
     Bx.Satirlar = n;
-    // Work arrays of each piece: the dense solution and its marks, the
-    // positions still to visit.
+    // Work arrays of each piece: the dense solution, the walk's marks (the
+    // column's number plus one), its stack and the order it found.
     struct Calisma {
         std::vector<double> x;
-        std::vector<char> isaret;
-        std::priority_queue<int> sira;
+        std::vector<int> isaret, konum, yigin, sira;
         std::vector<std::pair<int, double>> sutun;
     };
     std::vector<Calisma> calisma(static_cast<std::size_t>(ParcaSayisi()));
@@ -355,33 +355,40 @@ bool BxKur(const LUCarpanlari& lu, SutunMatrisi& Bx) {
         if (c.x.empty()) {
             c.x.assign(static_cast<std::size_t>(m), 0.0);
             c.isaret.assign(static_cast<std::size_t>(m), 0);
+            c.konum.assign(static_cast<std::size_t>(m), 0);
         }
-        const int s = m + j;
+        const int s = m + j, damga = j + 1;
+        c.sira.clear();
         for (int z = lu.Lp[s]; z < lu.Lp[s + 1]; ++z) {
-            const int q = lu.Lj[z];
-            c.x[q] = -lu.Lx[z];
-            if (!c.isaret[q]) {
-                c.isaret[q] = 1;
-                c.sira.push(q);
+            const int b = lu.Lj[z];
+            c.x[b] = -lu.Lx[z];
+            if (c.isaret[b] == damga) continue;
+            c.isaret[b] = damga;
+            c.konum[b] = lu.Lp[b];
+            c.yigin.push_back(b);
+            while (!c.yigin.empty()) {
+                const int q = c.yigin.back();
+                if (c.konum[q] < lu.Lp[q + 1]) {
+                    const int l = lu.Lj[c.konum[q]++];
+                    if (c.isaret[l] != damga) {
+                        c.isaret[l] = damga;
+                        c.konum[l] = lu.Lp[l];
+                        c.yigin.push_back(l);
+                    }
+                } else {
+                    c.yigin.pop_back();
+                    c.sira.push_back(q);
+                }
             }
         }
         c.sutun.clear();
-        while (!c.sira.empty()) {
-            const int q = c.sira.top();
-            c.sira.pop();
-            c.isaret[q] = 0;
+        for (auto it = c.sira.rbegin(); it != c.sira.rend(); ++it) {
+            const int q = *it;
             const double xq = c.x[q];
             c.x[q] = 0;
             if (xq == 0) continue;
             c.sutun.emplace_back(lu.P[q], xq);
-            for (int z = lu.Lp[q]; z < lu.Lp[q + 1]; ++z) {
-                const int l = lu.Lj[z];
-                c.x[l] -= lu.Lx[z] * xq;
-                if (!c.isaret[l]) {
-                    c.isaret[l] = 1;
-                    c.sira.push(l);
-                }
-            }
+            for (int z = lu.Lp[q]; z < lu.Lp[q + 1]; ++z) c.x[lu.Lj[z]] -= lu.Lx[z] * xq;
         }
         c.sutun.emplace_back(lu.P[s], 1.0);
         std::sort(c.sutun.begin(), c.sutun.end());
