@@ -130,9 +130,10 @@ std::string UzayCerceve(int b) {
 }
 
 struct Olcum {
-    int n = 0;
+    int n = 0, r = 0;
     double Hesap = 0, Tepe = 0;
     bool Hata = false;
+    SeyrekCozumOlcusu Seyrek;
 };
 
 Olcum Olc(const std::string& ad, const std::string& satirlar, int isParcacigi, double hedef, bool ayrinti = true) {
@@ -167,7 +168,7 @@ Olcum Olc(const std::string& ad, const std::string& satirlar, int isParcacigi, d
         for (const auto& a : s.CozumAdimlari) std::cout << "     " << a << "\n";
         std::cout.flush();
     }
-    return {s.n, cozum, tepe, s.Hata != 0};
+    return {s.n, s.r, cozum, tepe, s.Hata != 0, SonSeyrekCozumOlcusu};
 }
 
 // Exponent of the least-squares line of log(y) on log(x).
@@ -185,25 +186,37 @@ double Us(const std::vector<std::pair<double, double>>& xy) {
 }
 
 void Buyume(int isParcacigi) {
-    std::cout << "\nBüyüme (çözüm aşaması, yer değiştirmeli):\n"
-              << "| yapı | n | çözüm (s) | tepe bellek (MB) |\n|---|---|---|---|\n";
+    std::cout << "\nBüyüme (çözüm aşaması, yer değiştirmeli; 1000 bilinmeyene kadar yoğun çözüm):\n"
+              << "| yapı | n | r | çözüm | çözüm (s) | tepe bellek (MB) | Bx | S | S çarpanı |\n"
+              << "|---|---|---|---|---|---|---|---|---|\n";
+    // The fits take the sparse solutions only.
     std::vector<std::pair<double, double>> duzlem, duzlemBellek, uzay, uzayBellek;
+    auto satir = [](const std::string& ad, const Olcum& o) {
+        const bool seyrek = o.Seyrek.N > 0;
+        std::printf("| %s | %d | %d | %s | %.3f | %.0f | %lld | %lld | %lld |\n", ad.c_str(), o.n, o.r,
+                    seyrek ? "seyrek" : "yoğun", o.Hesap, o.Tepe, static_cast<long long>(o.Seyrek.Bx),
+                    static_cast<long long>(o.Seyrek.S), static_cast<long long>(o.Seyrek.Carpan));
+        std::cout.flush();
+        return seyrek;
+    };
     for (auto [kat, aciklik] : {std::pair{10, 5}, {20, 10}, {40, 15}, {60, 20}, {80, 25}}) {
         const Olcum o = Olc("", DuzlemCerceve(kat, aciklik), isParcacigi, 0, false);
-        std::printf("| düzlem çerçeve %dx%d | %d | %.3f | %.0f |\n", kat, aciklik, o.n, o.Hesap, o.Tepe);
-        duzlem.emplace_back(o.n, o.Hesap);
-        duzlemBellek.emplace_back(o.n, o.Tepe);
+        if (satir("düzlem çerçeve " + std::to_string(kat) + "x" + std::to_string(aciklik), o)) {
+            duzlem.emplace_back(o.n, o.Hesap);
+            duzlemBellek.emplace_back(o.n, o.Tepe);
+        }
     }
     for (int b : {4, 6, 8, 10, 12, 14}) {
         const Olcum o = Olc("", UzayCerceve(b), isParcacigi, 0, false);
-        std::printf("| uzay çerçeve %d^3 | %d | %.3f | %.0f |\n", b, o.n, o.Hesap, o.Tepe);
-        uzay.emplace_back(o.n, o.Hesap);
-        uzayBellek.emplace_back(o.n, o.Tepe);
-        std::cout.flush();
+        if (satir("uzay çerçeve " + std::to_string(b) + "^3", o)) {
+            uzay.emplace_back(o.n, o.Hesap);
+            uzayBellek.emplace_back(o.n, o.Tepe);
+        }
     }
-    std::printf("\nÜs (zaman ~ n^k): düzlem çerçeveler k = %.2f, uzay çerçeveler k = %.2f\n", Us(duzlem), Us(uzay));
-    std::printf("Üs (bellek ~ n^k): düzlem çerçeveler k = %.2f, uzay çerçeveler k = %.2f\n", Us(duzlemBellek),
-                Us(uzayBellek));
+    std::printf("\nÜs (seyrek çözümler, zaman ~ n^k): düzlem çerçeveler k = %.2f, uzay çerçeveler k = %.2f\n",
+                Us(duzlem), Us(uzay));
+    std::printf("Üs (seyrek çözümler, tepe bellek ~ n^k): düzlem çerçeveler k = %.2f, uzay çerçeveler k = %.2f\n",
+                Us(duzlemBellek), Us(uzayBellek));
 }
 
 int Yaz(const std::string& tur, const std::string& boyut, const std::string& dosya) {
