@@ -4,6 +4,8 @@
 // prints the sizes n, m, r, the time and peak memory of every phase, with
 // displacements, the solution's own steps and, for the sparse solution, the
 // non-zero entries of N, its LU factors, Bx, S and the Cholesky factor of S.
+// Targets (the whole process, opening included): the 30 x 10 plane frame and
+// the 400-panel truss bridge in 0.08 s, the 10^3 space frame in 1 s.
 // Then a growth table of the solution time and peak memory over plane
 // frames 10 x 5 to 80 x 25 and space frames 4^3 to 14^3, with the exponent
 // of a least-squares fit of log(time) on log(n) for each series.
@@ -159,7 +161,7 @@ Olcum Olc(const std::string& ad, const std::string& satirlar, int isParcacigi, d
         std::snprintf(satir, sizeof satir,
                       "%-24s n=%6d m=%6d r=%5d  hesap %.3f s (açılış dahil %.3f s), tepe %.0f MB%s", ad.c_str(), s.n,
                       s.m, s.r, hesap, toplam, tepe,
-                      s.Hata ? "  HATA" : (hedef > 0 ? (hesap <= hedef ? "  hedef tuttu" : "  HEDEF AŞILDI") : ""));
+                      s.Hata ? "  HATA" : (hedef > 0 ? (toplam <= hedef ? "  hedef tuttu" : "  HEDEF AŞILDI") : ""));
         std::cout << satir << "\n   aşamalar (s):" << asamalar.str() << "\n";
         const auto& o = SonSeyrekCozumOlcusu;
         if (o.N > 0)

@@ -560,13 +560,12 @@ struct Cholmod {
     }
 };
 
+// A factor or a dense vector of the library, freed on every way out.
 struct Serbest {
     cholmod_common* c;
-    cholmod_sparse* s = nullptr;
     cholmod_factor* f = nullptr;
     cholmod_dense* d = nullptr;
     ~Serbest() {
-        if (s) cholmod_free_sparse(&s, c);
         if (f) cholmod_free_factor(&f, c);
         if (d) cholmod_free_dense(&d, c);
     }
@@ -679,7 +678,6 @@ void Coz() {
     }
 
     arayuz.IlerlemeKonumu(12);
-    std::vector<double> Xr;
     if (r > 0) {
         Adim adim("GAUSS - süreklilik denklemleri indirgeniyor");
         if (Durduruldu()) return;

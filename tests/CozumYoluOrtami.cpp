@@ -1,6 +1,7 @@
-// With ORVELTA_TEST_COZUM=seyrek in its environment this test program solves
-// every structure, whatever its size, by the sparse solution: ctest runs the
-// report tests, with their hand-calculated lines, a second time so.
+// With ORVELTA_TEST_COZUM=seyrek in its environment a test program that
+// links this file (the engine and run tests) solves every structure,
+// whatever its size, by the sparse solution: ctest runs those tests, with
+// their hand-calculated results and report lines, a second time so.
 #include <cstdlib>
 #include <string>
 
