@@ -265,8 +265,8 @@ void DizileriAyir() {
     const std::size_t r1 = static_cast<std::size_t>(HiperstatiklikDerecesi) + 1;
     // Zero-filling touches every page: ask for no more than the memory can give,
     // so that a too large system gets a message instead of the process being killed.
-    const double gereken = 8.0 * ((seyrek ? 0.0 : static_cast<double>(n1) * n1) + 3.0 * n1 + static_cast<double>(n1) * k1 + m1) +
-                           4.0 * r1;
+    const double kare = seyrek ? 0.0 : static_cast<double>(n1) * n1;
+    const double gereken = 8.0 * (kare + 3.0 * n1 + static_cast<double>(n1) * k1 + m1) + 4.0 * r1;
     const std::uint64_t bos = KullanilabilirBellek();
     try {
         if (bos != 0 && gereken > static_cast<double>(bos)) throw std::bad_alloc();
@@ -341,7 +341,8 @@ void DengeMatrisiniKur() {
             }
             for (int dd = 1; dd <= d; ++dd) {
                 const auto& b = ElemanDengeMatrisi[(p - 1) * d + dd];
-                for (int c = 1; c <= ElemanKuvvetSayisi; ++c) NMatrisiYaz((n - 1) * d + dd, ElemanIlkKolon - 1 + c, b[c]);
+                for (int c = 1; c <= ElemanKuvvetSayisi; ++c)
+                    NMatrisiYaz((n - 1) * d + dd, ElemanIlkKolon - 1 + c, b[c]);
             }
         }
 

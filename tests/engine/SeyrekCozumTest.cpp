@@ -175,6 +175,8 @@ void Ag(MotorModeli& m, int a, bool plak) {
     auto no = [&](int x, int y) { return y * (a + 1) + x + 1; };
     for (int y = 0; y <= (plak ? a : 2); ++y)
         for (int x = 0; x <= a; ++x) m.Nokta(no(x, y), x, y);
+    const std::vector<std::string> tutulu =
+        plak ? std::vector<std::string>{"S", "S", "0", "0", "0"} : std::vector<std::string>{"0", "0"};
     int e = 0;
     for (int y = 0; y < (plak ? a : 2); ++y)
         for (int x = 0; x < a; ++x) {
@@ -192,7 +194,7 @@ void Ag(MotorModeli& m, int a, bool plak) {
     for (int y = 0; y <= (plak ? a : 2); ++y)
         for (int x = 0; x <= a; ++x)
             if (plak ? (x == 0 || y == 0 || x == a || y == a) : x == 0)
-                m.Mesnet(no(x, y), plak ? std::vector<std::string>{"S", "S", "0", "0", "0"} : std::vector<std::string>{"0", "0"});
+                m.Mesnet(no(x, y), tutulu);
     if (plak) m.Yuk(no(a / 2, a / 2), 0, 0, -10);
     else m.Yuk(no(a, 2), 0, -10);
 }
