@@ -152,7 +152,8 @@ void UzayCerceve(MotorModeli& m, int b) {
                 m.Eleman(++e, 40, no(x, y, z - 1), no(x, y, z), 10001);
                 for (int d = 0; d < 2; ++d) {
                     if ((d == 0 ? x : y) == b) continue;
-                    m.Eleman(++e, 40, no(x, y, z), d == 0 ? no(x + 1, y, z) : no(x, y + 1, z), 10003, 0, 1, 1,
+                    ++e;
+                    m.Eleman(e, 40, no(x, y, z), d == 0 ? no(x + 1, y, z) : no(x, y + 1, z), 10003, 0, 1, 1,
                              e == 2 ? "1112" : "00");
                     m.ElemanYuku(e, 1, 21 + e % 4, 4, 2);
                 }
