@@ -4,12 +4,15 @@
 // standard error. With --pdf the results PDF of the run, every section
 // ticked, is written to the given file. Exits with 1 when the run did not
 // finish or the PDF could not be written.
-//   orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] [--pdf DOSYA] proje.mdb
+// --cozum yogun|seyrek forces the dense or the sparse solution whatever the
+// size (for comparing the two).
+//   orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] [--cozum yogun|seyrek] [--pdf DOSYA] proje.mdb
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "HesapYolu.h"
+#include "engine/SeyrekCozum.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "platform/Tablo.h"
@@ -20,7 +23,8 @@ int main(int argc, char** argv) {
     int isParcacigi = 0;
     std::string proje, pdf;
     const char* kullanim =
-        "kullanım: orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] [--pdf DOSYA] proje.mdb\n";
+        "kullanım: orvelta-hesap [--yer-degistirmeli] [--is-parcacigi N] [--cozum yogun|seyrek] [--pdf DOSYA] "
+        "proje.mdb\n";
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--yer-degistirmeli") {
@@ -32,6 +36,19 @@ int main(int argc, char** argv) {
                 return 2;
             }
             isParcacigi = n;
+        } else if (a == "--cozum" && i + 1 < argc) {
+            const std::string yol = argv[++i];
+            if (yol == "yogun") {
+                CozumYolu = CozumYoluSecimi::Yogun;
+            } else if (yol == "seyrek") {
+                CozumYolu = CozumYoluSecimi::Seyrek;
+            } else {
+                std::cerr << kullanim;
+                return 2;
+            }
+        } else if (a == "--cholesky" && i + 1 < argc) {
+            const std::string y = argv[++i];
+            SeyrekCholeskyYontemi = y == "basit" ? CholeskyYontemi::Basit : CholeskyYontemi::Superdugum;
         } else if (a == "--pdf" && i + 1 < argc) {
             pdf = argv[++i];
         } else if (!a.empty() && a[0] != '-' && proje.empty()) {
@@ -58,6 +75,10 @@ int main(int argc, char** argv) {
                   << " MB\n";
     for (const auto& a : s.CozumAdimlari) std::cerr << "  " << a << "\n";
     if (s.n > 0) std::cerr << "n=" << s.n << " m=" << s.m << " r=" << s.r << "\n";
+    const auto& o = SonSeyrekCozumOlcusu;
+    if (o.N > 0)
+        std::cerr << "seyrek: N " << o.N << ", LU " << o.LU << ", Bx " << o.Bx << ", S " << o.S << ", S çarpanı "
+                  << o.Carpan << (o.Superdugum ? " (süperdüğüm)" : " (basit)") << "\n";
     if (s.Hata != 0) return 1;
     if (!pdf.empty()) {
         SonucPdfGirdisi g;

@@ -1,6 +1,7 @@
 #include "engine/CozumSurucusu.h"
 
 #include "engine/GaussEleme.h"
+#include "engine/SeyrekCozum.h"
 #include "model/Tipler.h"
 #include "platform/KullaniciArayuzu.h"
 
@@ -35,6 +36,10 @@ void MatrisiGoster(int secim, int nokta) {
 }  // namespace
 
 void KuvvetMetoduCoz() {
+    if (SeyrekCozumde()) {
+        SeyrekKuvvetMetoduCoz();
+        return;
+    }
     auto& arayuz = Arayuz();
     const int secim = arayuz.MatrisGosterSecimi();
     CozumYerDegistirmesiz = !arayuz.YerDegistirmeliHesap();

@@ -9,6 +9,7 @@
 #include "engine/AnkastrelikKuvvetleri.h"
 #include "engine/ElemanMatrisleri.h"
 #include "engine/MotorYardim.h"
+#include "engine/SeyrekCozum.h"
 #include "model/LibU.h"
 #include "model/ModelOku.h"
 #include "model/Tipler.h"
@@ -267,18 +268,21 @@ void DizileriAyir() {
     MesnetYerDegistirmeleri.Bosalt();
     YerDegistirmeler.Bosalt();
 
+    // A large system keeps N sparse: no dense square matrix.
+    const bool seyrek = SeyrekCozumSecilir(BilinmeyenSayisi, Arayuz().MatrisGosterSecimi());
+    SeyrekCozumuHazirla(seyrek);
     const std::size_t n1 = static_cast<std::size_t>(BilinmeyenSayisi) + 1;
     const std::size_t m1 = static_cast<std::size_t>(DenklemSayisi) + 1;
     const std::size_t k1 = static_cast<std::size_t>(EnBuyukElemanKuvvetSayisi) + 1;
     const std::size_t r1 = static_cast<std::size_t>(HiperstatiklikDerecesi) + 1;
     // Zero-filling touches every page: ask for no more than the memory can give,
     // so that a too large system gets a message instead of the process being killed.
-    const double gereken = 8.0 * (static_cast<double>(n1) * n1 + 3.0 * n1 + static_cast<double>(n1) * k1 + m1) +
-                           4.0 * r1;
+    const double kare = seyrek ? 0.0 : static_cast<double>(n1) * n1;
+    const double gereken = 8.0 * (kare + 3.0 * n1 + static_cast<double>(n1) * k1 + m1) + 4.0 * r1;
     const std::uint64_t bos = KullanilabilirBellek();
     try {
         if (bos != 0 && gereken > static_cast<double>(bos)) throw std::bad_alloc();
-        NMatrisi.SetLength(n1, n1);
+        if (!seyrek) NMatrisi.SetLength(n1, n1);
         YukVektoru.SetLength(n1);
         Bilinmeyenler.SetLength(n1);
         EsneklikMatrisi.SetLength(n1, k1);
@@ -348,9 +352,9 @@ void DengeMatrisiniKur() {
                 return;
             }
             for (int dd = 1; dd <= d; ++dd) {
-                double* satir = NMatrisi[(n - 1) * d + dd];
                 const auto& b = ElemanDengeMatrisi[(p - 1) * d + dd];
-                for (int c = 1; c <= ElemanKuvvetSayisi; ++c) satir[ElemanIlkKolon - 1 + c] = b[c];
+                for (int c = 1; c <= ElemanKuvvetSayisi; ++c)
+                    NMatrisiYaz((n - 1) * d + dd, ElemanIlkKolon - 1 + c, b[c]);
             }
         }
 
@@ -387,7 +391,7 @@ void MesnetKolonuEkle(int Nokta, int d, const std::string& Metin) {
                    " nolu nokta");
         return;
     }
-    NMatrisi[(Nokta - 1) * NoktaSerbestlikSayisi + d][c] = 1.0;
+    NMatrisiYaz((Nokta - 1) * NoktaSerbestlikSayisi + d, c, 1.0);
     double deger = 0;
     SinirKosuluDegeri(Metin, deger);
     MesnetYerDegistirmeleri[c] = deger;
@@ -471,25 +475,25 @@ void MafsalDenklemleriniKur() {
             int kod = 0;
             const char a = metin[2 * q - 2], b = metin[2 * q - 1];
             if (a >= '0' && a <= '9' && b >= '0' && b <= '9') kod = (a - '0') * 10 + (b - '0');
-            double* satir = NMatrisi[satirNo];
+            auto satir = [&](int c, double v) { NMatrisiYaz(satirNo, c, v); };
             if (duzlem) {
                 switch (kod) {
-                    case 1: satir[c0] = -1.0; break;
-                    case 2: satir[c0 + 1] = -1.0; break;
-                    case 3: satir[c0 + 1] = -L; satir[c0 + 2] = -1.0; break;
-                    case 4: satir[c0] = 1.0; break;
-                    case 5: satir[c0 + 1] = 1.0; break;
-                    case 6: satir[c0 + 2] = 1.0; break;
+                    case 1: satir(c0, -1.0); break;
+                    case 2: satir(c0 + 1, -1.0); break;
+                    case 3: satir(c0 + 1, -L); satir(c0 + 2, -1.0); break;
+                    case 4: satir(c0, 1.0); break;
+                    case 5: satir(c0 + 1, 1.0); break;
+                    case 6: satir(c0 + 2, 1.0); break;
                     default: break;
                 }
             } else {
                 switch (kod) {
-                    case 4: satir[c0 + 3] = -1.0; break;
-                    case 5: satir[c0 + 2] = L; satir[c0 + 4] = -1.0; break;
-                    case 6: satir[c0 + 1] = -L; satir[c0 + 5] = -1.0; break;
-                    case 10: satir[c0 + 3] = 1.0; break;
-                    case 11: satir[c0 + 4] = 1.0; break;
-                    case 12: satir[c0 + 5] = 1.0; break;
+                    case 4: satir(c0 + 3, -1.0); break;
+                    case 5: satir(c0 + 2, L); satir(c0 + 4, -1.0); break;
+                    case 6: satir(c0 + 1, -L); satir(c0 + 5, -1.0); break;
+                    case 10: satir(c0 + 3, 1.0); break;
+                    case 11: satir(c0 + 4, 1.0); break;
+                    case 12: satir(c0 + 5, 1.0); break;
                     default: break;
                 }
             }

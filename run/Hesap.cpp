@@ -9,6 +9,7 @@
 #include "engine/ElemanMatrisleri.h"
 #include "engine/CozumSurucusu.h"
 #include "engine/MotorYardim.h"
+#include "engine/SeyrekCozum.h"
 #include "engine/SistemDengeDenklemleri.h"
 #include "model/LibU.h"
 #include "model/ModelOku.h"
@@ -87,6 +88,7 @@ void SonTemizlik() {
     EsneklikMatrisi.Bosalt();
     YerDegistirmeler.Bosalt();
     ElemanBilinmeyenTablosu.Bosalt();
+    SeyrekCozumuBirak();
     KullaniciArayuzu& a = Arayuz();
     a.MemoTemizle();
     a.DurdurmaDugmesiGorunur(false);

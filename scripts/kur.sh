@@ -4,7 +4,8 @@
 set -euo pipefail
 PAKETLER=(cmake ninja-build g++ pkg-config libgtest-dev googletest qt6-base-dev qt6-svg-dev
   libqt6sql6-sqlite qt6-translations-l10n libsqlite3-dev libhpdf-dev fonts-dejavu-core
-  libxcb1-dev libx11-dev xvfb xauth poppler-utils zlib1g-dev imagemagick)
+  libxcb1-dev libx11-dev xvfb xauth poppler-utils zlib1g-dev imagemagick libsuitesparse-dev
+  libopenblas0-serial)
 eksik=()
 for p in "${PAKETLER[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || eksik+=("$p")

@@ -8,6 +8,7 @@
 
 #include "MotorModeli.h"
 #include "engine/SistemDengeDenklemleri.h"
+#include "engine/SeyrekCozum.h"
 #include "model/Tipler.h"
 
 namespace {
@@ -116,11 +117,12 @@ TEST(Denetim, BoyutMesajlari) {
         EXPECT_EQ(m.SonMesaj(), "Matris çok büyük, desen gösterilemiyor");
         EXPECT_EQ(m.Arayuz().Mesajlar[0].Baslik, "AÇIKLAMA:");
         EXPECT_EQ(m.Arayuz().Mesajlar[0].Stil, "TamamAçıklama1");
-        // With "Hiçbiri" there is no limit.
+        // With "Hiçbiri" there is no limit; N is then kept sparse.
         m.Arayuz().Mesajlar.clear();
         m.Arayuz().MatrisGosterSecimiAyarla(0);
         EXPECT_TRUE(m.Hazirla());
-        EXPECT_EQ(NMatrisi.Rows(), 1003u);
+        EXPECT_EQ(NMatrisi.Rows(), 0u);
+        EXPECT_TRUE(SeyrekCozumde());
     }
 }
 
