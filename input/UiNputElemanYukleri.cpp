@@ -55,11 +55,7 @@ public:
     }
 };
 
-QLabel* Not(const QString& Metin, QWidget* Ust) {
-    auto* l = new QLabel(Metin, Ust);
-    l->setWordWrap(true);
-    return l;
-}
+QLabel* Not(const QString& Metin, QWidget* Ust) { return new QLabel(Metin, Ust); }
 
 }  // namespace
 
@@ -92,15 +88,24 @@ TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYuk
     DegerEkle(5, "Yuk1", Q(ilk.Yuk1Etiketi), ElemanYukuSekilIpucu);
     connect(Deger(2), &QLineEdit::textChanged, this, [this] { UniformKopya(); });
 
-    BitBtn4 = new QLabel(this);
+    // The notes under the edits; the temperature note keeps its room while
+    // it is hidden, so the window does not jump with the type.
+    auto* notlar = new QWidget(this);
+    auto* notDuzeni = new QVBoxLayout(notlar);
+    notDuzeni->setContentsMargins(0, 0, 0, 0);
+    BitBtn4 = new QLabel(notlar);
     BitBtn4->setObjectName("BitBtn4");
     BitBtn4->setFrameShape(QFrame::StyledPanel);
     BitBtn4->setMargin(4);
+    BitBtn4->setText(Q(YukTipiDuzeniBul(13).Not));  // its room: the three lines of a note
+    QSizePolicy p = BitBtn4->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    BitBtn4->setSizePolicy(p);
     BitBtn4->hide();
-    const int satir = DegerDuzeni()->rowCount();
-    DegerDuzeni()->addWidget(BitBtn4, satir, 0, 1, 2);
-    DegerDuzeni()->addWidget(Not(ElemanYukuEksenNotu, this), satir + 1, 0, 1, 2);
-    DegerDuzeni()->addWidget(Not(ElemanYukuIsaretNotu, this), satir + 2, 0, 1, 2);
+    notDuzeni->addWidget(BitBtn4);
+    notDuzeni->addWidget(Not(ElemanYukuEksenNotu, notlar));
+    notDuzeni->addWidget(Not(ElemanYukuIsaretNotu, notlar));
+    DegerDuzeni()->addWidget(notlar, DegerDuzeni()->rowCount(), 0, 1, 2);
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
@@ -230,11 +235,14 @@ void TiNputElemanYukleri::Denetle(const std::string& Anahtar, bool Turet) {
                               M(Deger(3)->text()),
                               M(Deger(4)->text()),
                               M(Deger(5)->text())};
-    std::string mesaj = ElemanYukuDenetle(g);
-    // An element another row already loads with this number would stop
-    // every later run.
-    if (mesaj.empty() && HataMesaji.empty()) mesaj = ElemanYukuAnahtariniDenetle(Anahtar, yukNo);
+    const std::string mesaj = ElemanYukuDenetle(g);
     if (!mesaj.empty()) Hatali(mesaj);
 }
 
 void TiNputElemanYukleri::Kaydedildi() { BitBtn2->show(); }
+
+// A node or element another stored row already holds would stop every
+// later run.
+std::string TiNputElemanYukleri::YazmadanOnce(const std::string& Anahtar, const std::string& Yerine) {
+    return ElemanYukuAnahtariniDenetle(Anahtar, LabeledEdit1->text().toStdString(), Yerine);
+}

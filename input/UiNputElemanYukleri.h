@@ -31,6 +31,7 @@ protected:
     void KayitAdimlandi() override;
     bool KaydetOncesi() override;
     void Denetle(const std::string& Anahtar, bool Turet) override;
+    std::string YazmadanOnce(const std::string& Anahtar, const std::string& Yerine) override;
     void Kaydedildi() override;
 
 private:

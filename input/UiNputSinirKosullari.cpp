@@ -119,8 +119,12 @@ void TiNputSinirKosullari::Denetle(const std::string& Anahtar, bool Turet) {
         secimler[static_cast<std::size_t>(k)] = Secim(k);
         metinler[static_cast<std::size_t>(k)] = Deger(k + 1)->text().toStdString();
     }
-    std::string mesaj = SinirKosuluDenetle(Anahtar, secimler, metinler, SistemTipi);
-    // A node another row already holds would stop every later run.
-    if (mesaj.empty() && HataMesaji.empty()) mesaj = SinirKosuluAnahtariniDenetle(Anahtar);
+    const std::string mesaj = SinirKosuluDenetle(Anahtar, secimler, metinler, SistemTipi);
     if (!mesaj.empty()) Hatali(mesaj);
+}
+
+// A node or element another stored row already holds would stop every
+// later run.
+std::string TiNputSinirKosullari::YazmadanOnce(const std::string& Anahtar, const std::string& Yerine) {
+    return SinirKosuluAnahtariniDenetle(Anahtar, Yerine);
 }

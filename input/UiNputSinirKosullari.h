@@ -22,6 +22,7 @@ public:
 protected:
     bool KaydetOncesi() override;
     void Denetle(const std::string& Anahtar, bool Turet) override;
+    std::string YazmadanOnce(const std::string& Anahtar, const std::string& Yerine) override;
     void EkTemizle() override;
     void Gosterildi(bool Bulundu) override;
 

@@ -50,8 +50,12 @@ void TiNputYukler::Denetle(const std::string& Anahtar, bool Turet) {
     (void)Turet;
     std::array<std::string, 6> degerler;
     for (int k = 0; k < 6; ++k) degerler[static_cast<std::size_t>(k)] = Deger(k + 1)->text().toStdString();
-    std::string mesaj = TekilYukDenetle(Anahtar, degerler, SistemTipi);
-    // A node another row already loads would stop every later run.
-    if (mesaj.empty() && HataMesaji.empty()) mesaj = TekilYukAnahtariniDenetle(Anahtar);
+    const std::string mesaj = TekilYukDenetle(Anahtar, degerler, SistemTipi);
     if (!mesaj.empty()) Hatali(mesaj);
+}
+
+// A node or element another stored row already holds would stop every
+// later run.
+std::string TiNputYukler::YazmadanOnce(const std::string& Anahtar, const std::string& Yerine) {
+    return TekilYukAnahtariniDenetle(Anahtar, Yerine);
 }

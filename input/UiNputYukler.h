@@ -10,4 +10,5 @@ public:
 
 protected:
     void Denetle(const std::string& Anahtar, bool Turet) override;
+    std::string YazmadanOnce(const std::string& Anahtar, const std::string& Yerine) override;
 };

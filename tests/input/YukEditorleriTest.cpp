@@ -85,6 +85,15 @@ TEST_F(TekilYukEditoru, TuretAnahtariTYUKTablosunaAcilir) {
     e->Deger(1)->setText("1");
     EXPECT_EQ(Bas(e->BitBtn3), Liste{"3 nolu noktanın yükleri tekrar verilmiş"});
     EXPECT_EQ(Tablolar.Yukler.RecordCount(), 2);
+    // the shown generation key narrowed: kept beside the new one it would
+    // load nodes twice; replaced, it is no overlap
+    e->Edit0->setText("1,5,2,0,0");
+    e->TuretEdit[1]->setText("3");
+    ui->Cevaplar = {"H"};
+    EXPECT_EQ(Bas(e->BitBtn3).back(), "1,3,2,0,0->1 nolu noktada yükler tekrar verilmiş");
+    ui->Cevaplar = {"E"};
+    EXPECT_EQ(Bas(e->BitBtn3).size(), 1u);
+    EXPECT_EQ(Satirlar(Tablolar.TYUK, {"NoktaNo", "Py"}), "2 0 \n1 -3 \n3 -3 \n");
 }
 
 TEST_F(SinirKosuluEditoru, SecimlerVeTuretAnahtariSKTablosunaAcilir) {
