@@ -43,11 +43,6 @@ TiNputSinirKosullari::TiNputSinirKosullari(QWidget* Ust) : TKayitEditoru(SinirKo
     // and the edit's unit label.
     for (int k = 0; k < 6; ++k) {
         const SinirKosuluEditi& d = SinirKosuluEditleri[static_cast<std::size_t>(k)];
-        QLineEdit* e = DegerEkle(k + 1, d.Alan, d.Etiket, d.Ipucu, SerbestMetni);
-        QLabel* birim = Etiket(k + 1);
-        DegerDuzeni()->removeWidget(e);
-        DegerDuzeni()->removeWidget(birim);
-
         auto* grup = new QGroupBox(QString::fromUtf8(d.Baslik), this);
         grup->setObjectName(QString("RadioGroup%1").arg(k + 1));
         grup->setToolTip(d.Ipucu);
@@ -61,6 +56,11 @@ TiNputSinirKosullari::TiNputSinirKosullari(QWidget* Ust) : TKayitEditoru(SinirKo
             satir->addWidget(r);
         }
         secenekler_[k]->button(0)->setChecked(true);
+        // the value edit after its items, in the group
+        QLineEdit* e = DegerEkle(k + 1, d.Alan, d.Etiket, d.Ipucu, SerbestMetni);
+        QLabel* birim = Etiket(k + 1);
+        DegerDuzeni()->removeWidget(e);
+        DegerDuzeni()->removeWidget(birim);
         satir->addSpacing(12);
         satir->addWidget(e, 1);
         satir->addWidget(birim);
