@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "input/TuretDenetimi.h"
 #include "input/YukKurallari.h"
@@ -55,8 +56,6 @@ public:
     }
 };
 
-QLabel* Not(const QString& Metin, QWidget* Ust) { return new QLabel(Metin, Ust); }
-
 }  // namespace
 
 TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYukuAyarlari(), Ust) {
@@ -103,8 +102,8 @@ TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYuk
     BitBtn4->setSizePolicy(p);
     BitBtn4->hide();
     notDuzeni->addWidget(BitBtn4);
-    notDuzeni->addWidget(Not(ElemanYukuEksenNotu, notlar));
-    notDuzeni->addWidget(Not(ElemanYukuIsaretNotu, notlar));
+    notDuzeni->addWidget(new QLabel(ElemanYukuEksenNotu, notlar));
+    notDuzeni->addWidget(new QLabel(ElemanYukuIsaretNotu, notlar));
     DegerDuzeni()->addWidget(notlar, DegerDuzeni()->rowCount(), 0, 1, 2);
 
     Image1 = new QLabel(this);
