@@ -3,9 +3,12 @@
 #include <memory>
 
 #include "input/UiNputAnaVeriler.h"
+#include "input/UiNputElemanYukleri.h"
 #include "input/UiNputKesitBilgileri.h"
 #include "input/UiNputKoordinatlar.h"
 #include "input/UiNputMalzemeBilgileri.h"
+#include "input/UiNputSinirKosullari.h"
+#include "input/UiNputYukler.h"
 
 bool EditoruGoster(int Tag, QWidget* Ust) {
     std::unique_ptr<TKayitEditoru> e;
@@ -14,6 +17,9 @@ bool EditoruGoster(int Tag, QWidget* Ust) {
     case 2: e = std::make_unique<TiNputMalzemeBilgileri>(Ust); break;
     case 3: e = std::make_unique<TiNputKesitBilgileri>(Ust); break;
     case 4: e = std::make_unique<TiNputKoordinatlar>(Ust); break;
+    case 7: e = std::make_unique<TiNputYukler>(Ust); break;
+    case 8: e = std::make_unique<TiNputElemanYukleri>(Ust); break;
+    case 9: e = std::make_unique<TiNputSinirKosullari>(Ust); break;
     default: return false;
     }
     e->exec();

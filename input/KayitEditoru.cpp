@@ -451,6 +451,11 @@ void TKayitEditoru::Kaydet() {
         MesajKutusu(bulunan_ + " türet satırı " + anahtar + " ile değiştirilecek\rDevam edeyim mi?",
                     "SORU:", "EvetHayır2") == "E")
         eski = bulunan_;
+    const std::string son = YazmadanOnce(anahtar, eski);
+    if (!son.empty()) {
+        HataKutusu(son);
+        return;
+    }
     if (!Yaz(anahtar, eski)) return;
     Degisti();
     KayitBul(anahtar);

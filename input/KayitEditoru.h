@@ -54,6 +54,9 @@
 //   4. When the shown row is a generation-key row and the key changed, the
 //      user is asked whether to replace it ("Evet": the old row is deleted
 //      in the same transaction; otherwise the new key gets its own row).
+//   4a. YazmadanOnce(key, replaced key or empty): a message is shown in one
+//      "HATA:" box and nothing is written (checks against the other stored
+//      rows, which must not count the row the save replaces).
 //   5. One transaction: KayitBul(key) -> Edit, else Append; AnahtarYaz (the
 //      key field), every value field := its edit's text, AlanlariYaz()
 //      (derived fields); Post. Any failure: Cancel, roll back, message; the
@@ -208,6 +211,14 @@ protected:
     // First step of a save, before the builder: false stops the save (the
     // editor has shown its message).
     virtual bool KaydetOncesi() { return true; }
+    // Last check before the row is written, after the question whether the
+    // shown generation-key row is replaced (Yerine: its key, deleted in the
+    // same transaction; empty when none): a message stops the save.
+    virtual std::string YazmadanOnce(const std::string& Anahtar, const std::string& Yerine) {
+        (void)Anahtar;
+        (void)Yerine;
+        return {};
+    }
     // After a successful save (row written, reader run, grid told).
     virtual void Kaydedildi() {}
     // The question of "Sil" for the stored key shown: default key + the

@@ -26,8 +26,8 @@ int IlkCakisma(Tablo& t, const char* alan, const std::vector<int>& numaralar, Di
     return 0;
 }
 
-std::string NoktaAnahtariniDenetle(Tablo& kaynak, const std::string& Anahtar, const char* DuzTekrar,
-                                   const char* TuretTekrar) {
+std::string NoktaAnahtariniDenetle(Tablo& kaynak, const std::string& Anahtar, const std::string& Yerine,
+                                   const char* DuzTekrar, const char* TuretTekrar) {
     std::vector<int> numaralar;
     if (!AnahtarNumaralari(Anahtar, numaralar)) return "";
     const bool turet = TuretMi(Anahtar);
@@ -38,7 +38,10 @@ std::string NoktaAnahtariniDenetle(Tablo& kaynak, const std::string& Anahtar, co
                 return Anahtar + "->" + std::to_string(n) + " noktası tanımsız, türet tamamlanamadı";
     }
     const int n = IlkCakisma(kaynak, "NoktaNo", numaralar,
-                             [&](Tablo& t) { return t.FieldByName("NoktaNo").AsString() != Anahtar; });
+                             [&](Tablo& t) {
+                                 const std::string k = t.FieldByName("NoktaNo").AsString();
+                                 return k != Anahtar && k != Yerine;
+                             });
     return n ? mesaj(n) : "";
 }
 
@@ -50,18 +53,19 @@ bool DuzNoktaTanimli(const std::string& Anahtar) {
     return TamSayiMi(Anahtar, 1, 32767, no) && Tablolar.XYZ.Locate("NoktaNo", no);
 }
 
-std::string TekilYukAnahtariniDenetle(const std::string& Anahtar) {
-    return NoktaAnahtariniDenetle(Tablolar.Yukler, Anahtar, " nolu noktanın yükleri tekrar verilmiş",
+std::string TekilYukAnahtariniDenetle(const std::string& Anahtar, const std::string& Yerine) {
+    return NoktaAnahtariniDenetle(Tablolar.Yukler, Anahtar, Yerine, " nolu noktanın yükleri tekrar verilmiş",
                                   " nolu noktada yükler tekrar verilmiş");
 }
 
-std::string SinirKosuluAnahtariniDenetle(const std::string& Anahtar) {
-    return NoktaAnahtariniDenetle(Tablolar.SinirKosullari, Anahtar,
+std::string SinirKosuluAnahtariniDenetle(const std::string& Anahtar, const std::string& Yerine) {
+    return NoktaAnahtariniDenetle(Tablolar.SinirKosullari, Anahtar, Yerine,
                                   " nolu noktanın sınır koşulları tekrar verilmiş",
                                   " nolu noktada sınır koşulları tekrar verilmiş");
 }
 
-std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::string& YukNo) {
+std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::string& YukNo,
+                                        const std::string& Yerine) {
     std::vector<int> numaralar;
     int yukNo = 0;
     if (!YukNoGecerli(YukNo, yukNo) || !AnahtarNumaralari(Anahtar, numaralar)) return "";
@@ -73,8 +77,8 @@ std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::s
             if (!Tablolar.ED.Locate("ElemanNo", n)) return Anahtar + "-> tanımsız elemana yük verilemez";
     }
     const int n = IlkCakisma(Tablolar.ElemanYukleri, "ElemanNo", numaralar, [&](Tablo& t) {
-        return t.FieldByName("YukNo").AsInteger() == yukNo &&
-               !(t.FieldByName("ElemanNo").AsString() == Anahtar);
+        const std::string k = t.FieldByName("ElemanNo").AsString();
+        return t.FieldByName("YukNo").AsInteger() == yukNo && k != Anahtar && k != Yerine;
     });
     return n ? mesaj(n) : "";
 }

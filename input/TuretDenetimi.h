@@ -13,8 +13,9 @@
 // builder). A key that does not expand to numbers is left to the other
 // checks ("" here). The row that has exactly this key (and, for element
 // loads, this load number) is the one the save overwrites and is not
-// compared. The project table's current row is not kept: locate the row
-// again before writing. Reads the global table set Tablolar (the project
+// compared; nor is the row of the key Yerine (a generation-key row the save
+// replaces, deleted in the same transaction; empty when none). The project
+// table's current row is not kept: locate the row again before writing. Reads the global table set Tablolar (the project
 // tables, XYZ and ED open).
 #include <string>
 
@@ -31,12 +32,12 @@ bool DuzNoktaTanimli(const std::string& Anahtar);
 //    generation key key + "->" + node + " nolu noktada yükler tekrar
 //    verilmiş"; for a plain key
 //    key + " nolu noktanın yükleri tekrar verilmiş".
-std::string TekilYukAnahtariniDenetle(const std::string& Anahtar);
+std::string TekilYukAnahtariniDenetle(const std::string& Anahtar, const std::string& Yerine = {});
 
 // Supports (SinirKosullari): as the nodal loads, with the messages
 // key + "->" + node + " nolu noktada sınır koşulları tekrar verilmiş" and
 // key + " nolu noktanın sınır koşulları tekrar verilmiş".
-std::string SinirKosuluAnahtariniDenetle(const std::string& Anahtar);
+std::string SinirKosuluAnahtariniDenetle(const std::string& Anahtar, const std::string& Yerine = {});
 
 // Element loads (ElemanYukleri), for the load number YukNo (text of the
 // load-number edit; anything but an integer 1..10 gives ""), in this order:
@@ -46,4 +47,5 @@ std::string SinirKosuluAnahtariniDenetle(const std::string& Anahtar);
 //    number:
 //    "Eleman=" + element + " Yük no=" + YukNo + " yük tekrar tanımlanmiş"
 //    (plain keys too).
-std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::string& YukNo);
+std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::string& YukNo,
+                                        const std::string& Yerine = {});

@@ -59,6 +59,10 @@ protected:
         CalismaTablolariniAc(klasor.Yol().string());
         SistemTipiniOku();
         Hata = 0;
+        EditoruKur();
+    }
+    // A new editor, set up as when it is shown, on the tables as they are.
+    void EditoruKur() {
         ui->Mesajlar.clear();
         e = std::make_unique<Editor>(nullptr);
         e->GosterimSonrasi();
