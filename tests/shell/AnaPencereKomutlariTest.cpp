@@ -3,7 +3,10 @@
 // the zoom window, and a fresh start of every open after a failed run.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -14,6 +17,7 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/Tablo.h"
+#include "platform/TabloBildirimi.h"
 #include "shell/UOrvelta.h"
 
 namespace fs = std::filesystem;
@@ -94,4 +98,171 @@ TEST_F(AnaPencereKomutlari, HataBirSonrakiAcmayaTasinmaz) {
     EXPECT_FALSE(p.HesapYapiliyor());
     acilipHesaplanir();
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
+namespace {
+
+const std::string kGiris = "Değişiklik yapmak istiyorsanız, veri girişini açın";
+const std::string kNokta = "Önce noktaların koordinatlarını verin";
+const std::string kEleman = "Önce eleman-nokta bağı bilgilerini verin";
+
+// The boxes a click brings up, each answered with Dugme.
+Liste Tikla(QAbstractButton* b, int Kutu = 1, const QString& Dugme = "Tamam") {
+    ModalCevaplayici c;
+    for (int i = 0; i < Kutu; ++i) c.Mesaj(Dugme);
+    c.Yap([&] { b->click(); });
+    return c.Metinler;
+}
+
+}  // namespace
+
+TEST_F(AnaPencereKomutlari, AracDugmeleriOnKosullariSirayla) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    // Materials and sections, but one node.
+    ProjeAc(p, ProjeYaz(klasor, "Tek.mdb",
+                        Sql::Sistem("10:Düzlem kafes") + Sql::Celik() +
+                            Sql::Kesit("A", "1, '1:Dikdörtgen', 0.01") + Sql::Noktalar({{"1", 0}})));
+    // The switch on "Kapalı": every button lists its table, then warns.
+    for (int no : {2, 4, 8}) {
+        EXPECT_EQ(Tikla(p.SpeedButton[no]), Liste{kGiris}) << no;
+        EXPECT_EQ(TfOrvelta::TabloEtiketi(p.IzgaraTablosu()), no == 4 ? 6 : no);
+    }
+    p.VeriGirisiAcik->setChecked(true);
+    const struct {
+        int no;
+        Liste mesajlar;
+    } durumlar[] = {{1, {}}, {2, {}}, {3, {}}, {6, {}}, {4, {kNokta}}, {5, {kNokta}}, {7, {kNokta}},
+                    {8, {kEleman}}, {9, {kNokta}}};
+    for (const auto& d : durumlar) {
+        EXPECT_EQ(Tikla(p.SpeedButton[d.no], static_cast<int>(d.mesajlar.size())), d.mesajlar) << d.no;
+        EXPECT_TRUE(p.SpeedButton[d.no]->isChecked());
+    }
+    // An empty project: the materials are asked for first.
+    ProjeAc(p, ProjeYaz(klasor, "Bos.mdb", Sql::Sistem("10:Düzlem kafes")));
+    EXPECT_EQ(Tikla(p.SpeedButton[4]), Liste{"Önce malzeme bilgilerini verin"});
+    // A membrane system has no element loads: the grid keeps its table.
+    ProjeAc(p, ProjeYaz(klasor, "Levha.mdb", Sql::Sistem("50:Levha(düzlem gerilme)")));
+    p.SpeedButton[6]->click();
+    EXPECT_EQ(Tikla(p.SpeedButton[8]),
+              Liste{"Levha sistemde eleman yükü öngörülmemeiştir.\nSadece düğümlerde tekil yük olabilir"});
+    EXPECT_EQ(p.IzgaraTablosu(), &Tablolar.Koordinatlar);
+    EXPECT_TRUE(p.SpeedButton[6]->isChecked());
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
+TEST_F(AnaPencereKomutlari, SatirSilmeTekIslemdeVeCalismaTablosuYenilenir) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    const std::string proje = ProjeYaz(
+        klasor, "Dort.mdb",
+        Sql::Sistem("10:Düzlem kafes") + Sql::Noktalar({{"1", 0}, {"2", 1}, {"3", 2}, {"4", 3}}) +
+            // The database refuses to delete node 3.
+            "CREATE TRIGGER Koruma BEFORE DELETE ON Koordinatlar WHEN OLD.NoktaNo = '3' "
+            "BEGIN SELECT RAISE(ABORT, '3 nolu nokta korunuyor'); END;");
+    ProjeAc(p, proje);
+    EXPECT_EQ(Tikla(p.SpeedButton[6]), Liste{kGiris});
+    EXPECT_EQ(Tikla(p.BitBtn23), Liste{kGiris});
+    p.VeriGirisiAcik->setChecked(true);
+    auto sec = [&](std::initializer_list<int> satirlar) {
+        p.DBGrid1->clearSelection();
+        for (int s : satirlar)
+            p.DBGrid1->selectionModel()->select(p.DBGrid1->model()->index(s, 0),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    auto noktalar = [&] {
+        Liste l;
+        for (int i = 0; i < p.DBGrid1->model()->rowCount(); ++i)
+            l.push_back(p.DBGrid1->model()->index(i, 0).data().toString().toStdString());
+        return l;
+    };
+    const Liste soru = {"Seçili satırlar silinecek\nDevam edeyim mi?"};
+    sec({0, 3});
+    EXPECT_EQ(Tikla(p.BitBtn23, 1, "Hayır"), soru);
+    EXPECT_EQ(noktalar(), (Liste{"1", "2", "3", "4"}));
+    // Rows 1 and 3 of the grid with the Delete key: the rows are taken by id,
+    // not by a position that shifts.
+    sec({0, 2, 3});
+    {
+        ModalCevaplayici c;
+        c.Mesaj("Evet").Mesaj("Tamam").Yap([&] {
+            QKeyEvent tus(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+            QApplication::sendEvent(p.DBGrid1, &tus);
+        });
+        ASSERT_EQ(c.Metinler.size(), 2u);
+        EXPECT_EQ(c.Metinler[1], "Satırlar silinemedi, tablo değiştirilmedi:\nKoordinatlar: 3 nolu nokta korunuyor");
+    }
+    EXPECT_EQ(noktalar(), (Liste{"1", "2", "3", "4"}));
+    EXPECT_EQ(Tablolar.XYZ.RecordCount(), 4);
+    sec({0, 3});
+    EXPECT_EQ(Tikla(p.BitBtn23, 1, "Evet"), soru);
+    EXPECT_EQ(noktalar(), (Liste{"2", "3"}));
+    EXPECT_EQ(Tablolar.XYZ.RecordCount(), 2);
+    EXPECT_EQ(NoktaSayisi, 2);
+    EXPECT_EQ(Tikla(p.BitBtn4, 1, "Hayır"), Liste{"Tüm satırlar silinecek\nDevam edeyim mi?"});
+    EXPECT_EQ(noktalar(), (Liste{"2", "3"}));
+    Tablolar.Koordinatlar.Close();  // as the file holds them
+    Tablolar.Koordinatlar.Open();
+    EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 2);
+    // While a calculation runs the grid's keys and double click do nothing.
+    p.HesapYapiliyorAyarla(true);
+    QKeyEvent tus(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(p.DBGrid1, &tus);
+    p.DBGrid1DblClick();
+    p.HesapYapiliyorAyarla(false);
+    // The main data listed: nothing is deleted, nothing asked.
+    p.SpeedButton[1]->click();
+    sec({0});
+    p.BitBtn4->click();
+    EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
+// "Tüm verileri sil" keeps the main data; with the open dialog cancelled the
+// scratch tables still match the emptied project.
+TEST_F(AnaPencereKomutlari, TumVerileriSilAnaVerileriKorur) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    const std::string proje = ProjeYaz(klasor, "Kafes.mdb", Kafes());
+    ProjeAc(p, proje);
+    p.VeriGirisiAcik->setChecked(true);
+    const std::string soru = proje +
+                             "\n\nYukarıdaki veri tabanının tüm kayıtları silinecek, sadece ana veriler kalacak\n"
+                             "Devam edeyim mi?";
+    EXPECT_EQ(Tikla(p.BitBtn5, 1, "Hayır"), Liste{soru});
+    EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 3);
+    {
+        ModalCevaplayici c;
+        c.Mesaj("Evet").Dosya("").Yap([&] { p.BitBtn5->click(); });
+        EXPECT_EQ(c.Oneriler, Liste{proje});
+    }
+    EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
+    for (Tablo* t : {&Tablolar.MalzemeBilgileri, &Tablolar.KesitBilgileri, &Tablolar.Koordinatlar,
+                     &Tablolar.ElemanNoktaBagi, &Tablolar.SinirKosullari, &Tablolar.XYZ, &Tablolar.ED,
+                     &Tablolar.TYUK, &Tablolar.SK})
+        EXPECT_EQ(t->RecordCount(), 0) << t->Ad();
+    EXPECT_EQ(p.IzgaraTablosu(), &Tablolar.AnaVeriler);
+    EXPECT_EQ(Tikla(p.BitBtn9), Liste{"Önce koordinatları veriniz"});
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
+// The grid reads its rows without moving the table's cursor: a refresh while
+// an editor holds a row in edit posts nothing.
+TEST_F(AnaPencereKomutlari, IzgaraBildirimleYenilenirImleciOynatmaz) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    ProjeAc(p, ProjeYaz(klasor, "Kafes.mdb", Kafes()));
+    EXPECT_EQ(Tikla(p.SpeedButton[6]), Liste{kGiris});
+    Tablo& t = Tablolar.Koordinatlar;
+    p.DBGrid1->setCurrentIndex(p.DBGrid1->model()->index(1, 0));
+    EXPECT_EQ(t.RecNo(), 2);
+    t.Edit();
+    t.FieldByName("X1").SetString("9");
+    TabloDegistiBildir(t);
+    EXPECT_EQ(t.Durum(), TabloDurumu::Duzenleme);
+    EXPECT_EQ(p.DBGrid1->model()->index(1, 1).data().toString(), "4");
+    t.Post();
+    TabloDegistiBildir(t);
+    EXPECT_EQ(p.DBGrid1->model()->index(1, 1).data().toString(), "9");
+    EXPECT_EQ(p.DBGrid1->currentIndex().row(), 1);
 }
