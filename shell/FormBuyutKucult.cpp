@@ -17,17 +17,16 @@ QValidator::State AdimliSayac::validate(QString& Metin, int& Konum) const {
     bool tamam = false;
     const int v = t.toInt(&tamam);
     if (!tamam || v > maximum()) return QValidator::Invalid;
-    if (v >= minimum() && (v - minimum()) % singleStep() == 0) return QValidator::Acceptable;
-    return QValidator::Intermediate;
+    return v >= minimum() ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
-void AdimliSayac::fixup(QString& Metin) const {
+int AdimliSayac::valueFromText(const QString& Metin) const {
     bool tamam = false;
-    int v = Metin.trimmed().toInt(&tamam);
-    if (!tamam) v = value();
+    const int v = Metin.trimmed().toInt(&tamam);
+    if (!tamam) return value();
+    // The nearest step of the range.
     const int adim = singleStep();
-    v = minimum() + ((v - minimum() + adim / 2) / adim) * adim;
-    Metin = QString::number(std::clamp(v, minimum(), maximum()));
+    return std::clamp(minimum() + ((v - minimum() + adim / 2) / adim) * adim, minimum(), maximum());
 }
 
 TFormBuyutKucult::TFormBuyutKucult(TfOrvelta* Ana) : QDialog(Ana), ana_(Ana) {

@@ -18,7 +18,7 @@ public:
 
 protected:
     QValidator::State validate(QString& Metin, int& Konum) const override;
-    void fixup(QString& Metin) const override;
+    int valueFromText(const QString& Metin) const override;
 };
 
 class TFormBuyutKucult : public QDialog {

@@ -4,6 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,7 +25,11 @@
 #include "model/VeriTabani.h"
 #include "platform/Tablo.h"
 #include "platform/TabloBildirimi.h"
+#include "platform/Resimler.h"
+#include "shell/FormBuyutKucult.h"
+#include "shell/Hakkinda.h"
 #include "shell/UOrvelta.h"
+#include "shell/uSonuclar.h"
 
 namespace fs = std::filesystem;
 
@@ -265,4 +276,154 @@ TEST_F(AnaPencereKomutlari, IzgaraBildirimleYenilenirImleciOynatmaz) {
     TabloDegistiBildir(t);
     EXPECT_EQ(p.DBGrid1->model()->index(1, 1).data().toString(), "9");
     EXPECT_EQ(p.DBGrid1->currentIndex().row(), 1);
+}
+
+// 120 % and back to the designed size; a typed value between the steps is
+// taken to the nearest step; the scale survives a restart.
+TEST_F(AnaPencereKomutlari, FormBuyutKucultAdimlarlaVeYenidenBaslatmada) {
+    {
+        AcikPencere a(klasor);
+        TfOrvelta& p = *a.p;
+        const QSize tasarim = p.size();
+        TFormBuyutKucult f(&p);
+        f.show();
+        EXPECT_TRUE(f.BitBtn1->isEnabled());
+        EXPECT_FALSE(f.BitBtn2->isEnabled());
+        const struct {
+            const char* yazilan;
+            int deger;
+        } yazimlar[] = {{"33", 35}, {"302", 30}, {"7", 30}, {"118", 120}};
+        for (const auto& y : yazimlar) {
+            QLineEdit* e = f.LabeledEdit1->findChild<QLineEdit*>();
+            e->selectAll();
+            QTest::keyClicks(f.LabeledEdit1, y.yazilan);
+            f.LabeledEdit1->interpretText();
+            EXPECT_EQ(f.LabeledEdit1->value(), y.deger) << y.yazilan;
+        }
+        f.BitBtn1->click();
+        EXPECT_DOUBLE_EQ(p.Olcek(), 1.2);
+        EXPECT_EQ(FormOlcegi, 120);
+        EXPECT_FALSE(f.BitBtn1->isEnabled());
+        EXPECT_FALSE(f.LabeledEdit1->isEnabled());
+        f.BitBtn2->click();
+        EXPECT_DOUBLE_EQ(p.Olcek(), 1.0);
+        EXPECT_EQ(p.size(), tasarim);
+        EXPECT_EQ(f.LabeledEdit1->value(), 100);
+        // The arrows go round from 300 to 30.
+        f.LabeledEdit1->setValue(300);
+        f.LabeledEdit1->stepUp();
+        EXPECT_EQ(f.LabeledEdit1->value(), 30);
+        f.LabeledEdit1->setValue(120);
+        f.BitBtn1->click();
+    }
+    AcikPencere a(klasor);
+    EXPECT_DOUBLE_EQ(a.p->Olcek(), 1.2);
+    TFormBuyutKucult f(a.p.get());
+    f.show();
+    EXPECT_EQ(f.LabeledEdit1->value(), 120);
+    EXPECT_FALSE(f.BitBtn1->isEnabled());
+    EXPECT_TRUE(f.BitBtn2->isEnabled());
+}
+
+// The editors' lists need nothing but their names and the window's tag:
+// the item under the mouse shows its picture in the window's image.
+TEST_F(AnaPencereKomutlari, ListeOnizlemesiOgeninResminiGosterir) {
+    AcikPencere a(klasor);
+    QDialog d(a.p.get());
+    d.setModal(true);
+    auto* liste1 = new QComboBox(&d);
+    liste1->setObjectName("ComboBox1");
+    liste1->addItems({"1:Düzgün yayılı", "2:Tekil", "3:Üçgen", "Diğer"});
+    auto* liste2 = new QComboBox(&d);
+    liste2->setObjectName("ComboBox2");
+    liste2->addItems({"1:Ekran düzlemi X-Y", "2:Ekran düzlemi X-Z"});
+    auto* resim1 = new QLabel(&d);
+    resim1->setObjectName("Image1");
+    auto* resim2 = new QLabel(&d);
+    resim2->setObjectName("Image2");
+    auto* l = new QVBoxLayout(&d);
+    for (QWidget* w : std::initializer_list<QWidget*>{liste1, liste2, resim1, resim2}) {
+        w->setMinimumSize(120, 40);
+        l->addWidget(w);
+    }
+    d.show();
+    ASSERT_TRUE(Bekle([&] { return QApplication::activeModalWidget() == &d; }));
+    auto uzerinde = [](QComboBox* c, int oge) {
+        c->showPopup();
+        c->view()->setCurrentIndex(c->model()->index(oge, 0));
+        c->hidePopup();
+    };
+    const struct {
+        int tag;
+        QComboBox* liste;
+        int oge;
+        QLabel* resim;
+        bool gorunur;
+    } durumlar[] = {
+        // The axis pictures exist; Image1 of the main data waits for its list.
+        {1, liste2, 0, resim2, ResimVar("Eksen1")},
+        {8, liste1, 2, resim1, ResimVar("Yuk3")},
+        {5, liste1, 1, resim1, ResimVar("Eleman2")},
+        // An item without a number hides the section picture.
+        {3, liste1, 3, resim1, false},
+    };
+    for (const auto& c : durumlar) {
+        resim1->show();
+        resim2->show();
+        d.setProperty("Tag", c.tag);
+        uzerinde(c.liste, c.oge);
+        EXPECT_EQ(c.resim->isVisible(), c.gorunur) << c.tag;
+    }
+    ASSERT_TRUE(ResimVar("Eksen1"));
+    EXPECT_FALSE(resim2->pixmap().isNull());
+    // Another window's tag: nothing changes.
+    d.setProperty("Tag", 2);
+    resim1->show();
+    uzerinde(liste1, 3);
+    EXPECT_TRUE(resim1->isVisible());
+}
+
+TEST_F(AnaPencereKomutlari, YardimHakkindaVeDisGosterici) {
+    // The help document built beside the program holds its Turkish headings.
+    const QString pdf = QCoreApplication::applicationDirPath() + "/../Orvelta/VerilerOrtak/OrveltaYardım.pdf";
+    QProcess metin;
+    metin.start("pdftotext", {pdf, "-"});
+    ASSERT_TRUE(metin.waitForFinished(10000));
+    const QString yazi = QString::fromUtf8(metin.readAllStandardOutput());
+    for (const char* baslik : {"1. ANA PENCERE", "2. GİRİŞ PENCERELERİ", "3. TÜRET ANAHTARI",
+                               "4. ÖRNEK: DÜZLEM ÇERÇEVE", "5. HESAP VE SONUÇLAR", "6. MATRİS GÖSTERİMİ"})
+        EXPECT_TRUE(yazi.contains(QString::fromUtf8(baslik))) << baslik;
+
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    const std::string yardim = klasor + "/VerilerOrtak/OrveltaYardım.pdf";
+    auto yardimMesajlari = [&] {
+        ModalCevaplayici c;
+        c.Mesaj("Tamam");
+        p.Yardm1->trigger();
+        Dinlen(50);
+        return c.Metinler;
+    };
+    EXPECT_EQ(yardimMesajlari(), Liste{"Yardım dosyası bulunamadı:\n" + yardim});
+    fs::copy_file(pdf.toStdString(), yardim);
+    qputenv("ORVELTA_PDF_GOSTERICI", "olmayan-gosterici");
+    EXPECT_EQ(yardimMesajlari(), Liste{"PDF dosyalarını gösterecek bir program bulunamadı.\nYardım dosyası: " + yardim});
+    qputenv("ORVELTA_PDF_GOSTERICI", "true");
+    EXPECT_EQ(yardimMesajlari(), Liste{});
+
+    ModalCevaplayici c;
+    c.Pencere("Hakkında").Yap([&] { p.Hakkinda1->trigger(); });
+    TfHakkinda h;
+    EXPECT_EQ(h.Label3->text().toStdString(), TelifMetni);
+
+    // The results window says where its PDF went when no viewer shows it.
+    qputenv("ORVELTA_PDF_GOSTERICI", "olmayan-gosterici");
+    auto& k = TemizBasliksizArayuz();
+    k.MemoEkle("SONLU ELEMANLAR");
+    TfSonuclar s;
+    s.PdfDosyasi = QString::fromStdString(this->k.Dosya("Sonuçlar.pdf"));
+    EXPECT_TRUE(s.SonuclariGosterYaz());
+    ASSERT_EQ(k.Mesajlar.size(), 1u);
+    EXPECT_EQ(k.Mesajlar[0].Metin, "PDF dosyalarını gösterecek bir program bulunamadı.\rSonuçlar " +
+                                       s.PdfDosyasi.toStdString() + " dosyasına yazıldı");
 }
