@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -102,6 +103,7 @@ TEST_F(AnaPencereKomutlari, AracDugmeleriOnKosullariSirayla) {
     // "Kapalı": the button lists its table, then warns.
     EXPECT_EQ(Tikla(p.SpeedButton[4]), Liste{kGiris});
     EXPECT_EQ(p.IzgaraTablosu(), &Tablolar.ElemanMalzemeKesitMafsalbagi);
+    EXPECT_EQ(Cevapla([&] { p.DBGrid1DblClick(); }), Liste{kGiris});
     p.VeriGirisiAcik->setChecked(true);
     const Liste yok, nokta{kNokta}, eleman{"Önce eleman-nokta bağı bilgilerini verin"};
     const Liste* beklenen[10] = {nullptr, &yok, &yok, &yok, &nokta, &nokta, &yok, &nokta, &eleman, &nokta};
@@ -109,6 +111,9 @@ TEST_F(AnaPencereKomutlari, AracDugmeleriOnKosullariSirayla) {
         EXPECT_EQ(Tikla(p.SpeedButton[no], static_cast<int>(beklenen[no]->size())), *beklenen[no]) << no;
     ProjeAc(p, ProjeYaz(klasor, "Bos.mdb", Sql::Sistem("10:Düzlem kafes")));
     EXPECT_EQ(Tikla(p.SpeedButton[4]), Liste{"Önce malzeme bilgilerini verin"});
+    // "Çiz" runs the geometry-only pass first.
+    EXPECT_EQ(Tikla(p.BitBtn1), Liste{"Önce koordinatları veriniz"});
+    EXPECT_FALSE(p.Memo1->isVisible());
     // A membrane system has no element loads: the grid keeps its table.
     ProjeAc(p, ProjeYaz(klasor, "Levha.mdb", Sql::Sistem("50:Levha(düzlem gerilme)")));
     p.SpeedButton[6]->click();
