@@ -856,7 +856,13 @@ std::string HataMetni(sqlite3* db, int rc, const std::string& ad, const std::vec
         return ad + ": anahtar değeri tekrar ediyor" + (alan.empty() ? "" : " (" + alan + ")");
     }
     if (genis == SQLITE_CONSTRAINT_NOTNULL) return ad + ": anahtar alanı boş bırakılamaz";
-    return ad + ": " + sqlite3_errmsg(db);
+    switch (genis & 0xFF) {
+        case SQLITE_READONLY: return ad + ": veri tabanı dosyası salt okunur, değiştirilemez";
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED: return ad + ": veri tabanı dosyası başka bir program tarafından kilitlenmiş";
+        case SQLITE_FULL: return ad + ": diskte yer kalmadı";
+        default: return ad + ": " + sqlite3_errmsg(db);
+    }
 }
 }  // namespace
 
