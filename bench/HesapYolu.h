@@ -135,7 +135,7 @@ inline Sonuc Calistir(const std::string& Proje, bool YerDegistirmeli, int IsParc
             }
             asamaBitir(ad);
         };
-        HesaplaCalistir();
+        if (!HesaplaCalistir()) Hata = 1;
         HesapAsamasiBildirimi = nullptr;
         if (asama != "son") asamaBitir("");
         s.Rapor = arayuz.SonRapor;

@@ -659,6 +659,62 @@ bool Tablo::Bof() const { return !acik_ || ic_->bof; }
 int Tablo::RecordCount() const { return acik_ ? int(ic_->sira.size()) : 0; }
 int Tablo::RecNo() const { return acik_ && !ic_->sira.empty() ? ic_->konum + 1 : 0; }
 
+void Tablo::SetRecNo(int No) {
+    AcikMi(*this, acik_);
+    GozatmayaDon(*this);
+    Ic& ic = *ic_;
+    if (ic.sira.empty()) return;
+    ic.konum = std::clamp(No, 1, int(ic.sira.size())) - 1;
+    ic.eof = ic.bof = false;
+}
+
+namespace {
+const Satir& KonumdakiSatir(const Tablo& t, bool acik, int Satir) {
+    AcikMi(t, acik);
+    const auto& sira = t.ic().sira;
+    if (Satir < 0 || size_t(Satir) >= sira.size())
+        throw TabloHatasi(t.Ad() + ": " + std::to_string(Satir + 1) + ". satır yok");
+    return *sira[size_t(Satir)];
+}
+std::string DegerMetni(const Deger& d);
+std::string HataMetni(sqlite3* db, int rc, const std::string& ad, const std::vector<Sutun>& sutunlar);
+}  // namespace
+
+std::string Tablo::SatirMetni(int Satir, int Sutun) const {
+    const ::Satir& s = KonumdakiSatir(*this, acik_, Satir);
+    if (Sutun < 0 || size_t(Sutun) >= s.d.size()) throw TabloHatasi(ad_ + ": sütun yok");
+    return DegerMetni(s.d[size_t(Sutun)]);
+}
+
+long long Tablo::SatirKimligi(int Satir) const { return KonumdakiSatir(*this, acik_, Satir).rowid; }
+
+void Tablo::KimlikleriSil(const std::vector<long long>& Kimlikler) {
+    AcikMi(*this, acik_);
+    Cancel();
+    Ic& ic = *ic_;
+    const std::set<long long> silinecek(Kimlikler.begin(), Kimlikler.end());
+    IslemBaslat();
+    try {
+        for (long long k : silinecek) {
+            sqlite3_reset(ic.sil);
+            sqlite3_bind_int64(ic.sil, 1, k);
+            const int rc = sqlite3_step(ic.sil);
+            sqlite3_reset(ic.sil);
+            if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(ic.bag->db, rc, ad_, ic.sutunlar));
+        }
+    } catch (...) {
+        IslemGeriAl();
+        throw;
+    }
+    IslemOnayla();
+    // The file holds the deletions: the rows in memory follow.
+    for (auto& p : ic.sira)
+        if (silinecek.count(p->rowid)) ic.IndekstenCikar(p.get());
+    std::erase_if(ic.sira, [&](const auto& p) { return silinecek.count(p->rowid) > 0; });
+    ic.kirli = 0;
+    First();
+}
+
 namespace {
 std::vector<std::string> Bol(const std::string& s, char ayirac) {
     std::vector<std::string> r;
@@ -815,7 +871,13 @@ std::string HataMetni(sqlite3* db, int rc, const std::string& ad, const std::vec
         return ad + ": anahtar değeri tekrar ediyor" + (alan.empty() ? "" : " (" + alan + ")");
     }
     if (genis == SQLITE_CONSTRAINT_NOTNULL) return ad + ": anahtar alanı boş bırakılamaz";
-    return ad + ": " + sqlite3_errmsg(db);
+    switch (genis & 0xFF) {
+        case SQLITE_READONLY: return ad + ": veri tabanı dosyası salt okunur, değiştirilemez";
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED: return ad + ": veri tabanı dosyası başka bir program tarafından kilitlenmiş";
+        case SQLITE_FULL: return ad + ": diskte yer kalmadı";
+        default: return ad + ": " + sqlite3_errmsg(db);
+    }
 }
 }  // namespace
 
@@ -1084,8 +1146,8 @@ double Alan::AsFloat() const {
     }
 }
 
-std::string Alan::AsString() const {
-    const Deger& d = OkunanDeger(t_, sutun_);
+namespace {
+std::string DegerMetni(const Deger& d) {
     switch (d.index()) {
     case 0: return {};
     case 1: return std::to_string(std::get<1>(d));
@@ -1093,6 +1155,9 @@ std::string Alan::AsString() const {
     default: return std::get<3>(d);
     }
 }
+}  // namespace
+
+std::string Alan::AsString() const { return DegerMetni(OkunanDeger(t_, sutun_)); }
 
 bool Alan::IsNull() const { return OkunanDeger(t_, sutun_).index() == 0; }
 

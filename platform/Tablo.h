@@ -106,6 +106,19 @@ public:
     bool Bof() const;
     int RecordCount() const;
     int RecNo() const;  // 1-based position, 0 when empty
+    // Moves the cursor to a 1-based position (clamped to the rows).
+    void SetRecNo(int No);
+
+    // Reads of a row by its 0-based position in the current order that leave
+    // the cursor and a row in edit as they are (a view may read the rows
+    // while an editor holds the table in edit). The field text reads as
+    // AsString does; the row's id stays with the row until it is deleted.
+    std::string SatirMetni(int Satir, int Sutun) const;
+    long long SatirKimligi(int Satir) const;
+    // Deletes the rows with these ids in one transaction: all of them, or,
+    // when the database refuses one, none (the rows are read again from the
+    // file and the refusal is thrown).
+    void KimlikleriSil(const std::vector<long long>& Kimlikler);
 
     // Exact, case-sensitive. One field, or several separated by ";". The value
     // is compared as the column's type ("5" finds the integer 5, 5 the text

@@ -105,8 +105,8 @@ void Okuyucu(const char* satir, void (*oku)()) {
     if (Hata == 0) oku();
 }
 
-// Steps of the run up to the results window; returns when it ends early.
-void Calistir(bool SadeceGeometri) {
+// Steps of the run up to the results window; false when it ends early.
+bool Calistir(bool SadeceGeometri) {
     KullaniciArayuzu& a = Arayuz();
 
     // Preconditions on the scratch tables as the last expansion left them.
@@ -114,11 +114,11 @@ void Calistir(bool SadeceGeometri) {
     TabloyuAc(Tablolar.ED);
     if (Tablolar.XYZ.RecordCount() < 2) {
         MesajKutusu("Önce koordinatları veriniz", "HATA:", "TamamHata1");
-        return;
+        return false;
     }
     if (Tablolar.ED.RecordCount() < 1) {
         MesajKutusu("Önce eleman-nokta bağı bilgilerini veriniz", "HATA:", "TamamHata1");
-        return;
+        return false;
     }
 
     a.MemoTemizle();
@@ -145,18 +145,18 @@ void Calistir(bool SadeceGeometri) {
     // The model readers.
     Asama("okuma");
     a.MemoEkle("Ana veriler okunuyor");
-    if (!SistemTipiniOku()) return;
+    if (!SistemTipiniOku()) return false;
     a.IlerlemeKonumu(1);
     Okuyucu("Koordinatlar okunuyor", KoordinatlariOku);
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
     a.IlerlemeKonumu(2);
     Okuyucu("Eleman bilgileri okunuyor", ElemanNoktaBaginiOku);
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
     a.IlerlemeKonumu(3);
     Okuyucu("Eleman-malzeme-kesit-mafsal bilgileri okunuyor", ElemanMalzemeKesitMafsalBaginiOku);
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
 
-    if (SadeceGeometri) return;
+    if (SadeceGeometri) return true;
 
     // Loads and supports.
     a.IlerlemeKonumu(4);
@@ -167,41 +167,41 @@ void Calistir(bool SadeceGeometri) {
         MesajKutusu("Eleman ve/veya düğüm tekil yükü verilmemiş.", "UYARI:", "TamamUyarı1");
     if (Tablolar.SK.RecordCount() < 1) {
         MesajKutusu("Önce sınır(mesnet) koşullarını veriniz.", "HATA:", "TamamHata1");
-        return;
+        return false;
     }
     Okuyucu("Tekil yükler okunuyor", TekilYukleriniOku);
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
     a.IlerlemeKonumu(5);
     Okuyucu("Eleman yükleri okunuyor", ElemanYukleriniOku);
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
     a.IlerlemeKonumu(6);
     Tablolar.EYUK.SetSort("ElemanNo, YukNo");
     Okuyucu("Sınır koşulları okunuyor", SinirKosullariniOku);
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
 
     // Checks that keep every index inside the arrays, the count of element
     // unknowns, the sizes and the allocation.
     Asama("boyutlandırma");
     ModelDenetle();
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
     ElemanBilinmeyenTablosunuKur();
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
     BoyutlariHesapla();
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
     a.IlerlemeKonumu(7);
     DizileriAyir();
     CalismaBellegiGoster();
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
 
     Asama("kurma");
     DengeDenklemleriniKur();
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
     a.IlerlemeKonumu(8);
 
     Asama("çözüm");
     KuvvetMetoduCoz();
     CalismaBellegiGoster();
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
 
     Asama("rapor");
     a.IlerlemeGoster(false);
@@ -209,33 +209,35 @@ void Calistir(bool SadeceGeometri) {
     a.MemoGorunur(false);
     a.MemoTemizle();
     TumSonuclariYaz();
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
     CizimTablosunaYerDegistirmeYaz();
 
     HesapBitisi = SayacDegeri();
     a.MemoEkle("");
     a.MemoEkle("HESAP SÜRESİ: " + GecenSaniyeMetni(HesapBaslangici, HesapBitisi, SayacFrekansi) + " Saniye");
     Asama("son");
-    if (Hata != 0) return;
+    if (Hata != 0) return false;
 
     a.SonuclariGoster();
     CalismaBellegiGoster();
+    return true;
 }
 
 }  // namespace
 
-void HesaplaCalistir(bool SadeceGeometri) {
+bool HesaplaCalistir(bool SadeceGeometri) {
     KullaniciArayuzu& a = Arayuz();
     // A run never starts inside another one (the stop button pumps messages).
-    if (a.HesapYapiliyor()) return;
+    if (a.HesapYapiliyor()) return false;
     a.HesapYapiliyorAyarla(true);
     a.SadeceGeometriOkunuyorAyarla(SadeceGeometri);
     a.KomutPanelleriniEtkinlestir(false);
     CalismaBellegiGoster();
     std::string hata;
     bool bellekYetmedi = false;
+    bool tamam = false;
     try {
-        Calistir(SadeceGeometri);
+        tamam = Calistir(SadeceGeometri);
     } catch (const std::bad_alloc&) {
         bellekYetmedi = true;
     } catch (const std::exception& e) {
@@ -251,4 +253,8 @@ void HesaplaCalistir(bool SadeceGeometri) {
         Hata = 1;
         MesajKutusu(hata, "HATA:", "TamamHata1");
     }
+    // Whatever ended the run has been shown and cleaned up: the flag does not
+    // outlive the run, so the next open or run starts afresh.
+    Hata = 0;
+    return tamam && !bellekYetmedi && hata.empty();
 }

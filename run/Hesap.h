@@ -5,8 +5,10 @@
 #include <string>
 
 // The whole run. SadeceGeometri: the geometry-only pass of "Çiz", which ends
-// after the model readers. Hata is 1 afterwards when the run did not finish.
-void HesaplaCalistir(bool SadeceGeometri = false);
+// after the model readers. True when the run finished (the results window was
+// shown, or the geometry was read); false when it ended early, after its
+// message. Hata is 0 afterwards in either case.
+bool HesaplaCalistir(bool SadeceGeometri = false);
 
 // Called at the start of each phase of a run ("okuma", "boyutlandırma",
 // "kurma", "çözüm", "rapor") and with "son" after the last one; the headless

@@ -64,6 +64,9 @@ void TfOrvelta::TabloyuBagla(Tablo& T) {
 }
 
 void TfOrvelta::TablolariAc() {
+    // Opening a project is a fresh start: a flag left by an earlier run or a
+    // failed open must not keep this project from being expanded.
+    Hata = 0;
     TablolariKapat();
     // Every project table is bound to the chosen file even when one of them
     // fails; a damaged file gives one message, that of its first table that
@@ -142,6 +145,8 @@ void TfOrvelta::VeriTabaniniAc() {
         MesajKutusu("Dosyalar açılamadı. Silinmiş veya bozuk olabilir", "HATA:", "TamamHata1");
     }
     YolEtiketiniYaz(AcikVeriTabani);
+    // Every failure of the open has been shown; the flag goes no further.
+    Hata = 0;
 }
 
 bool TfOrvelta::ProjeOlarakAcilabilir(const std::string& Yol) {

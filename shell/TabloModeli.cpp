@@ -15,21 +15,23 @@ void TabloModeli::Yenile() {
         try {
             // The date column that every project table ends with is written by
             // nothing and stays out of the grid.
-            for (const auto& ad : tablo_->AlanAdlari())
-                if (ad != "Tarih") alanlar_ << QString::fromStdString(ad);
-            const int konum = tablo_->RecNo();
-            tablo_->First();
-            while (!tablo_->Eof()) {
+            std::vector<int> sutunlar;
+            const auto adlar = tablo_->AlanAdlari();
+            for (int i = 0; i < static_cast<int>(adlar.size()); ++i)
+                if (adlar[static_cast<std::size_t>(i)] != "Tarih") {
+                    alanlar_ << QString::fromStdString(adlar[static_cast<std::size_t>(i)]);
+                    sutunlar.push_back(i);
+                }
+            // The rows are read by position: the table's cursor, and a row an
+            // editor holds in edit, stay as they are.
+            const int n = tablo_->RecordCount();
+            satirlar_.reserve(static_cast<std::size_t>(n));
+            for (int r = 0; r < n; ++r) {
                 std::vector<QString> satir;
-                satir.reserve(alanlar_.size());
-                for (const auto& ad : alanlar_)
-                    satir.push_back(QString::fromStdString(tablo_->FieldByName(ad.toStdString()).Text()));
+                satir.reserve(sutunlar.size());
+                for (int c : sutunlar) satir.push_back(QString::fromStdString(tablo_->SatirMetni(r, c)));
                 satirlar_.push_back(std::move(satir));
-                tablo_->Next();
             }
-            // Back to the row the cursor was on.
-            tablo_->First();
-            for (int i = 1; i < konum && !tablo_->Eof(); ++i) tablo_->Next();
         } catch (const std::exception&) {
             // A table that cannot be read shows what was read up to there.
         }

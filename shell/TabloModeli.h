@@ -1,7 +1,7 @@
 #pragma once
-// The data grid's view of one table: a copy of the table's rows, taken by
-// walking the table from its first row and refreshed whenever the table
-// changes. The table's cursor is left on the row it was on.
+// The data grid's view of one table: a copy of the table's rows, read by
+// position without moving the table's cursor, and refreshed whenever the
+// table changes.
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>

@@ -42,6 +42,7 @@
 #include "model/VeriTabani.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
 #include "platform/Sistem.h"
+#include "platform/TabloBildirimi.h"
 #include "run/Hesap.h"
 #include "shell/MatrisGoster.h"
 #include "shell/uSonuclar.h"
@@ -123,6 +124,8 @@ TfOrvelta::TfOrvelta(const std::string& SabitProgramKlasoru, QWidget* parent)
     SahipPencereAyarla(this);
     ArayuzuKur();
     MenuleriKur();
+    KomutlariBagla();
+    DBGrid1->installEventFilter(this);
     // The set-up runs once the window is on screen: first the creation step,
     // then the show step (queued from the show event).
     QMetaObject::invokeMethod(this, "OlusturmaSonrasi", Qt::QueuedConnection);
@@ -135,6 +138,7 @@ TfOrvelta::~TfOrvelta() {
         QCloseEvent e;
         closeEvent(&e);
     }
+    TabloDinlemesiniBirak(tabloDinlemeNo_);
     if (&Arayuz() == this) ArayuzAyarla(nullptr);
     if (fOrvelta == this) fOrvelta = nullptr;
 }
@@ -351,11 +355,6 @@ void TfOrvelta::ArayuzuKur() {
     Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance("Kullanılan bellek: 9,999.9 MB") + 16);
     Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    // Commands that this window does not carry yet stay disabled.
-    for (int i = 1; i <= 9; ++i) KomutsuzIsaretle(SpeedButton[i]);
-    for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn5, BitBtn23, BitBtn4})
-        KomutsuzIsaretle(w);
-
     connect(BitBtn11, &QPushButton::clicked, this, [this] { BitBtn11Click(); });
     connect(BitBtn99, &QPushButton::clicked, this, [this] { BitBtn99Click(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
@@ -456,10 +455,6 @@ void TfOrvelta::MenuleriKur() {
     Hakkinda1->setObjectName("Hakkinda1");
     FormubuyutKucult1 = menuBar()->addAction("Formu büyüt/küçült");
     FormubuyutKucult1->setObjectName("FormubuyutKucult1");
-    for (auto* a : {Yardm1, Hakkinda1, FormubuyutKucult1}) {
-        a->setProperty("KomutYok", true);
-        a->setEnabled(false);
-    }
 }
 
 // ------------------------------------------------------------------ set-up

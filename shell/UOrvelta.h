@@ -93,6 +93,26 @@ public:
     // ---- "Hesabı durdur"
     void BitBtn3Click();
 
+    // ---- tool buttons, the grid and its commands
+    // SpeedButton1Click .. SpeedButton9Click: No is the button's number.
+    void SpeedButtonClick(int No);
+    void DBGrid1DblClick();
+    void BitBtn23Click();  // "Seçili satırları sil"
+    void BitBtn4Click();   // "Tüm satırları sil"
+    void BitBtn5Click();   // "Tüm verileri sil"
+    void BitBtn1Click();   // "Çiz"
+    bool VeriGirisiAcikMi() const;
+    // The editor tag (1..9) of a project table, 0 for any other table.
+    static int TabloEtiketi(const Tablo* T);
+    static Tablo* EtiketinTablosu(int Tag);
+
+    // ---- help, about, zoom, the list-picture preview
+    void Yardm1Click();
+    void Hakkinda1Click();
+    void FormubuyutKucult1Click();
+    std::string YardimDosyasi() const;
+    void ComboboxItemNameChange();
+
     // ---- exit
     void BitBtn99Click() { close(); }
     void Programkapa1Click() { close(); }
@@ -200,6 +220,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void ArayuzuKur();
@@ -212,6 +233,16 @@ private:
     void CalismaTablolariniHazirla();
     void CalismaDosyalariniSil();
     void ProjeyiGenislet();
+    void KomutlariBagla();
+    void SatirlariSil(bool Tumu);
+    void IzgaraDugmesiniGoster();
+    void IzgaraSatiriniGoster();
+    void IzgaraSatirinaGit(int Satir);
+    void ListeOgesiUzerinde(QObject* Liste, const QString& Metin);
+    int tabloDinlemeNo_ = 0;
+    bool izgaraYenileniyor_ = false;
+    QPointer<QObject> sonListe_;  // the drop-down list whose item is under the mouse
+    QObject* listeGozcusu_ = nullptr;
 
     std::string sabitProgramKlasoru_;
     bool ilkGosterim_ = true;

@@ -140,7 +140,10 @@ bool TfSonuclar::SonuclariGosterYaz() {
         MesajKutusu("Sonuçlar PDF dosyasına yazılamadı: " + hata, "HATA:", "TamamHata1");
     } else {
         QApplication::processEvents();
-        DisGostericiyiAc(PdfDosyasi.toStdString());
+        if (!DisGostericiyiAc(PdfDosyasi.toStdString()))
+            MesajKutusu("PDF dosyalarını gösterecek bir program bulunamadı.\rSonuçlar " + PdfDosyasi.toStdString() +
+                            " dosyasına yazıldı",
+                        "BİLGİ:", "TamamBilgi1");
     }
     PanelKontrolleriniEtkinlestir(Panel1, true);
     GroupBox1->setEnabled(true);
@@ -150,8 +153,9 @@ bool TfSonuclar::SonuclariGosterYaz() {
 void TfSonuclar::BitBtn3Click() {
     DisGostericiyiKapat();
     Panel1->setEnabled(false);
-    YaziciAyarlariniAcVeBekle();
+    const bool acildi = YaziciAyarlariniAcVeBekle();
     Panel1->setEnabled(true);
+    if (!acildi) MesajKutusu("Yazıcı ayarlarını açacak bir program bulunamadı", "BİLGİ:", "TamamBilgi1");
     YaziciKagidiniOku();
     BitBtn11->setFocus();
 }

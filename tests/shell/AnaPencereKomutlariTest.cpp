@@ -1,0 +1,317 @@
+// The main window's commands around the grid: the tool buttons and their
+// preconditions, row deletion, "Tüm verileri sil", help, about, the zoom
+// window, the list-picture preview, and a fresh start of every open after a
+// failed run.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <fstream>
+
+#include "PencereYardim.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
+#include "platform/Resimler.h"
+#include "platform/Tablo.h"
+#include "platform/TabloBildirimi.h"
+#include "shell/FormBuyutKucult.h"
+#include "shell/UOrvelta.h"
+#include "shell/uSonuclar.h"
+
+namespace {
+
+using Liste = std::vector<std::string>;
+const std::string kGiris = "Değişiklik yapmak istiyorsanız, veri girişini açın";
+const std::string kNokta = "Önce noktaların koordinatlarını verin";
+
+// A three-bar plane truss that calculates; Mesnet1 the support of node 1.
+std::string Kafes(const char* Mesnet1 = "0 0 S S S S") {
+    return Sql::Sistem("10:Düzlem kafes") + Sql::Celik() + Sql::Kesit("A", "1, '1:Dikdörtgen', 0.01") +
+           Sql::Noktalar({{"1", 0}, {"2", 4}, {"3", 2, 3}}) +
+           Sql::Elemanlar({{"1", 10, 1, 2}, {"2", 10, 2, 3}, {"3", 10, 1, 3}}) +
+           Sql::Baglar({{"1"}, {"2"}, {"3"}}) + Sql::Yukler({{"3", 0, -10}}) +
+           Sql::Mesnetler({{"1", Mesnet1}, {"2", "S 0 S S S S"}});
+}
+
+// The texts of the boxes a command brings up, each answered with Dugme.
+Liste Cevapla(const std::function<void()>& Komut, int Kutu = 1, const QString& Dugme = "Tamam") {
+    ModalCevaplayici c;
+    for (int i = 0; i < Kutu; ++i) c.Mesaj(Dugme);
+    c.Yap(Komut);
+    return c.Metinler;
+}
+Liste Tikla(QAbstractButton* b, int Kutu = 1, const QString& Dugme = "Tamam") {
+    return Cevapla([b] { b->click(); }, Kutu, Dugme);
+}
+
+class AnaPencereKomutlari : public ::testing::Test {
+protected:
+    void SetUp() override { qputenv("ORVELTA_PDF_GOSTERICI", "true"); }
+    void TearDown() override { qunsetenv("ORVELTA_PDF_GOSTERICI"); }
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+};
+
+}  // namespace
+
+// A refused run, a failed open and a stopped run leave nothing behind: the
+// next open expands its project and "Hesapla" calculates it.
+TEST_F(AnaPencereKomutlari, HataBirSonrakiAcmayaTasinmaz) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    const std::string iyi = ProjeYaz(klasor, "Kafes.mdb", Kafes());
+    auto acilipHesaplanir = [&] {
+        ProjeAc(p, iyi);
+        ASSERT_EQ(Tablolar.XYZ.RecordCount(), 3);
+        ModalCevaplayici().Pencere("Orvelta: Sonuçlar").Yap([&] { p.BitBtn9->click(); });
+    };
+    // Only a roller under node 1: more equations than unknowns.
+    ProjeAc(p, ProjeYaz(klasor, "Eksik.mdb", Kafes("S 0 S S S S")));
+    EXPECT_EQ(Tikla(p.BitBtn9).at(0).rfind("Denklem sayısı bilinmeyen sayısından fazla", 0), 0u);
+    acilipHesaplanir();
+    // A text file renamed to .mdb.
+    std::ofstream(klasor + "/Veriler/notlar.mdb") << "Bu bir veri tabanı değil\n";
+    ProjeAc(p, klasor + "/Veriler/notlar.mdb", "Tamam");
+    acilipHesaplanir();
+    // "Hesabı durdur" → "Evet" at the first message pump of the run.
+    QTimer::singleShot(0, &p, [&] { p.BitBtn3->click(); });
+    EXPECT_EQ(Tikla(p.BitBtn9, 1, "Evet"), Liste{"Hesabı durdurmak istiyor musunz?"});
+    EXPECT_EQ(Hata, 0);
+    acilipHesaplanir();
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
+TEST_F(AnaPencereKomutlari, AracDugmeleriOnKosullariSirayla) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    // Materials and sections, but one node.
+    ProjeAc(p, ProjeYaz(klasor, "Tek.mdb",
+                        Sql::Sistem("10:Düzlem kafes") + Sql::Celik() + Sql::Kesit("A", "1, '1:Dikdörtgen', 0.01") +
+                            Sql::Noktalar({{"1", 0}})));
+    // "Kapalı": the button lists its table, then warns.
+    EXPECT_EQ(Tikla(p.SpeedButton[4]), Liste{kGiris});
+    EXPECT_EQ(p.IzgaraTablosu(), &Tablolar.ElemanMalzemeKesitMafsalbagi);
+    EXPECT_EQ(Cevapla([&] { p.DBGrid1DblClick(); }), Liste{kGiris});
+    p.VeriGirisiAcik->setChecked(true);
+    const Liste yok, nokta{kNokta}, eleman{"Önce eleman-nokta bağı bilgilerini verin"};
+    const Liste* beklenen[10] = {nullptr, &yok, &yok, &yok, &nokta, &nokta, &yok, &nokta, &eleman, &nokta};
+    for (int no = 1; no <= 9; ++no)
+        EXPECT_EQ(Tikla(p.SpeedButton[no], static_cast<int>(beklenen[no]->size())), *beklenen[no]) << no;
+    ProjeAc(p, ProjeYaz(klasor, "Bos.mdb", Sql::Sistem("10:Düzlem kafes")));
+    EXPECT_EQ(Tikla(p.SpeedButton[4]), Liste{"Önce malzeme bilgilerini verin"});
+    // "Çiz" runs the geometry-only pass first.
+    EXPECT_EQ(Tikla(p.BitBtn1), Liste{"Önce koordinatları veriniz"});
+    EXPECT_FALSE(p.Memo1->isVisible());
+    // A membrane system has no element loads: the grid keeps its table.
+    ProjeAc(p, ProjeYaz(klasor, "Levha.mdb", Sql::Sistem("50:Levha(düzlem gerilme)")));
+    p.SpeedButton[6]->click();
+    EXPECT_EQ(Tikla(p.SpeedButton[8]),
+              Liste{"Levha sistemde eleman yükü öngörülmemeiştir.\nSadece düğümlerde tekil yük olabilir"});
+    EXPECT_EQ(p.IzgaraTablosu(), &Tablolar.Koordinatlar);
+    EXPECT_TRUE(p.SpeedButton[6]->isChecked());
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
+TEST_F(AnaPencereKomutlari, SatirSilmeTekIslemdeVeCalismaTablosuYenilenir) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    ProjeAc(p, ProjeYaz(klasor, "Dort.mdb",
+                        Sql::Sistem("10:Düzlem kafes") + Sql::Noktalar({{"1", 0}, {"2", 1}, {"3", 2}, {"4", 3}}) +
+                            // The database refuses to delete node 3.
+                            "CREATE TRIGGER Koruma BEFORE DELETE ON Koordinatlar WHEN OLD.NoktaNo = '3' "
+                            "BEGIN SELECT RAISE(ABORT, '3 nolu nokta korunuyor'); END;"));
+    EXPECT_EQ(Tikla(p.SpeedButton[6]), Liste{kGiris});
+    EXPECT_EQ(Tikla(p.BitBtn23), Liste{kGiris});
+    p.VeriGirisiAcik->setChecked(true);
+    auto sec = [&](std::initializer_list<int> satirlar) {
+        p.DBGrid1->clearSelection();
+        for (int s : satirlar) p.DBGrid1->selectionModel()->select(p.DBGrid1->model()->index(s, 0),
+                                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    auto noktalar = [&] {
+        Liste l;
+        for (int i = 0; i < p.DBGrid1->model()->rowCount(); ++i)
+            l.push_back(p.DBGrid1->model()->index(i, 0).data().toString().toStdString());
+        return l;
+    };
+    QKeyEvent silTusu(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    const Liste soru = {"Seçili satırlar silinecek\nDevam edeyim mi?"};
+    sec({0, 3});
+    EXPECT_EQ(Tikla(p.BitBtn23, 1, "Hayır"), soru);
+    // Grid rows 1, 3 and 4 by the Delete key: row 3 is refused, none goes.
+    sec({0, 2, 3});
+    ModalCevaplayici c;
+    c.Mesaj("Evet").Mesaj("Tamam").Yap([&] { QApplication::sendEvent(p.DBGrid1, &silTusu); });
+    EXPECT_EQ(c.Metinler.at(1), "Satırlar silinemedi, tablo değiştirilmedi:\nKoordinatlar: 3 nolu nokta korunuyor");
+    EXPECT_EQ(noktalar(), (Liste{"1", "2", "3", "4"}));
+    // Rows are taken by their ids, not by positions that shift.
+    sec({0, 3});
+    EXPECT_EQ(Tikla(p.BitBtn23, 1, "Evet"), soru);
+    EXPECT_EQ(noktalar(), (Liste{"2", "3"}));
+    EXPECT_EQ(Tablolar.XYZ.RecordCount(), 2);
+    EXPECT_EQ(Tikla(p.BitBtn4, 1, "Hayır"), Liste{"Tüm satırlar silinecek\nDevam edeyim mi?"});
+    // While a calculation runs the grid's keys and double click do nothing.
+    p.HesapYapiliyorAyarla(true);
+    QApplication::sendEvent(p.DBGrid1, &silTusu);
+    p.DBGrid1DblClick();
+    p.HesapYapiliyorAyarla(false);
+    // The main data listed: nothing is asked, nothing deleted.
+    p.SpeedButton[1]->click();
+    p.BitBtn4->click();
+    EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
+// "Tüm verileri sil" keeps the main data; with the open dialog cancelled the
+// scratch tables still match the emptied project.
+TEST_F(AnaPencereKomutlari, TumVerileriSilAnaVerileriKorur) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    const std::string proje = ProjeYaz(klasor, "Kafes.mdb", Kafes());
+    ProjeAc(p, proje);
+    p.VeriGirisiAcik->setChecked(true);
+    EXPECT_EQ(Tikla(p.BitBtn5, 1, "Hayır"),
+              Liste{proje + "\n\nYukarıdaki veri tabanının tüm kayıtları silinecek, sadece ana veriler kalacak\n"
+                            "Devam edeyim mi?"});
+    EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 3);
+    ModalCevaplayici().Mesaj("Evet").Dosya("").Yap([&] { p.BitBtn5->click(); });
+    EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
+    for (Tablo* t : {&Tablolar.MalzemeBilgileri, &Tablolar.Koordinatlar, &Tablolar.SinirKosullari, &Tablolar.XYZ,
+                     &Tablolar.ED, &Tablolar.SK})
+        EXPECT_EQ(t->RecordCount(), 0) << t->Ad();
+    EXPECT_EQ(p.IzgaraTablosu(), &Tablolar.AnaVeriler);
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
+// The grid reads its rows without moving the table's cursor: a refresh while
+// an editor holds a row in edit posts nothing.
+TEST_F(AnaPencereKomutlari, IzgaraBildirimleYenilenirImleciOynatmaz) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    ProjeAc(p, ProjeYaz(klasor, "Kafes.mdb", Kafes()));
+    Tikla(p.SpeedButton[6]);
+    Tablo& t = Tablolar.Koordinatlar;
+    p.DBGrid1->setCurrentIndex(p.DBGrid1->model()->index(1, 0));
+    EXPECT_EQ(t.RecNo(), 2);
+    t.Edit();
+    t.FieldByName("X1").SetString("9");
+    TabloDegistiBildir(t);
+    EXPECT_EQ(t.Durum(), TabloDurumu::Duzenleme);
+    t.Post();
+    TabloDegistiBildir(t);
+    EXPECT_EQ(p.DBGrid1->model()->index(1, 1).data().toString(), "9");
+    EXPECT_EQ(p.DBGrid1->currentIndex().row(), 1);
+}
+
+// 120 % and back to the designed size; a typed value is taken to the nearest
+// step; the scale survives a restart.
+TEST_F(AnaPencereKomutlari, FormBuyutKucultAdimlarlaVeYenidenBaslatmada) {
+    {
+        AcikPencere a(klasor);
+        const QSize tasarim = a.p->size();
+        TFormBuyutKucult f(a.p.get());
+        f.show();
+        for (auto [yazilan, deger] : {std::pair{"33", 35}, {"302", 30}, {"7", 30}, {"118", 120}}) {
+            f.LabeledEdit1->selectAll();
+            QTest::keyClicks(f.LabeledEdit1, yazilan);
+            f.LabeledEdit1->interpretText();
+            EXPECT_EQ(f.LabeledEdit1->value(), deger) << yazilan;
+        }
+        f.BitBtn1->click();
+        EXPECT_DOUBLE_EQ(a.p->Olcek(), 1.2);
+        EXPECT_FALSE(f.BitBtn1->isEnabled() || f.LabeledEdit1->isEnabled());
+        f.BitBtn2->click();
+        EXPECT_EQ(a.p->size(), tasarim);
+        EXPECT_EQ(f.LabeledEdit1->value(), 100);
+        f.LabeledEdit1->setValue(120);
+        f.BitBtn1->click();
+    }
+    AcikPencere a(klasor);
+    EXPECT_DOUBLE_EQ(a.p->Olcek(), 1.2);
+    TFormBuyutKucult f(a.p.get());
+    f.show();
+    EXPECT_EQ(f.LabeledEdit1->value(), 120);
+    EXPECT_TRUE(f.BitBtn2->isEnabled() && !f.BitBtn1->isEnabled());
+}
+
+// An editor's lists need nothing but their names and the window's tag: the
+// item under the mouse shows its picture in the window's image.
+TEST_F(AnaPencereKomutlari, ListeOnizlemesiOgeninResminiGosterir) {
+    AcikPencere a(klasor);
+    QDialog d(a.p.get());
+    d.setModal(true);
+    auto* l = new QVBoxLayout(&d);
+    QComboBox* liste[2];
+    QLabel* resim[2];
+    for (int i = 0; i < 2; ++i) {
+        liste[i] = new QComboBox(&d);
+        liste[i]->setObjectName(QString("ComboBox%1").arg(i + 1));
+        resim[i] = new QLabel(&d);
+        resim[i]->setObjectName(QString("Image%1").arg(i + 1));
+        resim[i]->setMinimumSize(120, 60);
+        l->addWidget(liste[i]);
+        l->addWidget(resim[i]);
+    }
+    liste[0]->addItems({"1:Düzgün yayılı", "2:Tekil", "3:Üçgen", "Diğer"});
+    liste[1]->addItems({"1:Ekran düzlemi X-Y"});
+    d.show();
+    ASSERT_TRUE(Bekle([&] { return QApplication::activeModalWidget() == &d; }));
+    const struct {
+        int tag, liste, oge, resim;
+        bool gorunur;
+    } durumlar[] = {{1, 1, 0, 1, true},  // the axis pictures exist
+                    {8, 0, 2, 0, ResimVar("Yuk3")},
+                    {3, 0, 3, 0, false},  // no number: the section picture hides
+                    {2, 0, 3, 0, true}};  // another window: nothing changes
+    for (const auto& c : durumlar) {
+        resim[c.resim]->show();
+        d.setProperty("Tag", c.tag);
+        liste[c.liste]->showPopup();
+        liste[c.liste]->view()->setCurrentIndex(liste[c.liste]->model()->index(c.oge, 0));
+        liste[c.liste]->hidePopup();
+        EXPECT_EQ(resim[c.resim]->isVisible(), c.gorunur) << c.tag;
+    }
+    EXPECT_FALSE(resim[1]->pixmap().isNull());
+}
+
+TEST_F(AnaPencereKomutlari, YardimHakkindaVeDisGosterici) {
+    // The help document built beside the program holds its Turkish headings.
+    const QString pdf = QCoreApplication::applicationDirPath() + "/../Orvelta/VerilerOrtak/OrveltaYardım.pdf";
+    QProcess metin;
+    metin.start("pdftotext", {pdf, "-"});
+    ASSERT_TRUE(metin.waitForFinished(10000));
+    const QString yazi = QString::fromUtf8(metin.readAllStandardOutput());
+    for (const char* baslik : {"1. ANA PENCERE", "2. GİRİŞ PENCERELERİ", "3. TÜRET ANAHTARI",
+                               "4. ÖRNEK: DÜZLEM ÇERÇEVE", "5. HESAP VE SONUÇLAR", "6. MATRİS GÖSTERİMİ"})
+        EXPECT_TRUE(yazi.contains(QString::fromUtf8(baslik))) << baslik;
+
+    AcikPencere a(klasor);
+    const std::string yardim = klasor + "/VerilerOrtak/OrveltaYardım.pdf";
+    auto yardimMesaji = [&] { return Cevapla([&] { a.p->Yardm1->trigger(); }); };
+    EXPECT_EQ(yardimMesaji(), Liste{"Yardım dosyası bulunamadı:\n" + yardim});
+    std::filesystem::copy_file(pdf.toStdString(), yardim);
+    qputenv("ORVELTA_PDF_GOSTERICI", "olmayan-gosterici");
+    EXPECT_EQ(yardimMesaji(), Liste{"PDF dosyalarını gösterecek bir program bulunamadı.\nYardım dosyası: " + yardim});
+    ModalCevaplayici().Pencere("Hakkında").Yap([&] { a.p->Hakkinda1->trigger(); });
+
+    // The results window says where its PDF went when no viewer shows it.
+    auto& b = TemizBasliksizArayuz();
+    TfSonuclar s;
+    s.PdfDosyasi = QString::fromStdString(k.Dosya("Sonuçlar.pdf"));
+    EXPECT_TRUE(s.SonuclariGosterYaz());
+    ASSERT_EQ(b.Mesajlar.size(), 1u);
+    EXPECT_EQ(b.Mesajlar[0].Metin, "PDF dosyalarını gösterecek bir program bulunamadı.\rSonuçlar " +
+                                       k.Dosya("Sonuçlar.pdf") + " dosyasına yazıldı");
+}
