@@ -460,6 +460,12 @@ void TfMeshCiz::resizeEvent(QResizeEvent* e) {
 
 bool TfMeshCiz::AraligiUygula() {
     TCizimDurumu& c = CizimDurumu;
+    // Nothing was read (the geometry pass failed and said why): an empty
+    // picture, without a range warning at every paint.
+    if (c.ElemanSayisi == 0) {
+        c.IlkEleman = c.SonEleman = 0;
+        return false;
+    }
     int ilk = 0, son = 0;
     const std::string hata =
         ElemanAraligiHatasi(LabeledEdit1->text().toStdString(), LabeledEdit2->text().toStdString(), ilk, son);

@@ -107,16 +107,28 @@ TEST_F(AnaPencereKomutlari, AracDugmeleriOnKosullariSirayla) {
     p.VeriGirisiAcik->setChecked(true);
     const Liste yok, nokta{kNokta}, eleman{"Önce eleman-nokta bağı bilgilerini verin"};
     const Liste* beklenen[10] = {nullptr, &yok, &yok, &yok, &nokta, &nokta, &yok, &nokta, &eleman, &nokta};
-    for (int no = 1; no <= 9; ++no)
-        EXPECT_EQ(Tikla(p.SpeedButton[no], static_cast<int>(beklenen[no]->size())), *beklenen[no]) << no;
+    // The buttons whose preconditions hold open their editor.
+    const char* editor[10] = {nullptr, "Ana veriler", "Malzeme bilgileri", "Kesit bilgileri", nullptr,
+                              nullptr, "Koordinatlar", nullptr, nullptr, nullptr};
+    for (int no = 1; no <= 9; ++no) {
+        ModalCevaplayici c;
+        for (size_t i = 0; i < beklenen[no]->size(); ++i) c.Mesaj("Tamam");
+        if (editor[no]) c.Pencere(editor[no]);
+        c.Yap([&] { p.SpeedButton[no]->click(); });
+        EXPECT_EQ(c.Metinler, *beklenen[no]) << no;
+    }
     ProjeAc(p, ProjeYaz(klasor, "Bos.mdb", Sql::Sistem("10:Düzlem kafes")));
     EXPECT_EQ(Tikla(p.SpeedButton[4]), Liste{"Önce malzeme bilgilerini verin"});
     // "Çiz" runs the geometry-only pass first.
-    EXPECT_EQ(Tikla(p.BitBtn1), Liste{"Önce koordinatları veriniz"});
+    {
+        ModalCevaplayici c;
+        c.Mesaj("Tamam").Pencere("Çiz").Yap([&] { p.BitBtn1->click(); });
+        EXPECT_EQ(c.Metinler, Liste{"Önce koordinatları veriniz"});
+    }
     EXPECT_FALSE(p.Memo1->isVisible());
     // A membrane system has no element loads: the grid keeps its table.
     ProjeAc(p, ProjeYaz(klasor, "Levha.mdb", Sql::Sistem("50:Levha(düzlem gerilme)")));
-    p.SpeedButton[6]->click();
+    ModalCevaplayici().Pencere("Koordinatlar").Yap([&] { p.SpeedButton[6]->click(); });
     EXPECT_EQ(Tikla(p.SpeedButton[8]),
               Liste{"Levha sistemde eleman yükü öngörülmemeiştir.\nSadece düğümlerde tekil yük olabilir"});
     EXPECT_EQ(p.IzgaraTablosu(), &Tablolar.Koordinatlar);
@@ -168,7 +180,7 @@ TEST_F(AnaPencereKomutlari, SatirSilmeTekIslemdeVeCalismaTablosuYenilenir) {
     p.DBGrid1DblClick();
     p.HesapYapiliyorAyarla(false);
     // The main data listed: nothing is asked, nothing deleted.
-    p.SpeedButton[1]->click();
+    ModalCevaplayici().Pencere("Ana veriler").Yap([&] { p.SpeedButton[1]->click(); });
     p.BitBtn4->click();
     EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
@@ -186,7 +198,8 @@ TEST_F(AnaPencereKomutlari, TumVerileriSilAnaVerileriKorur) {
               Liste{proje + "\n\nYukarıdaki veri tabanının tüm kayıtları silinecek, sadece ana veriler kalacak\n"
                             "Devam edeyim mi?"});
     EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 3);
-    ModalCevaplayici().Mesaj("Evet").Dosya("").Yap([&] { p.BitBtn5->click(); });
+    // then the main-data editor opens on the emptied project
+    ModalCevaplayici().Mesaj("Evet").Dosya("").Pencere("Ana veriler").Yap([&] { p.BitBtn5->click(); });
     EXPECT_EQ(Tablolar.AnaVeriler.RecordCount(), 1);
     for (Tablo* t : {&Tablolar.MalzemeBilgileri, &Tablolar.Koordinatlar, &Tablolar.SinirKosullari, &Tablolar.XYZ,
                      &Tablolar.ED, &Tablolar.SK})

@@ -111,7 +111,7 @@ TEST(MatrisGoster, HerSecimKendiNoktasindaGosterilir) {
         EXPECT_EQ(g.Baslik, baslik);
         EXPECT_EQ(g.SonSatir, sonSatir) << baslik;
         EXPECT_EQ(g.Resim.pixel(14 + 4, 14 + 4 * 5 + 1) == qRgb(0, 0, 0), ayirici) << baslik;
-        EXPECT_EQ(Hata, 1);
+        EXPECT_EQ(Hata, 0);  // a shown matrix ends the run without blocking the next open
         EXPECT_FALSE(k.p.HesapYapiliyor());
     }
 }
