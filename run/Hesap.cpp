@@ -17,6 +17,7 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/KullaniciArayuzu.h"
+#include "platform/TabloyuAc.h"
 #include "platform/Sistem.h"
 #include "run/SonuclariYaz.h"
 
@@ -26,10 +27,6 @@ namespace {
 
 void Asama(const char* ad) {
     if (HesapAsamasiBildirimi) HesapAsamasiBildirimi(ad);
-}
-
-void TabloyuAc(Tablo& t) {
-    if (!t.Active()) t.Open();
 }
 
 // The end displacements of every element along and across its axis into

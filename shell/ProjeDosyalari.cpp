@@ -18,14 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool DosyaVar(const std::string& yol) {
-    std::error_code ec;
-    return !yol.empty() && fs::is_regular_file(yol, ec);
-}
-
 bool AyniDosya(const std::string& a, const std::string& b) {
     std::error_code ec;
-    if (DosyaVar(a) && DosyaVar(b)) return fs::equivalent(a, b, ec);
+    if (DosyaVarMi(a) && DosyaVarMi(b)) return fs::equivalent(a, b, ec);
     return fs::weakly_canonical(fs::absolute(a, ec), ec) == fs::weakly_canonical(fs::absolute(b, ec), ec);
 }
 
@@ -119,14 +114,14 @@ void TfOrvelta::VeriTabaniniAc() {
     try {
         // 1. The test project, recreated from the template when it is missing.
         const std::string test = TestProjesi();
-        if (!DosyaVar(test)) {
+        if (!DosyaVarMi(test)) {
             std::error_code ec;
             fs::create_directories(fs::path(test).parent_path(), ec);
             DosyaKopyala(BosSablon(), test, true);
         }
         // 2. The project itself, or the test project in its place. A working
         // database of the program is never opened as a project.
-        if (DosyaVar(AcikVeriTabani) && !CalismaDosyasiMi(AcikVeriTabani)) {
+        if (DosyaVarMi(AcikVeriTabani) && !CalismaDosyasiMi(AcikVeriTabani)) {
             TablolariAc();
         } else {
             Hata = 0;
@@ -199,7 +194,7 @@ void TfOrvelta::ProjeSeciliyken(const std::string& Oneri) {
     try {
         std::string N;
         if (DosyaDiyalogu(false, Oneri, N) && ProjeOlarakAcilabilir(N)) {
-            if (DosyaVar(N)) {
+            if (DosyaVarMi(N)) {
                 AcikVeriTabani = N;
                 VeriTabaniniAc();
             } else if (MesajKutusu(N + " yok, oluşturulsun mu?", "SORU:", "EvetHayırSoru2") == "E") {
@@ -207,7 +202,7 @@ void TfOrvelta::ProjeSeciliyken(const std::string& Oneri) {
                 std::error_code ec;
                 fs::create_directories(fs::path(N).parent_path(), ec);
                 DosyaKopyala(BosSablon(), N, true);
-                if (Hata == 0 && DosyaVar(N)) {
+                if (Hata == 0 && DosyaVarMi(N)) {
                     AcikVeriTabani = N;
                     VeriTabaniniAc();
                 }
@@ -250,7 +245,7 @@ void TfOrvelta::Farklikaydet1Click() {
         return;
     }
     if (!ProjeOlarakAcilabilir(FarkliKaydetAdi)) return;
-    if (DosyaVar(FarkliKaydetAdi) &&
+    if (DosyaVarMi(FarkliKaydetAdi) &&
         MesajKutusu(FarkliKaydetAdi + " dosyası zaten var\r\rKopya işlemine devam edeyim mi ?",
                     "SORU:", "EvetHayırSoru2") != "E")
         return;
@@ -262,7 +257,7 @@ void TfOrvelta::Farklikaydet1Click() {
         std::error_code ec;
         fs::create_directories(fs::path(FarkliKaydetAdi).parent_path(), ec);
         DosyaKopyala(SonVeriTabani, FarkliKaydetAdi, false);
-        kopyalandi = Hata == 0 && DosyaVar(FarkliKaydetAdi);
+        kopyalandi = Hata == 0 && DosyaVarMi(FarkliKaydetAdi);
     } catch (const std::exception& e) {
         MesajKutusu(e.what(), "HATA:", "TamamHata1");
     }
