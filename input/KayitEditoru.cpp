@@ -280,6 +280,7 @@ void TKayitEditoru::GosterimSonrasi() {
         Edit0->setText(Q(anahtar));
     }
     BulVeGoster();
+    KurulumSonrasi();
     Edit0->setFocus();
 }
 
@@ -507,6 +508,7 @@ void TKayitEditoru::Sil() {
     Degisti();
     AlanlariTemizle();
     if (ayar_.SildiktenSonraBosalt) Edit0->clear();
+    Silindi();
     if (isVisible()) Edit0->setFocus();
 }
 

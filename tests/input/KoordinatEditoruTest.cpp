@@ -6,40 +6,16 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <QPushButton>
-#include <fstream>
-#include <sstream>
 
-#include "TestYardim.h"
+#include "EditorTestYardim.h"
 #include "input/UiNputKoordinatlar.h"
-#include "model/Tipler.h"
-#include "model/VeriTabani.h"
 #include "platform/TabloBildirimi.h"
 
 namespace {
 
-using Liste = std::vector<std::string>;
-
-class KoordinatEditoru : public ::testing::Test {
+class KoordinatEditoru : public EditorTesti<TiNputKoordinatlar> {
 protected:
-    GeciciKlasor klasor;
-    BasliksizArayuz* ui = nullptr;
-    std::unique_ptr<TiNputKoordinatlar> e;
-    std::string proje;
-
-    void SetUp() override {
-        ui = &TemizBasliksizArayuz();
-        proje = klasor.Dosya("Deneme.mdb");
-        BosSablonuYaz(proje);
-        ProjeTablolariniAc(proje);
-        CalismaTablolariniAc(klasor.Yol().string());
-        e = std::make_unique<TiNputKoordinatlar>(nullptr);
-        e->GosterimSonrasi();
-    }
-    void TearDown() override {
-        e.reset();
-        TumTablolariKapat();
-    }
+    void SetUp() override { Ac(); }
     // Types the fields and presses "Kaydet"; the messages shown.
     Liste Kaydet(const char* no, const char* x, const char* y = "0", const char* z = "0",
                  std::initializer_list<const char*> turet = {"0", "0", "0", "0", "0"}) {
@@ -51,25 +27,6 @@ protected:
         int i = 0;
         for (const char* t : turet) e->TuretEdit[i++]->setText(t);
         return Bas(e->BitBtn3);
-    }
-    Liste Bas(QPushButton* b) {
-        ui->Mesajlar.clear();
-        b->click();
-        EXPECT_EQ(Hata, 0);
-        Liste m;
-        for (const auto& k : ui->Mesajlar) m.push_back(k.Metin);
-        return m;
-    }
-    static Liste Anahtarlar(Tablo& t, const char* alan) {
-        Liste l;
-        for (t.First(); !t.Eof(); t.Next()) l.push_back(t.FieldByName(alan).AsString());
-        return l;
-    }
-    std::string Dosya() const {
-        std::ifstream f(proje, std::ios::binary);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
     }
 };
 
