@@ -143,6 +143,7 @@ TAcilirListe* TiNputElemanKesitMafsalBilgileri::ListeEkle(int No, const std::str
     connect(l, &QComboBox::currentIndexChanged, this, [this, l, No](int i) {
         if (i >= 0) Deger(No)->setText(Q(ListeNumarasi(M(l->itemText(i)))));
     });
+    connect(Deger(No), &QLineEdit::textChanged, this, [this, l, No] { ListeyiEsle(l, No); });
     connect(l, &QComboBox::highlighted, this, [this, l](int i) {
         if (Panel1->isVisible()) AyrintiGoster(l, i);
     });
@@ -182,14 +183,10 @@ void TiNputElemanKesitMafsalBilgileri::AyrintiGoster(TAcilirListe* Liste, int Si
     Memo1->setPlainText(l.join('\n'));
 }
 
-void TiNputElemanKesitMafsalBilgileri::ListeleriEsle() {
-    const std::pair<TAcilirListe*, const std::vector<std::string>*> listeler[] = {{ComboBox1, &malzemeler_},
-                                                                                  {ComboBox2, &kesitler_}};
-    int no = 1;
-    for (auto [l, ogeler] : listeler) {
-        QSignalBlocker b(l);
-        l->setCurrentIndex(ListeSirasi(*ogeler, M(Deger(no++)->text())));
-    }
+// The list shows the item of the number in its edit (none: no item).
+void TiNputElemanKesitMafsalBilgileri::ListeyiEsle(TAcilirListe* Liste, int No) {
+    QSignalBlocker b(Liste);
+    Liste->setCurrentIndex(ListeSirasi(Liste == ComboBox1 ? malzemeler_ : kesitler_, M(Deger(No)->text())));
 }
 
 // ------------------------------------------------------------ hinge boxes
@@ -226,13 +223,14 @@ void TiNputElemanKesitMafsalBilgileri::KurulumOncesi() {
     if (onDolgu_.Bos) MesajKutusu("Önce Malzeme ve kesit bilgilerini vermelisiniz", "UYARI:", "TamamUyarı1");
     malzemeler_ = MalzemeListesi();
     kesitler_ = KesitListesi();
-    const std::pair<TAcilirListe*, const std::vector<std::string>*> listeler[] = {{ComboBox1, &malzemeler_},
-                                                                                  {ComboBox2, &kesitler_}};
-    for (auto [l, ogeler] : listeler) {
-        QSignalBlocker b(l);
-        l->clear();
-        for (const std::string& s : *ogeler) l->addItem(Q(s));
-        l->setCurrentIndex(-1);
+    int no = 1;
+    for (TAcilirListe* l : {ComboBox1, ComboBox2}) {
+        {
+            QSignalBlocker b(l);
+            l->clear();
+            for (const std::string& s : l == ComboBox1 ? malzemeler_ : kesitler_) l->addItem(Q(s));
+        }
+        ListeyiEsle(l, no++);
     }
     const bool etkin = MafsalKutulariEtkin(SistemTipi);
     GroupBox1->setEnabled(etkin);
@@ -250,7 +248,6 @@ void TiNputElemanKesitMafsalBilgileri::OnDoldur(bool AnahtarDahil) {
     Deger(1)->setText(Q(onDolgu_.MalzemeNo));
     Deger(2)->setText(Q(onDolgu_.KesitNo));
     for (int i = 0; i < 5; ++i) TuretEdit[i]->setText(Q(onDolgu_.Turet[i]));
-    ListeleriEsle();
 }
 
 void TiNputElemanKesitMafsalBilgileri::KurulumSonrasi() {
@@ -273,16 +270,10 @@ void TiNputElemanKesitMafsalBilgileri::Silindi() {
 
 void TiNputElemanKesitMafsalBilgileri::EkTemizle() {
     if (GroupBox1->isEnabled()) KutulariAyarla({true, false, false, false, false, false, false});
-    for (TAcilirListe* l : {ComboBox1, ComboBox2}) {
-        QSignalBlocker b(l);
-        l->setCurrentIndex(-1);
-    }
 }
 
 void TiNputElemanKesitMafsalBilgileri::Gosterildi(bool Bulundu) {
-    if (!Bulundu) return;
-    ListeleriEsle();
-    MafsalGoster(M(Deger(3)->text()));
+    if (Bulundu) MafsalGoster(M(Deger(3)->text()));
 }
 
 void TiNputElemanKesitMafsalBilgileri::Denetle(const std::string& Anahtar, bool Turet) {

@@ -41,9 +41,8 @@ protected:
 private:
     TAcilirListe* ListeEkle(int No, const std::string& Alan, const QString& Etiket, const QString& Ipucu,
                             const QString& ListeIpucu, const QString& ListeAdi);
-    void ListeSecildi(TAcilirListe* Liste, int No);
     void AyrintiGoster(TAcilirListe* Liste, int Sira);
-    void ListeleriEsle();
+    void ListeyiEsle(TAcilirListe* Liste, int No);
     void MafsalTiklandi(int Kutu, bool Isaretli);
     void KutulariAyarla(const MafsalKutulari& K);
     void MafsalGoster(const std::string& Kod);

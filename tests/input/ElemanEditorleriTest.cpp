@@ -173,10 +173,11 @@ TEST_F(ElemanMalzemePenceresi, PrefilledKeyOnOpeningAndAfterTheLastDelete) {
     EXPECT_EQ(Bas(e->BitBtn3), Liste{});
     EXPECT_EQ(Anahtarlar(Tablolar.ElemanMalzemeKesitMafsalbagi, "ElemanNO"), Liste{"2,6,1,0,0"});
     EXPECT_EQ(EdAlani(6, "KesitNo"), 7);
+    e->Edit0->setText("2,6,1,0,0");
     ui->Cevaplar = {"E"};
     EXPECT_EQ(Bas(e->BitBtn2).front(),
               "2,6,1,0,0 nolu elemanın malzeme kesit mafsal bilgileri veri tabanından silinecek\rDevam edeyim mi?");
-    EXPECT_EQ(alanlar(), "1|5|7|2,6,1,0,0,5:Ahşap");
+    EXPECT_EQ(alanlar(), "2,6,1,0,0|5|7|2,6,1,0,0,5:Ahşap");
 }
 
 }  // namespace
