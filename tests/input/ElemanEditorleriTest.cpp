@@ -3,10 +3,12 @@
 // scratch table ED, the type list, the hinge boxes and the prefilled key.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 
 #include "EditorTestYardim.h"
 #include "input/AcilirListe.h"
@@ -88,6 +90,16 @@ TEST_F(ElemanNoktaPenceresi, TypeListSwitchesNodeEditsAndPicture) {
         EXPECT_EQ(ElemanNoktaSayisi, d.Nokta);
         EXPECT_TRUE(ResimGosteriliyor(d.Resim)) << d.Resim;
     }
+    // Down on the list moves to the next field and keeps the type
+    e->show();
+    e->activateWindow();
+    QTest::qWait(50);  // the set-up of the showing
+    e->ComboBox1->setCurrentIndex(2);
+    e->ComboBox1->setFocus();
+    QTest::keyClick(e->ComboBox1, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), e->Deger(1));
+    EXPECT_EQ(e->ComboBox1->currentIndex(), 2);
+    EXPECT_EQ(e->ComboBox1->accessibleName(), "Eleman tipi:");
 }
 
 // The calculation's own message, and nothing written.
