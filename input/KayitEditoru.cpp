@@ -507,8 +507,8 @@ void TKayitEditoru::Sil() {
     }
     Degisti();
     AlanlariTemizle();
-    if (ayar_.SildiktenSonraBosalt) Edit0->clear();
     Silindi();
+    if (ayar_.SildiktenSonraBosalt) Edit0->clear();
     if (isVisible()) Edit0->setFocus();
 }
 

@@ -66,9 +66,8 @@
 // Delete ("Sil"): the row the last find located (KayitBul of the stored key
 //   text, so a key typed with blanks deletes what was shown): question key + phrase +
 //   "\r" + "Devam edeyim mi?" ("SORU:", "EvetHayır2"); "E": Delete in one
-//   transaction, reader, Hata := 0, AlanlariTemizle, Edit0 emptied when
-//   Ayarlar().SildiktenSonraBosalt, TabloDegistiBildir, Silindi(), focus
-//   Edit0.
+//   transaction, reader, Hata := 0, AlanlariTemizle, Silindi(), Edit0 emptied when
+//   Ayarlar().SildiktenSonraBosalt, TabloDegistiBildir, focus Edit0.
 // Keys: Enter and Down move the focus to the next control, Up to the
 //   previous one (the key is swallowed) in Edit0, the value edits, the
 //   "Türet:" edits and any widget given to TusSuzgeciEkle; a focused line

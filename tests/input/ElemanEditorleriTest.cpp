@@ -10,11 +10,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "EditorTestYardim.h"
+#include "EditorYardim.h"
 #include "input/AcilirListe.h"
 #include "input/UiNputElemanKesitMafsalBilgileri.h"
 #include "input/UiNputElemanNoktaBagi.h"
-#include "model/ModelOku.h"
+#include "model/Oku.h"
 #include "platform/Resimler.h"
 
 namespace {
@@ -22,19 +22,26 @@ namespace {
 using Turet = std::array<const char*, 5>;
 constexpr Turet Sifir = {"0", "0", "0", "0", "0"};
 
-// Nodes 1 (0,0), 2 (0,2), 3 (3,2), 4 (3,0), 5 (6,0) in a project of the
-// system given, with the rows given, expanded.
-std::string Proje(const std::string& Sistem, const std::string& Satirlar = "") {
-    return Sql::Sistem(Sistem) + Sql::Noktalar({{"1", 0, 0}, {"2", 0, 2}, {"3", 3, 2}, {"4", 3, 0}, {"5", 6, 0}}) +
-           Satirlar;
-}
-const std::vector<void (*)()> Okuyucular = {+[] { SistemTipiniOku(); }, KoordinatlariOku, ElemanNoktaBaginiOku};
+// A project of the system given with nodes 1 (0,0), 2 (0,2), 3 (3,2),
+// 4 (3,0), 5 (6,0) and the rows given, expanded, and the editor set up on it.
+template <class Editor>
+class ElemanPenceresi : public EditorDenemesi<Editor> {
+protected:
+    void Proje(const std::string& Sistem, const std::string& Satirlar = "") {
+        this->Ac(Sql::Sistem(Sistem) +
+                 Sql::Noktalar({{"1", 0, 0}, {"2", 0, 2}, {"3", 3, 2}, {"4", 3, 0}, {"5", 6, 0}}) + Satirlar);
+        KoordinatlariOku();
+        ElemanNoktaBaginiOku();
+        ASSERT_EQ(Hata, 0);
+        this->EditoruKur();
+    }
+};
 
 int EdAlani(int Eleman, const char* Alan) {
     return Tablolar.ED.Locate("ElemanNo", Eleman) ? Tablolar.ED.FieldByName(Alan).AsInteger() : -1;
 }
 
-class ElemanNoktaPenceresi : public EditorTesti<TiNputElemanNoktaBagi> {
+class ElemanNoktaPenceresi : public ElemanPenceresi<TiNputElemanNoktaBagi> {
 protected:
     Liste Kaydet(const char* no, int tip, std::array<const char*, 4> n, Turet t = Sifir) {
         e->Edit0->setText("?");
@@ -52,7 +59,7 @@ protected:
 };
 
 TEST_F(ElemanNoktaPenceresi, RowsAndAGenerationKeyReadBackThroughED) {
-    Ac(Proje("30:Düzlem çerçeve"), Okuyucular);
+    Proje("30:Düzlem çerçeve");
     EXPECT_EQ(e->property("Tag").toInt(), 5);
     EXPECT_EQ(e->Edit0->text(), "1");  // ED empty: its row count + 1
     EXPECT_EQ(e->ComboBox1->count(), 4);
@@ -74,7 +81,7 @@ TEST_F(ElemanNoktaPenceresi, RowsAndAGenerationKeyReadBackThroughED) {
 }
 
 TEST_F(ElemanNoktaPenceresi, TypeListSwitchesNodeEditsAndPicture) {
-    Ac(Proje("50:Levha(düzlem gerilme)"), Okuyucular);
+    Proje("50:Levha(düzlem gerilme)");
     struct Durum {
         int Sira;
         bool k, L;
@@ -104,7 +111,7 @@ TEST_F(ElemanNoktaPenceresi, TypeListSwitchesNodeEditsAndPicture) {
 
 // The calculation's own message, and nothing written.
 TEST_F(ElemanNoktaPenceresi, CounterClockwiseMembraneRefusedAtSave) {
-    Ac(Proje("50:Levha(düzlem gerilme)"), Okuyucular);
+    Proje("50:Levha(düzlem gerilme)");
     const std::string once = Dosya();
     EXPECT_EQ(Kaydet("7", 3, {"1", "4", "3", "2"}),
               Liste{"7.elemanın düğüm noktaları saat yönünün tersine sıralanmış; i, j, k, L saat yönünde verilmeli"});
@@ -121,7 +128,7 @@ const std::string IkiMalzeme = Sql::Malzeme("1, 'Çelik', 2E8, 0.3, 7.85, 1.2E-5
                                Sql::Kesit("A", "1, '1:Dikdörtgen', 0.01") + Sql::Kesit("A", "7, '12:IPE profil', 0.002");
 const std::string Elemanlar = Sql::Elemanlar({{"1", 30, 1, 2}, {"2", 31, 2, 3}, {"3", 32, 3, 4}, {"4", 30, 4, 5}});
 
-class ElemanMalzemePenceresi : public EditorTesti<TiNputElemanKesitMafsalBilgileri> {
+class ElemanMalzemePenceresi : public ElemanPenceresi<TiNputElemanKesitMafsalBilgileri> {
 protected:
     Liste Kaydet(const char* no, const char* malzeme, const char* kesit, Turet t = Sifir) {
         e->Edit0->setText("?");
@@ -131,16 +138,21 @@ protected:
         for (int i = 0; i < 5; ++i) e->TuretEdit[i]->setText(t[i]);
         return Bas(e->BitBtn3);
     }
+    Liste Tikla(int Kutu) {
+        ui->Mesajlar.clear();
+        e->CheckBox[Kutu]->click();
+        return Mesajlar();
+    }
 };
 
 TEST_F(ElemanMalzemePenceresi, RowsAndAGenerationKeyReadBackThroughED) {
-    Ac(Proje("30:Düzlem çerçeve", IkiMalzeme + Elemanlar), Okuyucular);
+    Proje("30:Düzlem çerçeve", IkiMalzeme + Elemanlar);
     EXPECT_EQ(e->property("Tag").toInt(), 6);
     e->Edit0->setText("1");
     e->ComboBox1->setCurrentIndex(1);  // picked from the lists
     e->ComboBox2->setCurrentIndex(1);
     EXPECT_EQ(e->Deger(1)->text() + e->Deger(2)->text(), "57");
-    Bas(e->CheckBox[3]);
+    Tikla(3);
     EXPECT_EQ(Bas(e->BitBtn3), Liste{});
     EXPECT_EQ(Kaydet("2", "1", "1"), Liste{});  // the boxes still show "03"
     EXPECT_EQ(e->Deger(3)->text(), "0306");     // the axial spring's own code
@@ -158,13 +170,13 @@ TEST_F(ElemanMalzemePenceresi, RowsAndAGenerationKeyReadBackThroughED) {
 }
 
 TEST_F(ElemanMalzemePenceresi, HingeExclusionClickedInTheWindow) {
-    Ac(Proje("30:Düzlem çerçeve", IkiMalzeme + Elemanlar), Okuyucular);
-    Bas(e->CheckBox[4]);
-    EXPECT_EQ(Bas(e->CheckBox[1]), Liste{"Normal kuvvet mafsalı elemanın sadece bir ucunda olabilir"});
+    Proje("30:Düzlem çerçeve", IkiMalzeme + Elemanlar);
+    Tikla(4);
+    EXPECT_EQ(Tikla(1), Liste{"Normal kuvvet mafsalı elemanın sadece bir ucunda olabilir"});
     EXPECT_EQ(ui->Mesajlar.back().Baslik, "Uyarı:");
     EXPECT_FALSE(e->CheckBox[1]->isChecked());
     EXPECT_EQ(e->Deger(3)->text(), "04");
-    Bas(e->CheckBox[4]);  // the last box off: no hinge
+    Tikla(4);  // the last box off: no hinge
     EXPECT_EQ(e->Deger(3)->text(), "00");
     EXPECT_TRUE(e->CheckBox[0]->isChecked());
 }
@@ -172,10 +184,9 @@ TEST_F(ElemanMalzemePenceresi, HingeExclusionClickedInTheWindow) {
 // One material and one section: an empty link table opens ready to give
 // them to every element; after the last row is deleted it is so again.
 TEST_F(ElemanMalzemePenceresi, PrefilledKeyOnOpeningAndAfterTheLastDelete) {
-    Ac(Proje("30:Düzlem çerçeve", Sql::Malzeme("5, 'Ahşap', 1E7, 0.3, 0.6, 0") +
-                                      Sql::Kesit("A", "7, '12:IPE profil', 0.002") +
-                                      Sql::Elemanlar({{"2", 30, 1, 2}, {"6", 30, 2, 3}})),
-       Okuyucular);
+    Proje("30:Düzlem çerçeve", Sql::Malzeme("5, 'Ahşap', 1E7, 0.3, 0.6, 0") +
+                                   Sql::Kesit("A", "7, '12:IPE profil', 0.002") +
+                                   Sql::Elemanlar({{"2", 30, 1, 2}, {"6", 30, 2, 3}}));
     auto alanlar = [&] {
         QString s = e->Edit0->text() + "|" + e->Deger(1)->text() + "|" + e->Deger(2)->text() + "|";
         for (QLineEdit* t : e->TuretEdit) s += t->text() + ",";

@@ -7,15 +7,16 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "EditorTestYardim.h"
+#include "EditorYardim.h"
 #include "input/UiNputKoordinatlar.h"
+#include "model/Tipler.h"
+#include "model/VeriTabani.h"
 #include "platform/TabloBildirimi.h"
 
 namespace {
 
-class KoordinatEditoru : public EditorTesti<TiNputKoordinatlar> {
+class KoordinatEditoru : public EditorDenemesi<TiNputKoordinatlar> {
 protected:
-    void SetUp() override { Ac(); }
     // Types the fields and presses "Kaydet"; the messages shown.
     Liste Kaydet(const char* no, const char* x, const char* y = "0", const char* z = "0",
                  std::initializer_list<const char*> turet = {"0", "0", "0", "0", "0"}) {
