@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "EditorYardim.h"
@@ -179,6 +180,27 @@ TEST_F(ElemanMalzemePenceresi, HingeExclusionClickedInTheWindow) {
     Tikla(4);  // the last box off: no hinge
     EXPECT_EQ(e->Deger(3)->text(), "00");
     EXPECT_TRUE(e->CheckBox[0]->isChecked());
+}
+
+// While a list is open, the panel shows the details of the item under it.
+TEST_F(ElemanMalzemePenceresi, DetailsOfTheItemUnderTheOpenList) {
+    Proje("30:Düzlem çerçeve", IkiMalzeme + Elemanlar);
+    e->show();
+    QTest::qWait(50);
+    e->ComboBox2->setCurrentIndex(1);
+    e->ComboBox2->showPopup();
+    EXPECT_TRUE(e->Panel1->isVisible());
+    EXPECT_EQ(e->Memo1->toPlainText(), "Kesit no:7\nKesit:IPE profil\nA=0.002\nJ=\nIy=\nIz=\nb=\nh=\nt=\nbw=");
+    EXPECT_TRUE(e->Image2->isVisible());  // the picture of section type 12
+    emit e->ComboBox2->highlighted(0);
+    EXPECT_EQ(e->Memo1->toPlainText().section('\n', 0, 1), "Kesit no:1\nKesit:Dikdörtgen");
+    e->ComboBox2->hidePopup();
+    EXPECT_FALSE(e->Panel1->isVisible());
+    e->ComboBox1->showPopup();  // no material chosen: no details until an item is under the mouse
+    EXPECT_EQ(e->Memo1->toPlainText(), "");
+    emit e->ComboBox1->highlighted(0);
+    EXPECT_EQ(e->Memo1->toPlainText(), "Malzeme no:1\nMalzeme:Çelik\nE=200000000\nNu=0.3\nRo=7.85\nAlfa=1.2E-5");
+    e->ComboBox1->hidePopup();
 }
 
 // One material and one section: an empty link table opens ready to give
