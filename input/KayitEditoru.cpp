@@ -288,6 +288,7 @@ void TKayitEditoru::GosterimSonrasi() {
         Edit0->setText(Q(anahtar));
     }
     BulVeGoster();
+    KurulumSonrasi();
     AnahtaraOdaklan();
 }
 
@@ -523,6 +524,7 @@ void TKayitEditoru::Sil() {
     }
     Degisti();
     AlanlariTemizle();
+    Silindi();
     if (ayar_.SildiktenSonraBosalt) Edit0->clear();
     if (isVisible()) AnahtaraOdaklan();
 }

@@ -26,8 +26,10 @@
 //   position beside the opener (Left offset, Top + 350); the axis-set picture
 //   from AnaVeriler.KoordinatSistemiNo ("Eksen<n>"); AlanlariTemizle; key :=
 //   the key field of the project table's current row when the table has
-//   rows, else VarsayilanAnahtar(); Edit0 := key; BulVeGoster; focus Edit0.
-//   Editors that need more (fill lists) override KurulumOncesi().
+//   rows, else VarsayilanAnahtar(); Edit0 := key; BulVeGoster;
+//   KurulumSonrasi(); focus Edit0. Editors that need more override
+//   KurulumOncesi() (fill lists) and KurulumSonrasi() (fields put in after
+//   the find, which would otherwise wipe them).
 // Find and show (BulVeGoster, on every change of Edit0):
 //   key := Edit0 without blanks; KayitBul(key) (also tries the key's
 //   normalised text, so "05" finds row "5"). Found: every value edit := its
@@ -67,7 +69,7 @@
 // Delete ("Sil"): the row the last find located (KayitBul of the stored key
 //   text, so a key typed with blanks deletes what was shown): question key + phrase +
 //   "\r" + "Devam edeyim mi?" ("SORU:", "EvetHayır2"); "E": Delete in one
-//   transaction, reader, Hata := 0, AlanlariTemizle, Edit0 emptied when
+//   transaction, reader, Hata := 0, AlanlariTemizle, Silindi(), Edit0 emptied when
 //   Ayarlar().SildiktenSonraBosalt, TabloDegistiBildir, focus Edit0.
 // Keys: Enter and Down move the focus to the next control, Up to the
 //   previous one (the key is swallowed) in Edit0, the value edits, the
@@ -201,6 +203,10 @@ protected:
     virtual void Gosterildi(bool Bulundu) { (void)Bulundu; }
     // Before the set-up's clearing (fill lists by system type).
     virtual void KurulumOncesi() {}
+    // End of the set-up, after its find.
+    virtual void KurulumSonrasi() {}
+    // After a delete (row gone, reader run, fields cleared).
+    virtual void Silindi() {}
     // Finds the row of a key (the current row becomes it); the element-load
     // editor adds its load number.
     virtual bool KayitBul(const std::string& Anahtar);

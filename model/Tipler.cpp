@@ -86,6 +86,7 @@ std::vector<PencereResmi> PencereResimleri() {
     for (const auto& t : ElemanTipleri) ekle("Eleman", t.Metin, 260, 160);
     for (std::size_t i = 1; i < YukTipleri.size(); ++i) ekle("Yuk", YukTipleri[i].Metin, 260, 160);
     for (std::size_t i = 1; i < YukTipleri.size(); ++i) ekle("YukKucuk", YukTipleri[i].Metin, 32, 12);
+    r.push_back({"Mafsal", 200, 96});  // the hinge types beside their check boxes
     return r;
 }
 

@@ -49,8 +49,8 @@ extern const std::array<std::string, 20> KesitTipleri;  // the nineteen items, [
 
 // Every picture a window asks for by name ("Sistem10", "Eksen1", "Kesit1",
 // "Eleman10", "Yuk1", and the icons of the load-type list "YukKucuk1"), taken
-// from the code tables above, with the size the picture is drawn at. Section
-// type 100 has no picture.
+// from the code tables above, and the hinge types "Mafsal"), with the size
+// the picture is drawn at. Section type 100 has no picture.
 struct PencereResmi {
     std::string Ad;
     int Genislik;
