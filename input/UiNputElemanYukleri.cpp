@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "input/AcilirListe.h"
 #include "input/TuretDenetimi.h"
 #include "input/YukKurallari.h"
 #include "model/LibU.h"
@@ -46,16 +47,6 @@ KayitEditoruAyarlari ElemanYukuAyarlari() {
 
 // The load-type list; closing it shows the chosen type's picture again
 // (the main window's preview may have shown another while it was open).
-class YukTipiListesi : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-    std::function<void()> Kapandi;
-    void hidePopup() override {
-        QComboBox::hidePopup();
-        if (Kapandi) Kapandi();
-    }
-};
-
 }  // namespace
 
 TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYukuAyarlari(), Ust) {
@@ -66,11 +57,11 @@ TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYuk
     AlanEkle(LabeledEdit1, ElemanYukuNoEtiketi);
     connect(LabeledEdit1, &QLineEdit::textChanged, this, [this] { BulVeGoster(); });
 
-    auto* liste = new YukTipiListesi(this);
-    liste->Kapandi = [this] {
+    auto* liste = new TAcilirListe(this);
+    connect(liste, &TAcilirListe::Kapandi, this, [this] {
         const YukTipiDuzeni d = YukTipiDuzeniBul(SeciliTip());
         if (d.Kod) ResmiGoster(Image1, d.Resim);
-    };
+    });
     ComboBox1 = liste;
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setToolTip(ElemanYukuTipiIpucu);
