@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/CubukBoyu.h"
 #include "engine/SistemDengeDenklemleri.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
@@ -143,8 +144,7 @@ bool CizimTablolariniDoldur(int Genislik, int Yukseklik) {
         } else {
             const auto& a = c.NoktaKoordinatlari[s[1]];
             const auto& b = c.NoktaKoordinatlari[s[2]];
-            boy = std::sqrt((b[1] - a[1]) * (b[1] - a[1]) + (b[2] - a[2]) * (b[2] - a[2]) +
-                            (b[3] - a[3]) * (b[3] - a[3])) * 100;
+            boy = CubukBoyu(b[1] - a[1], b[2] - a[2], b[3] - a[3]) * 100;
         }
         const int deger = std::clamp(Yuvarla(boy), 0, 2000000000);
         int& enBuyuk = tip >= 50 ? c.EnBuyukYuzeyBoyu : c.EnBuyukCubukBoyu;

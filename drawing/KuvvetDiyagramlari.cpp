@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/CubukBoyu.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
@@ -242,8 +243,7 @@ void KuvvetDiyagramlariniHesapla() {
                 if (xyz.Locate("NoktaNo", ed.FieldByName("iNoktasi").AsInteger())) xi[k] = xyz.FieldByName(alan).AsFloat();
                 if (xyz.Locate("NoktaNo", ed.FieldByName("jNoktasi").AsInteger())) xj[k] = xyz.FieldByName(alan).AsFloat();
             }
-            const double L = std::sqrt((xj[1] - xi[1]) * (xj[1] - xi[1]) + (xj[2] - xi[2]) * (xj[2] - xi[2]) +
-                                       (xj[3] - xi[3]) * (xj[3] - xi[3]));
+            const double L = CubukBoyu(xj[1] - xi[1], xj[2] - xi[2], xj[3] - xi[3]);
             double EI = 0;
             if (mb.Locate("MalzemeNo", ed.FieldByName("MalzemeNo").AsInteger()) &&
                 kb.Locate("KesitNo", ed.FieldByName("KesitNo").AsInteger()))

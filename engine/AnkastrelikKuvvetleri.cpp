@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/AnkastrelikOrtak.h"
+#include "engine/CubukBoyu.h"
 #include "engine/TransformasyonMatrisleri.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
@@ -169,15 +170,13 @@ void PlakAnkastrelikKuvvetleri(double a, double b, double q) {
 void KafesElemanYukleriniEkle() {
     if (OkunanElemanTipi != 10 && OkunanElemanTipi != 20) return;
     const bool uzay = OkunanElemanTipi == 20;
-    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2,
-                 dz = uzay ? OkunanjX3 - OkunaniX3 : 0.0;
-    ElemanBoyu = std::sqrt(dx * dx + dy * dy + dz * dz);
-    const double L = ElemanBoyu;
-    if (!(L > 1e-8)) {
+    const CubukEkseni eksen = OkunanCubugunEkseni(uzay);
+    if (eksen.Sifir) {
         AnkastrelikHatasi(No() + ".elemanın boyu sıfır");
         return;
     }
-    const double cx = dx / L, cy = dy / L, cz = dz / L;
+    const double L = eksen.L;
+    const double cx = eksen.dx / L, cy = eksen.dy / L, cz = eksen.dz / L;
     KafesAnkastrelikKuvvetleri();
     if (Hata != 0) return;
     const auto& Y = YerelAnkastrelikKuvvetleri;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/CubukBoyu.h"
 #include "engine/CubukGerilmeleri.h"
 #include "engine/LevhaPlakMatrisleri.h"
 #include "engine/TransformasyonMatrisleri.h"
@@ -39,15 +40,12 @@ void BlokTemizle(Matris12x9& B) {
 
 // Types 10, 11, 20, 21: one normal force.
 void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
-    const double dx = OkunanjX1 - OkunaniX1;
-    const double dy = OkunanjX2 - OkunaniX2;
-    const double dz = uzay ? OkunanjX3 - OkunaniX3 : 0.0;
-    ElemanBoyu = uzay ? std::sqrt(dx * dx + dy * dy + dz * dz) : std::sqrt(dx * dx + dy * dy);
-    if (ElemanBoyu <= 1e-8 || OkunanE == 0) {
+    const CubukEkseni eksen = OkunanCubugunEkseni(uzay);
+    if (eksen.Sifir || OkunanE == 0) {
         Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
         return;
     }
-    const double L = ElemanBoyu;
+    const double dx = eksen.dx, dy = eksen.dy, dz = eksen.dz, L = eksen.L;
     if (Islem == 1) {
         ElemanYerelDengeMatrisi[1][1] = -1;
         ElemanYerelDengeMatrisi[2][1] = 1;
@@ -73,15 +71,13 @@ void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
 
 // Types 30 to 33: normal force, shear force and moment at end j.
 void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
-    const double dx = OkunanjX1 - OkunaniX1;
-    const double dy = OkunanjX2 - OkunaniX2;
-    ElemanBoyu = std::sqrt(dx * dx + dy * dy);
-    if (ElemanBoyu <= 1e-8 || OkunanE == 0) {
+    const CubukEkseni eksen = OkunanCubugunEkseni(false);
+    if (eksen.Sifir || OkunanE == 0) {
         Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
         return;
     }
-    const double L = ElemanBoyu;
-    const double c = dx / L, s = dy / L;
+    const double L = eksen.L;
+    const double c = eksen.dx / L, s = eksen.dy / L;
     if (Islem == 1) {
         auto& B = ElemanYerelDengeMatrisi;
         B[1][1] = -1; B[1][2] = 0;  B[1][3] = 0;
@@ -140,15 +136,12 @@ void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
 
 // Types 40 and 41: N, Vy, Vz, Mx, My, Mz at end j.
 void UzayCerceveCubugu(int ElemanNo, int Islem) {
-    const double dx = OkunanjX1 - OkunaniX1;
-    const double dy = OkunanjX2 - OkunaniX2;
-    const double dz = OkunanjX3 - OkunaniX3;
-    ElemanBoyu = std::sqrt(dx * dx + dy * dy + dz * dz);
-    if (ElemanBoyu <= 1e-8 || OkunanE == 0) {
+    const CubukEkseni eksen = OkunanCubugunEkseni(true);
+    if (eksen.Sifir || OkunanE == 0) {
         Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
         return;
     }
-    const double L = ElemanBoyu;
+    const double L = eksen.L;
     if (Islem == 1) {
         auto& B = ElemanYerelDengeMatrisi;
         BlokTemizle(B);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/AnkastrelikKuvvetleri.h"
+#include "engine/CubukBoyu.h"
 #include "engine/ElemanMatrisleri.h"
 #include "engine/LevhaPlakMatrisleri.h"
 #include "model/ModelOku.h"
@@ -60,9 +61,7 @@ bool ElemanUcKuvvetleriniHesapla(int e) {
     TuretElemanNo = e;
     ElemanBilgileriniOku(e);
     if (Hata != 0) return false;
-    ElemanBoyu = std::sqrt((OkunanjX1 - OkunaniX1) * (OkunanjX1 - OkunaniX1) +
-                           (OkunanjX2 - OkunaniX2) * (OkunanjX2 - OkunaniX2) +
-                           (OkunanjX3 - OkunaniX3) * (OkunanjX3 - OkunaniX3));
+    OkunanCubugunEkseni(true);
     // A plate's sides along X and Y.
     const double a = OkunanLX1 - OkunaniX1;
     const double b = OkunanjX2 - OkunaniX2;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/AnkastrelikKuvvetleri.h"
+#include "engine/CubukBoyu.h"
 #include "engine/ElemanMatrisleri.h"
 #include "engine/MotorYardim.h"
 #include "engine/SeyrekCozum.h"
@@ -259,7 +260,7 @@ void BoyutlariHesapla() {
     }
 }
 
-void DizileriAyir() {
+void DizileriBosalt() {
     NMatrisi.Bosalt();
     YukVektoru.Bosalt();
     Bilinmeyenler.Bosalt();
@@ -267,6 +268,10 @@ void DizileriAyir() {
     HiperstatikKolonlar.Bosalt();
     MesnetYerDegistirmeleri.Bosalt();
     YerDegistirmeler.Bosalt();
+}
+
+void DizileriAyir() {
+    DizileriBosalt();
 
     // A large system keeps N sparse: no dense square matrix.
     const bool seyrek = SeyrekCozumSecilir(BilinmeyenSayisi, Arayuz().MatrisGosterSecimi());
@@ -290,13 +295,7 @@ void DizileriAyir() {
         MesnetYerDegistirmeleri.SetLength(n1);
         YerDegistirmeler.SetLength(m1);
     } catch (const std::exception&) {
-        NMatrisi.Bosalt();
-        YukVektoru.Bosalt();
-        Bilinmeyenler.Bosalt();
-        EsneklikMatrisi.Bosalt();
-        HiperstatikKolonlar.Bosalt();
-        MesnetYerDegistirmeleri.Bosalt();
-        YerDegistirmeler.Bosalt();
+        DizileriBosalt();
         Hata = 1;
         BellekYetersizMesaji();
     }
@@ -460,9 +459,7 @@ void MafsalDenklemleriniKur() {
         OkunanjNoktasi = ED.FieldByName("jNoktasi").AsInteger();
         NoktaKoordinatlariniOku(OkunaniNoktasi, OkunaniX1, OkunaniX2, OkunaniX3);
         NoktaKoordinatlariniOku(OkunanjNoktasi, OkunanjX1, OkunanjX2, OkunanjX3);
-        const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2, dz = OkunanjX3 - OkunaniX3;
-        ElemanBoyu = duzlem ? std::sqrt(dx * dx + dy * dy) : std::sqrt(dx * dx + dy * dy + dz * dz);
-        const double L = ElemanBoyu;
+        const double L = OkunanCubugunEkseni(uzay).L;
 
         const int kodSayisi = static_cast<int>(metin.size()) / 2;
         for (int q = 1; q <= kodSayisi; ++q) {

@@ -25,6 +25,8 @@ void ElemanBilinmeyenTablosunuKur();
 // BilinmeyenSayisi, HiperstatiklikDerecesi) and their checks; Hata with a
 // message when the system cannot be solved or shown.
 void BoyutlariHesapla();
+// Releases the engine arrays that DizileriAyir allocates.
+void DizileriBosalt();
 // The zero-filled allocation of the engine arrays for those sizes. A failed
 // allocation shows a message.
 void DizileriAyir();
