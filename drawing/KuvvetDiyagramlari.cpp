@@ -113,11 +113,11 @@ bool ElemanDiyagramlari(int tip, double L, double EI, const double S[7], double 
             }
         }
     }
-    if (tip < 30) {
+    if (tip < DuzlemCerceveElemani) {
         N[1] = -S[1];
         N[200] = S[2];
         for (int k = 2; k <= 199; ++k) N[k] = -S[1];
-    } else if (tip <= 39) {
+    } else if (tip < UzayCerceveElemani) {
         // Plane frames and their springs: end forces N, V, M at i (S1..S3) and j (S4..S6).
         N[1] = -S[1];
         N[200] = S[4];
@@ -229,7 +229,7 @@ void KuvvetDiyagramlariniHesapla() {
         for (t.First(); !t.Eof(); t.Next()) {
             const int e = t.FieldByName("ElemanNo").AsInteger();
             const int tip = t.FieldByName("ElemanTipi").AsInteger();
-            if (tip >= 40 || !ed.Locate("ElemanNo", e)) continue;
+            if (tip >= UzayCerceveElemani || !ed.Locate("ElemanNo", e)) continue;
             double S[7] = {};
             for (int k = 1; k <= 6; ++k) {
                 const double d = t.FieldByName("S" + std::to_string(k)).AsFloat();
@@ -251,7 +251,8 @@ void KuvvetDiyagramlariniHesapla() {
             if (!std::isfinite(EI)) EI = 0;
             // Only the loads the analysis uses: none on springs.
             static const std::vector<Yuk> kYuksuz;
-            const std::vector<Yuk>& y = (tip == 10 || tip == 20 || tip == 30) ? yukler[e] : kYuksuz;
+            const bool yuklu = tip == DuzlemKafesElemani || tip == UzayKafesElemani || tip == DuzlemCerceveElemani;
+            const std::vector<Yuk>& y = yuklu ? yukler[e] : kYuksuz;
             if (!std::isfinite(L) || !ElemanDiyagramlari(tip, L, EI, S, u2, u3, y, N, V, M, u)) kusurlu = true;
             for (int k = 1; k <= 200; ++k) u[k] *= 1000000;
 

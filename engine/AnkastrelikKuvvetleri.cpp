@@ -168,8 +168,8 @@ void PlakAnkastrelikKuvvetleri(double a, double b, double q) {
 }
 
 void KafesElemanYukleriniEkle() {
-    if (OkunanElemanTipi != 10 && OkunanElemanTipi != 20) return;
-    const bool uzay = OkunanElemanTipi == 20;
+    if (OkunanElemanTipi != DuzlemKafesElemani && OkunanElemanTipi != UzayKafesElemani) return;
+    const bool uzay = OkunanElemanTipi == UzayKafesElemani;
     const CubukEkseni eksen = OkunanCubugunEkseni(uzay);
     if (eksen.Sifir) {
         AnkastrelikHatasi(No() + ".elemanın boyu sıfır");
@@ -195,7 +195,7 @@ void KafesElemanYukleriniEkle() {
 }
 
 void DuzlemCerceveElemanYukleriniEkle() {
-    if (OkunanElemanTipi != 30) return;
+    if (OkunanElemanTipi != DuzlemCerceveElemani) return;
     DuzlemTransformasyonMatrisi();
     if (Hata != 0) return;
     DuzlemCerceveAnkastrelikKuvvetleri();
@@ -209,7 +209,7 @@ void DuzlemCerceveElemanYukleriniEkle() {
 }
 
 void UzayCerceveElemanYukleriniEkle() {
-    if (OkunanElemanTipi != 40) return;
+    if (OkunanElemanTipi != UzayCerceveElemani) return;
     UzayTransformasyonMatrisi();
     if (Hata != 0) return;
     UzayCerceveAnkastrelikKuvvetleri();
@@ -223,7 +223,7 @@ void UzayCerceveElemanYukleriniEkle() {
 }
 
 void PlakElemanYukleriniEkle() {
-    if (OkunanElemanTipi != 60) return;
+    if (OkunanElemanTipi != DortgenPlakElemani) return;
     const double a = OkunanLX1 - OkunaniX1, b = OkunanjX2 - OkunaniX2;
     PlakAnkastrelikKuvvetleri(a, b, OkunanYuk);
     const auto& Y = YerelAnkastrelikKuvvetleri;

@@ -139,7 +139,8 @@ bool FarkliSicaklik(UcKuvvetleri& F) {
         kod = 3;
         metin = "Kesit yüzünden-yüzüne mesafe a verilmemiş. Farklı sıcaklık yükü için gereklidir";
     }
-    if (OkunanElemanTipi == 31 || OkunanElemanTipi == 32 || OkunanElemanTipi == 33) {
+    if (OkunanElemanTipi == CerceveEksenelYayi || OkunanElemanTipi == CerceveDonmeYayi ||
+        OkunanElemanTipi == CerceveEksenelVeDonmeYayi) {
         kod = 4;
         metin = "Bu eleman tipinde sıcaklık yükü olamaz";
     }

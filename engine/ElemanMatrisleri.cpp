@@ -59,7 +59,7 @@ void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
             B[3][1] = dx / L;  B[4][1] = dy / L;
         }
         if (OkunanA == 0) {
-            const bool yay = OkunanElemanTipi == 11 || OkunanElemanTipi == 21;
+            const bool yay = OkunanElemanTipi == DuzlemEksenelYay || OkunanElemanTipi == UzayEksenelYay;
             Hatali(ElemanNo, yay ? ".elemanın eksenel yay katsayısı sıfır" : ".elemanın kesit alanı sıfır");
             return;
         }
@@ -96,7 +96,7 @@ void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
         B[6][1] = 0;  B[6][2] = 0;  B[6][3] = 1;
         const double E = OkunanE, A = OkunanA, Iz = OkunanIz;
         switch (OkunanElemanTipi) {
-            case 30: {
+            case DuzlemCerceveElemani: {
                 if (A == 0 || Iz == 0) {
                     Hatali(ElemanNo, ".elemanın kesit alanı veya atalet momenti sıfır");
                     return;
@@ -112,15 +112,15 @@ void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
                 }
                 break;
             }
-            case 31:
+            case CerceveEksenelYayi:
                 if (A == 0) { Hatali(ElemanNo, ".elemanın eksenel yay katsayısı sıfır"); return; }
                 F(1, 1, 1 / A);
                 break;
-            case 32:
+            case CerceveDonmeYayi:
                 if (Iz == 0) { Hatali(ElemanNo, ".elemanın dönme yayı katsayısı sıfır"); return; }
                 F(3, 3, 1 / Iz);
                 break;
-            case 33:
+            case CerceveEksenelVeDonmeYayi:
                 if (A == 0 || Iz == 0) {
                     Hatali(ElemanNo, ".elemanın eksenel veya dönme yayı katsayısı sıfır");
                     return;
@@ -169,7 +169,7 @@ void UzayCerceveCubugu(int ElemanNo, int Islem) {
             B[p + 3][3] = L * T[2][p];
         }
         const double E = OkunanE, A = OkunanA, Iy = OkunanIy, Iz = OkunanIz;
-        if (OkunanElemanTipi == 40) {
+        if (OkunanElemanTipi == UzayCerceveElemani) {
             if (A == 0 || Iy == 0 || Iz == 0) {
                 Hatali(ElemanNo, ".elemanın kesit alanı veya atalet momenti sıfır");
                 return;
@@ -217,23 +217,23 @@ void ElemanMatrisleriniKur(int ElemanNo, int Islem) {
     }
 
     switch (OkunanElemanTipi) {
-        case 10: case 11:
+        case DuzlemKafesElemani: case DuzlemEksenelYay:
             Sayilar(2, 2, 1);
             KafesCubugu(ElemanNo, Islem, false);
             break;
-        case 20: case 21:
+        case UzayKafesElemani: case UzayEksenelYay:
             Sayilar(2, 3, 1);
             KafesCubugu(ElemanNo, Islem, true);
             break;
-        case 30: case 31: case 32: case 33:
+        case DuzlemCerceveElemani: case CerceveEksenelYayi: case CerceveDonmeYayi: case CerceveEksenelVeDonmeYayi:
             Sayilar(2, 3, 3);
             DuzlemCerceveCubugu(ElemanNo, Islem);
             break;
-        case 40: case 41:
+        case UzayCerceveElemani: case DepremIzolatoru:
             Sayilar(2, 6, 6);
             UzayCerceveCubugu(ElemanNo, Islem);
             break;
-        case 50: case 51: case 60:
+        case UcgenLevhaElemani: case DortgenLevhaElemani: case DortgenPlakElemani:
             LevhaPlakMatrisleriniKur(ElemanNo, Islem);
             break;
         default:

@@ -37,8 +37,8 @@ void HataGoster(const std::string& metin) {
 
 int ElemanDugumSayisi(int tip) {
     switch (tip) {
-        case 50: return 3;
-        case 51: case 60: return 4;
+        case UcgenLevhaElemani: return 3;
+        case DortgenLevhaElemani: case DortgenPlakElemani: return 4;
         default: return 2;
     }
 }
@@ -131,10 +131,10 @@ std::string GeometriHatasi() {
         ED.Locate("ElemanNo", e);
         const int tip = ED.FieldByName("ElemanTipi").AsInteger();
         int adet = ElemanDugumSayisi(tip);
-        if (tip == 40 || tip == 41) adet = 3;  // k fixes the local axes
+        if (tip == UzayCerceveElemani || tip == DepremIzolatoru) adet = 3;  // k fixes the local axes
         for (int p = 0; p < adet; ++p) {
             const int n = ED.FieldByName(kDugumAlanlari[p]).AsInteger();
-            if (p == 2 && (tip == 40 || tip == 41) && EksenKodu(n)) continue;
+            if (p == 2 && (tip == UzayCerceveElemani || tip == DepremIzolatoru) && EksenKodu(n)) continue;
             if (n < 1 || n > noktaAdedi)
                 return std::to_string(e) + ".elemanın " + std::to_string(n) + " nolu noktası koordinatlarda yok";
         }
@@ -359,7 +359,8 @@ void DengeMatrisiniKur() {
 
         // Element loads subtract their equivalent nodal forces from the load vector.
         const int tip = OkunanElemanTipi;
-        if (tip == 10 || tip == 20 || tip == 30 || tip == 40 || tip == 60) {
+        if (tip == DuzlemKafesElemani || tip == UzayKafesElemani || tip == DuzlemCerceveElemani ||
+            tip == UzayCerceveElemani || tip == DortgenPlakElemani) {
             if (EYUK.Locate("ElemanNo", TuretElemanNo)) {
                 while (true) {
                     OkunanYukTipi = EYUK.FieldByName("YukTipi").AsInteger();
@@ -368,10 +369,10 @@ void DengeMatrisiniKur() {
                     OkunanYuk = EYUK.FieldByName("Yuk").AsFloat();
                     OkunanYuk1 = EYUK.FieldByName("Yuk1").AsFloat();
                     switch (tip) {
-                        case 10: case 20: KafesElemanYukleriniEkle(); break;
-                        case 30: DuzlemCerceveElemanYukleriniEkle(); break;
-                        case 40: UzayCerceveElemanYukleriniEkle(); break;
-                        case 60: PlakElemanYukleriniEkle(); break;
+                        case DuzlemKafesElemani: case UzayKafesElemani: KafesElemanYukleriniEkle(); break;
+                        case DuzlemCerceveElemani: DuzlemCerceveElemanYukleriniEkle(); break;
+                        case UzayCerceveElemani: UzayCerceveElemanYukleriniEkle(); break;
+                        case DortgenPlakElemani: PlakElemanYukleriniEkle(); break;
                     }
                     if (Hata != 0) return;
                     EYUK.Next();
@@ -451,8 +452,9 @@ void MafsalDenklemleriniKur() {
         const std::string metin = BosluklariSil(ED.FieldByName("MafsalTipi").AsString());
         if (metin == "00") continue;
         const int tip = OkunanElemanTipi;
-        const bool duzlem = tip == 30 || tip == 31 || tip == 32 || tip == 33;
-        const bool uzay = tip == 40 || tip == 41;
+        const bool duzlem = tip == DuzlemCerceveElemani || tip == CerceveEksenelYayi || tip == CerceveDonmeYayi ||
+                            tip == CerceveEksenelVeDonmeYayi;
+        const bool uzay = tip == UzayCerceveElemani || tip == DepremIzolatoru;
         if (!duzlem && !uzay) continue;
 
         OkunaniNoktasi = ED.FieldByName("iNoktasi").AsInteger();

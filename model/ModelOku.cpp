@@ -13,20 +13,20 @@ bool SistemTipiniOku() {
         SistemTipi = std::stoi(AyiracOncesi(SistemTipleri[i], ":"));
         GenelKoordinatSistemiNo = av.FieldByName("KoordinatSistemiNo").AsInteger();
         switch (SistemTipi) {
-            case 10:
+            case DuzlemKafesSistemi:
                 NoktaSerbestlikSayisi = 2, ElemanNoktaSayisi = 2, ElemanSerbestlikSayisi = 2, ElemanKuvvetSayisi = 1;
                 break;
-            case 20:
+            case UzayKafesSistemi:
                 NoktaSerbestlikSayisi = 3, ElemanNoktaSayisi = 2, ElemanSerbestlikSayisi = 2, ElemanKuvvetSayisi = 1;
                 break;
-            case 30:
+            case DuzlemCerceveSistemi:
                 NoktaSerbestlikSayisi = 3, ElemanNoktaSayisi = 2, ElemanSerbestlikSayisi = 6, ElemanKuvvetSayisi = 3;
                 break;
-            case 40:
+            case UzayCerceveSistemi:
                 NoktaSerbestlikSayisi = 6, ElemanNoktaSayisi = 2, ElemanSerbestlikSayisi = 12, ElemanKuvvetSayisi = 6;
                 break;
-            case 50: NoktaSerbestlikSayisi = 2; break;
-            case 60: NoktaSerbestlikSayisi = 3; break;
+            case LevhaSistemi: NoktaSerbestlikSayisi = 2; break;
+            case PlakSistemi: NoktaSerbestlikSayisi = 3; break;
         }
         return true;
     }

@@ -497,7 +497,7 @@ void ElemanNoktaBaginiOku() {
                 return true;
             },
             [&](const TuretAnahtari& a) {
-                ElemanlariTuret(a, OkunanElemanTipi >= 50);
+                ElemanlariTuret(a, YuzeyElemaniMi(OkunanElemanTipi));
                 return Hata == 0;
             });
         if (!tamam) return;
