@@ -19,7 +19,7 @@ void Hatali(int ElemanNo, const char* metin) {
 }
 
 // Entry (r, c) of the element's flexibility block.
-void F(int r, int c, double deger) {
+void EsneklikBlogunaYaz(int r, int c, double deger) {
     const int satir = ElemanIlkKolon - 1 + r;
     if (satir >= 1 && static_cast<std::size_t>(satir) < EsneklikMatrisi.Rows() &&
         static_cast<std::size_t>(c) < EsneklikMatrisi.Cols())
@@ -63,7 +63,7 @@ void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
             Hatali(ElemanNo, yay ? ".elemanın eksenel yay katsayısı sıfır" : ".elemanın kesit alanı sıfır");
             return;
         }
-        F(1, 1, L / (OkunanE * OkunanA));
+        EsneklikBlogunaYaz(1, 1, L / (OkunanE * OkunanA));
     } else if (Islem == 4) {
         CubukGerilmeleriniYaz(ElemanNo);
     }
@@ -101,32 +101,32 @@ void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
                     Hatali(ElemanNo, ".elemanın kesit alanı veya atalet momenti sıfır");
                     return;
                 }
-                F(1, 1, L / (E * A));
+                EsneklikBlogunaYaz(1, 1, L / (E * A));
                 const bool ikiUcMafsal = OkunanMafsalTipi.find("03") != std::string::npos &&
                                          OkunanMafsalTipi.find("06") != std::string::npos;
                 if (!ikiUcMafsal) {
-                    F(2, 2, 4 * L * L * L / 12 / E / Iz);
-                    F(2, 3, L * L / (2 * E * Iz));
-                    F(3, 2, L * L / (2 * E * Iz));
-                    F(3, 3, L / (E * Iz));
+                    EsneklikBlogunaYaz(2, 2, 4 * L * L * L / 12 / E / Iz);
+                    EsneklikBlogunaYaz(2, 3, L * L / (2 * E * Iz));
+                    EsneklikBlogunaYaz(3, 2, L * L / (2 * E * Iz));
+                    EsneklikBlogunaYaz(3, 3, L / (E * Iz));
                 }
                 break;
             }
             case CerceveEksenelYayi:
                 if (A == 0) { Hatali(ElemanNo, ".elemanın eksenel yay katsayısı sıfır"); return; }
-                F(1, 1, 1 / A);
+                EsneklikBlogunaYaz(1, 1, 1 / A);
                 break;
             case CerceveDonmeYayi:
                 if (Iz == 0) { Hatali(ElemanNo, ".elemanın dönme yayı katsayısı sıfır"); return; }
-                F(3, 3, 1 / Iz);
+                EsneklikBlogunaYaz(3, 3, 1 / Iz);
                 break;
             case CerceveEksenelVeDonmeYayi:
                 if (A == 0 || Iz == 0) {
                     Hatali(ElemanNo, ".elemanın eksenel veya dönme yayı katsayısı sıfır");
                     return;
                 }
-                F(1, 1, 1 / A);
-                F(3, 3, 1 / Iz);
+                EsneklikBlogunaYaz(1, 1, 1 / A);
+                EsneklikBlogunaYaz(3, 3, 1 / Iz);
                 break;
         }
     } else if (Islem == 4) {
@@ -180,24 +180,24 @@ void UzayCerceveCubugu(int ElemanNo, int Islem) {
                 return;
             }
             const double G = E / (2 * (1 + OkunanNu));
-            F(1, 1, L / (E * A));
-            F(2, 2, L * L * L / (3 * E * Iz));
-            F(3, 3, L * L * L / (3 * E * Iy));
-            F(4, 4, L / (G * OkunanJ));
-            F(3, 5, -L * L / (2 * E * Iy));
-            F(5, 3, -L * L / (2 * E * Iy));
-            F(5, 5, L / (E * Iy));
-            F(2, 6, L * L / (2 * E * Iz));
-            F(6, 2, L * L / (2 * E * Iz));
-            F(6, 6, L / (E * Iz));
+            EsneklikBlogunaYaz(1, 1, L / (E * A));
+            EsneklikBlogunaYaz(2, 2, L * L * L / (3 * E * Iz));
+            EsneklikBlogunaYaz(3, 3, L * L * L / (3 * E * Iy));
+            EsneklikBlogunaYaz(4, 4, L / (G * OkunanJ));
+            EsneklikBlogunaYaz(3, 5, -L * L / (2 * E * Iy));
+            EsneklikBlogunaYaz(5, 3, -L * L / (2 * E * Iy));
+            EsneklikBlogunaYaz(5, 5, L / (E * Iy));
+            EsneklikBlogunaYaz(2, 6, L * L / (2 * E * Iz));
+            EsneklikBlogunaYaz(6, 2, L * L / (2 * E * Iz));
+            EsneklikBlogunaYaz(6, 6, L / (E * Iz));
         } else {
             if (A == 0 || OkunanAy == 0 || OkunanAz == 0) {
                 Hatali(ElemanNo, ".elemanın kesit alanı veya kesme rijitliği sıfır");
                 return;
             }
-            F(1, 1, 1 / A);
-            F(2, 2, 1 / OkunanAy);
-            F(3, 3, 1 / OkunanAz);
+            EsneklikBlogunaYaz(1, 1, 1 / A);
+            EsneklikBlogunaYaz(2, 2, 1 / OkunanAy);
+            EsneklikBlogunaYaz(3, 3, 1 / OkunanAz);
         }
     } else if (Islem == 4) {
         CubukGerilmeleriniYaz(ElemanNo);
