@@ -25,13 +25,13 @@ void ElemanBilinmeyenTablosunuKur();
 // BilinmeyenSayisi, HiperstatiklikDerecesi) and their checks; Hata with a
 // message when the system cannot be solved or shown.
 void BoyutlariHesapla();
-// Releases the engine arrays that DizileriAyir allocates.
-void DizileriBosalt();
 // The zero-filled allocation of the engine arrays for those sizes. A failed
 // allocation shows a message.
 void DizileriAyir();
 // Both, one after the other (the allocation only while Hata is 0).
 void DizileriBoyutlandir();
+// Releases the engine arrays that DizileriAyir allocates.
+void DizileriBosalt();
 
 // The assembly and its four steps.
 void DengeDenklemleriniKur();

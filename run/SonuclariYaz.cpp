@@ -23,8 +23,8 @@ std::string BosSutun(int genislik) { return SolaDoldur(" ", ' ', genislik); }
 std::string Cizgi(int uzunluk) { return SolaDoldur("", '-', uzunluk); }
 std::string Tam(long long n) { return std::to_string(n); }
 
-// The field's own text: integers in decimal, reals in the general form,
-// texts as stored; an empty (NULL) field gives an empty text.
+// A field's own text, by its kind: integers in decimal, reals in the general
+// form, texts as stored; an empty (NULL) field gives an empty text.
 std::string TamsayiAlani(Tablo& t, const char* ad) {
     Alan a = t.FieldByName(ad);
     return a.IsNull() ? std::string() : Tam(a.AsInteger());
