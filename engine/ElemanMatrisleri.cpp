@@ -38,13 +38,21 @@ void BlokTemizle(Matris12x9& B) {
         for (int j = 1; j <= ElemanKuvvetSayisi && j <= 9; ++j) B[i][j] = 0;
 }
 
-// Types 10, 11, 20, 21: one normal force.
-void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
-    const CubukEkseni eksen = OkunanCubugunEkseni(uzay);
+// The bar of the element just read; false, with the message, when its length
+// or its modulus of elasticity is zero.
+bool CubukEkseniniAl(int ElemanNo, bool uzay, CubukEkseni& eksen) {
+    eksen = OkunanCubugunEkseni(uzay);
     if (eksen.Sifir || OkunanE == 0) {
         Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
-        return;
+        return false;
     }
+    return true;
+}
+
+// Types 10, 11, 20, 21: one normal force.
+void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
+    CubukEkseni eksen;
+    if (!CubukEkseniniAl(ElemanNo, uzay, eksen)) return;
     const double dx = eksen.dx, dy = eksen.dy, dz = eksen.dz, L = eksen.L;
     if (Islem == 1) {
         ElemanYerelDengeMatrisi[1][1] = -1;
@@ -71,11 +79,8 @@ void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
 
 // Types 30 to 33: normal force, shear force and moment at end j.
 void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
-    const CubukEkseni eksen = OkunanCubugunEkseni(false);
-    if (eksen.Sifir || OkunanE == 0) {
-        Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
-        return;
-    }
+    CubukEkseni eksen;
+    if (!CubukEkseniniAl(ElemanNo, false, eksen)) return;
     const double L = eksen.L;
     const double c = eksen.dx / L, s = eksen.dy / L;
     if (Islem == 1) {
@@ -136,11 +141,8 @@ void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
 
 // Types 40 and 41: N, Vy, Vz, Mx, My, Mz at end j.
 void UzayCerceveCubugu(int ElemanNo, int Islem) {
-    const CubukEkseni eksen = OkunanCubugunEkseni(true);
-    if (eksen.Sifir || OkunanE == 0) {
-        Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
-        return;
-    }
+    CubukEkseni eksen;
+    if (!CubukEkseniniAl(ElemanNo, true, eksen)) return;
     const double L = eksen.L;
     if (Islem == 1) {
         auto& B = ElemanYerelDengeMatrisi;
