@@ -33,6 +33,16 @@ bool YukVektorundenCikar(int Nokta, int Serbestlik, int d, double Deger) {
     return true;
 }
 
+// Subtracts GlobalAnkastrelikKuvvetleri from the load vector at the bar's two
+// nodes: entries 1..dof at node i, dof+1..2 dof at node j.
+void IkiUctanCikar(int dof) {
+    const auto& G = GlobalAnkastrelikKuvvetleri;
+    for (int d = 1; d <= dof; ++d) {
+        if (!YukVektorundenCikar(OkunaniNoktasi, dof, d, G[d])) return;
+        if (!YukVektorundenCikar(OkunanjNoktasi, dof, d, G[dof + d])) return;
+    }
+}
+
 // GlobalAnkastrelikKuvvetleri := the transpose of the 3 x 3 rotation applied
 // to each block of three local entries, for Bloklar blocks.
 void YereldenGlobale(int Bloklar) {
@@ -188,10 +198,7 @@ void KafesElemanYukleriniEkle() {
         G[d] = c[d - 1] * Y[1];
         G[dof + d] = c[d - 1] * Y[2];
     }
-    for (int d = 1; d <= dof; ++d) {
-        if (!YukVektorundenCikar(OkunaniNoktasi, dof, d, G[d])) return;
-        if (!YukVektorundenCikar(OkunanjNoktasi, dof, d, G[dof + d])) return;
-    }
+    IkiUctanCikar(dof);
 }
 
 void DuzlemCerceveElemanYukleriniEkle() {
@@ -201,11 +208,7 @@ void DuzlemCerceveElemanYukleriniEkle() {
     DuzlemCerceveAnkastrelikKuvvetleri();
     if (Hata != 0) return;
     YereldenGlobale(2);
-    const auto& G = GlobalAnkastrelikKuvvetleri;
-    for (int d = 1; d <= 3; ++d) {
-        if (!YukVektorundenCikar(OkunaniNoktasi, 3, d, G[d])) return;
-        if (!YukVektorundenCikar(OkunanjNoktasi, 3, d, G[d + 3])) return;
-    }
+    IkiUctanCikar(3);
 }
 
 void UzayCerceveElemanYukleriniEkle() {
@@ -215,11 +218,7 @@ void UzayCerceveElemanYukleriniEkle() {
     UzayCerceveAnkastrelikKuvvetleri();
     if (Hata != 0) return;
     YereldenGlobale(4);
-    const auto& G = GlobalAnkastrelikKuvvetleri;
-    for (int d = 1; d <= 6; ++d) {
-        if (!YukVektorundenCikar(OkunaniNoktasi, 6, d, G[d])) return;
-        if (!YukVektorundenCikar(OkunanjNoktasi, 6, d, G[d + 6])) return;
-    }
+    IkiUctanCikar(6);
 }
 
 void PlakElemanYukleriniEkle() {
