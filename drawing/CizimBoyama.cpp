@@ -8,6 +8,7 @@
 #include "drawing/CizimGeometrisi.h"
 #include "drawing/KuvvetDiyagramlari.h"
 #include "model/LibU.h"
+#include "model/Tipler.h"
 
 namespace {
 
@@ -276,7 +277,7 @@ double DiyagramCarpani(int DiyagramCubugu) {
 
 bool SekilDegistirmisCizilebilir() {
     const TCizimDurumu& c = CizimDurumu;
-    return c.SistemTipi == 10 && static_cast<int>(c.YerDegistirmeler.size()) == c.NoktaSayisi + 1;
+    return c.SistemTipi == DuzlemKafesSistemi && static_cast<int>(c.YerDegistirmeler.size()) == c.NoktaSayisi + 1;
 }
 
 void Ciz(QImage& Resim, const CizimSecenekleri& s) {
@@ -307,7 +308,7 @@ void Ciz(QImage& Resim, const CizimSecenekleri& s) {
         }
         if (!tamam) continue;
 
-        const int enBuyuk = tip >= 50 ? c.EnBuyukYuzeyBoyu : c.EnBuyukCubukBoyu;
+        const int enBuyuk = YuzeyElemaniMi(tip) ? c.EnBuyukYuzeyBoyu : c.EnBuyukCubukBoyu;
         const bool isaretli = enBuyuk / 10 >= b[0];
         p.setPen(Kalem(isaretli ? kKirmizi : kGri));
         p.setBrush(isaretli ? kBeyaz : kMenu);
@@ -316,8 +317,8 @@ void Ciz(QImage& Resim, const CizimSecenekleri& s) {
 
         const Cubuk cubuk(noktalar[0], noktalar[1]);
         if (cubuk.Lp >= 50) {
-            if (tip == 30 && s.CekmeTarafi) CekmeTarafiCiz(p, cubuk, yan);
-            if (tip == 30 && s.Mafsallar && b[6] != 0) {
+            if (tip == DuzlemCerceveElemani && s.CekmeTarafi) CekmeTarafiCiz(p, cubuk, yan);
+            if (tip == DuzlemCerceveElemani && s.Mafsallar && b[6] != 0) {
                 const std::string kod = std::to_string(b[6]);
                 auto var = [&](char r) { return kod.find(r) != std::string::npos; };
                 if (var('2')) KesmeMafsaliCiz(p, cubuk, 1);
@@ -338,13 +339,13 @@ void Ciz(QImage& Resim, const CizimSecenekleri& s) {
     for (int e = ilk; e <= son; ++e) {
         const auto& b = c.ElemanCizimBilgisi[e];
         const int tip = b[5];
-        if (tip > 39 || b[1] < 1 || b[1] > c.NoktaSayisi || b[2] < 1 || b[2] > c.NoktaSayisi) continue;
+        if (tip >= UzayCerceveElemani || b[1] < 1 || b[1] > c.NoktaSayisi || b[2] < 1 || b[2] > c.NoktaSayisi) continue;
         const Cubuk cubuk(NoktaIzdusumu(b[1]), NoktaIzdusumu(b[2]));
         switch (s.Tur) {
             case CizimTuru::NormalKuvvet: DiyagramCiz(p, e, cubuk, s.Tur, s); break;
             case CizimTuru::Kesme:
             case CizimTuru::Moment:
-                if (tip >= 30) DiyagramCiz(p, e, cubuk, s.Tur, s);
+                if (tip >= DuzlemCerceveElemani) DiyagramCiz(p, e, cubuk, s.Tur, s);
                 break;
             case CizimTuru::SekilDegistirmis:
                 if (carpan > 0) SekilDegistirmisGeometriCiz(p, e, carpan);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/CubukBoyu.h"
 #include "engine/SistemDengeDenklemleri.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
@@ -93,7 +94,7 @@ bool CizimTablolariniDoldur(int Genislik, int Yukseklik) {
         TamSayiMi(av.FieldByName("KoordinatSistemiNo").AsString(), 1, 6, projeEksenTakimi);
         c.ProbleminTanimi = av.FieldByName("ProbleminTanimi").AsString();
     }
-    c.Boyut = (c.SistemTipi == 20 || c.SistemTipi == 40) ? 3 : 2;
+    c.Boyut = (c.SistemTipi == UzayKafesSistemi || c.SistemTipi == UzayCerceveSistemi) ? 3 : 2;
     c.EksenTakimi = GecerliEksenTakimi(projeEksenTakimi, c.Boyut);
     c.Genislik = Genislik;
     c.Yukseklik = Yukseklik;
@@ -123,7 +124,7 @@ bool CizimTablolariniDoldur(int Genislik, int Yukseklik) {
         auto& s = c.ElemanCizimBilgisi[e];
         const int tip = ed.FieldByName("ElemanTipi").AsInteger();
         s[5] = tip;
-        if (tip == 30 || tip == 31) {
+        if (tip == DuzlemCerceveElemani || tip == CerceveEksenelYayi) {
             // The hinge code's digits; blanks are left out, anything else is noted.
             const std::string m = BosluklariSil(ed.FieldByName("MafsalTipi").AsString());
             int kod = 0;
@@ -137,17 +138,16 @@ bool CizimTablolariniDoldur(int Genislik, int Yukseklik) {
         bool bulundu = mb.Active() && kb.Active() && mb.Locate("MalzemeNo", ed.FieldByName("MalzemeNo").AsInteger()) &&
                        kb.Locate("KesitNo", ed.FieldByName("KesitNo").AsInteger());
         double boy = 0;
-        if (tip >= 50) {
+        if (YuzeyElemaniMi(tip)) {
             const double A = bulundu ? kb.FieldByName("A").AsFloat() : 0;
             boy = std::isfinite(A) ? A * 100000 : 0;
         } else {
             const auto& a = c.NoktaKoordinatlari[s[1]];
             const auto& b = c.NoktaKoordinatlari[s[2]];
-            boy = std::sqrt((b[1] - a[1]) * (b[1] - a[1]) + (b[2] - a[2]) * (b[2] - a[2]) +
-                            (b[3] - a[3]) * (b[3] - a[3])) * 100;
+            boy = CubukBoyu(b[1] - a[1], b[2] - a[2], b[3] - a[3]) * 100;
         }
         const int deger = std::clamp(Yuvarla(boy), 0, 2000000000);
-        int& enBuyuk = tip >= 50 ? c.EnBuyukYuzeyBoyu : c.EnBuyukCubukBoyu;
+        int& enBuyuk = YuzeyElemaniMi(tip) ? c.EnBuyukYuzeyBoyu : c.EnBuyukCubukBoyu;
         enBuyuk = std::max(enBuyuk, deger);
         s[0] = deger;
         if (!bulundu) {
@@ -156,7 +156,8 @@ bool CizimTablolariniDoldur(int Genislik, int Yukseklik) {
             continue;
         }
         const double E = mb.FieldByName("E").AsFloat();
-        if (tip == 11 || tip == 21 || tip == 31 || tip == 32 || tip == 33 || tip == 41 ||
+        if (tip == DuzlemEksenelYay || tip == UzayEksenelYay || tip == CerceveEksenelYayi || tip == CerceveDonmeYayi ||
+            tip == CerceveEksenelVeDonmeYayi || tip == DepremIzolatoru ||
             !(E >= 1000.01 && E <= 1e10))
             s[0] = 0;
     }
@@ -289,7 +290,7 @@ void YerDegistirmeleriAl() {
         YerDegistirmeler.Length() <= static_cast<std::size_t>(c.NoktaSayisi) * d)
         return;
     c.YerDegistirmeler.assign(static_cast<std::size_t>(c.NoktaSayisi) + 1, {});
-    const bool uc = c.SistemTipi == 20 || c.SistemTipi == 40;
+    const bool uc = c.SistemTipi == UzayKafesSistemi || c.SistemTipi == UzayCerceveSistemi;
     for (int n = 1; n <= c.NoktaSayisi; ++n) {
         auto& u = c.YerDegistirmeler[n];
         u = {YerDegistirmeler[(n - 1) * d + 1], YerDegistirmeler[(n - 1) * d + 2], uc ? YerDegistirmeler[(n - 1) * d + 3] : 0.0};

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/CubukBoyu.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
@@ -112,11 +113,11 @@ bool ElemanDiyagramlari(int tip, double L, double EI, const double S[7], double 
             }
         }
     }
-    if (tip < 30) {
+    if (tip < DuzlemCerceveElemani) {
         N[1] = -S[1];
         N[200] = S[2];
         for (int k = 2; k <= 199; ++k) N[k] = -S[1];
-    } else if (tip <= 39) {
+    } else if (tip < UzayCerceveElemani) {
         // Plane frames and their springs: end forces N, V, M at i (S1..S3) and j (S4..S6).
         N[1] = -S[1];
         N[200] = S[4];
@@ -228,7 +229,7 @@ void KuvvetDiyagramlariniHesapla() {
         for (t.First(); !t.Eof(); t.Next()) {
             const int e = t.FieldByName("ElemanNo").AsInteger();
             const int tip = t.FieldByName("ElemanTipi").AsInteger();
-            if (tip >= 40 || !ed.Locate("ElemanNo", e)) continue;
+            if (tip >= UzayCerceveElemani || !ed.Locate("ElemanNo", e)) continue;
             double S[7] = {};
             for (int k = 1; k <= 6; ++k) {
                 const double d = t.FieldByName("S" + std::to_string(k)).AsFloat();
@@ -242,8 +243,7 @@ void KuvvetDiyagramlariniHesapla() {
                 if (xyz.Locate("NoktaNo", ed.FieldByName("iNoktasi").AsInteger())) xi[k] = xyz.FieldByName(alan).AsFloat();
                 if (xyz.Locate("NoktaNo", ed.FieldByName("jNoktasi").AsInteger())) xj[k] = xyz.FieldByName(alan).AsFloat();
             }
-            const double L = std::sqrt((xj[1] - xi[1]) * (xj[1] - xi[1]) + (xj[2] - xi[2]) * (xj[2] - xi[2]) +
-                                       (xj[3] - xi[3]) * (xj[3] - xi[3]));
+            const double L = CubukBoyu(xj[1] - xi[1], xj[2] - xi[2], xj[3] - xi[3]);
             double EI = 0;
             if (mb.Locate("MalzemeNo", ed.FieldByName("MalzemeNo").AsInteger()) &&
                 kb.Locate("KesitNo", ed.FieldByName("KesitNo").AsInteger()))
@@ -251,7 +251,8 @@ void KuvvetDiyagramlariniHesapla() {
             if (!std::isfinite(EI)) EI = 0;
             // Only the loads the analysis uses: none on springs.
             static const std::vector<Yuk> kYuksuz;
-            const std::vector<Yuk>& y = (tip == 10 || tip == 20 || tip == 30) ? yukler[e] : kYuksuz;
+            const bool yuklu = tip == DuzlemKafesElemani || tip == UzayKafesElemani || tip == DuzlemCerceveElemani;
+            const std::vector<Yuk>& y = yuklu ? yukler[e] : kYuksuz;
             if (!std::isfinite(L) || !ElemanDiyagramlari(tip, L, EI, S, u2, u3, y, N, V, M, u)) kusurlu = true;
             for (int k = 1; k <= 200; ++k) u[k] *= 1000000;
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/AnkastrelikOrtak.h"
+#include "engine/CubukBoyu.h"
 #include "engine/TransformasyonMatrisleri.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
@@ -30,6 +31,16 @@ bool YukVektorundenCikar(int Nokta, int Serbestlik, int d, double Deger) {
     }
     YukVektoru[satir] -= Deger;
     return true;
+}
+
+// Subtracts GlobalAnkastrelikKuvvetleri from the load vector at the bar's two
+// nodes: entries 1..dof at node i, dof+1..2 dof at node j.
+void IkiUctanCikar(int dof) {
+    const auto& G = GlobalAnkastrelikKuvvetleri;
+    for (int d = 1; d <= dof; ++d) {
+        if (!YukVektorundenCikar(OkunaniNoktasi, dof, d, G[d])) return;
+        if (!YukVektorundenCikar(OkunanjNoktasi, dof, d, G[dof + d])) return;
+    }
 }
 
 // GlobalAnkastrelikKuvvetleri := the transpose of the 3 x 3 rotation applied
@@ -167,17 +178,15 @@ void PlakAnkastrelikKuvvetleri(double a, double b, double q) {
 }
 
 void KafesElemanYukleriniEkle() {
-    if (OkunanElemanTipi != 10 && OkunanElemanTipi != 20) return;
-    const bool uzay = OkunanElemanTipi == 20;
-    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2,
-                 dz = uzay ? OkunanjX3 - OkunaniX3 : 0.0;
-    ElemanBoyu = std::sqrt(dx * dx + dy * dy + dz * dz);
-    const double L = ElemanBoyu;
-    if (!(L > 1e-8)) {
+    if (OkunanElemanTipi != DuzlemKafesElemani && OkunanElemanTipi != UzayKafesElemani) return;
+    const bool uzay = OkunanElemanTipi == UzayKafesElemani;
+    const CubukEkseni eksen = OkunanCubugunEkseni(uzay);
+    if (eksen.Sifir) {
         AnkastrelikHatasi(No() + ".elemanın boyu sıfır");
         return;
     }
-    const double cx = dx / L, cy = dy / L, cz = dz / L;
+    const double L = eksen.L;
+    const double cx = eksen.dx / L, cy = eksen.dy / L, cz = eksen.dz / L;
     KafesAnkastrelikKuvvetleri();
     if (Hata != 0) return;
     const auto& Y = YerelAnkastrelikKuvvetleri;
@@ -189,42 +198,31 @@ void KafesElemanYukleriniEkle() {
         G[d] = c[d - 1] * Y[1];
         G[dof + d] = c[d - 1] * Y[2];
     }
-    for (int d = 1; d <= dof; ++d) {
-        if (!YukVektorundenCikar(OkunaniNoktasi, dof, d, G[d])) return;
-        if (!YukVektorundenCikar(OkunanjNoktasi, dof, d, G[dof + d])) return;
-    }
+    IkiUctanCikar(dof);
 }
 
 void DuzlemCerceveElemanYukleriniEkle() {
-    if (OkunanElemanTipi != 30) return;
+    if (OkunanElemanTipi != DuzlemCerceveElemani) return;
     DuzlemTransformasyonMatrisi();
     if (Hata != 0) return;
     DuzlemCerceveAnkastrelikKuvvetleri();
     if (Hata != 0) return;
     YereldenGlobale(2);
-    const auto& G = GlobalAnkastrelikKuvvetleri;
-    for (int d = 1; d <= 3; ++d) {
-        if (!YukVektorundenCikar(OkunaniNoktasi, 3, d, G[d])) return;
-        if (!YukVektorundenCikar(OkunanjNoktasi, 3, d, G[d + 3])) return;
-    }
+    IkiUctanCikar(3);
 }
 
 void UzayCerceveElemanYukleriniEkle() {
-    if (OkunanElemanTipi != 40) return;
+    if (OkunanElemanTipi != UzayCerceveElemani) return;
     UzayTransformasyonMatrisi();
     if (Hata != 0) return;
     UzayCerceveAnkastrelikKuvvetleri();
     if (Hata != 0) return;
     YereldenGlobale(4);
-    const auto& G = GlobalAnkastrelikKuvvetleri;
-    for (int d = 1; d <= 6; ++d) {
-        if (!YukVektorundenCikar(OkunaniNoktasi, 6, d, G[d])) return;
-        if (!YukVektorundenCikar(OkunanjNoktasi, 6, d, G[d + 6])) return;
-    }
+    IkiUctanCikar(6);
 }
 
 void PlakElemanYukleriniEkle() {
-    if (OkunanElemanTipi != 60) return;
+    if (OkunanElemanTipi != DortgenPlakElemani) return;
     const double a = OkunanLX1 - OkunaniX1, b = OkunanjX2 - OkunaniX2;
     PlakAnkastrelikKuvvetleri(a, b, OkunanYuk);
     const auto& Y = YerelAnkastrelikKuvvetleri;

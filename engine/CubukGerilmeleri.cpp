@@ -38,8 +38,8 @@ void CerceveGerilmeleriniYaz(int ElemanNo, int Nokta, double N, double V, double
 void CubukGerilmeleriniYaz(int ElemanNo) {
     std::vector<double> satir;
     switch (OkunanElemanTipi) {
-        case 10:
-        case 20: {
+        case DuzlemKafesElemani:
+        case UzayKafesElemani: {
             // The normal force at end j is the bar's whole normal force.
             double N = ElemanKuvvetleriDosyasi.SatirOku(satir) && satir.size() >= 2
                            ? satir[1]
@@ -48,12 +48,12 @@ void CubukGerilmeleriniYaz(int ElemanNo) {
                               YuvarlanmisSutun(N / OkunanA, 2, 18));
             break;
         }
-        case 11:
-        case 21:
+        case DuzlemEksenelYay:
+        case UzayEksenelYay:
             Arayuz().MemoEkle(RaporSutunu(std::to_string(ElemanNo), 6) + BosSutun(6) +
                               YuvarlanmisSutun(ElemaninIlkBilinmeyeni(ElemanNo) / OkunanA, 2, 18));
             break;
-        case 30: {
+        case DuzlemCerceveElemani: {
             if (!ElemanKuvvetleriDosyasi.SatirOku(satir) || satir.size() < 6) break;
             for (int k = 1; k <= 6; ++k) ElemanUcKuvvetleri[k] = satir[k - 1];
             const auto& S = ElemanUcKuvvetleri;
@@ -63,7 +63,7 @@ void CubukGerilmeleriniYaz(int ElemanNo) {
             CerceveGerilmeleriniYaz(ElemanNo, OkunanjNoktasi, S[4], -S[5], S[6]);
             break;
         }
-        case 40:
+        case UzayCerceveElemani:
             // No stress rows; its line is passed so that the lines stay in step.
             ElemanKuvvetleriDosyasi.SatirOku(satir);
             break;

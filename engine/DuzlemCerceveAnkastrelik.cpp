@@ -99,16 +99,15 @@ std::map<int, bool>& SicaklikCevaplari() {
 }
 
 std::string No() { return std::to_string(TuretElemanNo); }
-std::string S(double x) { return GenelSayiMetni(x); }
 
 void BagdasmiyorHatasi(const std::string& tanim, double a, double L) {
-    AnkastrelikHatasi(No() + ".elemanın " + tanim + " yük tanımında a=" + S(a) +
-                      " elemanın boyu L=" + S(L) + " bağdaşmıyorlar");
+    AnkastrelikHatasi(No() + ".elemanın " + tanim + " yük tanımında a=" + GenelSayiMetni(a) +
+                      " elemanın boyu L=" + GenelSayiMetni(L) + " bağdaşmıyorlar");
 }
 
 void BagdasmiyorHatasi(const std::string& tanim, double a, double b, double L) {
-    AnkastrelikHatasi(No() + ".elemanın " + tanim + " yük tanımında a=" + S(a) + " ve b=" +
-                      S(b) + " elemanın boyu L=" + S(L) + " bağdaşmıyorlar");
+    AnkastrelikHatasi(No() + ".elemanın " + tanim + " yük tanımında a=" + GenelSayiMetni(a) + " ve b=" +
+                      GenelSayiMetni(b) + " elemanın boyu L=" + GenelSayiMetni(L) + " bağdaşmıyorlar");
 }
 
 // Check of the partial loads 8 to 12: the load must lie on the element and
@@ -139,7 +138,8 @@ bool FarkliSicaklik(UcKuvvetleri& F) {
         kod = 3;
         metin = "Kesit yüzünden-yüzüne mesafe a verilmemiş. Farklı sıcaklık yükü için gereklidir";
     }
-    if (OkunanElemanTipi == 31 || OkunanElemanTipi == 32 || OkunanElemanTipi == 33) {
+    if (OkunanElemanTipi == CerceveEksenelYayi || OkunanElemanTipi == CerceveDonmeYayi ||
+        OkunanElemanTipi == CerceveEksenelVeDonmeYayi) {
         kod = 4;
         metin = "Bu eleman tipinde sıcaklık yükü olamaz";
     }
@@ -233,8 +233,8 @@ bool AnkastreKuvvetler(double L, UcKuvvetleri& F) {
     case 11:
         if (!KismiYukUygun("yamuk", a, b, L)) return false;
         if (OkunanYuk * OkunanYuk1 < 0) {
-            AnkastrelikHatasi(No() + ".elemanın yamuk yük tanımında Yuk=" + S(OkunanYuk) +
-                              " ve Yuk1=" + S(OkunanYuk1) +
+            AnkastrelikHatasi(No() + ".elemanın yamuk yük tanımında Yuk=" + GenelSayiMetni(OkunanYuk) +
+                              " ve Yuk1=" + GenelSayiMetni(OkunanYuk1) +
                               " değerlerinin işaretleri farklı olamaz");
             return false;
         }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/CubukBoyu.h"
 #include "engine/CubukGerilmeleri.h"
 #include "engine/LevhaPlakMatrisleri.h"
 #include "engine/TransformasyonMatrisleri.h"
@@ -18,7 +19,7 @@ void Hatali(int ElemanNo, const char* metin) {
 }
 
 // Entry (r, c) of the element's flexibility block.
-void F(int r, int c, double deger) {
+void EsneklikBlogunaYaz(int r, int c, double deger) {
     const int satir = ElemanIlkKolon - 1 + r;
     if (satir >= 1 && static_cast<std::size_t>(satir) < EsneklikMatrisi.Rows() &&
         static_cast<std::size_t>(c) < EsneklikMatrisi.Cols())
@@ -37,17 +38,22 @@ void BlokTemizle(Matris12x9& B) {
         for (int j = 1; j <= ElemanKuvvetSayisi && j <= 9; ++j) B[i][j] = 0;
 }
 
+// The bar of the element just read; false, with the message, when its length
+// or its modulus of elasticity is zero.
+bool CubukEkseniniAl(int ElemanNo, bool uzay, CubukEkseni& eksen) {
+    eksen = OkunanCubugunEkseni(uzay);
+    if (eksen.Sifir || OkunanE == 0) {
+        Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
+        return false;
+    }
+    return true;
+}
+
 // Types 10, 11, 20, 21: one normal force.
 void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
-    const double dx = OkunanjX1 - OkunaniX1;
-    const double dy = OkunanjX2 - OkunaniX2;
-    const double dz = uzay ? OkunanjX3 - OkunaniX3 : 0.0;
-    ElemanBoyu = uzay ? std::sqrt(dx * dx + dy * dy + dz * dz) : std::sqrt(dx * dx + dy * dy);
-    if (ElemanBoyu <= 1e-8 || OkunanE == 0) {
-        Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
-        return;
-    }
-    const double L = ElemanBoyu;
+    CubukEkseni eksen;
+    if (!CubukEkseniniAl(ElemanNo, uzay, eksen)) return;
+    const double dx = eksen.dx, dy = eksen.dy, dz = eksen.dz, L = eksen.L;
     if (Islem == 1) {
         ElemanYerelDengeMatrisi[1][1] = -1;
         ElemanYerelDengeMatrisi[2][1] = 1;
@@ -61,11 +67,11 @@ void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
             B[3][1] = dx / L;  B[4][1] = dy / L;
         }
         if (OkunanA == 0) {
-            const bool yay = OkunanElemanTipi == 11 || OkunanElemanTipi == 21;
+            const bool yay = OkunanElemanTipi == DuzlemEksenelYay || OkunanElemanTipi == UzayEksenelYay;
             Hatali(ElemanNo, yay ? ".elemanın eksenel yay katsayısı sıfır" : ".elemanın kesit alanı sıfır");
             return;
         }
-        F(1, 1, L / (OkunanE * OkunanA));
+        EsneklikBlogunaYaz(1, 1, L / (OkunanE * OkunanA));
     } else if (Islem == 4) {
         CubukGerilmeleriniYaz(ElemanNo);
     }
@@ -73,15 +79,10 @@ void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
 
 // Types 30 to 33: normal force, shear force and moment at end j.
 void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
-    const double dx = OkunanjX1 - OkunaniX1;
-    const double dy = OkunanjX2 - OkunaniX2;
-    ElemanBoyu = std::sqrt(dx * dx + dy * dy);
-    if (ElemanBoyu <= 1e-8 || OkunanE == 0) {
-        Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
-        return;
-    }
-    const double L = ElemanBoyu;
-    const double c = dx / L, s = dy / L;
+    CubukEkseni eksen;
+    if (!CubukEkseniniAl(ElemanNo, false, eksen)) return;
+    const double L = eksen.L;
+    const double c = eksen.dx / L, s = eksen.dy / L;
     if (Islem == 1) {
         auto& B = ElemanYerelDengeMatrisi;
         B[1][1] = -1; B[1][2] = 0;  B[1][3] = 0;
@@ -100,37 +101,37 @@ void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
         B[6][1] = 0;  B[6][2] = 0;  B[6][3] = 1;
         const double E = OkunanE, A = OkunanA, Iz = OkunanIz;
         switch (OkunanElemanTipi) {
-            case 30: {
+            case DuzlemCerceveElemani: {
                 if (A == 0 || Iz == 0) {
                     Hatali(ElemanNo, ".elemanın kesit alanı veya atalet momenti sıfır");
                     return;
                 }
-                F(1, 1, L / (E * A));
+                EsneklikBlogunaYaz(1, 1, L / (E * A));
                 const bool ikiUcMafsal = OkunanMafsalTipi.find("03") != std::string::npos &&
                                          OkunanMafsalTipi.find("06") != std::string::npos;
                 if (!ikiUcMafsal) {
-                    F(2, 2, 4 * L * L * L / 12 / E / Iz);
-                    F(2, 3, L * L / (2 * E * Iz));
-                    F(3, 2, L * L / (2 * E * Iz));
-                    F(3, 3, L / (E * Iz));
+                    EsneklikBlogunaYaz(2, 2, 4 * L * L * L / 12 / E / Iz);
+                    EsneklikBlogunaYaz(2, 3, L * L / (2 * E * Iz));
+                    EsneklikBlogunaYaz(3, 2, L * L / (2 * E * Iz));
+                    EsneklikBlogunaYaz(3, 3, L / (E * Iz));
                 }
                 break;
             }
-            case 31:
+            case CerceveEksenelYayi:
                 if (A == 0) { Hatali(ElemanNo, ".elemanın eksenel yay katsayısı sıfır"); return; }
-                F(1, 1, 1 / A);
+                EsneklikBlogunaYaz(1, 1, 1 / A);
                 break;
-            case 32:
+            case CerceveDonmeYayi:
                 if (Iz == 0) { Hatali(ElemanNo, ".elemanın dönme yayı katsayısı sıfır"); return; }
-                F(3, 3, 1 / Iz);
+                EsneklikBlogunaYaz(3, 3, 1 / Iz);
                 break;
-            case 33:
+            case CerceveEksenelVeDonmeYayi:
                 if (A == 0 || Iz == 0) {
                     Hatali(ElemanNo, ".elemanın eksenel veya dönme yayı katsayısı sıfır");
                     return;
                 }
-                F(1, 1, 1 / A);
-                F(3, 3, 1 / Iz);
+                EsneklikBlogunaYaz(1, 1, 1 / A);
+                EsneklikBlogunaYaz(3, 3, 1 / Iz);
                 break;
         }
     } else if (Islem == 4) {
@@ -140,15 +141,9 @@ void DuzlemCerceveCubugu(int ElemanNo, int Islem) {
 
 // Types 40 and 41: N, Vy, Vz, Mx, My, Mz at end j.
 void UzayCerceveCubugu(int ElemanNo, int Islem) {
-    const double dx = OkunanjX1 - OkunaniX1;
-    const double dy = OkunanjX2 - OkunaniX2;
-    const double dz = OkunanjX3 - OkunaniX3;
-    ElemanBoyu = std::sqrt(dx * dx + dy * dy + dz * dz);
-    if (ElemanBoyu <= 1e-8 || OkunanE == 0) {
-        Hatali(ElemanNo, ".elemanın boyu veya elastisite modülü sıfır");
-        return;
-    }
-    const double L = ElemanBoyu;
+    CubukEkseni eksen;
+    if (!CubukEkseniniAl(ElemanNo, true, eksen)) return;
+    const double L = eksen.L;
     if (Islem == 1) {
         auto& B = ElemanYerelDengeMatrisi;
         BlokTemizle(B);
@@ -176,7 +171,7 @@ void UzayCerceveCubugu(int ElemanNo, int Islem) {
             B[p + 3][3] = L * T[2][p];
         }
         const double E = OkunanE, A = OkunanA, Iy = OkunanIy, Iz = OkunanIz;
-        if (OkunanElemanTipi == 40) {
+        if (OkunanElemanTipi == UzayCerceveElemani) {
             if (A == 0 || Iy == 0 || Iz == 0) {
                 Hatali(ElemanNo, ".elemanın kesit alanı veya atalet momenti sıfır");
                 return;
@@ -187,24 +182,24 @@ void UzayCerceveCubugu(int ElemanNo, int Islem) {
                 return;
             }
             const double G = E / (2 * (1 + OkunanNu));
-            F(1, 1, L / (E * A));
-            F(2, 2, L * L * L / (3 * E * Iz));
-            F(3, 3, L * L * L / (3 * E * Iy));
-            F(4, 4, L / (G * OkunanJ));
-            F(3, 5, -L * L / (2 * E * Iy));
-            F(5, 3, -L * L / (2 * E * Iy));
-            F(5, 5, L / (E * Iy));
-            F(2, 6, L * L / (2 * E * Iz));
-            F(6, 2, L * L / (2 * E * Iz));
-            F(6, 6, L / (E * Iz));
+            EsneklikBlogunaYaz(1, 1, L / (E * A));
+            EsneklikBlogunaYaz(2, 2, L * L * L / (3 * E * Iz));
+            EsneklikBlogunaYaz(3, 3, L * L * L / (3 * E * Iy));
+            EsneklikBlogunaYaz(4, 4, L / (G * OkunanJ));
+            EsneklikBlogunaYaz(3, 5, -L * L / (2 * E * Iy));
+            EsneklikBlogunaYaz(5, 3, -L * L / (2 * E * Iy));
+            EsneklikBlogunaYaz(5, 5, L / (E * Iy));
+            EsneklikBlogunaYaz(2, 6, L * L / (2 * E * Iz));
+            EsneklikBlogunaYaz(6, 2, L * L / (2 * E * Iz));
+            EsneklikBlogunaYaz(6, 6, L / (E * Iz));
         } else {
             if (A == 0 || OkunanAy == 0 || OkunanAz == 0) {
                 Hatali(ElemanNo, ".elemanın kesit alanı veya kesme rijitliği sıfır");
                 return;
             }
-            F(1, 1, 1 / A);
-            F(2, 2, 1 / OkunanAy);
-            F(3, 3, 1 / OkunanAz);
+            EsneklikBlogunaYaz(1, 1, 1 / A);
+            EsneklikBlogunaYaz(2, 2, 1 / OkunanAy);
+            EsneklikBlogunaYaz(3, 3, 1 / OkunanAz);
         }
     } else if (Islem == 4) {
         CubukGerilmeleriniYaz(ElemanNo);
@@ -224,23 +219,23 @@ void ElemanMatrisleriniKur(int ElemanNo, int Islem) {
     }
 
     switch (OkunanElemanTipi) {
-        case 10: case 11:
+        case DuzlemKafesElemani: case DuzlemEksenelYay:
             Sayilar(2, 2, 1);
             KafesCubugu(ElemanNo, Islem, false);
             break;
-        case 20: case 21:
+        case UzayKafesElemani: case UzayEksenelYay:
             Sayilar(2, 3, 1);
             KafesCubugu(ElemanNo, Islem, true);
             break;
-        case 30: case 31: case 32: case 33:
+        case DuzlemCerceveElemani: case CerceveEksenelYayi: case CerceveDonmeYayi: case CerceveEksenelVeDonmeYayi:
             Sayilar(2, 3, 3);
             DuzlemCerceveCubugu(ElemanNo, Islem);
             break;
-        case 40: case 41:
+        case UzayCerceveElemani: case DepremIzolatoru:
             Sayilar(2, 6, 6);
             UzayCerceveCubugu(ElemanNo, Islem);
             break;
-        case 50: case 51: case 60:
+        case UcgenLevhaElemani: case DortgenLevhaElemani: case DortgenPlakElemani:
             LevhaPlakMatrisleriniKur(ElemanNo, Islem);
             break;
         default:

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/AnkastrelikKuvvetleri.h"
+#include "engine/CubukBoyu.h"
 #include "engine/ElemanMatrisleri.h"
 #include "engine/LevhaPlakMatrisleri.h"
 #include "model/ModelOku.h"
@@ -16,7 +17,9 @@ namespace {
 // (a, b: a plate's sides); false when a load routine failed (Hata set).
 bool AnkastrelikKuvvetleriniEkle(int e, double a, double b) {
     const int tip = OkunanElemanTipi;
-    if (tip != 10 && tip != 20 && tip != 30 && tip != 40 && tip != 60) return true;
+    if (tip != DuzlemKafesElemani && tip != UzayKafesElemani && tip != DuzlemCerceveElemani &&
+        tip != UzayCerceveElemani && tip != DortgenPlakElemani)
+        return true;
     Tablo& y = Tablolar.EYUK;
     TabloyuAc(y);
     if (!y.Locate("ElemanNo", e)) return true;
@@ -29,21 +32,21 @@ bool AnkastrelikKuvvetleriniEkle(int e, double a, double b) {
         YerelAnkastrelikKuvvetleri = {};
         int yer = 0;
         switch (tip) {
-            case 10:
-            case 20:
+            case DuzlemKafesElemani:
+            case UzayKafesElemani:
                 KafesAnkastrelikKuvvetleri();
                 yer = 2;
                 break;
-            case 30:
+            case DuzlemCerceveElemani:
                 DuzlemCerceveAnkastrelikKuvvetleri();
                 if (Hata != 0) return false;
                 yer = 6;
                 break;
-            case 40:
+            case UzayCerceveElemani:
                 UzayCerceveAnkastrelikKuvvetleri();
                 yer = 12;
                 break;
-            case 60:
+            case DortgenPlakElemani:
                 PlakAnkastrelikKuvvetleri(a, b, OkunanYuk);
                 yer = 12;
                 break;
@@ -60,9 +63,7 @@ bool ElemanUcKuvvetleriniHesapla(int e) {
     TuretElemanNo = e;
     ElemanBilgileriniOku(e);
     if (Hata != 0) return false;
-    ElemanBoyu = std::sqrt((OkunanjX1 - OkunaniX1) * (OkunanjX1 - OkunaniX1) +
-                           (OkunanjX2 - OkunaniX2) * (OkunanjX2 - OkunaniX2) +
-                           (OkunanjX3 - OkunaniX3) * (OkunanjX3 - OkunaniX3));
+    OkunanCubugunEkseni(true);
     // A plate's sides along X and Y.
     const double a = OkunanLX1 - OkunaniX1;
     const double b = OkunanjX2 - OkunaniX2;
@@ -79,6 +80,6 @@ bool ElemanUcKuvvetleriniHesapla(int e) {
         ElemanUcKuvvetleri[r] = t;
     }
     if (!AnkastrelikKuvvetleriniEkle(e, a, b)) return false;
-    if (OkunanElemanTipi == 60) PlakMomentleri(ElemanUcKuvvetleri, a, b);
+    if (OkunanElemanTipi == DortgenPlakElemani) PlakMomentleri(ElemanUcKuvvetleri, a, b);
     return true;
 }

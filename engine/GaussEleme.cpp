@@ -284,13 +284,6 @@ void SureklilikIsParcacigi(int cift) {
     for (int i = a.Bas; i <= a.Son; ++i) PanelSatiriniGuncelle(i);
 }
 
-const char* const kDogrusalBagimliDenge =
-    "Denge denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
-    "koşullarını kontrol ediniz";
-const char* const kDogrusalBagimliSureklilik =
-    "Süreklilik denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
-    "koşullarını kontrol ediniz";
-
 }  // namespace
 
 // ---------------------------------------------------------------- splits

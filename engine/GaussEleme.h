@@ -7,6 +7,15 @@
 // worker threads over disjoint ranges.
 #include <vector>
 
+// The refusals of a linearly dependent row, in the equilibrium and in the
+// compatibility equations; the dense and the sparse solution show the same.
+inline constexpr char kDogrusalBagimliDenge[] =
+    "Denge denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
+    "koşullarını kontrol ediniz";
+inline constexpr char kDogrusalBagimliSureklilik[] =
+    "Süreklilik denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
+    "koşullarını kontrol ediniz";
+
 void IzostatikEsasSistemSec();
 void B0Hesapla();
 void BxHesapla();

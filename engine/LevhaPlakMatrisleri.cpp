@@ -122,9 +122,9 @@ bool PlakGeometrisi(const Koseler& X, LevhaGeometrisi& g, std::string& Mesaj) {
 
 bool GeometriDenetle(int Tip, const Koseler& X, LevhaGeometrisi& g, std::string& Mesaj) {
     switch (Tip) {
-        case 50: return UcgenGeometrisi(X, g, Mesaj);
-        case 51: return DortgenLevhaGeometrisi(X, g, Mesaj);
-        case 60: return PlakGeometrisi(X, g, Mesaj);
+        case UcgenLevhaElemani: return UcgenGeometrisi(X, g, Mesaj);
+        case DortgenLevhaElemani: return DortgenLevhaGeometrisi(X, g, Mesaj);
+        case DortgenPlakElemani: return PlakGeometrisi(X, g, Mesaj);
         default: return false;
     }
 }
@@ -140,21 +140,21 @@ bool GeometriyiKur(int ElemanNo, LevhaGeometrisi& g) {
 
 void SayilariKur() {
     switch (OkunanElemanTipi) {
-        case 50:
+        case UcgenLevhaElemani:
             ElemanNoktaSayisi = 3;
             NoktaSerbestlikSayisi = 2;
             ElemanSerbestlikSayisi = 6;
             ElemaninNoktadakiKuvvetSayisi = 2;
             ElemanKuvvetSayisi = 3;
             break;
-        case 51:
+        case DortgenLevhaElemani:
             ElemanNoktaSayisi = 4;
             NoktaSerbestlikSayisi = 2;
             ElemanSerbestlikSayisi = 8;
             ElemaninNoktadakiKuvvetSayisi = 2;
             ElemanKuvvetSayisi = 5;
             break;
-        case 60:
+        case DortgenPlakElemani:
             ElemanNoktaSayisi = 4;
             NoktaSerbestlikSayisi = 3;
             ElemanSerbestlikSayisi = 12;
@@ -315,7 +315,7 @@ void GerilmeMatrisiYaz(const LevhaGeometrisi& g, double Ksi, double Eta, double&
         for (int q = 1; q <= 9; ++q) GerilmeMatrisi[p][q] = 0;
     const double t = OkunanA;
     switch (OkunanElemanTipi) {
-        case 50:
+        case UcgenLevhaElemani:
             // each side force gives a uniaxial state along its side
             for (int q = 1; q <= 3; ++q) {
                 const double f = g.l[q] / g.IkiAlan;
@@ -325,7 +325,7 @@ void GerilmeMatrisiYaz(const LevhaGeometrisi& g, double Ksi, double Eta, double&
             }
             Carpan = 2 / t;
             break;
-        case 51: {
+        case DortgenLevhaElemani: {
             const double r = g.r, c1 = g.c1;
             GerilmeMatrisi[1][2] = 3 * Eta - 1;
             GerilmeMatrisi[1][4] = 2 - 3 * Eta;
@@ -337,7 +337,7 @@ void GerilmeMatrisiYaz(const LevhaGeometrisi& g, double Ksi, double Eta, double&
             Carpan = 2 / (g.b * t);
             break;
         }
-        case 60: {
+        case DortgenPlakElemani: {
             const double a = g.a, b = g.b;
             GerilmeMatrisi[1][3] = (2 / b) * (3 * Eta - 1);
             GerilmeMatrisi[1][4] = (2 / b) * (3 * Eta - 1) * (1 - 2 * Ksi);
@@ -376,7 +376,7 @@ void GerilmeSatiriYaz(int ElemanNo, const std::string& NoktaAlani, double Carpan
 
 void GerilmeleriYazLevhaPlak(int ElemanNo, const LevhaGeometrisi& g) {
     double Carpan = 0;
-    if (OkunanElemanTipi == 50) {
+    if (OkunanElemanTipi == UcgenLevhaElemani) {
         GerilmeMatrisiYaz(g, 0, 0, Carpan);
         GerilmeSatiriYaz(ElemanNo, std::string(6, ' '), Carpan);
         return;
@@ -425,23 +425,25 @@ bool LevhaPlakGerilmeMatrisiniKur(int ElemanNo, double Ksi, double Eta, double& 
 }
 
 void LevhaPlakMatrisleriniKur(int ElemanNo, int Islem) {
-    if (OkunanElemanTipi != 50 && OkunanElemanTipi != 51 && OkunanElemanTipi != 60) return;
+    if (OkunanElemanTipi != UcgenLevhaElemani && OkunanElemanTipi != DortgenLevhaElemani &&
+        OkunanElemanTipi != DortgenPlakElemani)
+        return;
     SayilariKur();
     LevhaGeometrisi g;
     if (!GeometriyiKur(ElemanNo, g)) return;
     switch (Islem) {
         case 1:
-            if (OkunanElemanTipi == 50) UcgenDenge(g, ElemanYerelDengeMatrisi);
-            else if (OkunanElemanTipi == 51) DortgenLevhaYerelDenge(g, ElemanYerelDengeMatrisi);
+            if (OkunanElemanTipi == UcgenLevhaElemani) UcgenDenge(g, ElemanYerelDengeMatrisi);
+            else if (OkunanElemanTipi == DortgenLevhaElemani) DortgenLevhaYerelDenge(g, ElemanYerelDengeMatrisi);
             else PlakDenge(g, ElemanYerelDengeMatrisi);
             break;
         case 2:
-            if (OkunanElemanTipi == 50) UcgenDenge(g, ElemanDengeMatrisi);
-            else if (OkunanElemanTipi == 51) DortgenLevhaGlobalDenge(g, ElemanDengeMatrisi);
+            if (OkunanElemanTipi == UcgenLevhaElemani) UcgenDenge(g, ElemanDengeMatrisi);
+            else if (OkunanElemanTipi == DortgenLevhaElemani) DortgenLevhaGlobalDenge(g, ElemanDengeMatrisi);
             else PlakDenge(g, ElemanDengeMatrisi);
             if (!MalzemeKontrolu(ElemanNo, true)) return;
-            if (OkunanElemanTipi == 50) UcgenEsneklik(g);
-            else if (OkunanElemanTipi == 51) DortgenLevhaEsneklik(g);
+            if (OkunanElemanTipi == UcgenLevhaElemani) UcgenEsneklik(g);
+            else if (OkunanElemanTipi == DortgenLevhaElemani) DortgenLevhaEsneklik(g);
             else PlakEsneklik(g);
             break;
         case 4:
@@ -454,7 +456,7 @@ void LevhaPlakMatrisleriniKur(int ElemanNo, int Islem) {
 }
 
 std::string LevhaPlakGeometriHatasi(int Tip, const double X[4][2]) {
-    if (Tip != 50 && Tip != 51 && Tip != 60) return "";
+    if (Tip != UcgenLevhaElemani && Tip != DortgenLevhaElemani && Tip != DortgenPlakElemani) return "";
     const Koseler K = {{X[0][0], X[0][1]}, {X[1][0], X[1][1]}, {X[2][0], X[2][1]}, {X[3][0], X[3][1]}};
     LevhaGeometrisi g;
     std::string mesaj;

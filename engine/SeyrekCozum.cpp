@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/GaussEleme.h"
 #include "engine/MotorYardim.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
@@ -33,13 +34,6 @@ struct SeyrekN {
     std::vector<double> Deger;
 };
 SeyrekN Depo;
-
-const char* const kDogrusalBagimliDenge =
-    "Denge denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
-    "koşullarını kontrol ediniz";
-const char* const kDogrusalBagimliSureklilik =
-    "Süreklilik denklemlerinde doğrusal bağımlı satır var\rMalzeme, kesit,mafsal ve sınır(mesnet) "
-    "koşullarını kontrol ediniz";
 
 // The columns of Bx, f Bx and S are worked out in waves of this many: the
 // window messages are pumped before every wave, so that the stop button is

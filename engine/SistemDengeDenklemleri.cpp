@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/AnkastrelikKuvvetleri.h"
+#include "engine/CubukBoyu.h"
 #include "engine/ElemanMatrisleri.h"
 #include "engine/MotorYardim.h"
 #include "engine/SeyrekCozum.h"
@@ -36,8 +37,8 @@ void HataGoster(const std::string& metin) {
 
 int ElemanDugumSayisi(int tip) {
     switch (tip) {
-        case 50: return 3;
-        case 51: case 60: return 4;
+        case UcgenLevhaElemani: return 3;
+        case DortgenLevhaElemani: case DortgenPlakElemani: return 4;
         default: return 2;
     }
 }
@@ -130,10 +131,10 @@ std::string GeometriHatasi() {
         ED.Locate("ElemanNo", e);
         const int tip = ED.FieldByName("ElemanTipi").AsInteger();
         int adet = ElemanDugumSayisi(tip);
-        if (tip == 40 || tip == 41) adet = 3;  // k fixes the local axes
+        if (tip == UzayCerceveElemani || tip == DepremIzolatoru) adet = 3;  // k fixes the local axes
         for (int p = 0; p < adet; ++p) {
             const int n = ED.FieldByName(kDugumAlanlari[p]).AsInteger();
-            if (p == 2 && (tip == 40 || tip == 41) && EksenKodu(n)) continue;
+            if (p == 2 && (tip == UzayCerceveElemani || tip == DepremIzolatoru) && EksenKodu(n)) continue;
             if (n < 1 || n > noktaAdedi)
                 return std::to_string(e) + ".elemanın " + std::to_string(n) + " nolu noktası koordinatlarda yok";
         }
@@ -259,7 +260,7 @@ void BoyutlariHesapla() {
     }
 }
 
-void DizileriAyir() {
+void DizileriBosalt() {
     NMatrisi.Bosalt();
     YukVektoru.Bosalt();
     Bilinmeyenler.Bosalt();
@@ -267,6 +268,10 @@ void DizileriAyir() {
     HiperstatikKolonlar.Bosalt();
     MesnetYerDegistirmeleri.Bosalt();
     YerDegistirmeler.Bosalt();
+}
+
+void DizileriAyir() {
+    DizileriBosalt();
 
     // A large system keeps N sparse: no dense square matrix.
     const bool seyrek = SeyrekCozumSecilir(BilinmeyenSayisi, Arayuz().MatrisGosterSecimi());
@@ -290,13 +295,7 @@ void DizileriAyir() {
         MesnetYerDegistirmeleri.SetLength(n1);
         YerDegistirmeler.SetLength(m1);
     } catch (const std::exception&) {
-        NMatrisi.Bosalt();
-        YukVektoru.Bosalt();
-        Bilinmeyenler.Bosalt();
-        EsneklikMatrisi.Bosalt();
-        HiperstatikKolonlar.Bosalt();
-        MesnetYerDegistirmeleri.Bosalt();
-        YerDegistirmeler.Bosalt();
+        DizileriBosalt();
         Hata = 1;
         BellekYetersizMesaji();
     }
@@ -360,7 +359,8 @@ void DengeMatrisiniKur() {
 
         // Element loads subtract their equivalent nodal forces from the load vector.
         const int tip = OkunanElemanTipi;
-        if (tip == 10 || tip == 20 || tip == 30 || tip == 40 || tip == 60) {
+        if (tip == DuzlemKafesElemani || tip == UzayKafesElemani || tip == DuzlemCerceveElemani ||
+            tip == UzayCerceveElemani || tip == DortgenPlakElemani) {
             if (EYUK.Locate("ElemanNo", TuretElemanNo)) {
                 while (true) {
                     OkunanYukTipi = EYUK.FieldByName("YukTipi").AsInteger();
@@ -369,10 +369,10 @@ void DengeMatrisiniKur() {
                     OkunanYuk = EYUK.FieldByName("Yuk").AsFloat();
                     OkunanYuk1 = EYUK.FieldByName("Yuk1").AsFloat();
                     switch (tip) {
-                        case 10: case 20: KafesElemanYukleriniEkle(); break;
-                        case 30: DuzlemCerceveElemanYukleriniEkle(); break;
-                        case 40: UzayCerceveElemanYukleriniEkle(); break;
-                        case 60: PlakElemanYukleriniEkle(); break;
+                        case DuzlemKafesElemani: case UzayKafesElemani: KafesElemanYukleriniEkle(); break;
+                        case DuzlemCerceveElemani: DuzlemCerceveElemanYukleriniEkle(); break;
+                        case UzayCerceveElemani: UzayCerceveElemanYukleriniEkle(); break;
+                        case DortgenPlakElemani: PlakElemanYukleriniEkle(); break;
                     }
                     if (Hata != 0) return;
                     EYUK.Next();
@@ -452,17 +452,16 @@ void MafsalDenklemleriniKur() {
         const std::string metin = BosluklariSil(ED.FieldByName("MafsalTipi").AsString());
         if (metin == "00") continue;
         const int tip = OkunanElemanTipi;
-        const bool duzlem = tip == 30 || tip == 31 || tip == 32 || tip == 33;
-        const bool uzay = tip == 40 || tip == 41;
+        const bool duzlem = tip == DuzlemCerceveElemani || tip == CerceveEksenelYayi || tip == CerceveDonmeYayi ||
+                            tip == CerceveEksenelVeDonmeYayi;
+        const bool uzay = tip == UzayCerceveElemani || tip == DepremIzolatoru;
         if (!duzlem && !uzay) continue;
 
         OkunaniNoktasi = ED.FieldByName("iNoktasi").AsInteger();
         OkunanjNoktasi = ED.FieldByName("jNoktasi").AsInteger();
         NoktaKoordinatlariniOku(OkunaniNoktasi, OkunaniX1, OkunaniX2, OkunaniX3);
         NoktaKoordinatlariniOku(OkunanjNoktasi, OkunanjX1, OkunanjX2, OkunanjX3);
-        const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2, dz = OkunanjX3 - OkunaniX3;
-        ElemanBoyu = duzlem ? std::sqrt(dx * dx + dy * dy) : std::sqrt(dx * dx + dy * dy + dz * dz);
-        const double L = ElemanBoyu;
+        const double L = OkunanCubugunEkseni(uzay).L;
 
         const int kodSayisi = static_cast<int>(metin.size()) / 2;
         for (int q = 1; q <= kodSayisi; ++q) {

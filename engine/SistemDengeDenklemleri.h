@@ -30,6 +30,8 @@ void BoyutlariHesapla();
 void DizileriAyir();
 // Both, one after the other (the allocation only while Hata is 0).
 void DizileriBoyutlandir();
+// Releases the engine arrays that DizileriAyir allocates.
+void DizileriBosalt();
 
 // The assembly and its four steps.
 void DengeDenklemleriniKur();

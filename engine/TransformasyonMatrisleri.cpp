@@ -3,20 +3,19 @@
 #include <cmath>
 #include <string>
 
+#include "engine/CubukBoyu.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 
 void DuzlemTransformasyonMatrisi() {
-    const double dx = OkunanjX1 - OkunaniX1;
-    const double dy = OkunanjX2 - OkunaniX2;
-    ElemanBoyu = std::sqrt(dx * dx + dy * dy);
-    if (ElemanBoyu < 1e-8) {
+    const CubukEkseni eksen = OkunanCubugunEkseni(false);
+    if (eksen.Sifir) {
         MesajKutusu(std::to_string(TuretElemanNo) + ".Elemanın boyu sıfır", "HATA:", "TamamHata1");
         Hata = 1;
         return;
     }
-    const double c = dx / ElemanBoyu;
-    const double s = dy / ElemanBoyu;
+    const double c = eksen.dx / eksen.L;
+    const double s = eksen.dy / eksen.L;
     auto& T = TransformasyonMatrisi;
     T[1][1] = c;  T[1][2] = s; T[1][3] = 0;
     T[2][1] = -s; T[2][2] = c; T[2][3] = 0;
@@ -24,11 +23,8 @@ void DuzlemTransformasyonMatrisi() {
 }
 
 void UzayTransformasyonMatrisi() {
-    const double dx = OkunanjX1 - OkunaniX1;
-    const double dy = OkunanjX2 - OkunaniX2;
-    const double dz = OkunanjX3 - OkunaniX3;
-    ElemanBoyu = std::sqrt(dx * dx + dy * dy + dz * dz);
-    const double L = ElemanBoyu;
+    const CubukEkseni eksen = OkunanCubugunEkseni(true);
+    const double dx = eksen.dx, dy = eksen.dy, dz = eksen.dz, L = eksen.L;
 
     // Third point: an axis code places it at distance L from node i.
     switch (OkunankNoktasi) {
@@ -53,7 +49,7 @@ void UzayTransformasyonMatrisi() {
     const double yBoy = std::sqrt(yx * yx + yy * yy + yz * yz);
     const double zBoy = std::sqrt(zx * zx + zy * zy + zz * zz);
     // A zero y or z alone (the other non-zero) cannot happen: |y| = |z| |x|.
-    if (L < 1e-8 || yBoy + zBoy < 1e-8) {
+    if (eksen.Sifir || yBoy + zBoy < 1e-8) {
         MesajKutusu(std::to_string(TuretElemanNo) +
                         ".Elemanın boyu sıfır veya üçüncü nokta koordinatları hatalı",
                     "HATA:", "TamamHata1");

@@ -13,20 +13,20 @@ bool SistemTipiniOku() {
         SistemTipi = std::stoi(AyiracOncesi(SistemTipleri[i], ":"));
         GenelKoordinatSistemiNo = av.FieldByName("KoordinatSistemiNo").AsInteger();
         switch (SistemTipi) {
-            case 10:
+            case DuzlemKafesSistemi:
                 NoktaSerbestlikSayisi = 2, ElemanNoktaSayisi = 2, ElemanSerbestlikSayisi = 2, ElemanKuvvetSayisi = 1;
                 break;
-            case 20:
+            case UzayKafesSistemi:
                 NoktaSerbestlikSayisi = 3, ElemanNoktaSayisi = 2, ElemanSerbestlikSayisi = 2, ElemanKuvvetSayisi = 1;
                 break;
-            case 30:
+            case DuzlemCerceveSistemi:
                 NoktaSerbestlikSayisi = 3, ElemanNoktaSayisi = 2, ElemanSerbestlikSayisi = 6, ElemanKuvvetSayisi = 3;
                 break;
-            case 40:
+            case UzayCerceveSistemi:
                 NoktaSerbestlikSayisi = 6, ElemanNoktaSayisi = 2, ElemanSerbestlikSayisi = 12, ElemanKuvvetSayisi = 6;
                 break;
-            case 50: NoktaSerbestlikSayisi = 2; break;
-            case 60: NoktaSerbestlikSayisi = 3; break;
+            case LevhaSistemi: NoktaSerbestlikSayisi = 2; break;
+            case PlakSistemi: NoktaSerbestlikSayisi = 3; break;
         }
         return true;
     }
@@ -43,6 +43,21 @@ void NoktaKoordinatlariniOku(int NoktaNo, double& X1, double& X2, double& X3) {
     X2 = t.FieldByName("X2").AsFloat();
     X3 = t.FieldByName("X3").AsFloat();
 }
+
+namespace {
+
+// Moves to the material or section row no of element ElemanNo; a missing row
+// is refused with its message and Hata set.
+bool BilgiSatirinaGit(Tablo& t, const char* alan, int no, int ElemanNo, const char* ne) {
+    if (t.Locate(alan, no)) return true;
+    Hata = 1;
+    MesajKutusu(std::to_string(ElemanNo) + ".elemanda " + std::to_string(no) + " nolu " + ne +
+                    " bilgileri veri tabanında bulunamadı",
+                "HATA:", "TamamHata1");
+    return false;
+}
+
+}  // namespace
 
 void ElemanBilgileriniOku(int ElemanNo, int& ElemanTipi, int& iNoktasi, int& jNoktasi, int& kNoktasi,
                           int& LNoktasi, int& MalzemeNo, int& KesitNo, std::string& MafsalTipi, double& E,
@@ -72,26 +87,14 @@ void ElemanBilgileriniOku(int ElemanNo, int& ElemanTipi, int& iNoktasi, int& jNo
     NoktaKoordinatlariniOku(LNoktasi, LX1, LX2, LX3);
 
     Tablo& mb = Tablolar.MalzemeBilgileri;
-    if (!mb.Locate("MalzemeNo", MalzemeNo)) {
-        Hata = 1;
-        MesajKutusu(std::to_string(ElemanNo) + ".elemanda " + std::to_string(MalzemeNo) +
-                        " nolu malzeme bilgileri veri tabanında bulunamadı",
-                    "HATA:", "TamamHata1");
-        return;
-    }
+    if (!BilgiSatirinaGit(mb, "MalzemeNo", MalzemeNo, ElemanNo, "malzeme")) return;
     E = mb.FieldByName("E").AsFloat();
     Nu = mb.FieldByName("Nu").AsFloat();
     Ro = mb.FieldByName("Ro").AsFloat();
     Alfa = mb.FieldByName("Alfa").AsFloat();
 
     Tablo& kb = Tablolar.KesitBilgileri;
-    if (!kb.Locate("KesitNo", KesitNo)) {
-        Hata = 1;
-        MesajKutusu(std::to_string(ElemanNo) + ".elemanda " + std::to_string(KesitNo) +
-                        " nolu kesit bilgileri veri tabanında bulunamadı",
-                    "HATA:", "TamamHata1");
-        return;
-    }
+    if (!BilgiSatirinaGit(kb, "KesitNo", KesitNo, ElemanNo, "kesit")) return;
     A = kb.FieldByName("A").AsFloat();
     ix = kb.FieldByName("ix").AsFloat();
     iy = kb.FieldByName("iy").AsFloat();

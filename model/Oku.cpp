@@ -21,7 +21,7 @@ constexpr long long EnBuyukNo = DosyaEnBuyukNo;
 
 void HataGoster(const std::string& metin) { MesajKutusu(metin, "HATA:", "TamamHata1"); }
 
-std::string S(long long v) { return std::to_string(v); }
+std::string TamSayiMetni(long long v) { return std::to_string(v); }
 
 bool AraliktaMi(long long n) { return n >= EnKucukNo && n <= EnBuyukNo; }
 
@@ -75,11 +75,11 @@ bool AnahtariHazirla(const std::string& metin, TuretAnahtari& a, bool Sessiz = f
     case AnahtarKusuru::Adim2: return reddet(" Adım2 negatif olamaz");
     case AnahtarKusuru::Aralik:
     case AnahtarKusuru::TuretAralik:
-        return reddet(S(kotu) + " numarası 1..32767 aralığında değil");
+        return reddet(TamSayiMetni(kotu) + " numarası 1..32767 aralığında değil");
     case AnahtarKusuru::Esit:
     case AnahtarKusuru::Varilamiyor: return reddet(" verilen adımla başlangıçtan sona varılamıyor");
     case AnahtarKusuru::CokFazla: return reddet(" türet 32767'den fazla numara üretiyor");
-    case AnahtarKusuru::Tekrar: return reddet(S(kotu) + " numarası birden çok kez türetiliyor");
+    case AnahtarKusuru::Tekrar: return reddet(TamSayiMetni(kotu) + " numarası birden çok kez türetiliyor");
     }
 
     a.Bas = p.Bas;
@@ -233,7 +233,7 @@ void NoktalariTuret(const TuretAnahtari& a) {
         }
     }
     if (Hata != 0) {
-        HataGoster(a.Metin + "->" + S(eksik) + " noktası tanımsız, türet tamamlanamadı");
+        HataGoster(a.Metin + "->" + TamSayiMetni(eksik) + " noktası tanımsız, türet tamamlanamadı");
         return;
     }
     double d1[3], d2[3];
@@ -292,7 +292,7 @@ void ElemanlariTuret(const TuretAnahtari& a, bool Yuzey) {
         }
     }
     if (Hata != 0) {
-        HataGoster("Eleman nokta bağında:\r" + a.Metin + "->" + S(eksik) +
+        HataGoster("Eleman nokta bağında:\r" + a.Metin + "->" + TamSayiMetni(eksik) +
                    " nolu eleman tanımsız, türet tamamlanamadı");
         return;
     }
@@ -305,7 +305,7 @@ void ElemanlariTuret(const TuretAnahtari& a, bool Yuzey) {
         long long kotu = 0;
         if (!AdimliNoktaUygun(a, uc[0].N[x], d1[x], d2[x], kotu)) {
             Hata = 1;
-            HataGoster("Eleman nokta bağında:\r" + a.Metin + "-> türetilen " + S(kotu) +
+            HataGoster("Eleman nokta bağında:\r" + a.Metin + "-> türetilen " + TamSayiMetni(kotu) +
                        " nolu nokta 1..32767 aralığında değil, türet tamamlanamadı");
             return;
         }
@@ -347,7 +347,7 @@ void ElemanMalzemeKesitMafsalTuret(const TuretAnahtari& a) {
             eksik = n;
         }
     if (Hata != 0) {
-        HataGoster("Eleman malzeme kesit mafsal bağında:\r" + a.Metin + "->" + S(eksik) +
+        HataGoster("Eleman malzeme kesit mafsal bağında:\r" + a.Metin + "->" + TamSayiMetni(eksik) +
                    " nolu eleman tanımsız, türet tamamlanamadı");
         return;
     }
@@ -382,7 +382,7 @@ bool ElemanaYukEkle(const std::string& anahtar, int eleman, const std::string& Y
     if (eyuk.Locate("ElemanNo;YukNo",
                     std::vector<AnahtarDegeri>{AnahtarDegeri(eleman), AnahtarDegeri(OkunanYukNo)})) {
         Hata = 1;
-        HataGoster("Eleman=" + S(eleman) + " Yük no=" + YukNoMetni + " yük tekrar tanımlanmiş");
+        HataGoster("Eleman=" + TamSayiMetni(eleman) + " Yük no=" + YukNoMetni + " yük tekrar tanımlanmiş");
         return false;
     }
     eyuk.Append();
@@ -432,7 +432,7 @@ void NoktaSatirlariTuret(const TuretAnahtari& a, Tablo& kaynak, Tablo& hedef,
         TuretNoktaNo = no;
         if (hedef.Locate("NoktaNo", no)) {
             Hata = 1;
-            HataGoster(a.Metin + "->" + S(no) + tekrarMetni);
+            HataGoster(a.Metin + "->" + TamSayiMetni(no) + tekrarMetni);
             return false;
         }
         NoktaSatiriEkle(kaynak, hedef, no, alanlar, metin);
@@ -497,7 +497,7 @@ void ElemanNoktaBaginiOku() {
                 return true;
             },
             [&](const TuretAnahtari& a) {
-                ElemanlariTuret(a, OkunanElemanTipi >= 50);
+                ElemanlariTuret(a, YuzeyElemaniMi(OkunanElemanTipi));
                 return Hata == 0;
             });
         if (!tamam) return;
@@ -602,7 +602,7 @@ void NoktaAnahtarliOku(Tablo& kaynak, Tablo& hedef, const NoktaOkumaAyari& ay) {
                         if (hedef.Locate("NoktaNo", static_cast<int>(n))) tekrar = n;
                     if (tekrar != 0) {
                         Hata = 1;
-                        HataGoster(a.Metin + "->" + S(tekrar) + ay.TekrarMesaji);
+                        HataGoster(a.Metin + "->" + TamSayiMetni(tekrar) + ay.TekrarMesaji);
                         return false;
                     }
                 }

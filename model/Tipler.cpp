@@ -33,8 +33,8 @@ const ElemanTipiBilgisi* ElemanTipiBul(int kod) {
 }
 
 std::string YayMafsalTipi(int ElemanTipi) {
-    if (ElemanTipi == 31) return "0306";
-    if (ElemanTipi == 32) return "0405";
+    if (ElemanTipi == CerceveEksenelYayi) return "0306";
+    if (ElemanTipi == CerceveDonmeYayi) return "0405";
     return "";
 }
 

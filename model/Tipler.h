@@ -22,6 +22,33 @@ struct TAyarlar {
 extern const std::array<std::string, 7> SistemTipleri;       // [1..6]
 extern const std::array<std::string, 7> KoordinatSistemleri; // [1..6]
 
+// System type codes (SistemTipi), as the project stores them.
+constexpr int DuzlemKafesSistemi = 10;
+constexpr int UzayKafesSistemi = 20;
+constexpr int DuzlemCerceveSistemi = 30;
+constexpr int UzayCerceveSistemi = 40;
+constexpr int LevhaSistemi = 50;  // plane stress
+constexpr int PlakSistemi = 60;
+
+// Element type codes (ElemanTipi), as the project stores them. The tens give
+// the family: below 30 truss bars and their springs, 30 to 39 plane frame
+// bars and springs, 40 and 41 space frame, from 50 on the surface elements.
+constexpr int DuzlemKafesElemani = 10;
+constexpr int DuzlemEksenelYay = 11;
+constexpr int UzayKafesElemani = 20;
+constexpr int UzayEksenelYay = 21;
+constexpr int DuzlemCerceveElemani = 30;
+constexpr int CerceveEksenelYayi = 31;
+constexpr int CerceveDonmeYayi = 32;
+constexpr int CerceveEksenelVeDonmeYayi = 33;
+constexpr int UzayCerceveElemani = 40;
+constexpr int DepremIzolatoru = 41;
+constexpr int UcgenLevhaElemani = 50;
+constexpr int DortgenLevhaElemani = 51;
+constexpr int DortgenPlakElemani = 60;
+// Membranes and plates, against the bars and springs.
+constexpr bool YuzeyElemaniMi(int ElemanTipi) { return ElemanTipi >= UcgenLevhaElemani; }
+
 struct ElemanTipiBilgisi {
     int Kod;
     const char* Metin;

@@ -23,8 +23,8 @@ std::string BosSutun(int genislik) { return SolaDoldur(" ", ' ', genislik); }
 std::string Cizgi(int uzunluk) { return SolaDoldur("", '-', uzunluk); }
 std::string Tam(long long n) { return std::to_string(n); }
 
-// The field's own text: integers in decimal, reals in the general form,
-// texts as stored; an empty (NULL) field gives an empty text.
+// A field's own text, by its kind: integers in decimal, reals in the general
+// form, texts as stored; an empty (NULL) field gives an empty text.
 std::string TamsayiAlani(Tablo& t, const char* ad) {
     Alan a = t.FieldByName(ad);
     return a.IsNull() ? std::string() : Tam(a.AsInteger());
@@ -179,19 +179,22 @@ void KuvvetBasliklari(std::string& s) {
         for (const char* b : l) s += Sutun(b, 12);
     };
     switch (SistemTipi) {
-        case 10:
-        case 20: ekle({"Normal(kN)"}); break;
-        case 30: ekle({"Normal(kN)", "Vy(kN)", "Mz(kNm)"}); break;
-        case 40: ekle({"Normal(kN)", "Vy(kN)", "Vz(kN)", "Mx(kNm)", "My(kNm)", "Mz(kNm)"}); break;
-        case 50: ekle({"Sx(kN)", "Sy(kN)"}); break;
-        case 60: ekle({"Sz(kN)", "Mx(kNm/m)", "My(kNm/m)"}); break;
+        case DuzlemKafesSistemi:
+        case UzayKafesSistemi: ekle({"Normal(kN)"}); break;
+        case DuzlemCerceveSistemi: ekle({"Normal(kN)", "Vy(kN)", "Mz(kNm)"}); break;
+        case UzayCerceveSistemi: ekle({"Normal(kN)", "Vy(kN)", "Vz(kN)", "Mx(kNm)", "My(kNm)", "Mz(kNm)"}); break;
+        case LevhaSistemi: ekle({"Sx(kN)", "Sy(kN)"}); break;
+        case PlakSistemi: ekle({"Sz(kN)", "Mx(kNm/m)", "My(kNm/m)"}); break;
         default: break;
     }
 }
 
 const char* const DugumAlanlari[5] = {"", "iNoktasi", "jNoktasi", "kNoktasi", "LNoktasi"};
 
-bool CubukMu(int tip) { return tip == 10 || tip == 20 || tip == 30 || tip == 40; }
+bool CubukMu(int tip) {
+    return tip == DuzlemKafesElemani || tip == UzayKafesElemani || tip == DuzlemCerceveElemani ||
+           tip == UzayCerceveElemani;
+}
 
 // A bar's end forces as one line of the element force file.
 void KuvvetDosyasinaYaz() {
@@ -326,15 +329,15 @@ void GerilmeleriYaz() {
         return s;
     };
     switch (SistemTipi) {
-        case 10:
-        case 20: Satir(Sutun("Eleman", 6) + BosSutun(6) + Sutun("Sigxx(kN/m²)", 18)); break;
-        case 30: Satir(basliklar({"Sigxx-Üst(kN/m²)", "Sigxx-Alt(kN/m²)", "Sigxy(kN/m²)"})); break;
-        case 40:
+        case DuzlemKafesSistemi:
+        case UzayKafesSistemi: Satir(Sutun("Eleman", 6) + BosSutun(6) + Sutun("Sigxx(kN/m²)", 18)); break;
+        case DuzlemCerceveSistemi: Satir(basliklar({"Sigxx-Üst(kN/m²)", "Sigxx-Alt(kN/m²)", "Sigxy(kN/m²)"})); break;
+        case UzayCerceveSistemi:
             Satir(basliklar({"Sigxx-Üst(kN/m²)", "Sigxx-Alt(kN/m²)", "Sigxy(kN/m²)", "Sigxx-Sağ(kN/m²)",
                              "Sigxx-Sol(kN/m²)", "Sigxz(kN/m²)"}));
             break;
-        case 50:
-        case 60:
+        case LevhaSistemi:
+        case PlakSistemi:
             Satir(basliklar({"Sigxx(kN/m²)", "Sigyy(kN/m²)", "Sigxy(kN/m²)", "SigMax(kN/m²)", "SigMin(kN/m²)",
                              "Fi(derece)"}));
             break;
@@ -362,17 +365,17 @@ void YerDegistirmeleriYaz() {
         std::string s = Sutun(Tam(n), 6);
         const int t = (n - 1) * d;
         switch (SistemTipi) {
-            case 10:
-            case 20:
-            case 40:
-            case 50:
+            case DuzlemKafesSistemi:
+            case UzayKafesSistemi:
+            case UzayCerceveSistemi:
+            case LevhaSistemi:
                 for (int k = 1; k <= d; ++k) s += YuvarlanmisSutun(U(t + k), 6, 15);
                 break;
-            case 30:
+            case DuzlemCerceveSistemi:
                 s += YuvarlanmisSutun(U(t + 1), 6, 15) + YuvarlanmisSutun(U(t + 2), 6, 15) + BosSutun(15) +
                      BosSutun(15) + BosSutun(15) + YuvarlanmisSutun(U(t + 3), 6, 15);
                 break;
-            case 60:
+            case PlakSistemi:
                 s += BosSutun(15) + BosSutun(15) + YuvarlanmisSutun(U(t + 1), 6, 15) +
                      YuvarlanmisSutun(U(t + 2), 6, 15) + YuvarlanmisSutun(U(t + 3), 6, 15);
                 break;
