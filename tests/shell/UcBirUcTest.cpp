@@ -59,6 +59,7 @@ void Modalda(const QString& Baslik, const std::function<void()>& Komut, const st
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!d || d->windowTitle() != Baslik) return;
         t.stop();
+        d->setProperty(kTestteIsleniyor, true);
         Dinlen(50);  // the set-up queued by the show
         Islem(*d);
         yapildi = true;
