@@ -48,7 +48,7 @@ void Turet(QWidget& d, const QString& Bas, const QString& Son, const QString& Ad
     Yaz(d, "LabeledEdit12", Adim);
 }
 
-// Runs Komut; once the window titled Baslik is on screen and set up, Islem
+// Runs Komut; once the window titled Baslik is on screen, set up and ready, Islem
 // works in it, then the window is closed if it is still open. Messages
 // nobody expected are left in AcikPencere::Beklenmeyen.
 void Modalda(const QString& Baslik, const std::function<void()>& Komut, const std::function<void(QDialog&)>& Islem) {
@@ -58,6 +58,8 @@ void Modalda(const QString& Baslik, const std::function<void()>& Komut, const st
     QObject::connect(&t, &QTimer::timeout, [&] {
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!d || d->windowTitle() != Baslik) return;
+        for (const QPushButton* b : d->findChildren<QPushButton*>())
+            if (!b->isEnabled()) return;  // still busy (the results window writes its PDF)
         t.stop();
         d->setProperty(kTestteIsleniyor, true);
         Dinlen(50);  // the set-up queued by the show
