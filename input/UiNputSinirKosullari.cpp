@@ -64,6 +64,8 @@ TiNputSinirKosullari::TiNputSinirKosullari(QWidget* Ust) : TKayitEditoru(SinirKo
         satir->addSpacing(12);
         satir->addWidget(e, 1);
         satir->addWidget(birim);
+        // the units take the room of the widest, so the six edits line up
+        birim->setMinimumWidth(birim->fontMetrics().horizontalAdvance("rad"));
         e->setAccessibleName(grup->title() + " " + birim->text());
         connect(secenekler_[k], &QButtonGroup::idToggled, this, [this, k](int s, bool secili) {
             if (secili) Deger(k + 1)->setText(QString::fromStdString(SinirKosuluSecimMetni(s)));

@@ -134,7 +134,7 @@ AcikPencere::AcikPencere(const std::string& Klasor) {
     bekci_.setInterval(50);
     QObject::connect(&bekci_, &QTimer::timeout, [this] {
         QWidget* w = QApplication::activeModalWidget();
-        if (!w || BekleyenCevaplayiciSayisi() > 0) {
+        if (!w || BekleyenCevaplayiciSayisi() > 0 || w->property(kTestteIsleniyor).toBool()) {
             sonModal_ = nullptr;
             sayac_ = 0;
             return;

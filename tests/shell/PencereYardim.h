@@ -53,6 +53,10 @@ std::string ProjeYaz(const std::string& Klasor, const std::string& Ad, const std
 // follows when one is named; the texts of the boxes answered.
 std::vector<std::string> ProjeAc(TfOrvelta& p, const std::string& Yol, const QString& Dugme = {});
 
+// A window a test is working in carries this property (true): the main
+// window's watch leaves it open however long the work takes.
+inline constexpr const char* kTestteIsleniyor = "TestteIsleniyor";
+
 // A main window started in a temporary program folder, set up and shown.
 struct AcikPencere {
     explicit AcikPencere(const std::string& Klasor);
