@@ -41,6 +41,7 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
+#include "platform/QtMetin.h"
 #include "platform/Sistem.h"
 #include "platform/TabloBildirimi.h"
 #include "run/Hesap.h"
@@ -81,8 +82,6 @@ std::string BellekMetni(double MB) {
 }
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QPushButton* Dugme(QWidget* ebeveyn, const char* ad, const QString& baslik, const QString& ipucu) {
     auto* b = new QPushButton(baslik, ebeveyn);
@@ -507,8 +506,8 @@ void TfOrvelta::OlusturmaSonrasi() {
     qApp->removeEventFilter(&sure);
     qApp->installEventFilter(&sure);
 
-    setWindowTitle(Q("Orvelta:Sonlu Elemanlar Kuvvet Metodu " + TelifMetni));
-    Label4->setText(Q(TelifMetni));
+    setWindowTitle(QMetni("Orvelta:Sonlu Elemanlar Kuvvet Metodu " + TelifMetni));
+    Label4->setText(QMetni(TelifMetni));
     Label2->setText("© Orvelta");
 }
 
@@ -649,7 +648,7 @@ void TfOrvelta::OneGetir() {
 
 long long TfOrvelta::BellekGoster() {
     long long bayt = static_cast<long long>(KullanilanBellek());
-    Label9->setText(Q(BellekMetni(static_cast<double>(bayt) / 1024.0 / 1024.0)));
+    Label9->setText(QMetni(BellekMetni(static_cast<double>(bayt) / 1024.0 / 1024.0)));
     return bayt;
 }
 
@@ -761,7 +760,7 @@ void TfOrvelta::IzgarayiYenile() { IzgaraModeli->Yenile(); }
 
 void TfOrvelta::MemoEkle(const std::string& satir) {
     KullaniciArayuzu::MemoEkle(satir);
-    Memo1->appendPlainText(Q(satir));
+    Memo1->appendPlainText(QMetni(satir));
 }
 
 void TfOrvelta::MemoSonSatiriDegistir(const std::string& satir) {
@@ -770,9 +769,9 @@ void TfOrvelta::MemoSonSatiriDegistir(const std::string& satir) {
     c.select(QTextCursor::BlockUnderCursor);
     if (Memo1->document()->blockCount() > 1) {
         c.removeSelectedText();
-        Memo1->appendPlainText(Q(satir));
+        Memo1->appendPlainText(QMetni(satir));
     } else {
-        Memo1->setPlainText(Q(satir));
+        Memo1->setPlainText(QMetni(satir));
     }
 }
 
@@ -784,7 +783,7 @@ void TfOrvelta::MemoTemizle() {
 void TfOrvelta::IlerlemeGoster(bool gorunur) { ProgressBar1->setVisible(gorunur); }
 void TfOrvelta::IlerlemeMaksimum(int m) { ProgressBar1->setMaximum(m); }
 void TfOrvelta::IlerlemeKonumu(int k) { ProgressBar1->setValue(k); }
-void TfOrvelta::BellekEtiketi(const std::string& metin) { Label9->setText(Q(metin)); }
+void TfOrvelta::BellekEtiketi(const std::string& metin) { Label9->setText(QMetni(metin)); }
 
 bool TfOrvelta::YerDegistirmeliHesap() const { return YerDegistirmeli->isChecked(); }
 
