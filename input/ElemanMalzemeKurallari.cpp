@@ -75,7 +75,7 @@ std::vector<std::string> KesitAyrintisi(const std::string& No, std::string& Resi
 
 // ------------------------------------------------------------ hinge boxes
 
-bool MafsalKutulariEtkin(int SistemTipi) { return SistemTipi == 30; }
+bool MafsalKutulariEtkin(int SistemTipi) { return SistemTipi == DuzlemCerceveSistemi; }
 
 std::string MafsalKodu(const MafsalKutulari& K) {
     if (K[0]) return "00";

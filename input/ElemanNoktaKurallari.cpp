@@ -24,12 +24,16 @@ bool SutunaSigar(const std::string& Metin, int& Deger) { return TamSayiMi(Metin,
 std::vector<std::string> SistemElemanTipleri(int SistemTipi) {
     std::vector<int> kodlar;
     switch (SistemTipi) {
-        case 10:
-        case 50: kodlar = {10, 11, 50, 51}; break;
-        case 20: kodlar = {20, 21}; break;
-        case 30: kodlar = {30, 31, 32, 33}; break;
-        case 40: kodlar = {40, 41}; break;
-        case 60: kodlar = {60}; break;
+        case DuzlemKafesSistemi:
+        case LevhaSistemi:
+            kodlar = {DuzlemKafesElemani, DuzlemEksenelYay, UcgenLevhaElemani, DortgenLevhaElemani};
+            break;
+        case UzayKafesSistemi: kodlar = {UzayKafesElemani, UzayEksenelYay}; break;
+        case DuzlemCerceveSistemi:
+            kodlar = {DuzlemCerceveElemani, CerceveEksenelYayi, CerceveDonmeYayi, CerceveEksenelVeDonmeYayi};
+            break;
+        case UzayCerceveSistemi: kodlar = {UzayCerceveElemani, DepremIzolatoru}; break;
+        case PlakSistemi: kodlar = {DortgenPlakElemani}; break;
         default: break;
     }
     std::vector<std::string> liste;
@@ -55,7 +59,7 @@ int ElemanGirilenNoktaSayisi(int Kod) {
     return t ? t->GirilenNoktaSayisi : 0;
 }
 
-bool EksenKoduAlir(int Kod) { return Kod == 40 || Kod == 41; }
+bool EksenKoduAlir(int Kod) { return Kod == UzayCerceveElemani || Kod == DepremIzolatoru; }
 
 std::string ElemanNoktaDenetle(const ElemanNoktaGirdisi& Girdi, ElemanNoktaKaydi& Kayit) {
     ElemanNoktaKaydi k;
@@ -134,7 +138,7 @@ std::string ElemanTuretDenetle(const ElemanNoktaGirdisi& Girdi, ElemanNoktaKaydi
     // The expansion gives every element the start element's type and picks
     // the nodes to step by the row's type: the row takes the start's type.
     k.ElemanTipi = tip;
-    const int adimli = tip >= 50 ? 4 : 2;
+    const int adimli = YuzeyElemaniMi(tip) ? 4 : 2;
     for (int x = 0; x < adimli; ++x) {
         const int f1 = N[1][x] - N[0][x];
         const int f2 = ikiYon ? N[2][x] - N[0][x] : 0;

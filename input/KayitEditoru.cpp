@@ -18,14 +18,12 @@
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
+#include "platform/QtMetin.h"
 #include "platform/Resimler.h"
 #include "platform/Tablo.h"
 #include "platform/TabloBildirimi.h"
 
 namespace {
-
-std::string M(const QString& s) { return s.toStdString(); }
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 struct TuretMesajlari {
     const char* Aralik[5];
@@ -285,7 +283,7 @@ void TKayitEditoru::GosterimSonrasi() {
         anahtar = ayar_.VarsayilanAnahtar();
     {
         QSignalBlocker b(Edit0);
-        Edit0->setText(Q(anahtar));
+        Edit0->setText(QMetni(anahtar));
     }
     BulVeGoster();
     KurulumSonrasi();
@@ -327,17 +325,17 @@ void TKayitEditoru::AnahtarYaz(Tablo& T, const std::string& Anahtar) {
 }
 
 void TKayitEditoru::BulVeGoster() {
-    const std::string anahtar = BosluklariSil(M(Edit0->text()));
+    const std::string anahtar = BosluklariSil(StdMetni(Edit0->text()));
     Tablo* t = ayar_.ProjeTablosu;
     if (!anahtar.empty() && KayitBul(anahtar)) {
-        for (const DegerEditi& d : degerler_) d.Edit->setText(Q(t->FieldByName(d.Alan).AsString()));
+        for (const DegerEditi& d : degerler_) d.Edit->setText(QMetni(t->FieldByName(d.Alan).AsString()));
         bulunan_ = ayar_.AnahtarAlani.empty() ? anahtar : t->FieldByName(ayar_.AnahtarAlani).AsString();
         // A plain row sets the "Türet:" edits to "0", so a generation key
         // shown before is neither saved nor deleted again by mistake.
         std::string kalan = bulunan_;
         const bool turet = TuretAnahtariMi(kalan);
         for (QLineEdit* e : TuretEdit)
-            if (e) e->setText(turet ? Q(KelimeAl(kalan, ",")) : QString("0"));
+            if (e) e->setText(turet ? QMetni(KelimeAl(kalan, ",")) : QString("0"));
         if (BitBtn2 && ayar_.AnahtarEditi) BitBtn2->show();
         Gosterildi(true);
     } else {
@@ -410,12 +408,12 @@ void TKayitEditoru::Kaydet() {
         return;
     }
     std::string anahtar;
-    const std::string girilen = BosluklariSil(M(Edit0->text()));
+    const std::string girilen = BosluklariSil(StdMetni(Edit0->text()));
     const bool turetKutulari = TuretEdit[0] && TuretEdit[0]->text() != "0";
     if (turetKutulari || (ayar_.Turet != TuretTuru::Yok && TuretAnahtariMi(girilen))) {
         std::string parca[5];
         if (turetKutulari) {
-            for (int i = 0; i < 5; ++i) parca[i] = M(TuretEdit[i]->text());
+            for (int i = 0; i < 5; ++i) parca[i] = StdMetni(TuretEdit[i]->text());
         } else {
             std::string kalan = girilen;
             for (std::string& p : parca) p = KelimeAl(kalan, ",");
@@ -437,10 +435,10 @@ void TKayitEditoru::Kaydet() {
     HataMesaji.clear();
     Tablo* t = ayar_.ProjeTablosu;
     if (!ayar_.AnahtarAlani.empty() && !t->FieldByName(ayar_.AnahtarAlani).MetinSigar(anahtar))
-        Hatali(M(ayar_.AnahtarEtiketi) + " alanına yazılamaz: " + anahtar);
+        Hatali(StdMetni(ayar_.AnahtarEtiketi) + " alanına yazılamaz: " + anahtar);
     for (const DegerEditi& d : degerler_)
-        if (!t->FieldByName(d.Alan).MetinSigar(M(d.Edit->text())))
-            Hatali(M(d.EtiketYazisi->text()) + " alanına yazılamaz: " + M(d.Edit->text()));
+        if (!t->FieldByName(d.Alan).MetinSigar(StdMetni(d.Edit->text())))
+            Hatali(StdMetni(d.EtiketYazisi->text()) + " alanına yazılamaz: " + StdMetni(d.Edit->text()));
     Denetle(anahtar, turet);
     if (!HataMesaji.empty()) {
         HataKutusu(HataMesaji);
@@ -477,7 +475,7 @@ bool TKayitEditoru::Yaz(const std::string& Anahtar, const std::string& Eski) {
         else
             t.Append();
         AnahtarYaz(t, Anahtar);
-        for (const DegerEditi& d : degerler_) t.FieldByName(d.Alan).SetString(M(d.Edit->text()));
+        for (const DegerEditi& d : degerler_) t.FieldByName(d.Alan).SetString(StdMetni(d.Edit->text()));
         AlanlariYaz(t);
         t.Post();
         t.IslemOnayla();
@@ -538,11 +536,11 @@ std::string TKayitEditoru::SilmeSorusuMetni(const std::string& Anahtar) {
 void TKayitEditoru::KayitAdimla(bool Sonraki) {
     Tablo* t = ayar_.ProjeTablosu;
     if (!t || !t->Active() || t->RecordCount() == 0) return;
-    KayitBul(BosluklariSil(M(Edit0->text())));  // step from the row shown
+    KayitBul(BosluklariSil(StdMetni(Edit0->text())));  // step from the row shown
     if (Sonraki)
         t->Next();
     else
         t->Prior();
     KayitAdimlandi();
-    Edit0->setText(Q(t->FieldByName(ayar_.AnahtarAlani).AsString()));
+    Edit0->setText(QMetni(t->FieldByName(ayar_.AnahtarAlani).AsString()));
 }

@@ -83,17 +83,17 @@ int KesitTipiKodu(const std::string& KesitTipiMetni) {
 std::vector<std::string> SistemKesitTipleri(int SistemTipi) {
     std::vector<int> cikan;
     switch (SistemTipi) {
-        case 10:
-        case 50: cikan = {8, 9, 29, 60}; break;
-        case 20: cikan = {8, 9, 29, 50, 60}; break;
-        case 30: cikan = {29, 50, 60}; break;
-        case 40: cikan = {7, 8, 9, 50, 60}; break;
+        case DuzlemKafesSistemi:
+        case LevhaSistemi: cikan = {8, 9, 29, 60}; break;
+        case UzayKafesSistemi: cikan = {8, 9, 29, 50, 60}; break;
+        case DuzlemCerceveSistemi: cikan = {29, 50, 60}; break;
+        case UzayCerceveSistemi: cikan = {7, 8, 9, 50, 60}; break;
         default: break;
     }
     std::vector<std::string> l;
     for (std::size_t i = 1; i < KesitTipleri.size(); ++i) {
         const int kod = KesitTipiKodu(KesitTipleri[i]);
-        if (SistemTipi == 60 ? kod == 60 : std::find(cikan.begin(), cikan.end(), kod) == cikan.end())
+        if (SistemTipi == PlakSistemi ? kod == 60 : std::find(cikan.begin(), cikan.end(), kod) == cikan.end())
             l.push_back(KesitTipleri[i]);
     }
     return l;

@@ -140,7 +140,7 @@ void TiNputAnaVeriler::Denetle(const std::string& Anahtar, bool Turet) {
     (void)Turet;
     if (Numarasi(ComboBox2) == 0) Hatali("Koordinat sistemi hatalı");
     const int tip = Numarasi(ComboBox1);
-    if (tip % 10 != 0 || tip < 10 || tip > 60) Hatali("Sistem tanımsız. Sistem seçiniz");
+    if (tip % 10 != 0 || tip < DuzlemKafesSistemi || tip > PlakSistemi) Hatali("Sistem tanımsız. Sistem seçiniz");
 }
 
 void TiNputAnaVeriler::AlanlariYaz(Tablo& T) {

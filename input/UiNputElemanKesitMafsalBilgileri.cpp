@@ -16,13 +16,11 @@
 #include "model/Oku.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
+#include "platform/QtMetin.h"
 #include "platform/Resimler.h"
 #include "platform/Tablo.h"
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string M(const QString& s) { return s.toStdString(); }
 
 KayitEditoruAyarlari ElemanMalzemeAyarlari() {
     KayitEditoruAyarlari a;
@@ -141,7 +139,7 @@ TAcilirListe* TiNputElemanKesitMafsalBilgileri::ListeEkle(int No, const std::str
     DegerDuzeni()->addWidget(l, DegerDuzeni()->rowCount() - 1, 2);  // beside its number edit
     TusSuzgeciEkle(l);
     connect(l, &QComboBox::currentIndexChanged, this, [this, l, No](int i) {
-        if (i >= 0) Deger(No)->setText(Q(ListeNumarasi(M(l->itemText(i)))));
+        if (i >= 0) Deger(No)->setText(QMetni(ListeNumarasi(StdMetni(l->itemText(i)))));
     });
     connect(Deger(No), &QLineEdit::textChanged, this, [this, l, No] { ListeyiEsle(l, No); });
     connect(l, &QComboBox::highlighted, this, [this, l](int i) {
@@ -166,7 +164,7 @@ TAcilirListe* TiNputElemanKesitMafsalBilgileri::ListeEkle(int No, const std::str
 void TiNputElemanKesitMafsalBilgileri::AyrintiGoster(TAcilirListe* Liste, int Sira) {
     Memo1->clear();
     if (Sira < 0) return;
-    const std::string no = ListeNumarasi(M(Liste->itemText(Sira)));
+    const std::string no = ListeNumarasi(StdMetni(Liste->itemText(Sira)));
     std::vector<std::string> satirlar;
     std::string resim;
     if (Liste == ComboBox1)
@@ -179,14 +177,14 @@ void TiNputElemanKesitMafsalBilgileri::AyrintiGoster(TAcilirListe* Liste, int Si
     else
         Image2->clear();
     QStringList l;
-    for (const std::string& s : satirlar) l << Q(s);
+    for (const std::string& s : satirlar) l << QMetni(s);
     Memo1->setPlainText(l.join('\n'));
 }
 
 // The list shows the item of the number in its edit (none: no item).
 void TiNputElemanKesitMafsalBilgileri::ListeyiEsle(TAcilirListe* Liste, int No) {
     QSignalBlocker b(Liste);
-    Liste->setCurrentIndex(ListeSirasi(Liste == ComboBox1 ? malzemeler_ : kesitler_, M(Deger(No)->text())));
+    Liste->setCurrentIndex(ListeSirasi(Liste == ComboBox1 ? malzemeler_ : kesitler_, StdMetni(Deger(No)->text())));
 }
 
 // ------------------------------------------------------------ hinge boxes
@@ -200,19 +198,19 @@ void TiNputElemanKesitMafsalBilgileri::MafsalTiklandi(int Kutu, bool Isaretli) {
     for (int b = 0; b < 7; ++b) K[b] = CheckBox[b]->isChecked();
     const std::string uyari = MafsalKutusunaTikla(K, Kutu, Isaretli);
     KutulariAyarla(K);
-    Deger(3)->setText(Q(MafsalKodu(K)));
+    Deger(3)->setText(QMetni(MafsalKodu(K)));
     if (!uyari.empty()) MesajKutusu(uyari, "Uyarı:", "TamamUyarı1");
 }
 
 void TiNputElemanKesitMafsalBilgileri::MafsalGoster(const std::string& Kod) {
     if (!GroupBox1->isEnabled()) {
-        Deger(3)->setText(Q(Kod));
+        Deger(3)->setText(QMetni(Kod));
         return;
     }
     std::vector<std::string> uyarilar;
     const MafsalKutulari K = MafsalKutulariniKur(Kod, uyarilar);
     KutulariAyarla(K);
-    Deger(3)->setText(Q(MafsalKodu(K)));
+    Deger(3)->setText(QMetni(MafsalKodu(K)));
     for (const std::string& u : uyarilar) MesajKutusu(u, "Uyarı:", "TamamUyarı1");
 }
 
@@ -228,7 +226,7 @@ void TiNputElemanKesitMafsalBilgileri::KurulumOncesi() {
         {
             QSignalBlocker b(l);
             l->clear();
-            for (const std::string& s : l == ComboBox1 ? malzemeler_ : kesitler_) l->addItem(Q(s));
+            for (const std::string& s : l == ComboBox1 ? malzemeler_ : kesitler_) l->addItem(QMetni(s));
         }
         ListeyiEsle(l, no++);
     }
@@ -243,11 +241,11 @@ void TiNputElemanKesitMafsalBilgileri::OnDoldur(bool AnahtarDahil) {
     if (onDolgu_.Bos) return;
     if (AnahtarDahil) {
         QSignalBlocker b(Edit0);
-        Edit0->setText(Q(onDolgu_.ElemanNo));
+        Edit0->setText(QMetni(onDolgu_.ElemanNo));
     }
-    Deger(1)->setText(Q(onDolgu_.MalzemeNo));
-    Deger(2)->setText(Q(onDolgu_.KesitNo));
-    for (int i = 0; i < 5; ++i) TuretEdit[i]->setText(Q(onDolgu_.Turet[i]));
+    Deger(1)->setText(QMetni(onDolgu_.MalzemeNo));
+    Deger(2)->setText(QMetni(onDolgu_.KesitNo));
+    for (int i = 0; i < 5; ++i) TuretEdit[i]->setText(QMetni(onDolgu_.Turet[i]));
 }
 
 void TiNputElemanKesitMafsalBilgileri::KurulumSonrasi() {
@@ -263,7 +261,7 @@ void TiNputElemanKesitMafsalBilgileri::Silindi() {
     }
     {
         QSignalBlocker b(Edit0);
-        Edit0->setText(Q(t.FieldByName(Ayarlar().AnahtarAlani).AsString()));
+        Edit0->setText(QMetni(t.FieldByName(Ayarlar().AnahtarAlani).AsString()));
     }
     BulVeGoster();
 }
@@ -273,13 +271,13 @@ void TiNputElemanKesitMafsalBilgileri::EkTemizle() {
 }
 
 void TiNputElemanKesitMafsalBilgileri::Gosterildi(bool Bulundu) {
-    if (Bulundu) MafsalGoster(M(Deger(3)->text()));
+    if (Bulundu) MafsalGoster(StdMetni(Deger(3)->text()));
 }
 
 void TiNputElemanKesitMafsalBilgileri::Denetle(const std::string& Anahtar, bool Turet) {
     (void)Turet;
     const std::string m =
-        ElemanMalzemeDenetle(Anahtar, M(Deger(1)->text()), M(Deger(2)->text()), M(Deger(3)->text()), kayit_);
+        ElemanMalzemeDenetle(Anahtar, StdMetni(Deger(1)->text()), StdMetni(Deger(2)->text()), StdMetni(Deger(3)->text()), kayit_);
     if (!m.empty()) Hatali(m);
 }
 
@@ -291,5 +289,5 @@ void TiNputElemanKesitMafsalBilgileri::AlanlariYaz(Tablo& T) {
 
 // A spring keeps the hinge code of its type, whatever the boxes showed.
 void TiNputElemanKesitMafsalBilgileri::Kaydedildi() {
-    if (M(Deger(3)->text()) != kayit_.MafsalTipi) MafsalGoster(kayit_.MafsalTipi);
+    if (StdMetni(Deger(3)->text()) != kayit_.MafsalTipi) MafsalGoster(kayit_.MafsalTipi);
 }

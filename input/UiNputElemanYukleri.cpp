@@ -17,13 +17,11 @@
 #include "model/Oku.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
+#include "platform/QtMetin.h"
 #include "platform/Resimler.h"
 #include "platform/Tablo.h"
 
 namespace {
-
-std::string M(const QString& s) { return s.toStdString(); }
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 KayitEditoruAyarlari ElemanYukuAyarlari() {
     KayitEditoruAyarlari a;
@@ -72,10 +70,10 @@ TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYuk
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
 
     const YukTipiDuzeni ilk = YukTipiDuzeniBul(1);
-    DegerEkle(2, "Yuk", Q(ilk.YukEtiketi), ElemanYukuDegerIpucu);
+    DegerEkle(2, "Yuk", QMetni(ilk.YukEtiketi), ElemanYukuDegerIpucu);
     DegerEkle(3, "aMesafesi", ElemanYukuaEtiketi, ElemanYukuSekilIpucu);
     DegerEkle(4, "bMesafesi", ElemanYukubEtiketi, ElemanYukuSekilIpucu);
-    DegerEkle(5, "Yuk1", Q(ilk.Yuk1Etiketi), ElemanYukuSekilIpucu);
+    DegerEkle(5, "Yuk1", QMetni(ilk.Yuk1Etiketi), ElemanYukuSekilIpucu);
     connect(Deger(2), &QLineEdit::textChanged, this, [this] { UniformKopya(); });
 
     // The notes under the edits; the temperature note keeps its room while
@@ -87,7 +85,7 @@ TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYuk
     BitBtn4->setObjectName("BitBtn4");
     BitBtn4->setFrameShape(QFrame::StyledPanel);
     BitBtn4->setMargin(4);
-    BitBtn4->setText(Q(YukTipiDuzeniBul(13).Not));  // its room: the three lines of a note
+    BitBtn4->setText(QMetni(YukTipiDuzeniBul(13).Not));  // its room: the three lines of a note
     QSizePolicy p = BitBtn4->sizePolicy();
     p.setRetainSizeWhenHidden(true);
     BitBtn4->setSizePolicy(p);
@@ -109,19 +107,19 @@ TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYuk
 }
 
 int TiNputElemanYukleri::SeciliTip() const {
-    return ComboBox1->currentIndex() < 0 ? 0 : YukTipiKodu(M(ComboBox1->currentText()));
+    return ComboBox1->currentIndex() < 0 ? 0 : YukTipiKodu(StdMetni(ComboBox1->currentText()));
 }
 
 void TiNputElemanYukleri::ComboBox1Change() {
     BitBtn4->hide();
     const YukTipiDuzeni d = YukTipiDuzeniBul(SeciliTip());
     if (d.Kod == 0) return;
-    Etiket(2)->setText(Q(d.YukEtiketi));
-    Etiket(5)->setText(Q(d.Yuk1Etiketi));
+    Etiket(2)->setText(QMetni(d.YukEtiketi));
+    Etiket(5)->setText(QMetni(d.Yuk1Etiketi));
     Deger(2)->setAccessibleName(Etiket(2)->text());
     Deger(5)->setAccessibleName(Etiket(5)->text());
     if (!d.Not.empty()) {
-        BitBtn4->setText(Q(d.Not));
+        BitBtn4->setText(QMetni(d.Not));
         BitBtn4->show();
     }
     if (d.Yuk1YukKopyasi) Deger(5)->setText(Deger(2)->text());
@@ -131,11 +129,11 @@ void TiNputElemanYukleri::ComboBox1Change() {
 
 // A uniform temperature change has one value and no distances.
 void TiNputElemanYukleri::UniformKopya() {
-    std::string a = M(Deger(3)->text()), b = M(Deger(4)->text()), yuk1 = M(Deger(5)->text());
-    if (!UniformSicaklikKopyasi(SeciliTip(), M(Deger(2)->text()), a, b, yuk1)) return;
-    Deger(3)->setText(Q(a));
-    Deger(4)->setText(Q(b));
-    Deger(5)->setText(Q(yuk1));
+    std::string a = StdMetni(Deger(3)->text()), b = StdMetni(Deger(4)->text()), yuk1 = StdMetni(Deger(5)->text());
+    if (!UniformSicaklikKopyasi(SeciliTip(), StdMetni(Deger(2)->text()), a, b, yuk1)) return;
+    Deger(3)->setText(QMetni(a));
+    Deger(4)->setText(QMetni(b));
+    Deger(5)->setText(QMetni(yuk1));
 }
 
 void TiNputElemanYukleri::KurulumOncesi() {
@@ -146,14 +144,14 @@ void TiNputElemanYukleri::KurulumOncesi() {
         for (const std::string& metin : SistemYukTipleri(SistemTipi)) {
             const YukTipiDuzeni d = YukTipiDuzeniBul(YukTipiKodu(metin));
             const QImage simge = ResimCiz(d.Simge, QSize(YukSimgeGenisligi, YukSimgeYuksekligi));
-            ComboBox1->addItem(simge.isNull() ? QIcon() : QIcon(QPixmap::fromImage(simge)), Q(metin));
+            ComboBox1->addItem(simge.isNull() ? QIcon() : QIcon(QPixmap::fromImage(simge)), QMetni(metin));
         }
         ComboBox1->setCurrentIndex(ComboBox1->count() ? 0 : -1);
     }
     Tablo& t = Tablolar.ElemanYukleri;
     if (t.Active() && t.RecordCount() > 0) {
         const QSignalBlocker b(LabeledEdit1);
-        LabeledEdit1->setText(Q(t.FieldByName("YukNo").AsString()));
+        LabeledEdit1->setText(QMetni(t.FieldByName("YukNo").AsString()));
     }
 }
 
@@ -162,14 +160,14 @@ void TiNputElemanYukleri::KurulumOncesi() {
 // the load number is looked up among the rows of that stored key.
 bool TiNputElemanYukleri::KayitBul(const std::string& Anahtar) {
     int no = 0;
-    if (!YukNoGecerli(M(LabeledEdit1->text()), no) || !TKayitEditoru::KayitBul(Anahtar)) return false;
+    if (!YukNoGecerli(StdMetni(LabeledEdit1->text()), no) || !TKayitEditoru::KayitBul(Anahtar)) return false;
     Tablo& t = Tablolar.ElemanYukleri;
     return t.Locate("ElemanNo;YukNo", {AnahtarDegeri(t.FieldByName("ElemanNo").AsString()), AnahtarDegeri(no)});
 }
 
 void TiNputElemanYukleri::AnahtarYaz(Tablo& T, const std::string& Anahtar) {
     int no = 0;
-    YukNoGecerli(M(LabeledEdit1->text()), no);
+    YukNoGecerli(StdMetni(LabeledEdit1->text()), no);
     T.FieldByName("ElemanNo").SetString(Anahtar);
     T.FieldByName("YukNo").SetInteger(no);
 }
@@ -192,7 +190,7 @@ void TiNputElemanYukleri::Gosterildi(bool Bulundu) {
     if (Bulundu) {
         const int tip = Tablolar.ElemanYukleri.FieldByName("YukTipi").AsInteger();
         for (int i = 0; i < ComboBox1->count(); ++i)
-            if (YukTipiKodu(M(ComboBox1->itemText(i))) == tip) {
+            if (YukTipiKodu(StdMetni(ComboBox1->itemText(i))) == tip) {
                 ComboBox1->setCurrentIndex(i);
                 break;
             }
@@ -204,8 +202,8 @@ void TiNputElemanYukleri::KayitAdimlandi() {
     Tablo& t = Tablolar.ElemanYukleri;
     {
         const QSignalBlocker b0(Edit0), b1(LabeledEdit1);
-        Edit0->setText(Q(t.FieldByName("ElemanNo").AsString()));
-        LabeledEdit1->setText(Q(t.FieldByName("YukNo").AsString()));
+        Edit0->setText(QMetni(t.FieldByName("ElemanNo").AsString()));
+        LabeledEdit1->setText(QMetni(t.FieldByName("YukNo").AsString()));
     }
     BulVeGoster();
 }
@@ -217,14 +215,14 @@ bool TiNputElemanYukleri::KaydetOncesi() {
 
 void TiNputElemanYukleri::Denetle(const std::string& Anahtar, bool Turet) {
     (void)Turet;
-    const std::string yukNo = M(LabeledEdit1->text());
+    const std::string yukNo = StdMetni(LabeledEdit1->text());
     const ElemanYukuGirdisi g{Anahtar,
                               yukNo,
-                              ComboBox1->currentIndex() < 0 ? std::string() : M(ComboBox1->currentText()),
-                              M(Deger(2)->text()),
-                              M(Deger(3)->text()),
-                              M(Deger(4)->text()),
-                              M(Deger(5)->text())};
+                              ComboBox1->currentIndex() < 0 ? std::string() : StdMetni(ComboBox1->currentText()),
+                              StdMetni(Deger(2)->text()),
+                              StdMetni(Deger(3)->text()),
+                              StdMetni(Deger(4)->text()),
+                              StdMetni(Deger(5)->text())};
     const std::string mesaj = ElemanYukuDenetle(g);
     if (!mesaj.empty()) Hatali(mesaj);
 }

@@ -91,11 +91,11 @@ const char* const ElemanYukuTuretAciklamasi =
 std::vector<std::string> SistemYukTipleri(int SistemTipi) {
     int ilk = 0, son = -1;
     switch (SistemTipi) {
-        case 10:
-        case 20: ilk = 14, son = 16; break;
-        case 30: ilk = 1, son = 20; break;
-        case 40: ilk = 21, son = 24; break;
-        case 60: ilk = son = 25; break;
+        case DuzlemKafesSistemi:
+        case UzayKafesSistemi: ilk = 14, son = 16; break;
+        case DuzlemCerceveSistemi: ilk = 1, son = 20; break;
+        case UzayCerceveSistemi: ilk = 21, son = 24; break;
+        case PlakSistemi: ilk = son = 25; break;
         default: break;
     }
     std::vector<std::string> l;
@@ -105,12 +105,12 @@ std::vector<std::string> SistemYukTipleri(int SistemTipi) {
 
 int SistemElemanNoktaSayisi(int SistemTipi) {
     switch (SistemTipi) {
-        case 10:
-        case 20:
-        case 30: return 2;
-        case 40: return 3;
-        case 50:
-        case 60: return 4;
+        case DuzlemKafesSistemi:
+        case UzayKafesSistemi:
+        case DuzlemCerceveSistemi: return 2;
+        case UzayCerceveSistemi: return 3;
+        case LevhaSistemi:
+        case PlakSistemi: return 4;
         default: return 0;
     }
 }
@@ -155,14 +155,14 @@ bool YukNoGecerli(const std::string& YukNoMetni, int& No) {
 
 bool ElemanYukuAlirMi(int ElemanTipi) {
     switch (ElemanTipi) {
-        case 11:
-        case 21:
-        case 31:
-        case 32:
-        case 33:
-        case 41:
-        case 50:
-        case 51: return false;
+        case DuzlemEksenelYay:
+        case UzayEksenelYay:
+        case CerceveEksenelYayi:
+        case CerceveDonmeYayi:
+        case CerceveEksenelVeDonmeYayi:
+        case DepremIzolatoru:
+        case UcgenLevhaElemani:
+        case DortgenLevhaElemani: return false;
         default: return true;
     }
 }

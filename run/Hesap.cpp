@@ -1,11 +1,11 @@
 #include "run/Hesap.h"
 
-#include <cmath>
 #include <exception>
 #include <new>
 #include <string>
 
 #include "engine/AnkastrelikKuvvetleri.h"
+#include "engine/CubukBoyu.h"
 #include "engine/ElemanMatrisleri.h"
 #include "engine/CozumSurucusu.h"
 #include "engine/MotorYardim.h"
@@ -48,14 +48,17 @@ void CizimTablosunaYerDegistirmeYaz() {
                 c.Cancel();
                 break;
             }
-            const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2, dz = OkunanjX3 - OkunaniX3;
-            const double L = std::sqrt(dx * dx + dy * dy + dz * dz);
-            const double cs = dx / L, sn = dy / L;
+            const CubukEkseni eksen = OkunanCubugunEkseni(true);
+            if (eksen.Sifir) {
+                c.Cancel();
+                continue;
+            }
+            const double cs = eksen.dx / eksen.L, sn = eksen.dy / eksen.L;
             const int i = OkunaniNoktasi, j = OkunanjNoktasi;
-            if (SistemTipi == 10 || SistemTipi == 50) {
+            if (SistemTipi == DuzlemKafesSistemi || SistemTipi == LevhaSistemi) {
                 c.FieldByName("u1").SetFloat(cs * U(i, 1) + sn * U(i, 2));
                 c.FieldByName("u2").SetFloat(cs * U(j, 1) + sn * U(j, 2));
-            } else if (SistemTipi == 30) {
+            } else if (SistemTipi == DuzlemCerceveSistemi) {
                 c.FieldByName("u1").SetFloat(cs * U(i, 1) + sn * U(i, 2));
                 c.FieldByName("u2").SetFloat(-sn * U(i, 1) + cs * U(i, 2));
                 c.FieldByName("u3").SetFloat(U(i, 3));
@@ -76,14 +79,8 @@ void CizimTablosunaYerDegistirmeYaz() {
 
 // Everything the run leaves behind is put back, whatever ended it.
 void SonTemizlik() {
-    NMatrisi.Bosalt();
-    HiperstatikKolonlar.Bosalt();
-    YukVektoru.Bosalt();
-    Bilinmeyenler.Bosalt();
-    MesnetYerDegistirmeleri.Bosalt();
+    DizileriBosalt();
     B0Matrisi.Bosalt();
-    EsneklikMatrisi.Bosalt();
-    YerDegistirmeler.Bosalt();
     ElemanBilinmeyenTablosu.Bosalt();
     SeyrekCozumuBirak();
     KullaniciArayuzu& a = Arayuz();
@@ -97,10 +94,55 @@ void SonTemizlik() {
     CalismaBellegiGoster();
 }
 
-void Okuyucu(const char* satir, void (*oku)()) {
-    Arayuz().MemoEkle(satir);
-    if (Hata == 0) oku();
+// One reader of the model, run only while Hata is 0; false when it set Hata.
+template <void (*Oku)()>
+bool Okuyucu() {
+    if (Hata == 0) Oku();
+    return Hata == 0;
 }
+
+// Loads and supports: a warning when there are no loads at all, a refusal
+// when there are no support conditions.
+bool YukVeMesnetVarMi() {
+    TabloyuAc(Tablolar.TYUK);
+    TabloyuAc(Tablolar.EYUK);
+    TabloyuAc(Tablolar.SK);
+    if (Tablolar.TYUK.RecordCount() < 1 && Tablolar.EYUK.RecordCount() < 1)
+        MesajKutusu("Eleman ve/veya düğüm tekil yükü verilmemiş.", "UYARI:", "TamamUyarı1");
+    if (Tablolar.SK.RecordCount() < 1) {
+        MesajKutusu("Önce sınır(mesnet) koşullarını veriniz.", "HATA:", "TamamHata1");
+        return false;
+    }
+    return true;
+}
+
+bool ElemanYukleriniSirala() {
+    Tablolar.EYUK.SetSort("ElemanNo, YukNo");
+    return true;
+}
+
+// One step of reading the model: the progress position shown before it
+// (0: none), the memo line written before it (nullptr: none) and the step,
+// false when the run ends there. A run that reads only the geometry stops at
+// the first step that belongs to the loads and supports.
+struct OkumaAdimi {
+    int Konum;
+    const char* Satir;
+    bool (*Adim)();
+    bool YukVeMesnet;
+};
+
+constexpr OkumaAdimi OkumaAdimlari[] = {
+    {0, "Ana veriler okunuyor", SistemTipiniOku, false},
+    {1, "Koordinatlar okunuyor", Okuyucu<KoordinatlariOku>, false},
+    {2, "Eleman bilgileri okunuyor", Okuyucu<ElemanNoktaBaginiOku>, false},
+    {3, "Eleman-malzeme-kesit-mafsal bilgileri okunuyor", Okuyucu<ElemanMalzemeKesitMafsalBaginiOku>, false},
+    {4, nullptr, YukVeMesnetVarMi, true},
+    {0, "Tekil yükler okunuyor", Okuyucu<TekilYukleriniOku>, true},
+    {5, "Eleman yükleri okunuyor", Okuyucu<ElemanYukleriniOku>, true},
+    {6, nullptr, ElemanYukleriniSirala, true},
+    {0, "Sınır koşulları okunuyor", Okuyucu<SinirKosullariniOku>, true},
+};
 
 // Steps of the run up to the results window; false when it ends early.
 bool Calistir(bool SadeceGeometri) {
@@ -126,55 +168,26 @@ bool Calistir(bool SadeceGeometri) {
     HesapBaslangici = SayacDegeri();
 
     Hata = 0;
-    // Questions about element loads are asked afresh in every run.
+    // Questions about element loads (equal temperatures) are asked afresh in
+    // every run.
     AnkastrelikSorulariniSifirla();
     SistemAdi.clear();
     SistemTipi = ElemanSayisi = NoktaSayisi = YukluNoktaSayisi = SinirKosulluNoktaSayisi = 0;
     SinirKosuluSayisi = NoktaSerbestlikSayisi = OkunanElemanTipi = ElemanNoktaSayisi = 0;
     MafsalSayisi = ElemanSerbestlikSayisi = ElemaninNoktadakiKuvvetSayisi = ElemanKuvvetSayisi = 0;
     ToplamSerbestlikSayisi = DenklemSayisi = BilinmeyenSayisi = HiperstatiklikDerecesi = 0;
-    // Answers to the equal-temperature question belong to one run.
-    AnkastrelikSorulariniSifirla();
 
     a.IlerlemeMaksimum(14);
     a.IlerlemeGoster(true);
 
     // The model readers.
     Asama("okuma");
-    a.MemoEkle("Ana veriler okunuyor");
-    if (!SistemTipiniOku()) return false;
-    a.IlerlemeKonumu(1);
-    Okuyucu("Koordinatlar okunuyor", KoordinatlariOku);
-    if (Hata != 0) return false;
-    a.IlerlemeKonumu(2);
-    Okuyucu("Eleman bilgileri okunuyor", ElemanNoktaBaginiOku);
-    if (Hata != 0) return false;
-    a.IlerlemeKonumu(3);
-    Okuyucu("Eleman-malzeme-kesit-mafsal bilgileri okunuyor", ElemanMalzemeKesitMafsalBaginiOku);
-    if (Hata != 0) return false;
-
-    if (SadeceGeometri) return true;
-
-    // Loads and supports.
-    a.IlerlemeKonumu(4);
-    TabloyuAc(Tablolar.TYUK);
-    TabloyuAc(Tablolar.EYUK);
-    TabloyuAc(Tablolar.SK);
-    if (Tablolar.TYUK.RecordCount() < 1 && Tablolar.EYUK.RecordCount() < 1)
-        MesajKutusu("Eleman ve/veya düğüm tekil yükü verilmemiş.", "UYARI:", "TamamUyarı1");
-    if (Tablolar.SK.RecordCount() < 1) {
-        MesajKutusu("Önce sınır(mesnet) koşullarını veriniz.", "HATA:", "TamamHata1");
-        return false;
+    for (const OkumaAdimi& adim : OkumaAdimlari) {
+        if (adim.YukVeMesnet && SadeceGeometri) return true;
+        if (adim.Konum != 0) a.IlerlemeKonumu(adim.Konum);
+        if (adim.Satir != nullptr) a.MemoEkle(adim.Satir);
+        if (!adim.Adim()) return false;
     }
-    Okuyucu("Tekil yükler okunuyor", TekilYukleriniOku);
-    if (Hata != 0) return false;
-    a.IlerlemeKonumu(5);
-    Okuyucu("Eleman yükleri okunuyor", ElemanYukleriniOku);
-    if (Hata != 0) return false;
-    a.IlerlemeKonumu(6);
-    Tablolar.EYUK.SetSort("ElemanNo, YukNo");
-    Okuyucu("Sınır koşulları okunuyor", SinirKosullariniOku);
-    if (Hata != 0) return false;
 
     // Checks that keep every index inside the arrays, the count of element
     // unknowns, the sizes and the allocation.

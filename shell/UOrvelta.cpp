@@ -41,6 +41,7 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
+#include "platform/QtMetin.h"
 #include "platform/Sistem.h"
 #include "platform/TabloBildirimi.h"
 #include "run/Hesap.h"
@@ -81,8 +82,6 @@ std::string BellekMetni(double MB) {
 }
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QPushButton* Dugme(QWidget* ebeveyn, const char* ad, const QString& baslik, const QString& ipucu) {
     auto* b = new QPushButton(baslik, ebeveyn);
@@ -154,8 +153,36 @@ void TfOrvelta::ArayuzuKur() {
     anaDuzen->setContentsMargins(6, 6, 6, 0);
     anaDuzen->setSpacing(6);
 
-    // ---- Panel1: the tool buttons, the path and the main commands
-    Panel1 = new QFrame(merkez);
+    AracPaneliniKur(merkez);
+    anaDuzen->addWidget(Panel1);
+
+    // ---- right side: the grid, the memo, the progress bar and Panel2
+    auto* sag = new QWidget(merkez);
+    auto* sd = new QVBoxLayout(sag);
+    sd->setContentsMargins(0, 0, 0, 0);
+    sd->setSpacing(4);
+
+    IzgaraVeMemoyuKur(sag, sd);
+    IlerlemeSatiriniKur(sag, sd);
+    SilmePaneliniKur(sag);
+    sd->addWidget(Panel2);
+
+    ComboboxItemName = new QLineEdit(sag);
+    ComboboxItemName->setObjectName("ComboboxItemName");
+    ComboboxItemName->hide();
+    anaDuzen->addWidget(sag, 1);
+
+    DurumCubugunuKur();
+
+    connect(BitBtn11, &QPushButton::clicked, this, [this] { BitBtn11Click(); });
+    connect(BitBtn99, &QPushButton::clicked, this, [this] { BitBtn99Click(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(BitBtn9, &QPushButton::clicked, this, [] { HesaplaCalistir(); });
+}
+
+// Panel1: the tool buttons, the path and the main commands.
+void TfOrvelta::AracPaneliniKur(QWidget* Ebeveyn) {
+    Panel1 = new QFrame(Ebeveyn);
     Panel1->setObjectName("Panel1");
     Panel1->setFrameShape(QFrame::StyledPanel);
     Panel1->setFixedWidth(270);
@@ -237,15 +264,11 @@ void TfOrvelta::ArayuzuKur() {
     Renk(Label2, Qt::gray);
     p1->addWidget(Label4);
     p1->addWidget(Label2);
-    anaDuzen->addWidget(Panel1);
+}
 
-    // ---- right side: the grid, the memo, the progress bar and Panel2
-    auto* sag = new QWidget(merkez);
-    auto* sd = new QVBoxLayout(sag);
-    sd->setContentsMargins(0, 0, 0, 0);
-    sd->setSpacing(4);
-
-    auto* ayirici = new QSplitter(Qt::Vertical, sag);
+// The grid over the listed table, the memo under it and the hint line.
+void TfOrvelta::IzgaraVeMemoyuKur(QWidget* Sag, QVBoxLayout* Duzen) {
+    auto* ayirici = new QSplitter(Qt::Vertical, Sag);
     ayirici->setObjectName("Ayirici");
     DBGrid1 = new QTableView(ayirici);
     DBGrid1->setObjectName("DBGrid1");
@@ -274,9 +297,9 @@ void TfOrvelta::ArayuzuKur() {
     ayirici->addWidget(Memo1);
     ayirici->setStretchFactor(0, 3);
     ayirici->setStretchFactor(1, 2);
-    sd->addWidget(ayirici, 1);
+    Duzen->addWidget(ayirici, 1);
 
-    StaticText1 = new QLabel(izgaraIpucu, sag);
+    StaticText1 = new QLabel(izgaraIpucu, Sag);
     StaticText1->setObjectName("StaticText1");
     Renk(StaticText1, QColor(0x55, 0x55, 0x55));
     QFont egikYazi;
@@ -287,21 +310,26 @@ void TfOrvelta::ArayuzuKur() {
     QSizePolicy ipucuYeri = StaticText1->sizePolicy();
     ipucuYeri.setRetainSizeWhenHidden(true);
     StaticText1->setSizePolicy(ipucuYeri);
-    sd->addWidget(StaticText1);
+    Duzen->addWidget(StaticText1);
+}
 
+// The progress bar of a run and the button that stops it.
+void TfOrvelta::IlerlemeSatiriniKur(QWidget* Sag, QVBoxLayout* Duzen) {
     auto* ilerleme = new QHBoxLayout();
-    ProgressBar1 = new QProgressBar(sag);
+    ProgressBar1 = new QProgressBar(Sag);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->hide();
-    BitBtn3 = Dugme(sag, "BitBtn3", "Hesabı durdur", "Hesabı durdur");
+    BitBtn3 = Dugme(Sag, "BitBtn3", "Hesabı durdur", "Hesabı durdur");
     BitBtn3->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
     BitBtn3->hide();
     ilerleme->addWidget(ProgressBar1, 1);
     ilerleme->addWidget(BitBtn3);
-    sd->addLayout(ilerleme);
+    Duzen->addLayout(ilerleme);
+}
 
-    // ---- Panel2: row deletion and the data-entry switch
-    Panel2 = new QFrame(sag);
+// Panel2: row deletion and the data-entry switch.
+void TfOrvelta::SilmePaneliniKur(QWidget* Sag) {
+    Panel2 = new QFrame(Sag);
     Panel2->setObjectName("Panel2");
     Panel2->setFrameShape(QFrame::StyledPanel);
     auto* p2 = new QHBoxLayout(Panel2);
@@ -329,14 +357,10 @@ void TfOrvelta::ArayuzuKur() {
     rg->addWidget(VeriGirisiAcik);
     rg->addWidget(VeriGirisiKapali);
     p2->addWidget(RadioGroup2);
-    sd->addWidget(Panel2);
+}
 
-    ComboboxItemName = new QLineEdit(sag);
-    ComboboxItemName->setObjectName("ComboboxItemName");
-    ComboboxItemName->hide();
-    anaDuzen->addWidget(sag, 1);
-
-    // ---- status bar: the hint under the mouse, processors, threads, memory
+// The status bar: the hint under the mouse, processors, threads, memory.
+void TfOrvelta::DurumCubugunuKur() {
     statusBar()->setObjectName("StatusBar1");
     Renk(statusBar(), Qt::red);
     Label7 = new QLabel(this);
@@ -354,11 +378,6 @@ void TfOrvelta::ArayuzuKur() {
     // that the labels beside it stay still.
     Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance("Kullanılan bellek: 9,999.9 MB") + 16);
     Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    connect(BitBtn11, &QPushButton::clicked, this, [this] { BitBtn11Click(); });
-    connect(BitBtn99, &QPushButton::clicked, this, [this] { BitBtn99Click(); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(BitBtn9, &QPushButton::clicked, this, [] { HesaplaCalistir(); });
 }
 
 void TfOrvelta::MenuleriKur() {
@@ -487,8 +506,8 @@ void TfOrvelta::OlusturmaSonrasi() {
     qApp->removeEventFilter(&sure);
     qApp->installEventFilter(&sure);
 
-    setWindowTitle(Q("Orvelta:Sonlu Elemanlar Kuvvet Metodu " + TelifMetni));
-    Label4->setText(Q(TelifMetni));
+    setWindowTitle(QMetni("Orvelta:Sonlu Elemanlar Kuvvet Metodu " + TelifMetni));
+    Label4->setText(QMetni(TelifMetni));
     Label2->setText("© Orvelta");
 }
 
@@ -629,7 +648,7 @@ void TfOrvelta::OneGetir() {
 
 long long TfOrvelta::BellekGoster() {
     long long bayt = static_cast<long long>(KullanilanBellek());
-    Label9->setText(Q(BellekMetni(static_cast<double>(bayt) / 1024.0 / 1024.0)));
+    Label9->setText(QMetni(BellekMetni(static_cast<double>(bayt) / 1024.0 / 1024.0)));
     return bayt;
 }
 
@@ -741,7 +760,7 @@ void TfOrvelta::IzgarayiYenile() { IzgaraModeli->Yenile(); }
 
 void TfOrvelta::MemoEkle(const std::string& satir) {
     KullaniciArayuzu::MemoEkle(satir);
-    Memo1->appendPlainText(Q(satir));
+    Memo1->appendPlainText(QMetni(satir));
 }
 
 void TfOrvelta::MemoSonSatiriDegistir(const std::string& satir) {
@@ -750,9 +769,9 @@ void TfOrvelta::MemoSonSatiriDegistir(const std::string& satir) {
     c.select(QTextCursor::BlockUnderCursor);
     if (Memo1->document()->blockCount() > 1) {
         c.removeSelectedText();
-        Memo1->appendPlainText(Q(satir));
+        Memo1->appendPlainText(QMetni(satir));
     } else {
-        Memo1->setPlainText(Q(satir));
+        Memo1->setPlainText(QMetni(satir));
     }
 }
 
@@ -764,7 +783,7 @@ void TfOrvelta::MemoTemizle() {
 void TfOrvelta::IlerlemeGoster(bool gorunur) { ProgressBar1->setVisible(gorunur); }
 void TfOrvelta::IlerlemeMaksimum(int m) { ProgressBar1->setMaximum(m); }
 void TfOrvelta::IlerlemeKonumu(int k) { ProgressBar1->setValue(k); }
-void TfOrvelta::BellekEtiketi(const std::string& metin) { Label9->setText(Q(metin)); }
+void TfOrvelta::BellekEtiketi(const std::string& metin) { Label9->setText(QMetni(metin)); }
 
 bool TfOrvelta::YerDegistirmeliHesap() const { return YerDegistirmeli->isChecked(); }
 

@@ -29,6 +29,7 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 class QToolButton;
+class QVBoxLayout;
 class Tablo;
 class TabloModeli;
 
@@ -224,6 +225,11 @@ protected:
 
 private:
     void ArayuzuKur();
+    void AracPaneliniKur(QWidget* Ebeveyn);
+    void IzgaraVeMemoyuKur(QWidget* Sag, QVBoxLayout* Duzen);
+    void IlerlemeSatiriniKur(QWidget* Sag, QVBoxLayout* Duzen);
+    void SilmePaneliniKur(QWidget* Sag);
+    void DurumCubugunuKur();
     void IzgaraSutunlariniSigdir();
     void MenuleriKur();
     void YolEtiketiniYaz(const std::string& Yol);

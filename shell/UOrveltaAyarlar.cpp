@@ -10,14 +10,25 @@
 #include "shell/AyarDosyasi.h"
 #include "shell/UOrvelta.h"
 
-void TfOrvelta::AyarlariOku() {
+namespace {
+
+// The settings as the window holds them now, with SonProje as the last
+// project.
+TAyarDegerleri PenceredekiAyarlar(const TfOrvelta& w, const std::string& SonProje) {
     TAyarDegerleri d;
-    d.SonVeriTabani = SonVeriTabani;
+    d.SonVeriTabani = SonProje;
     d.FormOlcegi = FormOlcegi;
-    for (int i = 0; i < 5; ++i) d.SonDosyalar[i] = SonDosyaYolu(i + 1);
-    d.YerDegistirmesiz = YerDegistirmesiz->isChecked();
-    d.YerDegistirmeli = YerDegistirmeli->isChecked();
+    for (int i = 0; i < 5; ++i) d.SonDosyalar[i] = w.SonDosyaYolu(i + 1);
+    d.YerDegistirmesiz = w.YerDegistirmesiz->isChecked();
+    d.YerDegistirmeli = w.YerDegistirmeli->isChecked();
     d.SonucBolumSecimleri = Ayarlar.SonucBolumSecimleri;
+    return d;
+}
+
+}  // namespace
+
+void TfOrvelta::AyarlariOku() {
+    TAyarDegerleri d = PenceredekiAyarlar(*this, SonVeriTabani);
 
     AyarDosyasiniOku(AyarDosyasi(), d);
 
@@ -37,13 +48,7 @@ void TfOrvelta::AyarlariOku() {
 }
 
 void TfOrvelta::AyarlariYaz() {
-    TAyarDegerleri d;
-    d.SonVeriTabani = Ayarlar.VeriTabaniAdi;
-    d.FormOlcegi = FormOlcegi;
-    for (int i = 0; i < 5; ++i) d.SonDosyalar[i] = SonDosyaYolu(i + 1);
-    d.YerDegistirmesiz = YerDegistirmesiz->isChecked();
-    d.YerDegistirmeli = YerDegistirmeli->isChecked();
-    d.SonucBolumSecimleri = Ayarlar.SonucBolumSecimleri;
+    const TAyarDegerleri d = PenceredekiAyarlar(*this, Ayarlar.VeriTabaniAdi);
     std::string hata;
     if (!AyarDosyasiniYaz(AyarDosyasi(), d, hata)) MesajKutusu(hata, "HATA:", "TamamHata1");
 }

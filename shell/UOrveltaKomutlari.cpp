@@ -188,7 +188,7 @@ void TfOrvelta::SpeedButtonClick(int No) {
             IzgaraDugmesiniGoster();
             return;
         }
-        if (tag == 8 && SistemTipi == 50) {
+        if (tag == 8 && SistemTipi == LevhaSistemi) {
             MesajKutusu("Levha sistemde eleman yükü öngörülmemeiştir.\rSadece düğümlerde tekil yük olabilir",
                         "UYARI:", "TamamUyarı1");
             IzgaraDugmesiniGoster();
