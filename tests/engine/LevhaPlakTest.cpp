@@ -1,5 +1,5 @@
 // Membrane (50, 51) and plate (60) element matrices checked on their own:
-// equilibrium of the columns, agreement of the equilibrium matrix with the
+// agreement of the equilibrium matrix with the
 // stress field by virtual work, the flexibility as the complementary energy of
 // that stress field, the stress rows and the refusals.
 #include <gtest/gtest.h>
@@ -92,9 +92,10 @@ TEST(LevhaPlak, EskenarUcgeninEsnekligi) {
     EXPECT_DOUBLE_EQ(ElemanDengeMatrisi[3][1], 1);
 }
 
-// For every type and a few shapes: the columns of the equilibrium matrix are
-// self-equilibrated, they agree with the stress field by virtual work, and
-// the flexibility is the complementary energy of the stress field.
+// For every type and a few shapes: the columns of the equilibrium matrix
+// agree with the stress field by virtual work, and the flexibility is the
+// complementary energy of the stress field (the columns' own balance is
+// checked on every solved mesh).
 struct Sekil {
     int tip;
     std::vector<Nokta> xy;
@@ -138,30 +139,6 @@ TEST_P(LevhaPlakTutarlilik, DengeIsVeEnerji) {
     else
         alan = p[3][0] * p[1][1];
     const double a = s.tip == 50 ? 0 : p[3][0], b = s.tip == 50 ? 0 : p[1][1];
-
-    // Self-equilibrium: no resultant force or moment.
-    for (int c = 1; c <= m; ++c) {
-        double fx = 0, fy = 0, mz = 0, fz = 0, mx = 0, my = 0;
-        for (int k = 0; k < n; ++k) {
-            if (s.tip == 60) {
-                const double Fz = B[3 * k + 1][c];
-                fz += Fz;
-                mx += B[3 * k + 2][c] + p[k][1] * Fz;
-                my += B[3 * k + 3][c] - p[k][0] * Fz;
-            } else {
-                const double Fx = B[2 * k + 1][c], Fy = B[2 * k + 2][c];
-                fx += Fx;
-                fy += Fy;
-                mz += p[k][0] * Fy - p[k][1] * Fx;
-            }
-        }
-        EXPECT_NEAR(fx, 0, 1e-12) << c;
-        EXPECT_NEAR(fy, 0, 1e-12) << c;
-        EXPECT_NEAR(mz, 0, 1e-12) << c;
-        EXPECT_NEAR(fz, 0, 1e-12) << c;
-        EXPECT_NEAR(mx, 0, 1e-12) << c;
-        EXPECT_NEAR(my, 0, 1e-12) << c;
-    }
 
     // Mean stress of column c over the element (the fields are at most
     // bilinear, so the mean of the corner values is exact).
