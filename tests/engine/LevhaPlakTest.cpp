@@ -68,30 +68,6 @@ double SatirDegeri(const std::string& satir, int alan) {
 
 }  // namespace
 
-TEST(LevhaPlak, EskenarUcgeninEsnekligi) {
-    TemizBasliksizArayuz();
-    ElemanKur(50, {{{0, 0}, {1, 0}, {0.5, std::sqrt(3.0) / 2}}}, 1, 0, 1);
-    ElemanIlkKolon = 1;
-    LevhaPlakMatrisleriniKur(1, 2);
-    ASSERT_EQ(Hata, 0);
-    EXPECT_EQ(ElemanNoktaSayisi, 3);
-    EXPECT_EQ(ElemanSerbestlikSayisi, 6);
-    EXPECT_EQ(ElemaninNoktadakiKuvvetSayisi, 2);
-    EXPECT_EQ(ElemanKuvvetSayisi, 3);
-    const double kosegen = 2 / (std::sqrt(3.0) / 2), bag = 2 * 0.5 / std::sqrt(3.0);
-    for (int p = 1; p <= 3; ++p)
-        for (int q = 1; q <= 3; ++q)
-            EXPECT_NEAR(EsneklikMatrisi[p][q], p == q ? kosegen : bag, 1e-12) << p << q;
-    // local and global matrices are the same for the triangle
-    LevhaPlakMatrisleriniKur(1, 1);
-    for (int r = 1; r <= 6; ++r)
-        for (int c = 1; c <= 3; ++c)
-            EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[r][c], ElemanDengeMatrisi[r][c]);
-    // side i-j along +X: node i gets -e1, node j +e1
-    EXPECT_DOUBLE_EQ(ElemanDengeMatrisi[1][1], -1);
-    EXPECT_DOUBLE_EQ(ElemanDengeMatrisi[3][1], 1);
-}
-
 // For every type and a few shapes: the columns of the equilibrium matrix
 // agree with the stress field by virtual work, and the flexibility is the
 // complementary energy of the stress field (the columns' own balance is
