@@ -48,13 +48,8 @@ public:
     // sizes and the arrays; true when Hata stayed 0.
     bool Hazirla();
     // Hazirla, the assembly and the solution; a solution that succeeds is
-    // checked by DengeBekle.
+    // checked for equilibrium (DengeBekle).
     bool Coz(bool YerDegistirmeli = true);
-    // The equilibrium of the last solution against the equations as they were
-    // assembled: N X equals the load vector to rounding, and the reactions
-    // balance the nodal loads and the equivalent nodal loads of the element
-    // loads (forces, and moments about the origin).
-    void DengeBekle() const;
 
     // Independent force q of element e.
     double X(int e, int q) const;
@@ -73,6 +68,4 @@ private:
     GeciciKlasor klasor_;
     BasliksizArayuz* arayuz_;
     int sistemTipi_;
-    std::vector<std::vector<double>> N_;  // rows 1..DenklemSayisi as assembled
-    std::vector<double> P_;
 };
