@@ -272,53 +272,6 @@ TEST(LevhaPlak, AsalGerilmelerVeDogrultu) {
     }
 }
 
-TEST(LevhaPlak, PlakSatirlariVeBirimGenislikMomentleri) {
-    auto& ui = TemizBasliksizArayuz();
-    const double a = 2, b = 1, t = 0.2;
-    ElemanKur(60, {{{0, 0}, {0, b}, {a, b}, {a, 0}}}, 3e7, 0.2, t);
-    // Constant twist m_xy = 3: surface shear 6 m / t^2 = 450; its corner
-    // forces are -2 m_xy at i and k, +2 m_xy at j and L.
-    Bilinmeyenler[9] = 3;
-    LevhaPlakMatrisleriniKur(4, 1);
-    ASSERT_EQ(Hata, 0);
-    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[1][9], -2);
-    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[4][9], 2);
-    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[7][9], -2);
-    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[10][9], 2);
-    LevhaPlakMatrisleriniKur(4, 4);
-    ASSERT_EQ(ui.MemoSatirlari().size(), 4u);
-    EXPECT_EQ(ui.MemoSatirlari()[0],
-              "     4    11" + std::string(17, ' ') + "0" + std::string(17, ' ') + "0" +
-                  std::string(15, ' ') + "450" + std::string(15, ' ') + "450" +
-                  std::string(14, ' ') + "-450" + std::string(16, ' ') + "45");
-    EXPECT_EQ(ui.MemoSatirlari()[3].substr(0, 12), "     4    14");
-    EXPECT_EQ(TuretNoktaNo, 14);
-
-    // Uniform bending m_x = 2: the edge moments lumped to the corners are
-    // m_x * b / 2 about Y at each corner of the edges x = 0 and x = a,
-    // carried by X3 = X7 = m_x * b / 2.
-    TemizBasliksizArayuz();
-    ElemanKur(60, {{{0, 0}, {0, b}, {a, b}, {a, 0}}}, 3e7, 0.2, t);
-    Bilinmeyenler[3] = Bilinmeyenler[7] = 2 * b / 2;
-    LevhaPlakMatrisleriniKur(4, 4);
-    for (const auto& satir : Arayuz().MemoSatirlari()) {
-        EXPECT_NEAR(SatirDegeri(satir, 1), 6 * 2 / (t * t), 1e-9);
-        EXPECT_NEAR(SatirDegeri(satir, 2), 0, 1e-9);
-    }
-    // End forces of that state: node moments about Y of magnitude 1, turned
-    // back into m_x = 2 per unit width by 2/b.
-    LevhaPlakMatrisleriniKur(4, 1);
-    Vektor12 S{};
-    for (int r = 1; r <= 12; ++r)
-        for (int c = 1; c <= 9; ++c) S[r] += ElemanYerelDengeMatrisi[r][c] * Bilinmeyenler[c];
-    PlakMomentleri(S, a, b);
-    for (int p = 0; p < 4; ++p) {
-        EXPECT_NEAR(std::fabs(S[3 * p + 3]), 2, 1e-12) << p;
-        EXPECT_NEAR(S[3 * p + 2], 0, 1e-12) << p;
-        EXPECT_NEAR(S[3 * p + 1], 0, 1e-12) << p;
-    }
-}
-
 // Refusals: each shows one message naming the element, sets Hata and writes
 // nothing that is not a number.
 struct Ret {
