@@ -195,28 +195,4 @@ TEST_F(VeriTabaniTest, ProjectFilesThatCannotBeOpenedNameTheirTable) {
     EXPECT_FALSE(std::filesystem::exists(klasor.Dosya("olmayan.mdb")));
 }
 
-TEST_F(VeriTabaniTest, NodesAreWalkedByCoordinates) {
-    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
-    Tablo& x = Tablolar.XYZ;
-    const int no[] = {3, 1, 2};
-    const double x1[] = {2.0, 0.0, 1.0};
-    for (int i = 0; i < 3; ++i) {
-        x.Append();
-        x.FieldByName("NoktaNo").SetInteger(no[i]);
-        x.FieldByName("X1").SetFloat(x1[i]);
-        x.Post();
-    }
-    std::vector<int> sira;
-    for (x.First(); !x.Eof(); x.Next()) sira.push_back(x.FieldByName("NoktaNo").AsInteger());
-    EXPECT_EQ(sira, (std::vector<int>{1, 2, 3}));
-    ASSERT_TRUE(x.Locate("NoktaNo", 3));
-    EXPECT_EQ(x.FieldByName("X1").AsFloat(), 2.0);
-    // the order holds after closing and opening the set again
-    TumTablolariKapat();
-    CalismaTablolariniAc(klasor.Dosya("VerilerOrtak"));
-    sira.clear();
-    for (x.First(); !x.Eof(); x.Next()) sira.push_back(x.FieldByName("NoktaNo").AsInteger());
-    EXPECT_EQ(sira, (std::vector<int>{1, 2, 3}));
-}
-
 }  // namespace
