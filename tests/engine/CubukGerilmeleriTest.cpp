@@ -124,19 +124,3 @@ TEST_F(CubukGerilmeleri, UzayCercevesiSatirYazmazAmaSirasiniKorur) {
     ASSERT_EQ(Memo().size(), 2u);
     EXPECT_EQ(Memo()[0], Satir("2", "1", {"10000", "10000", "0"}));
 }
-
-TEST_F(CubukGerilmeleri, KuvvetDosyasiBicimi) {
-    ElemanKuvvetleriDosyasi.Olustur();
-    ElemanKuvvetleriDosyasi.SayiYaz(12.5);
-    ElemanKuvvetleriDosyasi.SayiYaz(-0.001);
-    ElemanKuvvetleriDosyasi.SatirSonu();
-    ElemanKuvvetleriDosyasi.Kapat();
-    std::ifstream f(klasor.Dosya("ElemanKuvvetleri.txt"), std::ios::binary);
-    std::string icerik((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(icerik, " 1.25000000000000E+0001 -1.00000000000000E-0003 \r\n");
-    ElemanKuvvetleriDosyasi.OkumakIcinAc();
-    std::vector<double> d;
-    ASSERT_TRUE(ElemanKuvvetleriDosyasi.SatirOku(d));
-    EXPECT_EQ(d, (std::vector<double>{12.5, -0.001}));
-    EXPECT_FALSE(ElemanKuvvetleriDosyasi.SatirOku(d));
-}
