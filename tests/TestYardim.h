@@ -22,6 +22,8 @@ private:
 };
 
 // Puts a fresh headless port in place and resets the global model state.
+// A calculation run through the port is checked for equilibrium when its
+// results window opens.
 BasliksizArayuz& TemizBasliksizArayuz();
 
 // The equilibrium equations N X = P as the assembly left them (rows and

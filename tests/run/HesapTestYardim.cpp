@@ -11,38 +11,8 @@
 #include "platform/Tablo.h"
 #include "run/Hesap.h"
 
-namespace {
-
-// The headless port of the test projects: it takes the equilibrium
-// equations when the assembly is done (progress 8) and checks the solution
-// against them when the results window would open.
-class DengeliArayuz : public BasliksizArayuz {
-public:
-    void IlerlemeKonumu(int k) override {
-        if (k == 8) denklemler_ = DengeDenklemleriniAl();
-    }
-    void SonuclariGoster() override {
-        if (!denklemler_.N.empty()) DengeBekle(denklemler_);
-        denklemler_ = {};
-        BasliksizArayuz::SonuclariGoster();
-    }
-
-private:
-    DengeDenklemleri denklemler_;
-};
-
-BasliksizArayuz& TemizDengeliArayuz() {
-    static DengeliArayuz a;
-    TemizBasliksizArayuz();
-    a = DengeliArayuz();
-    ArayuzAyarla(&a);
-    return a;
-}
-
-}  // namespace
-
 TestProjesi::TestProjesi(const std::string& Satirlar, bool YerDegistirmeli)
-    : arayuz(TemizDengeliArayuz()) {
+    : arayuz(TemizBasliksizArayuz()) {
     dosya = klasor.Dosya("Proje.mdb");
     BosSablonuYaz(dosya);
     SqlDosyasiniCalistir(dosya, Satirlar);
