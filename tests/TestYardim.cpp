@@ -1,5 +1,9 @@
 #include "TestYardim.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -7,6 +11,8 @@
 
 #include "model/LibU.h"
 #include "model/Tipler.h"
+#include "model/VeriTabani.h"
+#include "platform/Tablo.h"
 
 GeciciKlasor::GeciciKlasor() {
     // A folder of its own: a name another test already holds is drawn again.
@@ -22,12 +28,101 @@ GeciciKlasor::~GeciciKlasor() {
     if (!std::getenv("ORVELTA_TEST_SAKLA")) std::filesystem::remove_all(yol_, ec);
 }
 
+namespace {
+
+// The headless port of the tests: a calculation run through it is checked
+// for equilibrium (DengeBekle) with the equations taken when the assembly
+// is done (progress 8), as the results window opens.
+class DengeliArayuz : public BasliksizArayuz {
+public:
+    void IlerlemeKonumu(int k) override {
+        if (k < 8) denklemler_ = {};
+        if (k == 8) denklemler_ = DengeDenklemleriniAl();
+    }
+    void SonuclariGoster() override {
+        if (!denklemler_.N.empty()) DengeBekle(denklemler_);
+        denklemler_ = {};
+        BasliksizArayuz::SonuclariGoster();
+    }
+
+private:
+    DengeDenklemleri denklemler_;
+};
+
+}  // namespace
+
 BasliksizArayuz& TemizBasliksizArayuz() {
-    static BasliksizArayuz a;
-    a = BasliksizArayuz();
+    static DengeliArayuz a;
+    a = DengeliArayuz();
     ArayuzAyarla(&a);
     ModelDurumunuSifirla();
     return a;
+}
+
+DengeDenklemleri DengeDenklemleriniAl() {
+    DengeDenklemleri d;
+    d.N.assign(DenklemSayisi + 1, std::vector<double>(BilinmeyenSayisi + 1, 0.0));
+    d.P.assign(DenklemSayisi + 1, 0.0);
+    for (int i = 1; i <= DenklemSayisi; ++i) {
+        d.P[i] = YukVektoru[i];
+        for (int j = 1; j <= BilinmeyenSayisi; ++j) d.N[i][j] = NMatrisi[i][j];
+    }
+    return d;
+}
+
+void DengeBekle(const DengeDenklemleri& d) {
+    ASSERT_EQ(static_cast<int>(d.N.size()), DenklemSayisi + 1) << "no assembled equations";
+    const auto& N = d.N;
+    const auto& P = d.P;
+    const auto& X = Bilinmeyenler;
+    // Rounding is measured against the largest term of the whole system.
+    double olcek = 1e-12;
+    for (int i = 1; i <= DenklemSayisi; ++i) {
+        olcek = std::max(olcek, std::fabs(P[i]));
+        for (int j = 1; j <= BilinmeyenSayisi; ++j) olcek = std::max(olcek, std::fabs(N[i][j] * X[j]));
+    }
+    for (int i = 1; i <= DenklemSayisi; ++i) {
+        double r = -P[i];
+        for (int j = 1; j <= BilinmeyenSayisi; ++j) r += N[i][j] * X[j];
+        EXPECT_LE(std::fabs(r), 1e-9 * olcek) << "row " << i << " of N X = P";
+    }
+
+    // Which of Fx, Fy, Fz, Mx, My, Mz each degree of freedom of a node is.
+    std::vector<int> bilesen;
+    switch (SistemTipi) {
+        case 10: case 50: bilesen = {0, 1}; break;
+        case 20: bilesen = {0, 1, 2}; break;
+        case 30: bilesen = {0, 1, 5}; break;
+        case 40: bilesen = {0, 1, 2, 3, 4, 5}; break;
+        case 60: bilesen = {2, 3, 4}; break;
+        default: return;
+    }
+    const int d = NoktaSerbestlikSayisi;
+    // Load on each node row plus the reaction of each support column.
+    std::vector<double> F(ToplamSerbestlikSayisi + 1, 0.0);
+    for (int i = 1; i <= ToplamSerbestlikSayisi; ++i) F[i] = P[i];
+    for (int c = ElemanBilinmeyenSayisi + 1; c <= BilinmeyenSayisi; ++c)
+        for (int i = 1; i <= ToplamSerbestlikSayisi; ++i)
+            if (N[i][c] != 0) F[i] -= N[i][c] * X[c];
+    std::array<double, 6> toplam{};
+    auto& xyz = Tablolar.XYZ;
+    for (xyz.First(); !xyz.Eof(); xyz.Next()) {
+        const int n = static_cast<int>(xyz.FieldByName("NoktaNo").AsInteger());
+        const double r[3] = {xyz.FieldByName("X1").AsFloat(), xyz.FieldByName("X2").AsFloat(),
+                             xyz.FieldByName("X3").AsFloat()};
+        std::array<double, 6> f{};
+        for (int k = 1; k <= d; ++k) f[bilesen[k - 1]] += F[(n - 1) * d + k];
+        const double kol = 1 + std::fabs(r[0]) + std::fabs(r[1]) + std::fabs(r[2]);
+        for (int k = 0; k < 6; ++k) olcek = std::max(olcek, std::fabs(f[k]) * kol);
+        toplam[0] += f[0];
+        toplam[1] += f[1];
+        toplam[2] += f[2];
+        toplam[3] += f[3] + r[1] * f[2] - r[2] * f[1];
+        toplam[4] += f[4] + r[2] * f[0] - r[0] * f[2];
+        toplam[5] += f[5] + r[0] * f[1] - r[1] * f[0];
+    }
+    static const char* const ad[] = {"Fx", "Fy", "Fz", "Mx", "My", "Mz"};
+    for (int k = 0; k < 6; ++k) EXPECT_LE(std::fabs(toplam[k]), 1e-9 * olcek) << "sum of " << ad[k];
 }
 
 namespace Sql {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "platform/KullaniciArayuzu.h"
 
@@ -21,7 +22,22 @@ private:
 };
 
 // Puts a fresh headless port in place and resets the global model state.
+// A calculation run through the port is checked for equilibrium when its
+// results window opens.
 BasliksizArayuz& TemizBasliksizArayuz();
+
+// The equilibrium equations N X = P as the assembly left them (rows and
+// columns from 1), taken before the solution works on them in place.
+struct DengeDenklemleri {
+    std::vector<std::vector<double>> N;
+    std::vector<double> P;
+};
+DengeDenklemleri DengeDenklemleriniAl();
+// The equilibrium of the solution in Bilinmeyenler: N X equals P to
+// rounding, and the reactions balance the nodal loads and the equivalent
+// nodal loads of the element loads (forces, and moments about the origin of
+// the nodes in XYZ). For structures nobody worked out by hand.
+void DengeBekle(const DengeDenklemleri& d);
 
 // SQL statements that fill a project made from the empty template, one
 // helper a table; numbers are written as the report writes them.

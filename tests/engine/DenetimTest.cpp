@@ -1,6 +1,5 @@
 // Refusals before the assembly: numbering gaps, rows on missing nodes,
-// support texts, unknown element types, the sizes and a failed allocation;
-// the unknowns of each element.
+// support texts, unknown element types, the sizes and a failed allocation.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -143,26 +142,4 @@ TEST(Denetim, BellekYetmeyinceMesajVerir) {
               "Bilinmeyen sayısı: 2000000001");
     EXPECT_EQ(NMatrisi.Rows(), 0u);
     ElemanBilinmeyenTablosu.Bosalt();
-}
-
-TEST(Denetim, ElemanBilinmeyenTablosu) {
-    MotorModeli m(30);
-    m.Malzeme(1, 2e8);
-    m.Kesit(1, 0.01, 1e-4);
-    Konsol(m);
-    m.Mesnet(1, Ankastre2B);
-    m.Eleman(3, 31, 3, 1, 0, 0, 1, 1, "0306");
-    m.Mesnet(3, {"Serbest", "0"});
-    ASSERT_TRUE(m.Hazirla()) << m.SonMesaj();
-    EXPECT_EQ(ElemanSayisi, 3);
-    for (int e = 1; e <= 3; ++e) {
-        EXPECT_EQ(ElemanBilinmeyenTablosu[0][e], 3);
-        EXPECT_EQ(ElemanBilinmeyenTablosu[1][e], 3 * e - 2);
-    }
-    EXPECT_EQ(ElemanBilinmeyenSayisi, 9);
-    EXPECT_EQ(DenklemSayisi, 9 + 2);
-    EXPECT_EQ(BilinmeyenSayisi, 13);
-    EXPECT_EQ(HiperstatiklikDerecesi, 2);
-    EXPECT_EQ(YerDegistirmeler.Length(), 12u);
-    EXPECT_EQ(HiperstatikKolonlar.Length(), 3u);
 }

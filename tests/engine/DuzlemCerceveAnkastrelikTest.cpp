@@ -308,77 +308,12 @@ protected:
 
 }  // namespace
 
-TEST_F(DuzlemCerceveAnkastrelik, KapaliFormSonuclar) {
-    const double L = 6, q = 10, P = 12, a = 2, b = L - a, M = 10, EA = E * A, EI = E * Iz;
-    struct Durum {
-        const char* ne;
-        YukSatiri y;
-        const char* mafsal;
-        std::array<double, 6> beklenen;
-    };
-    // Partial uniform load q from x1 to x2 = x1 + c on a fixed beam:
-    // M_i = q/L^2 [L^2 x^2/2 - 2 L x^3/3 + x^4/4], M_j = -q/L^2 [L x^3/3 - x^4/4].
-    const double x1 = 1, c = 3, x2 = x1 + c;
-    auto Fi = [&](double x) { return L * L * x * x / 2 - 2 * L * x * x * x / 3 + x * x * x * x / 4; };
-    auto Fj = [&](double x) { return L * x * x * x / 3 - x * x * x * x / 4; };
-    const double kMi = 8 / (L * L) * (Fi(x2) - Fi(x1)), kMj = -8 / (L * L) * (Fj(x2) - Fj(x1));
-    const double kVi = (kMi + kMj + 8 * c * (L - (x1 + x2) / 2)) / L;
-    // Trapezoid with ramps of 1.5 at both ends: q(L^3 - 2a^2 L + a^3)/(12 L).
-    const double tr = 1.5, tM = 9 * (L * L * L - 2 * tr * tr * L + tr * tr * tr) / (12 * L);
-    // Face temperatures 30 and 10 at h = 0.5: M = E Iz alfa dT/h, N from the mean rise.
-    const double tM13 = E * Iz * alfa * 20 / 0.5, tN13 = E * A * alfa * 20, N14 = E * A * alfa * 20;
-    const double d = 0.01, fi = 0.002, k12 = 12 * EI / (L * L * L) * d, k6 = 6 * EI / (L * L) * d;
-    const Durum durumlar[] = {
-        {"fixed beam, uniform load: qL^2/12", {1, q, 0, 0, 0}, "00",
-         {0, q * L / 2, q * L * L / 12, 0, q * L / 2, -q * L * L / 12}},
-        {"propped at j: prop 3qL/8, fixed end qL^2/8", {1, q, 0, 0, 0}, "06",
-         {0, 5 * q * L / 8, q * L * L / 8, 0, 3 * q * L / 8, 0}},
-        {"propped at i", {1, q, 0, 0, 0}, "03", {0, 3 * q * L / 8, 0, 0, 5 * q * L / 8, -q * L * L / 8}},
-        {"blanks are ignored", {1, q, 0, 0, 0}, " 0 1",
-         {0, q * L / 2, q * L * L / 12, 0, q * L / 2, -q * L * L / 12}},
-        {"empty hinge text", {1, q, 0, 0, 0}, "", {0, q * L / 2, q * L * L / 12, 0, q * L / 2, -q * L * L / 12}},
-        {"point load: Pab^2/L^2, Pa^2b/L^2", {2, P, a, 0, 0}, "00",
-         {0, P * b * b * (3 * a + b) / (L * L * L), P * a * b * b / (L * L), 0,
-          P * a * a * (a + 3 * b) / (L * L * L), -P * a * a * b / (L * L)}},
-        {"symmetric triangle: 5qL^2/96", {3, 9, 0, 0, 0}, "00",
-         {0, 9 * L / 4, 5 * 9 * L * L / 96, 0, 9 * L / 4, -5 * 9 * L * L / 96}},
-        {"rising triangle: qL^2/30, qL^2/20", {8, 9, 0, L, 0}, "00",
-         {0, 3 * 9 * L / 20, 9 * L * L / 30, 0, 7 * 9 * L / 20, -9 * L * L / 20}},
-        {"falling triangle", {9, 9, 0, L, 0}, "00",
-         {0, 7 * 9 * L / 20, 9 * L * L / 20, 0, 3 * 9 * L / 20, -9 * L * L / 30}},
-        {"trapezoid", {4, 9, tr, 0, 0}, "00", {0, 9 * (L - tr) / 2, tM, 0, 9 * (L - tr) / 2, -tM}},
-        {"partial uniform load", {10, 8, x1, c, 0}, "00", {0, kVi, kMi, 0, 8 * c - kVi, kMj}},
-        {"couple: Mb(2a - b)/L^2, Ma(2b - a)/L^2", {7, M, a, 0, 0}, "00",
-         {0, 6 * M * a * b / (L * L * L), M * b * (2 * a - b) / (L * L), 0, -6 * M * a * b / (L * L * L),
-          M * a * (2 * b - a) / (L * L)}},
-        {"couple on a simple beam", {7, M, a, 0, 0}, "0306", {0, M / L, 0, 0, -M / L, 0}},
-        {"uniform axial load", {5, 5, 0, 0, 0}, "00", {-5 * L / 2, 0, 0, -5 * L / 2, 0, 0}},
-        {"axial point load", {6, P, a, 0, 0}, "00", {-P * (L - a) / L, 0, 0, -P * a / L, 0, 0}},
-        {"uniform rise: N = -EA alfa T", {14, 20, 0, 0, 0}, "00", {N14, 0, 0, -N14, 0, 0}},
-        {"uniform rise, free to expand", {14, 20, 0, 0, 0}, "04", {0, 0, 0, 0, 0, 0}},
-        {"face temperatures: M = EI alfa dT/h", {13, 30, 0.5, 0, 10}, "00", {tN13, 0, tM13, -tN13, 0, -tM13}},
-        {"face temperatures, propped: 1.5 M", {13, 30, 0.5, 0, 10}, "06",
-         {tN13, 1.5 * tM13 / L, 1.5 * tM13, -tN13, -1.5 * tM13 / L, 0}},
-        {"face temperatures, simple beam", {13, 30, 0.5, 0, 10}, "0306", {tN13, 0, 0, -tN13, 0, 0}},
-        {"axial displacement of i", {15, d, 0, 0, 0}, "00", {EA / L * d, 0, 0, -EA / L * d, 0, 0}},
-        {"axial displacement of j", {16, d, 0, 0, 0}, "00", {-EA / L * d, 0, 0, EA / L * d, 0, 0}},
-        {"transverse displacement of i", {17, d, 0, 0, 0}, "00", {0, k12, k6, 0, -k12, k6}},
-        {"transverse displacement of j", {18, d, 0, 0, 0}, "00", {0, -k12, -k6, 0, k12, -k6}},
-        {"rotation of i: 4EI/L, 2EI/L", {19, fi, 0, 0, 0}, "00",
-         {0, 6 * EI / (L * L) * fi, 4 * EI / L * fi, 0, -6 * EI / (L * L) * fi, 2 * EI / L * fi}},
-        {"rotation of j", {20, fi, 0, 0, 0}, "00",
-         {0, 6 * EI / (L * L) * fi, 2 * EI / L * fi, 0, -6 * EI / (L * L) * fi, 4 * EI / L * fi}},
-        {"rotation of i, propped at j: 3EI/L", {19, fi, 0, 0, 0}, "06",
-         {0, 3 * EI / (L * L) * fi, 3 * EI / L * fi, 0, -3 * EI / (L * L) * fi, 0}},
-        {"settlement of the pinned end: 3EI d/L^3", {17, d, 0, 0, 0}, "03",
-         {0, 3 * EI * d / (L * L * L), 0, 0, -3 * EI * d / (L * L * L), 3 * EI * d / (L * L)}},
-        {"rotation at a moment hinge", {19, fi, 0, 0, 0}, "03", {0, 0, 0, 0, 0, 0}},
-    };
-    for (const auto& d : durumlar) Beklenen(Yukle(d.mafsal, d.y), d.beklenen, d.ne);
-    // Falling partial triangle q = 6 of width 2 from 1 on L = 5, shear released
-    // at j: R = 6, M_j = 6/60 (6 + 8 + 4) = 1.8, M_i = R (d + c/3) - M_j = 8.2.
-    ElemanBoyu = 5;
-    Beklenen(Yukle(9, 6, 1, 2, 0, "05"), {0, 6, 8.2, 0, 0, 1.8});
+// Hinge texts are read without their blanks, and an empty one holds all.
+TEST_F(DuzlemCerceveAnkastrelik, MafsalMetnininBosluklari) {
+    const double L = 6, q = 10;
+    for (const char* m : {" 0 1", ""})
+        Beklenen(Yukle(1, q, 0, 0, 0, m), {0, q * L / 2, q * L * L / 12, 0, q * L / 2, -q * L * L / 12}, m);
+    Beklenen(Yukle(1, q, 0, 0, 0, "0 6"), {0, 5 * q * L / 8, q * L * L / 8, 0, 3 * q * L / 8, 0});
     EXPECT_EQ(Hata, 0);
     EXPECT_TRUE(ui->Mesajlar.empty());
 }

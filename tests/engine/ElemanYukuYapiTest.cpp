@@ -30,26 +30,6 @@ void Kiris(MotorModeli& m, double L, bool ters, const std::string& mafsal = "00"
 
 }  // namespace
 
-TEST(ElemanYukuYapi, AnkastreKiristeTekilYuk) {
-    // P = 16 down at 1 m from node 1 of a 4 m beam held at both ends (a = 1,
-    // b = 3): M1 = P a b^2/L^2 = 9, M2 = -P a^2 b/L^2 = -3,
-    // R1 = P b^2 (3a + b)/L^3 = 13.5, R2 = P a^2 (a + 3b)/L^3 = 2.5.
-    // The bar is entered once from 1 to 2 (load +16 at a = 1) and once from
-    // 2 to 1: its local y then points down, so the load is -16 and a = 3 is
-    // measured from its node i, node 2.
-    for (bool ters : {false, true}) {
-        SCOPED_TRACE(ters);
-        MotorModeli m(30);
-        Kiris(m, 4, ters);
-        if (ters)
-            m.ElemanYuku(1, 1, 2, -16, 3);
-        else
-            m.ElemanYuku(1, 1, 2, 16, 1);
-        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
-        m.ReaksiyonlarBekle({0, 13.5, 9, 0, 2.5, -3});
-    }
-}
-
 TEST(ElemanYukuYapi, UcuMesnetliKiristeMafsalVeMesnet) {
     // A uniform load q = 10 on a 6 m bar held at node 1 whose other end
     // turns freely: either node 2 may rotate (a support without Fiz), or the
@@ -90,8 +70,9 @@ TEST(ElemanYukuYapi, DusayKolondaYatayYuk) {
     m.Mesnet(1, Ankastre2B);
     m.Mesnet(2, {"0"});
     m.ElemanYuku(1, 1, 1, q);
+    m.ElemanYuku(1, 2, 6, 9, 1);  // 9 along the column's axis (+Y): all at the base
     ASSERT_TRUE(m.Coz()) << m.SonMesaj();
-    m.ReaksiyonlarBekle({-5 * q * L / 8, 0, q * L * L / 8, -3 * q * L / 8});
+    m.ReaksiyonlarBekle({-5 * q * L / 8, -9, q * L * L / 8, -3 * q * L / 8});
 }
 
 TEST(ElemanYukuYapi, SicaklikVeZorlanmisYerDegistirme) {
@@ -156,19 +137,30 @@ TEST(ElemanYukuYapi, SicaklikVeZorlanmisYerDegistirme) {
 
 TEST(ElemanYukuYapi, KafesUzayCerceveVePlak) {
     {
-        // A plane-truss bar from (0, 0) to (3, 4) between two pins, heated by
-        // 10 degrees: it pushes the pins apart along (0.6, 0.8) by E A alfa T.
-        MotorModeli m(10);
-        m.Malzeme(1, E, 0.3, alfa);
-        m.Kesit(1, A);
-        m.Noktalar({{0, 0, 0}, {3, 4, 0}});
-        m.Eleman(1, 10, 1, 2);
-        m.Mesnet(1, {"0", "0"});
-        m.Mesnet(2, {"0", "0"});
-        m.ElemanYuku(1, 1, 14, 10);
-        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
-        const double N = E * A * alfa * 10;
-        m.ReaksiyonlarBekle({0.6 * N, 0.8 * N, -0.6 * N, -0.8 * N});
+        // A plane-truss bar from (0, 0) to (3, 4) between two pins: the pins
+        // take the held-end forces along (0.6, 0.8). Heated by 10 degrees it
+        // pushes them apart by E A alfa T; a uniform axial load 2 gives -qL/2
+        // at each end; moving end i (15) or j (16) by d along the bar gives
+        // EA/L d. A load on an axial spring (11) is left out.
+        const double N14 = E * A * alfa * 10, d = 0.001, N15 = E * A / 5 * d;
+        const struct {
+            int tip, yukTipi;
+            double yuk, Ri, Rj;
+        } durumlar[] = {{10, 14, 10, N14, -N14}, {10, 5, 2, -5, -5}, {10, 15, d, N15, -N15},
+                        {10, 16, d, -N15, N15},  {11, 14, 10, 0, 0}};
+        for (const auto& y : durumlar) {
+            SCOPED_TRACE(y.yukTipi);
+            MotorModeli m(10);
+            m.Malzeme(1, E, 0.3, alfa);
+            m.Kesit(1, A);
+            m.Noktalar({{0, 0, 0}, {3, 4, 0}});
+            m.Eleman(1, y.tip, 1, 2);
+            m.Mesnet(1, {"0", "0"});
+            m.Mesnet(2, {"0", "0"});
+            m.ElemanYuku(1, 1, y.yukTipi, y.yuk);
+            ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+            m.ReaksiyonlarBekle({0.6 * y.Ri, 0.8 * y.Ri, 0.6 * y.Rj, 0.8 * y.Rj});
+        }
     }
     // A space bar along X (local z = +Z with the third point along +Y), q = 3
     // over 4 m: a cantilever fixed at 1, or held at both nodes with its

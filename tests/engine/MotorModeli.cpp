@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+
 #include "engine/CozumSurucusu.h"
 #include "engine/SistemDengeDenklemleri.h"
 #include "model/Tipler.h"
@@ -136,9 +137,13 @@ bool MotorModeli::Coz(bool YerDegistirmeli) {
     if (!Hazirla()) return false;
     DengeDenklemleriniKur();
     if (Hata != 0) return false;
+    const DengeDenklemleri d = DengeDenklemleriniAl();
     KuvvetMetoduCoz();
-    return Hata == 0;
+    if (Hata != 0) return false;
+    DengeBekle(d);
+    return true;
 }
+
 
 double MotorModeli::X(int e, int q) const { return Bilinmeyenler[ElemanBilinmeyenTablosu[1][e] + q - 1]; }
 

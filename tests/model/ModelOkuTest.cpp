@@ -55,33 +55,6 @@ INSERT INTO ED (ElemanNo, ElemanTipi, iNoktasi, jNoktasi) VALUES (5, 30, 1, 3);
 
 }  // namespace
 
-TEST_F(ModelOkuTest, SistemTiplerininSayilari) {
-    struct { const char* sistem; int kod, nss, ens, ess, eks; } tablo[] = {
-        {"10:Düzlem kafes", 10, 2, 2, 2, 1},
-        {"20:Uzay kafes", 20, 3, 2, 2, 1},
-        {"30:Düzlem çerçeve", 30, 3, 2, 6, 3},
-        {"40:Uzay çerçeve", 40, 6, 2, 12, 6},
-        // membranes and plates set only the degrees of freedom per node
-        {"50:Levha(düzlem gerilme)", 50, 2, -1, -1, -1},
-        {"60:Plak", 60, 3, -1, -1, -1},
-    };
-    for (const auto& s : tablo) {
-        AnaVeri(s.sistem, 2);
-        Ac();
-        ElemanNoktaSayisi = ElemanSerbestlikSayisi = ElemanKuvvetSayisi = -1;
-        EXPECT_TRUE(SistemTipiniOku()) << s.sistem;
-        EXPECT_EQ(SistemAdi, s.sistem);
-        EXPECT_EQ(SistemTipi, s.kod);
-        EXPECT_EQ(GenelKoordinatSistemiNo, 2);
-        EXPECT_EQ(NoktaSerbestlikSayisi, s.nss) << s.sistem;
-        EXPECT_EQ(ElemanNoktaSayisi, s.ens) << s.sistem;
-        EXPECT_EQ(ElemanSerbestlikSayisi, s.ess) << s.sistem;
-        EXPECT_EQ(ElemanKuvvetSayisi, s.eks) << s.sistem;
-    }
-    EXPECT_EQ(Hata, 0);
-    EXPECT_TRUE(arayuz->Mesajlar.empty());
-}
-
 TEST_F(ModelOkuTest, SistemTanimsiz) {
     // nullptr: the main-data table without a row
     for (const char* sistem : {"", "30:düzlem çerçeve", "30:Düzlem çerçeve ", static_cast<const char*>(nullptr)}) {
@@ -103,18 +76,6 @@ TEST_F(ModelOkuTest, SistemTanimsiz) {
         EXPECT_EQ(arayuz->Mesajlar[0].Baslik, "HATA:");
         EXPECT_EQ(arayuz->Mesajlar[0].Stil, "TamamHata1");
     }
-}
-
-TEST_F(ModelOkuTest, NoktaKoordinatlari) {
-    Ac();
-    double x = -1, y = -1, z = -1;
-    NoktaKoordinatlariniOku(3, x, y, z);
-    EXPECT_EQ(x, 4);
-    EXPECT_EQ(y, 3);
-    EXPECT_EQ(z, 1.5);
-    NoktaKoordinatlariniOku(1, x, y, z);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(z, 0);
 }
 
 TEST_F(ModelOkuTest, ElemanGenelDegiskenlere) {

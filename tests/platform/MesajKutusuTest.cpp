@@ -30,13 +30,6 @@ TEST(MesajStili, KullanilanButunStiller) {
         {"EvetHayırUyarı2", 4, 48, 256, {"E", "H"}, 1},
         {"TamamAçıklama1", 0, 0, 0, {"T"}, 0},
         {"TamamBilgi1", 0, 0, 0, {"T"}, 0},
-        // the other words the reading knows
-        {"Tamamİptal", 1, 0, 0, {"T", "İ"}, 0},
-        {"DurdurYeniden deneGözardı et", 2, 16, 0, {"D", "Y", "G"}, 0},
-        {"DurdurYeniden deneYoksay3", 2, 16, 512, {"D", "Y", "G"}, 2},
-        {"EvetHayırİptal3", 3, 0, 512, {"E", "H", "İ"}, 2},
-        {"Yeniden deneİptal", 5, 0, 0, {"Y", "İ"}, 0},
-        {"Tamamİnformasyon", 0, 64, 0, {"T"}, 0},
         {"", 0, 0, 0, {"T"}, 0},
         {"EvetHayırSoru23", 4, 32, 768, {"E", "H"}, 0},  // no fourth button: the first
     };
@@ -48,16 +41,6 @@ TEST(MesajStili, KullanilanButunStiller) {
         EXPECT_EQ(m.DugmeHarfleri(), b.Harfler) << b.Stil;
         EXPECT_EQ(m.VarsayilanSirasi(), b.VarsayilanSira) << b.Stil;
     }
-}
-
-TEST(MesajStili, DugmeMetinleri) {
-    EXPECT_EQ(DugmeMetni("T"), "Tamam");
-    EXPECT_EQ(DugmeMetni("İ"), "İptal");
-    EXPECT_EQ(DugmeMetni("D"), "Durdur");
-    EXPECT_EQ(DugmeMetni("Y"), "Yeniden dene");
-    EXPECT_EQ(DugmeMetni("G"), "Gözardı et");
-    EXPECT_EQ(DugmeMetni("E"), "Evet");
-    EXPECT_EQ(DugmeMetni("H"), "Hayır");
 }
 
 TEST(MesajStili, SatirSonlari) {

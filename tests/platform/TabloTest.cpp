@@ -471,29 +471,6 @@ TEST_F(TabloTest, TumunuSilEmptiesTheTableAndLeavesItOpen) {
     EXPECT_EQ(x.RecordCount(), 1);
 }
 
-TEST_F(TabloTest, LocateOnAHundredThousandRows) {
-    Tablo x("EYUK");
-    x.DosyaAyarla(dosya, true);
-    x.Open();
-    x.IslemBaslat();
-    for (int i = 0; i < 100000; ++i) Yuk(x, i % 30000, i / 30000 + 1, i);
-    x.IslemOnayla();
-    ASSERT_EQ(x.RecordCount(), 100000);
-    for (int i = 0; i < 100000; i += 997) {
-        ASSERT_TRUE(x.Locate("ElemanNo;YukNo", {i % 30000, i / 30000 + 1}));
-        ASSERT_EQ(x.FieldByName("Yuk").AsInteger(), i);
-        ASSERT_EQ(x.RecNo(), i + 1);
-    }
-    ASSERT_TRUE(x.Locate("ElemanNo", 7));
-    EXPECT_EQ(x.RecNo(), 8);
-    // deleting near the front shifts every later position
-    x.First();
-    x.Delete();
-    ASSERT_TRUE(x.Locate("ElemanNo;YukNo", {9999, 4}));
-    EXPECT_EQ(x.FieldByName("Yuk").AsInteger(), 99999);
-    EXPECT_EQ(x.RecNo(), 99999);
-}
-
 TEST(GercelAlanMetniTest, GeneralTextOfFloatFields) {
     EXPECT_EQ(GercelAlanMetni(0), "0");
     EXPECT_EQ(GercelAlanMetni(12.5), "12.5");

@@ -4,7 +4,7 @@
 //      3 (4,3)        load at 3: Px = 30, Py = -40
 //      |\             supports: 1 roller (Uy), 2 pinned (Ux, Uy)
 //    2 |  \ 3         E = 2e8, A = 0.02, Iy = 1e-7 (< Iz = 2e-7), J = 1e-6
-//      |    \
+//      |    \  bar 3
 //      2-----1 ... bar 1 from 1 (0,0) to 2 (4,0)
 //
 // Joint 3: x: -0.8 N3 + 30 = 0 -> N3 = 37.5; y: -N2 - 0.6 N3 - 40 = 0 -> N2 = -62.5.
