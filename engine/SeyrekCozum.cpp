@@ -780,6 +780,11 @@ void NMatrisiYaz(int satir, int sutun, double deger) {
     Depo.Deger.push_back(deger);
 }
 
+void SeyrekNGirdileriniGez(const std::function<void(int, int, double)>& f) {
+    if (!Depo.Etkin) return;
+    for (std::size_t k = 0; k < Depo.Deger.size(); ++k) f(Depo.Satir[k], Depo.Sutun[k], Depo.Deger[k]);
+}
+
 void SeyrekKuvvetMetoduCoz() {
     try {
         Coz();

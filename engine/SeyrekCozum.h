@@ -19,6 +19,7 @@
 // Nothing of size n x n or n x m is allocated. The progress lines, their
 // order and the stop button are those of the dense solution.
 #include <cstdint>
+#include <functional>
 
 // Up to this many unknowns the dense solution runs, so that every matrix
 // the matrix viewer shows is the one the solution works on.
@@ -45,6 +46,11 @@ void SeyrekCozumuBirak();
 // is allocated, otherwise into the sparse store. A later write to the same
 // place replaces the earlier one, as in the dense matrix.
 void NMatrisiYaz(int Satir, int Sutun, double Deger);
+
+// Every entry of this run's sparse N in the order the assembly wrote them (a
+// later write to a place replaces an earlier one), for checks of the
+// equations; nothing when N is dense.
+void SeyrekNGirdileriniGez(const std::function<void(int Satir, int Sutun, double Deger)>& f);
 
 // The sparse solution, in place of the dense steps of the solution driver.
 void SeyrekKuvvetMetoduCoz();

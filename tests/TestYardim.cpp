@@ -9,6 +9,7 @@
 #include <random>
 #include <sstream>
 
+#include "engine/SeyrekCozum.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
@@ -61,11 +62,17 @@ BasliksizArayuz& TemizBasliksizArayuz() {
 
 DengeDenklemleri DengeDenklemleriniAl() {
     DengeDenklemleri d;
-    d.N.assign(DenklemSayisi + 1, std::vector<double>(BilinmeyenSayisi + 1, 0.0));
+    d.N.assign(DenklemSayisi + 1, {});
     d.P.assign(DenklemSayisi + 1, 0.0);
-    for (int i = 1; i <= DenklemSayisi; ++i) {
-        d.P[i] = YukVektoru[i];
-        for (int j = 1; j <= BilinmeyenSayisi; ++j) d.N[i][j] = NMatrisi[i][j];
+    for (int i = 1; i <= DenklemSayisi; ++i) d.P[i] = YukVektoru[i];
+    if (SeyrekCozumde()) {
+        SeyrekNGirdileriniGez([&](int i, int j, double v) {
+            if (i >= 1 && i <= DenklemSayisi) d.N[i][j] = v;
+        });
+    } else {
+        for (int i = 1; i <= DenklemSayisi; ++i)
+            for (int j = 1; j <= BilinmeyenSayisi; ++j)
+                if (NMatrisi[i][j] != 0) d.N[i][j] = NMatrisi[i][j];
     }
     return d;
 }
@@ -79,11 +86,11 @@ void DengeBekle(const DengeDenklemleri& d) {
     double olcek = 1e-12;
     for (int i = 1; i <= DenklemSayisi; ++i) {
         olcek = std::max(olcek, std::fabs(P[i]));
-        for (int j = 1; j <= BilinmeyenSayisi; ++j) olcek = std::max(olcek, std::fabs(N[i][j] * X[j]));
+        for (const auto& [j, v] : N[i]) olcek = std::max(olcek, std::fabs(v * X[j]));
     }
     for (int i = 1; i <= DenklemSayisi; ++i) {
         double r = -P[i];
-        for (int j = 1; j <= BilinmeyenSayisi; ++j) r += N[i][j] * X[j];
+        for (const auto& [j, v] : N[i]) r += v * X[j];
         EXPECT_LE(std::fabs(r), 1e-9 * olcek) << "row " << i << " of N X = P";
     }
 
@@ -101,9 +108,9 @@ void DengeBekle(const DengeDenklemleri& d) {
     // Load on each node row plus the reaction of each support column.
     std::vector<double> F(ToplamSerbestlikSayisi + 1, 0.0);
     for (int i = 1; i <= ToplamSerbestlikSayisi; ++i) F[i] = P[i];
-    for (int c = ElemanBilinmeyenSayisi + 1; c <= BilinmeyenSayisi; ++c)
-        for (int i = 1; i <= ToplamSerbestlikSayisi; ++i)
-            if (N[i][c] != 0) F[i] -= N[i][c] * X[c];
+    for (int i = 1; i <= ToplamSerbestlikSayisi; ++i)
+        for (auto it = N[i].upper_bound(ElemanBilinmeyenSayisi); it != N[i].end(); ++it)
+            F[i] -= it->second * X[it->first];
     std::array<double, 6> toplam{};
     auto& xyz = Tablolar.XYZ;
     for (xyz.First(); !xyz.Eof(); xyz.Next()) {

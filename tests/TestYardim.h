@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <limits>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ BasliksizArayuz& TemizBasliksizArayuz();
 // The equilibrium equations N X = P as the assembly left them (rows and
 // columns from 1), taken before the solution works on them in place.
 struct DengeDenklemleri {
-    std::vector<std::vector<double>> N;
+    std::vector<std::map<int, double>> N;  // row -> its non-zero entries by column
     std::vector<double> P;
 };
 DengeDenklemleri DengeDenklemleriniAl();
