@@ -16,7 +16,6 @@
 
 #include "model/Tipler.h"
 #include "platform/KullaniciArayuzu.h"
-#include "platform/Pencereler.h"
 #include "platform/TurkceMetin.h"
 
 namespace {
@@ -51,14 +50,6 @@ std::string MesajKutusu(const std::string& Metin, const std::string& Baslik, con
     Arayuz().MesajlariIsle();
     std::string cevap = Arayuz().MesajGoster(Kes(Metin, 255), Kes(Baslik, 255), Stil);
     return cevap.empty() ? std::string(" ") : cevap;
-}
-
-// ------------------------------------------------------------ windows
-unsigned long PencereBul(const std::string& Metin) { return UstPencereBul(Metin); }
-
-void PencereKapat(const std::string& Metin) {
-    const unsigned long h = PencereBul(Metin);
-    if (h != 0) UstPencereyiKapat(h);
 }
 
 // ------------------------------------------------------------ texts
