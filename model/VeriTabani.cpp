@@ -68,9 +68,9 @@ void DosyayiKaldir(const std::string& dosya) {
     if (std::filesystem::exists(dosya)) throw TabloHatasi(dosya + " silinemedi");
 }
 
-void SqlIleYaz(const std::string& dosya, const char* kaynak) {
+void SqlIleYaz(const std::string& dosya, const char* kaynak, bool hizli = false) {
     DosyayiKaldir(dosya);
-    SqlDosyasiniCalistir(dosya, Kaynak(kaynak));
+    SqlDosyasiniCalistir(dosya, Kaynak(kaynak), hizli);
 }
 
 std::string Birlestir(const std::string& klasor, const char* ad) {
@@ -108,8 +108,10 @@ void SKAfterPost(Tablo& DataSet) {
 }
 
 void BosSablonuYaz(const std::string& dosya) { SqlIleYaz(dosya, "BOS.sql"); }
-void YazBozYaz(const std::string& dosya) { SqlIleYaz(dosya, "YazBoz.sql"); }
-void CizimVeriTabaniYaz(const std::string& dosya) { SqlIleYaz(dosya, "ElemanKuvvetleriCizim.sql"); }
+// The scratch and drawing databases are written anew whenever they cannot be
+// opened: no need to wait for the disk.
+void YazBozYaz(const std::string& dosya) { SqlIleYaz(dosya, "YazBoz.sql", true); }
+void CizimVeriTabaniYaz(const std::string& dosya) { SqlIleYaz(dosya, "ElemanKuvvetleriCizim.sql", true); }
 
 void ProfillerYaz(const std::string& dosya) {
     SqlIleYaz(dosya, "Profiller.sql");

@@ -298,8 +298,14 @@ struct Tablo::Ic {
     std::vector<SiraAlani> siraAlanlari;
     std::map<std::string, HashIndeks> indeksler;
     sqlite3_stmt* ekle = nullptr;
-    sqlite3_stmt* guncelle = nullptr;
     sqlite3_stmt* sil = nullptr;
+    // UPDATE statements by the columns they write ('1' per written column):
+    // a row in edit writes back only the fields that changed, so the file's
+    // indexes on the others are left alone.
+    std::map<std::string, sqlite3_stmt*> guncellemeler;
+    std::string tabloSql;  // the table's quoted name
+    // Locate's field lists as written by the caller -> their hash index.
+    std::unordered_map<std::string, HashIndeks*> aramaIndeksleri;
 
     ~Ic() { Bitir(); }
 
@@ -311,12 +317,14 @@ struct Tablo::Ic {
                       const std::vector<std::string>& beklenen);
     void SatirlariOku(const std::string& ad, const std::string& tabloAdi);
     void DeyimleriHazirla(const std::string& ad, const std::string& tabloAdi);
+    sqlite3_stmt* GuncellemeDeyimi(const std::string& maske, const std::string& ad);
 
     void Bitir() {
         sqlite3_finalize(ekle);
-        sqlite3_finalize(guncelle);
         sqlite3_finalize(sil);
-        ekle = guncelle = sil = nullptr;
+        ekle = sil = nullptr;
+        for (auto& [maske, st] : guncellemeler) sqlite3_finalize(st);
+        guncellemeler.clear();
     }
 
     int KonumBul(Satir* s) {
@@ -452,6 +460,21 @@ Deger SqlDegeri(sqlite3_stmt* st, int i, const Sutun& s) {
     }
 }
 
+// The same value as stored: same type and same bits (a float 0 and -0, or
+// two NaNs, are not taken as the same).
+bool AyniDeger(const Deger& a, const Deger& b) {
+    if (a.index() != b.index()) return false;
+    switch (a.index()) {
+    case 0: return true;
+    case 1: return std::get<1>(a) == std::get<1>(b);
+    case 2: {
+        const double x = std::get<2>(a), y = std::get<2>(b);
+        return std::memcmp(&x, &y, sizeof x) == 0;
+    }
+    default: return std::get<3>(a) == std::get<3>(b);
+    }
+}
+
 void Bagla(sqlite3_stmt* st, int i, const Deger& d) {
     switch (d.index()) {
     case 0: sqlite3_bind_null(st, i); break;
@@ -523,24 +546,42 @@ void Tablo::Ic::SatirlariOku(const std::string& ad, const std::string& tabloAdi)
 void Tablo::Ic::DeyimleriHazirla(const std::string& ad, const std::string& tabloAdi) {
     sqlite3* db = bag->db;
     const std::string tablo = Tirnakla(tabloAdi);
-    std::string s1 = "INSERT INTO " + tablo + " (", s2 = ") VALUES (", s3 = "UPDATE " + tablo + " SET ";
+    tabloSql = tablo;
+    std::string s1 = "INSERT INTO " + tablo + " (", s2 = ") VALUES (";
     for (size_t i = 0; i < sutunlar.size(); ++i) {
         if (i) {
             s1 += ", ";
             s2 += ", ";
-            s3 += ", ";
         }
         s1 += Tirnakla(sutunlar[i].ad);
         s2 += "?";
-        s3 += Tirnakla(sutunlar[i].ad) + " = ?";
     }
     std::string s4 = "DELETE FROM " + tablo + " WHERE rowid = ?";
     s1 += s2 + ")";
-    s3 += " WHERE rowid = ?";
     if (sqlite3_prepare_v2(db, s1.c_str(), -1, &ekle, nullptr) != SQLITE_OK ||
-        sqlite3_prepare_v2(db, s3.c_str(), -1, &guncelle, nullptr) != SQLITE_OK ||
         sqlite3_prepare_v2(db, s4.c_str(), -1, &sil, nullptr) != SQLITE_OK)
         throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+}
+
+sqlite3_stmt* Tablo::Ic::GuncellemeDeyimi(const std::string& maske, const std::string& ad) {
+    auto it = guncellemeler.find(maske);
+    if (it != guncellemeler.end()) return it->second;
+    std::string sql = "UPDATE " + tabloSql + " SET ";
+    bool ilk = true;
+    for (size_t i = 0; i < sutunlar.size(); ++i) {
+        if (maske[i] != '1') continue;
+        if (!ilk) sql += ", ";
+        ilk = false;
+        sql += Tirnakla(sutunlar[i].ad) + " = ?";
+    }
+    sql += " WHERE rowid = ?";
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(bag->db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(st);
+        throw TabloHatasi(ad + ": " + sqlite3_errmsg(bag->db));
+    }
+    guncellemeler.emplace(maske, st);
+    return st;
 }
 
 void Tablo::Open() {
@@ -565,6 +606,7 @@ void Tablo::Open() {
     ic.durum = TabloDurumu::Gozatma;
     ic.degisti = false;
     ic.indeksler.clear();
+    ic.aramaIndeksleri.clear();
     // the order settings given before Open take effect now
     ic.siraAlanlari.clear();
     try {
@@ -589,6 +631,7 @@ void Tablo::Close() {
     ic.Bitir();
     ic.sira.clear();
     ic.indeksler.clear();
+    ic.aramaIndeksleri.clear();
     if (ic.bag) ic.bag->tablolar.erase(this);
     ic.bag.reset();
     acik_ = false;
@@ -733,38 +776,53 @@ bool AramaDegeri(const Sutun& s, const AnahtarDegeri& a, Deger& d) {
 }  // namespace
 
 bool Tablo::Locate(const std::string& Alanlar, const AnahtarDegeri& Deger) {
-    return Locate(Alanlar, std::vector<AnahtarDegeri>{Deger});
+    return Bul(Alanlar, &Deger, 1);
 }
 
 bool Tablo::Locate(const std::string& Alanlar, const std::vector<AnahtarDegeri>& Degerler) {
+    return Bul(Alanlar, Degerler.data(), Degerler.size());
+}
+
+bool Tablo::Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_t n) {
     AcikMi(*this, acik_);
     GozatmayaDon(*this);
     Ic& ic = *ic_;
-    std::vector<std::string> adlar = Bol(Alanlar, ';');
-    if (adlar.empty() || adlar.size() != Degerler.size())
-        throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
-    std::vector<int> sutunlar;
-    std::string indeksAdi;
-    for (const auto& a : adlar) {
-        sutunlar.push_back(FieldByName(a).sutun());
-        indeksAdi += AsciiBuyuk(a) + ";";
+    // The field list as the caller wrote it names its index from the
+    // second search on.
+    HashIndeks* ix;
+    auto onceki = ic.aramaIndeksleri.find(Alanlar);
+    if (onceki != ic.aramaIndeksleri.end()) {
+        ix = onceki->second;
+    } else {
+        std::vector<std::string> adlar = Bol(Alanlar, ';');
+        if (adlar.empty() || adlar.size() != n)
+            throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
+        std::vector<int> sutunlar;
+        std::string indeksAdi;
+        for (const auto& a : adlar) {
+            sutunlar.push_back(FieldByName(a).sutun());
+            indeksAdi += AsciiBuyuk(a) + ";";
+        }
+        auto it = ic.indeksler.find(indeksAdi);
+        if (it == ic.indeksler.end()) {
+            HashIndeks yeni;
+            yeni.sutunlar = sutunlar;
+            yeni.harita.reserve(ic.sira.size());
+            for (auto& s : ic.sira) yeni.harita[ic.Kod(yeni, s->d)].push_back(s.get());
+            it = ic.indeksler.emplace(indeksAdi, std::move(yeni)).first;
+        }
+        ix = &it->second;
+        ic.aramaIndeksleri.emplace(Alanlar, ix);
     }
-    auto it = ic.indeksler.find(indeksAdi);
-    if (it == ic.indeksler.end()) {
-        HashIndeks ix;
-        ix.sutunlar = sutunlar;
-        ix.harita.reserve(ic.sira.size());
-        for (auto& s : ic.sira) ix.harita[ic.Kod(ix, s->d)].push_back(s.get());
-        it = ic.indeksler.emplace(indeksAdi, std::move(ix)).first;
-    }
+    if (ix->sutunlar.size() != n) throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
     std::string kod;
-    for (size_t i = 0; i < sutunlar.size(); ++i) {
+    for (size_t i = 0; i < n; ++i) {
         ::Deger d;
-        if (!AramaDegeri(ic.sutunlar[size_t(sutunlar[i])], Degerler[i], d)) return false;
+        if (!AramaDegeri(ic.sutunlar[size_t(ix->sutunlar[i])], Degerler[i], d)) return false;
         KodEkle(kod, d);
     }
-    auto bulunan = it->second.harita.find(kod);
-    if (bulunan == it->second.harita.end()) return false;
+    auto bulunan = ix->harita.find(kod);
+    if (bulunan == ix->harita.end()) return false;
     int enKucuk = -1;
     for (Satir* s : bulunan->second) {
         int k = ic.KonumBul(s);
@@ -850,15 +908,27 @@ void Tablo::Post() {
         ic.IndekseEkle(p);
         ic.konum = int(ic.Yerlestir(std::move(s)));
     } else {
-        sqlite3_stmt* st = ic.guncelle;
         Satir* p = ic.sira[size_t(ic.konum)].get();
-        sqlite3_reset(st);
-        for (size_t i = 0; i < ic.tampon.size(); ++i) Bagla(st, int(i) + 1, ic.tampon[i]);
-        sqlite3_bind_int64(st, int(ic.tampon.size()) + 1, p->rowid);
-        int rc = sqlite3_step(st);
-        sqlite3_reset(st);
-        sqlite3_clear_bindings(st);
-        if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(db, rc, ad_, ic.sutunlar));
+        std::string maske(ic.tampon.size(), '0');
+        int yazilan = 0;
+        for (size_t i = 0; i < ic.tampon.size(); ++i)
+            if (!AyniDeger(p->d[i], ic.tampon[i])) {
+                maske[i] = '1';
+                ++yazilan;
+            }
+        // a row whose values are all as stored needs no write
+        if (yazilan > 0) {
+            sqlite3_stmt* st = ic.GuncellemeDeyimi(maske, ad_);
+            sqlite3_reset(st);
+            int k = 0;
+            for (size_t i = 0; i < ic.tampon.size(); ++i)
+                if (maske[i] == '1') Bagla(st, ++k, ic.tampon[i]);
+            sqlite3_bind_int64(st, k + 1, p->rowid);
+            int rc = sqlite3_step(st);
+            sqlite3_reset(st);
+            sqlite3_clear_bindings(st);
+            if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(db, rc, ad_, ic.sutunlar));
+        }
         ic.IndekstenCikar(p);
         bool siraDegisti = false;
         for (const auto& sa : ic.siraAlanlari)
@@ -1189,7 +1259,7 @@ int Alan::Uzunluk() const {
 
 // ---------------------------------------------------------------- schema files
 
-void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql) {
+void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql, bool Hizli) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(dosya.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
@@ -1197,7 +1267,8 @@ void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql) {
         sqlite3_close_v2(db);
         throw TabloHatasi(dosya + " oluşturulamadı: " + m);
     }
-    std::string tam = "BEGIN;\n" + sql + "\n;COMMIT;";
+    std::string tam = std::string(Hizli ? "PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF;\n" : "") +
+                      "BEGIN;\n" + sql + "\n;COMMIT;";
     char* hata = nullptr;
     int rc = sqlite3_exec(db, tam.c_str(), nullptr, nullptr, &hata);
     std::string m = hata ? hata : "";

@@ -157,6 +157,8 @@ public:
     const Ic& ic() const { return *ic_; }
 
 private:
+    bool Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_t n);
+
     std::string ad_, tabloAdi_, dosya_, sort_, indeks_;
     std::vector<std::string> beklenen_;
     bool hizli_ = false;
@@ -168,8 +170,9 @@ private:
 bool DosyaKullaniliyor(const std::string& dosya);
 
 // Runs one statement list (schema SQL) on a database file, creating it,
-// in one transaction.
-void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql);
+// in one transaction. Hizli: without a journal on disk and without waiting
+// for the disk (scratch and drawing databases, written anew when damaged).
+void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql, bool Hizli = false);
 
 // The text of a float field: up to 15 significant digits, "." separator,
 // plain decimals when the decimal exponent lies in -4..14, otherwise the
