@@ -1,6 +1,8 @@
 #include "platform/Tablo.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
@@ -1279,4 +1281,13 @@ void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql, bool
         throw TabloHatasi(dosya + ": " + m);
     }
     sqlite3_close_v2(db);
+}
+
+void DosyayiDiskeYaz(const std::string& dosya) {
+    const int fd = ::open(dosya.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw TabloHatasi(dosya + " açılamadı: " + std::strerror(errno));
+    const bool tamam = ::fsync(fd) == 0;
+    const int e = errno;
+    ::close(fd);
+    if (!tamam) throw TabloHatasi(dosya + " diske yazılamadı: " + std::strerror(e));
 }

@@ -174,6 +174,10 @@ bool DosyaKullaniliyor(const std::string& dosya);
 // for the disk (scratch and drawing databases, written anew when damaged).
 void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql, bool Hizli = false);
 
+// Waits until the disk holds a database file written without waiting (no
+// table may be writing to it). Throws TabloHatasi when it cannot.
+void DosyayiDiskeYaz(const std::string& dosya);
+
 // The text of a float field: up to 15 significant digits, "." separator,
 // plain decimals when the decimal exponent lies in -4..14, otherwise the
 // "1.42E-6" / "1E15" style.
