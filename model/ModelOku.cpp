@@ -4,6 +4,42 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 
+namespace {
+
+// The column numbers of a table's fields, looked up by name once after
+// every Open of the table: the element reads run for every element in each
+// step of a calculation.
+template <std::size_t N>
+class AlanNumaralari {
+public:
+    explicit AlanNumaralari(const char* const (&adlar)[N]) : adlar_(adlar) {}
+    // The table's field number k (the table is open).
+    Alan operator()(Tablo& t, std::size_t k) {
+        if (acilis_ != t.AcilisNo()) {
+            for (std::size_t i = 0; i < N; ++i) no_[i] = t.FieldByName(adlar_[i]).sutun();
+            acilis_ = t.AcilisNo();
+        }
+        return Alan(t, no_[k]);
+    }
+
+private:
+    const char* const (&adlar_)[N];
+    std::uint64_t acilis_ = 0;
+    int no_[N] = {};
+};
+
+const char* const kXYZAlanlari[] = {"X1", "X2", "X3"};
+const char* const kEDAlanlari[] = {"ElemanTipi", "iNoktasi", "jNoktasi", "kNoktasi",
+                                   "LNoktasi",   "MalzemeNo", "KesitNo",  "MafsalTipi"};
+const char* const kMalzemeAlanlari[] = {"E", "Nu", "Ro", "Alfa"};
+const char* const kKesitAlanlari[] = {"A", "ix", "iy", "iz", "Ay", "Az", "hy", "ey", "hz", "ez", "Wb"};
+AlanNumaralari XYZAlani(kXYZAlanlari);
+AlanNumaralari EDAlani(kEDAlanlari);
+AlanNumaralari MalzemeAlani(kMalzemeAlanlari);
+AlanNumaralari KesitAlani(kKesitAlanlari);
+
+}  // namespace
+
 bool SistemTipiniOku() {
     Tablo& av = Tablolar.AnaVeriler;
     av.First();
@@ -39,9 +75,9 @@ bool SistemTipiniOku() {
 void NoktaKoordinatlariniOku(int NoktaNo, double& X1, double& X2, double& X3) {
     Tablo& t = Tablolar.XYZ;
     if (!t.Locate("NoktaNo", NoktaNo)) return;
-    X1 = t.FieldByName("X1").AsFloat();
-    X2 = t.FieldByName("X2").AsFloat();
-    X3 = t.FieldByName("X3").AsFloat();
+    X1 = XYZAlani(t, 0).AsFloat();
+    X2 = XYZAlani(t, 1).AsFloat();
+    X3 = XYZAlani(t, 2).AsFloat();
 }
 
 void ElemanBilgileriniOku(int ElemanNo, int& ElemanTipi, int& iNoktasi, int& jNoktasi, int& kNoktasi,
@@ -57,14 +93,14 @@ void ElemanBilgileriniOku(int ElemanNo, int& ElemanTipi, int& iNoktasi, int& jNo
         MesajKutusu(std::to_string(ElemanNo) + ".eleman tanımsız", "HATA:", "TamamHata1");
         return;
     }
-    ElemanTipi = ed.FieldByName("ElemanTipi").AsInteger();
-    iNoktasi = ed.FieldByName("iNoktasi").AsInteger();
-    jNoktasi = ed.FieldByName("jNoktasi").AsInteger();
-    kNoktasi = ed.FieldByName("kNoktasi").AsInteger();
-    LNoktasi = ed.FieldByName("LNoktasi").AsInteger();
-    MalzemeNo = ed.FieldByName("MalzemeNo").AsInteger();
-    KesitNo = ed.FieldByName("KesitNo").AsInteger();
-    MafsalTipi = ed.FieldByName("MafsalTipi").AsString();
+    ElemanTipi = EDAlani(ed, 0).AsInteger();
+    iNoktasi = EDAlani(ed, 1).AsInteger();
+    jNoktasi = EDAlani(ed, 2).AsInteger();
+    kNoktasi = EDAlani(ed, 3).AsInteger();
+    LNoktasi = EDAlani(ed, 4).AsInteger();
+    MalzemeNo = EDAlani(ed, 5).AsInteger();
+    KesitNo = EDAlani(ed, 6).AsInteger();
+    MafsalTipi = EDAlani(ed, 7).AsString();
 
     NoktaKoordinatlariniOku(iNoktasi, iX1, iX2, iX3);
     NoktaKoordinatlariniOku(jNoktasi, jX1, jX2, jX3);
@@ -79,10 +115,10 @@ void ElemanBilgileriniOku(int ElemanNo, int& ElemanTipi, int& iNoktasi, int& jNo
                     "HATA:", "TamamHata1");
         return;
     }
-    E = mb.FieldByName("E").AsFloat();
-    Nu = mb.FieldByName("Nu").AsFloat();
-    Ro = mb.FieldByName("Ro").AsFloat();
-    Alfa = mb.FieldByName("Alfa").AsFloat();
+    E = MalzemeAlani(mb, 0).AsFloat();
+    Nu = MalzemeAlani(mb, 1).AsFloat();
+    Ro = MalzemeAlani(mb, 2).AsFloat();
+    Alfa = MalzemeAlani(mb, 3).AsFloat();
 
     Tablo& kb = Tablolar.KesitBilgileri;
     if (!kb.Locate("KesitNo", KesitNo)) {
@@ -92,17 +128,17 @@ void ElemanBilgileriniOku(int ElemanNo, int& ElemanTipi, int& iNoktasi, int& jNo
                     "HATA:", "TamamHata1");
         return;
     }
-    A = kb.FieldByName("A").AsFloat();
-    ix = kb.FieldByName("ix").AsFloat();
-    iy = kb.FieldByName("iy").AsFloat();
-    iz = kb.FieldByName("iz").AsFloat();
-    Ay = kb.FieldByName("Ay").AsFloat();
-    Az = kb.FieldByName("Az").AsFloat();
-    hy = kb.FieldByName("hy").AsFloat();
-    ey = kb.FieldByName("ey").AsFloat();
-    hz = kb.FieldByName("hz").AsFloat();
-    ez = kb.FieldByName("ez").AsFloat();
-    Wb = kb.FieldByName("Wb").AsFloat();
+    A = KesitAlani(kb, 0).AsFloat();
+    ix = KesitAlani(kb, 1).AsFloat();
+    iy = KesitAlani(kb, 2).AsFloat();
+    iz = KesitAlani(kb, 3).AsFloat();
+    Ay = KesitAlani(kb, 4).AsFloat();
+    Az = KesitAlani(kb, 5).AsFloat();
+    hy = KesitAlani(kb, 6).AsFloat();
+    ey = KesitAlani(kb, 7).AsFloat();
+    hz = KesitAlani(kb, 8).AsFloat();
+    ez = KesitAlani(kb, 9).AsFloat();
+    Wb = KesitAlani(kb, 10).AsFloat();
 }
 
 void ElemanBilgileriniOku(int ElemanNo) {

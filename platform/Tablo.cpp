@@ -76,6 +76,13 @@ bool TamDegerliSayiCoz(const std::string& metin, long long& v) {
     return false;
 }
 
+// The slot of a column name: its length and its first and last letters
+// (names of one table mostly differ there: X1/X2, iNoktasi/jNoktasi).
+size_t AdKodu(const char* ad, size_t n) {
+    if (n == 0) return 0;
+    return n * 131u + static_cast<unsigned char>(ad[0]) * 31u + static_cast<unsigned char>(ad[n - 1]);
+}
+
 long long Yuvarlak(double d) { return (long long)std::nearbyint(d); }
 
 SutunTuru TurCoz(const std::string& bildirim, int& uzunluk) {
@@ -289,7 +296,10 @@ struct Tablo::Ic {
     std::shared_ptr<VeriTabaniBaglantisi> bag;
     std::vector<Sutun> sutunlar;
     std::unordered_map<std::string, int> sutunNo;  // upper-case name -> column
-    std::unordered_map<std::string, int> sutunNoTam;  // name as declared -> column
+    // Columns by their name as declared: an open-addressed table of column
+    // numbers (-1 empty), its size a power of two, for the many field reads
+    // of the calculation.
+    std::vector<int> adTablosu;
     std::vector<std::unique_ptr<Satir>> sira;      // rows in the current order
     size_t kirli = 0;   // positions from here on may be stale
     int konum = 0;      // cursor, 0-based
@@ -495,7 +505,7 @@ void Tablo::Ic::SutunlariOku(const std::string& ad, const std::string& tabloAdi,
     sqlite3* db = bag->db;
     sutunlar.clear();
     sutunNo.clear();
-    sutunNoTam.clear();
+    adTablosu.clear();
     sqlite3_stmt* st = nullptr;
     std::string sql = "PRAGMA table_info(" + Tirnakla(tabloAdi) + ")";
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
@@ -510,13 +520,20 @@ void Tablo::Ic::SutunlariOku(const std::string& ad, const std::string& tabloAdi,
         s.anahtar = sqlite3_column_int(st, 5) > 0;
         s.adBuyuk = AsciiBuyuk(s.ad);
         sutunNo[s.adBuyuk] = int(sutunlar.size());
-        sutunNoTam[s.ad] = int(sutunlar.size());
         sutunlar.push_back(std::move(s));
     }
     std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
     sqlite3_finalize(st);
     if (!hata.empty()) throw TabloHatasi(ad + ": " + hata);
     if (sutunlar.empty()) throw TabloHatasi(ad + ": " + tabloAdi + " tablosu bulunamadı");
+    size_t boy = 16;
+    while (boy < 4 * sutunlar.size()) boy *= 2;
+    adTablosu.assign(boy, -1);
+    for (size_t c = 0; c < sutunlar.size(); ++c) {
+        size_t h = AdKodu(sutunlar[c].ad.data(), sutunlar[c].ad.size()) & (boy - 1);
+        while (adTablosu[h] >= 0 && sutunlar[size_t(adTablosu[h])].ad != sutunlar[c].ad) h = (h + 1) & (boy - 1);
+        if (adTablosu[h] < 0) adTablosu[h] = int(c);  // a repeated name keeps its first column
+    }
     for (const auto& b : beklenen)
         if (!sutunNo.count(AsciiBuyuk(b))) throw TabloHatasi(ad + ": " + b + " alanı bulunamadı");
 }
@@ -599,12 +616,14 @@ void Tablo::Open() {
         ic.sira.clear();
         ic.sutunlar.clear();
         ic.sutunNo.clear();
-        ic.sutunNoTam.clear();
+        ic.adTablosu.clear();
         ic.bag.reset();
         throw;
     }
     ic.bag->tablolar.insert(this);
     acik_ = true;
+    static std::uint64_t sonAcilis = 0;
+    acilisNo_ = ++sonAcilis;
     ic.durum = TabloDurumu::Gozatma;
     ic.degisti = false;
     ic.indeksler.clear();
@@ -987,12 +1006,23 @@ void Tablo::Delete() {
     }
 }
 
-Alan Tablo::FieldByName(const std::string& ad) {
+Alan Tablo::FieldByName(const std::string& ad) { return FieldByName(ad.c_str(), ad.size()); }
+
+Alan Tablo::FieldByName(const char* ad) { return FieldByName(ad, std::strlen(ad)); }
+
+Alan Tablo::FieldByName(const char* ad, size_t uzunluk) {
     AcikMi(*this, acik_);
-    auto tam = ic_->sutunNoTam.find(ad);
-    if (tam != ic_->sutunNoTam.end()) return Alan(*this, tam->second);
-    auto it = ic_->sutunNo.find(AsciiBuyuk(ad));
-    if (it == ic_->sutunNo.end()) throw TabloHatasi(ad_ + ": " + ad + " alanı bulunamadı");
+    const Ic& ic = *ic_;
+    const size_t maske = ic.adTablosu.size() - 1;
+    for (size_t h = AdKodu(ad, uzunluk) & maske;; h = (h + 1) & maske) {
+        const int c = ic.adTablosu[h];
+        if (c < 0) break;
+        const std::string& sa = ic.sutunlar[size_t(c)].ad;
+        if (sa.size() == uzunluk && std::memcmp(sa.data(), ad, uzunluk) == 0) return Alan(*this, c);
+    }
+    const std::string metin(ad, uzunluk);
+    auto it = ic_->sutunNo.find(AsciiBuyuk(metin));
+    if (it == ic_->sutunNo.end()) throw TabloHatasi(ad_ + ": " + metin + " alanı bulunamadı");
     return Alan(*this, it->second);
 }
 

@@ -8,6 +8,7 @@
 // columns texts of at most n characters, DOUBLE columns floats, DATETIME
 // columns date texts. A primary key refuses repeats. Every refusal throws
 // TabloHatasi, which callers may catch as they would a database error.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -93,6 +94,9 @@ public:
     void Open();   // throws TabloHatasi when the file or the table is missing or damaged
     void Close();
     bool Active() const { return acik_; }
+    // A number of its own for every Open: column numbers found by name hold
+    // while it stays the same.
+    std::uint64_t AcilisNo() const { return acilisNo_; }
     TabloDurumu Durum() const;
     bool Modified() const;  // a field was set since Edit or Append
 
@@ -128,6 +132,7 @@ public:
     void Delete();
 
     Alan FieldByName(const std::string& ad);
+    Alan FieldByName(const char* ad);  // the same, without a text object
     bool AlanVar(const std::string& ad) const;
     std::vector<std::string> AlanAdlari() const;
 
@@ -158,11 +163,13 @@ public:
 
 private:
     bool Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_t n);
+    Alan FieldByName(const char* ad, size_t uzunluk);
 
     std::string ad_, tabloAdi_, dosya_, sort_, indeks_;
     std::vector<std::string> beklenen_;
     bool hizli_ = false;
     bool acik_ = false;
+    std::uint64_t acilisNo_ = 0;
     std::unique_ptr<Ic> ic_;
 };
 
