@@ -311,8 +311,10 @@ std::string BilimselSayiMetni23(double x) {
     std::string s;
     s += (std::signbit(x) && x != 0) ? '-' : ' ';
     s.append(tampon, e ? static_cast<std::size_t>(e - tampon) : std::strlen(tampon));
-    char ust[16];
-    std::snprintf(ust, sizeof ust, "E%c%04d", us < 0 ? '-' : '+', us < 0 ? -us : us);
+    // "E+0012": the sign and four digits of the exponent
+    const int u = us < 0 ? -us : us;
+    const char ust[7] = {'E', us < 0 ? '-' : '+', char('0' + u / 1000 % 10), char('0' + u / 100 % 10),
+                         char('0' + u / 10 % 10), char('0' + u % 10), '\0'};
     s += ust;
     return s;
 }

@@ -233,6 +233,13 @@ public:
 };
 
 namespace {
+// SQLite counts its memory under a lock on every allocation unless told not
+// to before it starts; the program never asks for those counts.
+void BellekSayiminiKapat() {
+    static const bool kapali = (sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0), true);
+    (void)kapali;
+}
+
 // Kept until the very end of the process: global table objects close their
 // connections while static objects are being destroyed.
 std::map<std::string, std::weak_ptr<VeriTabaniBaglantisi>>& Baglantilar() {
@@ -265,6 +272,7 @@ std::shared_ptr<VeriTabaniBaglantisi> VeriTabaniBaglantisi::Al(const std::string
     std::error_code ec;
     if (dosya.empty() || !std::filesystem::is_regular_file(dosya, ec))
         throw TabloHatasi(dosya + " veri tabanı dosyası bulunamadı");
+    BellekSayiminiKapat();
     auto b = std::make_shared<VeriTabaniBaglantisi>();
     b->yol = anahtar;
     b->hizli = hizli;
@@ -318,6 +326,8 @@ struct Tablo::Ic {
     std::string tabloSql;  // the table's quoted name
     // Locate's field lists as written by the caller -> their hash index.
     std::unordered_map<std::string, HashIndeks*> aramaIndeksleri;
+    std::string sonArama;                // the last field list and its index
+    HashIndeks* sonAramaIndeksi = nullptr;
 
     ~Ic() { Bitir(); }
 
@@ -628,6 +638,7 @@ void Tablo::Open() {
     ic.degisti = false;
     ic.indeksler.clear();
     ic.aramaIndeksleri.clear();
+    ic.sonAramaIndeksi = nullptr;
     // the order settings given before Open take effect now
     ic.siraAlanlari.clear();
     try {
@@ -653,6 +664,7 @@ void Tablo::Close() {
     ic.sira.clear();
     ic.indeksler.clear();
     ic.aramaIndeksleri.clear();
+    ic.sonAramaIndeksi = nullptr;
     if (ic.bag) ic.bag->tablolar.erase(this);
     ic.bag.reset();
     acik_ = false;
@@ -810,9 +822,10 @@ bool Tablo::Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_
     Ic& ic = *ic_;
     // The field list as the caller wrote it names its index from the
     // second search on.
-    HashIndeks* ix;
-    auto onceki = ic.aramaIndeksleri.find(Alanlar);
-    if (onceki != ic.aramaIndeksleri.end()) {
+    HashIndeks* ix = nullptr;
+    if (ic.sonAramaIndeksi && ic.sonArama == Alanlar) {
+        ix = ic.sonAramaIndeksi;
+    } else if (auto onceki = ic.aramaIndeksleri.find(Alanlar); onceki != ic.aramaIndeksleri.end()) {
         ix = onceki->second;
     } else {
         std::vector<std::string> adlar = Bol(Alanlar, ';');
@@ -834,6 +847,10 @@ bool Tablo::Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_
         }
         ix = &it->second;
         ic.aramaIndeksleri.emplace(Alanlar, ix);
+    }
+    if (ix != ic.sonAramaIndeksi) {
+        ic.sonArama = Alanlar;
+        ic.sonAramaIndeksi = ix;
     }
     if (ix->sutunlar.size() != n) throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
     std::string kod;
@@ -1292,6 +1309,7 @@ int Alan::Uzunluk() const {
 // ---------------------------------------------------------------- schema files
 
 void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql, bool Hizli) {
+    BellekSayiminiKapat();
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(dosya.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
