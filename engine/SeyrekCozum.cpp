@@ -391,7 +391,8 @@ bool BxKur(const LUCarpanlari& lu, SutunMatrisi& Bx) {
             for (int z = lu.Lp[q]; z < lu.Lp[q + 1]; ++z) c.x[lu.Lj[z]] -= lu.Lx[z] * xq;
         }
         c.sutun.emplace_back(lu.P[s], 1.0);
-        std::sort(c.sutun.begin(), c.sutun.end());
+        // the rows are distinct: by row alone
+        std::sort(c.sutun.begin(), c.sutun.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         for (const auto& [i, v] : c.sutun) {
             cikti.i.push_back(i);
             cikti.x.push_back(v);
