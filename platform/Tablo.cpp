@@ -437,6 +437,11 @@ Tablo::~Tablo() {
     }
 }
 
+void Tablo::Degisti() {
+    static std::uint64_t son = 0;
+    degisiklikNo_ = ++son;
+}
+
 void Tablo::DosyaAyarla(const std::string& dosya, bool Hizli) {
     if (acik_) Close();
     dosya_ = dosya;
@@ -634,6 +639,7 @@ void Tablo::Open() {
     acik_ = true;
     static std::uint64_t sonAcilis = 0;
     acilisNo_ = ++sonAcilis;
+    Degisti();
     ic.durum = TabloDurumu::Gozatma;
     ic.degisti = false;
     ic.indeksler.clear();
@@ -668,6 +674,7 @@ void Tablo::Close() {
     if (ic.bag) ic.bag->tablolar.erase(this);
     ic.bag.reset();
     acik_ = false;
+    Degisti();
     ic.eof = ic.bof = true;
     ic.konum = 0;
 }
@@ -987,6 +994,7 @@ void Tablo::Post() {
     ic.degisti = false;
     ic.eof = false;
     ic.bof = false;
+    Degisti();
     if (AfterPost) AfterPost(*this);
 }
 
@@ -1010,6 +1018,7 @@ void Tablo::Delete() {
     ic.IndekstenCikar(s);
     ic.sira.erase(ic.sira.begin() + std::ptrdiff_t(p));
     ic.KirliIsaretle(p);
+    Degisti();
     ic.bof = false;
     if (ic.sira.empty()) {
         ic.konum = 0;
@@ -1084,6 +1093,7 @@ void Tablo::SetSort(const std::string& s) {
     sort_ = s;
     ic_->siraAlanlari = alanlar.empty() && !indeks_.empty() ? SiraCoz(*this, indeks_, ';') : alanlar;
     ic_->Sirala();
+    Degisti();
     First();
 }
 
@@ -1098,6 +1108,7 @@ void Tablo::SetIndexFieldNames(const std::string& s) {
     if (sort_.empty()) {
         ic_->siraAlanlari = alanlar;
         ic_->Sirala();
+        Degisti();
     }
     First();
 }
@@ -1117,6 +1128,7 @@ void Tablo::TumunuSil() {
     ic_->sira.clear();
     ic_->kirli = 0;
     for (auto& [ad, ix] : ic_->indeksler) ix.harita.clear();
+    Degisti();
     First();
 }
 

@@ -97,6 +97,10 @@ public:
     // A number of its own for every Open: column numbers found by name hold
     // while it stays the same.
     std::uint64_t AcilisNo() const { return acilisNo_; }
+    // A number of its own after every change of what the table holds or of
+    // its order (a post, a delete, emptying, an open, a close, a new order):
+    // what was read from it holds while this stays the same.
+    std::uint64_t DegisiklikNo() const { return degisiklikNo_; }
     TabloDurumu Durum() const;
     bool Modified() const;  // a field was set since Edit or Append
 
@@ -164,12 +168,14 @@ public:
 private:
     bool Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_t n);
     Alan FieldByName(const char* ad, size_t uzunluk);
+    void Degisti();
 
     std::string ad_, tabloAdi_, dosya_, sort_, indeks_;
     std::vector<std::string> beklenen_;
     bool hizli_ = false;
     bool acik_ = false;
     std::uint64_t acilisNo_ = 0;
+    std::uint64_t degisiklikNo_ = 0;
     std::unique_ptr<Ic> ic_;
 };
 
