@@ -1,5 +1,6 @@
 #include "model/ModelOku.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -90,7 +91,8 @@ public:
     ElemanKaydi* Yeni(int ElemanNo) {
         if (ElemanNo < 1 || ElemanNo > 32767) return nullptr;
         if (static_cast<std::size_t>(ElemanNo) >= kayitlar_.size())
-            kayitlar_.resize(static_cast<std::size_t>(ElemanNo) + 1);
+            kayitlar_.resize(std::max(static_cast<std::size_t>(ElemanNo) + 1,
+                                      static_cast<std::size_t>(Tablolar.ED.RecordCount()) + 1));
         return &kayitlar_[static_cast<std::size_t>(ElemanNo)];
     }
 

@@ -174,6 +174,46 @@ struct SiraAlani {
 struct HashIndeks {
     std::vector<int> sutunlar;
     std::unordered_map<std::string, std::vector<Satir*>> harita;
+    // A one-field key holding a whole number is kept by the number itself.
+    std::unordered_map<long long, std::vector<Satir*>> tamHarita;
+
+    // The rows of a key, given by its field values in the index's order;
+    // nullptr when there are none (Olustur: an empty list is made).
+    std::vector<Satir*>* Liste(const Deger* const* degerler, bool Olustur) {
+        if (sutunlar.size() == 1 && degerler[0]->index() == 1) {
+            const long long k = std::get<1>(*degerler[0]);
+            if (Olustur) return &tamHarita[k];
+            auto it = tamHarita.find(k);
+            return it == tamHarita.end() ? nullptr : &it->second;
+        }
+        const std::string k = Kod(degerler);
+        if (Olustur) return &harita[k];
+        auto it = harita.find(k);
+        return it == harita.end() ? nullptr : &it->second;
+    }
+    void Cikar(const Deger* const* degerler, Satir* s) {
+        auto sil = [s](auto& m, auto it) {
+            if (it == m.end()) return;
+            auto& v = it->second;
+            v.erase(std::remove(v.begin(), v.end(), s), v.end());
+            if (v.empty()) m.erase(it);
+        };
+        if (sutunlar.size() == 1 && degerler[0]->index() == 1)
+            sil(tamHarita, tamHarita.find(std::get<1>(*degerler[0])));
+        else
+            sil(harita, harita.find(Kod(degerler)));
+    }
+    void Temizle() {
+        harita.clear();
+        tamHarita.clear();
+    }
+
+private:
+    std::string Kod(const Deger* const* degerler) const {
+        std::string k;
+        for (size_t i = 0; i < sutunlar.size(); ++i) KodEkle(k, *degerler[i]);
+        return k;
+    }
 };
 
 }  // namespace
@@ -398,23 +438,33 @@ struct Tablo::Ic {
         return p;
     }
 
-    std::string Kod(const HashIndeks& ix, const std::vector<Deger>& d) const {
-        std::string k;
-        for (int c : ix.sutunlar) KodEkle(k, d[size_t(c)]);
-        return k;
+    // The row's values of the index's fields, in its order.
+    static std::vector<const Deger*> AnahtarDegerleri(const HashIndeks& ix, const Satir* s) {
+        std::vector<const Deger*> r;
+        r.reserve(ix.sutunlar.size());
+        for (int c : ix.sutunlar) r.push_back(&s->d[size_t(c)]);
+        return r;
+    }
+    static void IndekseEkle(HashIndeks& ix, Satir* s) {
+        if (ix.sutunlar.size() == 1) {
+            const Deger* d = &s->d[size_t(ix.sutunlar[0])];
+            ix.Liste(&d, true)->push_back(s);
+        } else {
+            ix.Liste(AnahtarDegerleri(ix, s).data(), true)->push_back(s);
+        }
     }
     void IndekseEkle(Satir* s) {
-        for (auto& [ad, ix] : indeksler) ix.harita[Kod(ix, s->d)].push_back(s);
+        for (auto& [ad, ix] : indeksler) IndekseEkle(ix, s);
     }
     void IndekstenCikar(Satir* s) {
-        for (auto& [ad, ix] : indeksler) IndekstenCikar(ix, s);
-    }
-    void IndekstenCikar(HashIndeks& ix, Satir* s) {
-        auto it = ix.harita.find(Kod(ix, s->d));
-        if (it == ix.harita.end()) return;
-        auto& v = it->second;
-        v.erase(std::remove(v.begin(), v.end(), s), v.end());
-        if (v.empty()) ix.harita.erase(it);
+        for (auto& [ad, ix] : indeksler) {
+            if (ix.sutunlar.size() == 1) {
+                const Deger* d = &s->d[size_t(ix.sutunlar[0])];
+                ix.Cikar(&d, s);
+            } else {
+                ix.Cikar(AnahtarDegerleri(ix, s).data(), s);
+            }
+        }
     }
 
     const std::vector<Deger>* GecerliDegerler() const {
@@ -848,8 +898,7 @@ bool Tablo::Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_
         if (it == ic.indeksler.end()) {
             HashIndeks yeni;
             yeni.sutunlar = sutunlar;
-            yeni.harita.reserve(ic.sira.size());
-            for (auto& s : ic.sira) yeni.harita[ic.Kod(yeni, s->d)].push_back(s.get());
+            for (auto& s : ic.sira) Ic::IndekseEkle(yeni, s.get());
             it = ic.indeksler.emplace(indeksAdi, std::move(yeni)).first;
         }
         ix = &it->second;
@@ -860,16 +909,21 @@ bool Tablo::Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_
         ic.sonAramaIndeksi = ix;
     }
     if (ix->sutunlar.size() != n) throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
-    std::string kod;
+    // the searched values in the types of their columns (one field: no
+    // lists to build)
+    ::Deger tek;
+    std::vector<::Deger> aranan(n > 1 ? n : 0);
+    std::vector<const ::Deger*> anahtar(n > 1 ? n : 0);
+    const ::Deger* tekAnahtar = &tek;
     for (size_t i = 0; i < n; ++i) {
-        ::Deger d;
+        ::Deger& d = n > 1 ? aranan[i] : tek;
         if (!AramaDegeri(ic.sutunlar[size_t(ix->sutunlar[i])], Degerler[i], d)) return false;
-        KodEkle(kod, d);
+        if (n > 1) anahtar[i] = &d;
     }
-    auto bulunan = ix->harita.find(kod);
-    if (bulunan == ix->harita.end()) return false;
+    const std::vector<Satir*>* bulunan = ix->Liste(n > 1 ? anahtar.data() : &tekAnahtar, false);
+    if (!bulunan) return false;
     int enKucuk = -1;
-    for (Satir* s : bulunan->second) {
+    for (Satir* s : *bulunan) {
         int k = ic.KonumBul(s);
         if (enKucuk < 0 || k < enKucuk) enKucuk = k;
     }
@@ -1127,7 +1181,7 @@ void Tablo::TumunuSil() {
     IslemOnayla();
     ic_->sira.clear();
     ic_->kirli = 0;
-    for (auto& [ad, ix] : ic_->indeksler) ix.harita.clear();
+    for (auto& [ad, ix] : ic_->indeksler) ix.Temizle();
     Degisti();
     First();
 }
