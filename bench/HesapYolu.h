@@ -11,6 +11,7 @@
 #include <iostream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/ElemanKuvvetleriDosyasi.h"
@@ -138,8 +139,8 @@ inline Sonuc Calistir(const std::string& Proje, bool YerDegistirmeli, int IsParc
         if (!HesaplaCalistir()) Hata = 1;
         HesapAsamasiBildirimi = nullptr;
         if (asama != "son") asamaBitir("");
-        s.Rapor = arayuz.SonRapor;
-        s.CozumAdimlari = arayuz.CozumAdimlari;
+        s.Rapor = std::move(arayuz.SonRapor);
+        s.CozumAdimlari = std::move(arayuz.CozumAdimlari);
     }
     s.Hata = Hata;
     if (s.Hata == 0 && arayuz.SonucGosterimSayisi == 0) s.Hata = 1;

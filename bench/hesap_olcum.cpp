@@ -25,6 +25,7 @@
 #include "HesapYolu.h"
 #include "engine/SeyrekCozum.h"
 #include "model/LibU.h"
+#include "platform/Sistem.h"
 #include "platform/Tablo.h"
 
 namespace {
@@ -243,6 +244,7 @@ int Yaz(const std::string& tur, const std::string& boyut, const std::string& dos
 }  // namespace
 
 int main(int argc, char** argv) {
+    BellekAyiriciniAyarla();
     bool kucuk = false, buyume = true;
     int isParcacigi = IslemciSayisi();
     for (int i = 1; i < argc; ++i) {

@@ -15,10 +15,12 @@
 #include "engine/SeyrekCozum.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
+#include "platform/Sistem.h"
 #include "platform/Tablo.h"
 #include "run/SonucPdf.h"
 
 int main(int argc, char** argv) {
+    BellekAyiriciniAyarla();
     bool yerDegistirmeli = false;
     int isParcacigi = 0;
     std::string proje, pdf;

@@ -385,7 +385,8 @@ bool BxKur(const LUCarpanlari& lu, SutunMatrisi& Bx) {
             for (int z = lu.Lp[q]; z < lu.Lp[q + 1]; ++z) c.x[lu.Lj[z]] -= lu.Lx[z] * xq;
         }
         c.sutun.emplace_back(lu.P[s], 1.0);
-        std::sort(c.sutun.begin(), c.sutun.end());
+        // the rows are distinct: by row alone
+        std::sort(c.sutun.begin(), c.sutun.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         for (const auto& [i, v] : c.sutun) {
             cikti.i.push_back(i);
             cikti.x.push_back(v);
@@ -483,11 +484,72 @@ SutunMatrisi Devrik(const SutunMatrisi& A) {
     return T;
 }
 
+// Up to this many redundants S may be summed in a dense upper triangle (at
+// most 4.7 MB with its marks): when the triangle has fewer places than an
+// eighth of the products to sum (each place is zeroed, marked, scanned and
+// faulted in with its page once; each product costs the column-wise sum
+// its mark test and its bookkeeping).
+constexpr int kYogunSEnFazla = 1024;
+
+// The same S for few redundants: every row i of Bx and W adds Bx(i, l)
+// W(i, j) to its place in a dense upper triangle (packed by columns), rows
+// in increasing order, so that each sum takes its terms in the order the
+// column-wise sum takes them (the rows of a column of W increase) and the
+// two give the same bits; the places reached make the pattern.
+bool SKurYogun(const SutunMatrisi& BxSatir, const SutunMatrisi& W, SutunMatrisi& S) {
+    if (Durduruldu()) return false;
+    const int r = BxSatir.Satirlar;
+    const SutunMatrisi WSatir = Devrik(W);
+    auto taban = [](int j) { return static_cast<std::size_t>(j) * static_cast<std::size_t>(j + 1) / 2; };
+    std::vector<double> toplam(taban(r), 0.0);
+    std::vector<char> var(taban(r), 0);
+    for (int i = 0; i < BxSatir.Sutunlar; ++i) {
+        const int b0 = BxSatir.p[i], b1 = BxSatir.p[i + 1];
+        if (b0 == b1) continue;
+        for (int y = WSatir.p[i]; y < WSatir.p[i + 1]; ++y) {
+            const int j = WSatir.i[y];
+            const double w = WSatir.x[y];
+            double* t = toplam.data() + taban(j);
+            char* v = var.data() + taban(j);
+            for (int z = b0; z < b1; ++z) {
+                const int l = BxSatir.i[z];
+                if (l > j) break;
+                t[l] += BxSatir.x[z] * w;
+                v[l] = 1;
+            }
+        }
+    }
+    S.Satirlar = r;
+    S.Sutunlar = r;
+    S.p.assign(1, 0);
+    S.i.clear();
+    S.x.clear();
+    for (int j = 0; j < r; ++j) {
+        const std::size_t t = taban(j);
+        for (int l = 0; l <= j; ++l)
+            if (var[t + static_cast<std::size_t>(l)]) {
+                S.i.push_back(l);
+                S.x.push_back(toplam[t + static_cast<std::size_t>(l)]);
+            }
+        S.p.push_back(static_cast<int>(S.i.size()));
+    }
+    return true;
+}
+
 // The upper triangle of S = Bx^T W by columns: column j holds, for l <= j,
 // the sum over the rows i of column j of W of Bx(i, l) W(i, j), each sum in
 // the order of the rows of W; rows of a column in the order first reached.
 bool SKur(const SutunMatrisi& Bx, const SutunMatrisi& W, SutunMatrisi& S) {
     const SutunMatrisi BxSatir = Devrik(Bx);
+    if (const int r = Bx.Sutunlar; r <= kYogunSEnFazla) {
+        // the products: about half of (entries of row i of Bx) x (of W) per row
+        std::vector<int> wSatirSayisi(static_cast<std::size_t>(W.Satirlar), 0);
+        for (int i : W.i) ++wSatirSayisi[static_cast<std::size_t>(i)];
+        double carpim = 0;
+        for (int i = 0; i < BxSatir.Sutunlar; ++i)
+            carpim += 0.5 * (BxSatir.p[i + 1] - BxSatir.p[i]) * wSatirSayisi[static_cast<std::size_t>(i)];
+        if (8.0 * (0.5 * r * (r + 1.0)) <= carpim) return SKurYogun(BxSatir, W, S);
+    }
     S.Satirlar = Bx.Sutunlar;
     struct Calisma {
         std::vector<double> toplam;

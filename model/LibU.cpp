@@ -16,7 +16,6 @@
 
 #include "model/Tipler.h"
 #include "platform/KullaniciArayuzu.h"
-#include "platform/Pencereler.h"
 #include "platform/TurkceMetin.h"
 
 namespace {
@@ -51,14 +50,6 @@ std::string MesajKutusu(const std::string& Metin, const std::string& Baslik, con
     Arayuz().MesajlariIsle();
     std::string cevap = Arayuz().MesajGoster(Kes(Metin, 255), Kes(Baslik, 255), Stil);
     return cevap.empty() ? std::string(" ") : cevap;
-}
-
-// ------------------------------------------------------------ windows
-unsigned long PencereBul(const std::string& Metin) { return UstPencereBul(Metin); }
-
-void PencereKapat(const std::string& Metin) {
-    const unsigned long h = PencereBul(Metin);
-    if (h != 0) UstPencereyiKapat(h);
 }
 
 // ------------------------------------------------------------ texts
@@ -263,17 +254,45 @@ void OnBesBasamak(double x, std::string& basamaklar, int& us) {
     us = (*p == 'e') ? std::atoi(p + 1) : 0;
     while (basamaklar.size() > 1 && basamaklar.back() == '0') basamaklar.pop_back();
 }
+
+// The general text of a number from its significant digits (no trailing
+// zeros) and its decimal exponent.
+std::string BasamaklardanMetin(bool eksi, const std::string& d, int us);
 }  // namespace
 
 std::string GenelSayiMetni(double x) {
     if (std::isnan(x)) return "NAN";
     if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
     if (x == 0) return "0";
-    std::string s;
-    if (x < 0) { s = "-"; x = -x; }
     std::string d;
     int us = 0;
-    OnBesBasamak(x, d, us);
+    OnBesBasamak(std::fabs(x), d, us);
+    return BasamaklardanMetin(x < 0, d, us);
+}
+
+std::string YuvarlanmisSayiMetni(double x, int k) {
+    const double y = Yuvarla(x, k);
+    if (y == 0) return "0";
+    if (k >= 0 && k <= 15 && std::isfinite(y)) {
+        const double t = std::nearbyint(std::fabs(y) * std::pow(10.0, k));
+        if (t < 1e15) {
+            // y is the double nearest to t / 10^k, a decimal of at most 15
+            // significant digits: its 15-digit text has those digits.
+            char tampon[24];
+            const auto r = std::to_chars(tampon, tampon + sizeof tampon, static_cast<unsigned long long>(t));
+            std::string d(tampon, r.ptr);
+            const int us = static_cast<int>(d.size()) - 1 - k;
+            while (d.size() > 1 && d.back() == '0') d.pop_back();
+            return BasamaklardanMetin(y < 0, d, us);
+        }
+    }
+    return GenelSayiMetni(y);
+}
+
+namespace {
+std::string BasamaklardanMetin(bool eksi, const std::string& d, int us) {
+    std::string s;
+    if (eksi) s = "-";
     const int n = static_cast<int>(d.size());
     if (us < -4 || us >= 15) {
         // mantissa, "E", exponent without leading zeros
@@ -297,6 +316,7 @@ std::string GenelSayiMetni(double x) {
     }
     return s;
 }
+}  // namespace
 
 double Yuvarla(double x, int k) {
     if (!std::isfinite(x)) return x;
@@ -320,8 +340,10 @@ std::string BilimselSayiMetni23(double x) {
     std::string s;
     s += (std::signbit(x) && x != 0) ? '-' : ' ';
     s.append(tampon, e ? static_cast<std::size_t>(e - tampon) : std::strlen(tampon));
-    char ust[16];
-    std::snprintf(ust, sizeof ust, "E%c%04d", us < 0 ? '-' : '+', us < 0 ? -us : us);
+    // "E+0012": the sign and four digits of the exponent
+    const int u = us < 0 ? -us : us;
+    const char ust[7] = {'E', us < 0 ? '-' : '+', char('0' + u / 1000 % 10), char('0' + u / 100 % 10),
+                         char('0' + u / 10 % 10), char('0' + u % 10), '\0'};
     s += ust;
     return s;
 }

@@ -45,6 +45,8 @@ std::uint16_t IslemciSayisi();
 std::string GenelSayiMetni(double x);
 // Round(x * 10^k) / 10^k with ties to even, in floating point.
 double Yuvarla(double x, int k);
+// GenelSayiMetni(Yuvarla(x, k)), a zero without its sign ("0").
+std::string YuvarlanmisSayiMetni(double x, int k);
 // The 23-character scientific text of the element force file:
 // 12.5 gives " 1.25000000000000E+0001".
 std::string BilimselSayiMetni23(double x);

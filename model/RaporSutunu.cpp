@@ -81,7 +81,5 @@ std::string RaporSutunu(const std::string& Metin, int Genislik) {
 
 std::string YuvarlanmisSutun(double x, int k, int Genislik) {
     if (!std::isfinite(x)) return SolaDoldur("tanımsız", ' ', Genislik);
-    double y = Yuvarla(x, k);
-    if (y == 0) y = 0;  // no "-0"
-    return RaporSutunu(GenelSayiMetni(y), Genislik);
+    return RaporSutunu(YuvarlanmisSayiMetni(x, k), Genislik);
 }

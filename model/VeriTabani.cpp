@@ -68,9 +68,9 @@ void DosyayiKaldir(const std::string& dosya) {
     if (std::filesystem::exists(dosya)) throw TabloHatasi(dosya + " silinemedi");
 }
 
-void SqlIleYaz(const std::string& dosya, const char* kaynak) {
+void SqlIleYaz(const std::string& dosya, const char* kaynak, bool hizli = false) {
     DosyayiKaldir(dosya);
-    SqlDosyasiniCalistir(dosya, Kaynak(kaynak));
+    SqlDosyasiniCalistir(dosya, Kaynak(kaynak), hizli);
 }
 
 std::string Birlestir(const std::string& klasor, const char* ad) {
@@ -92,27 +92,8 @@ void CalismaDosyasiniAc(const std::string& dosya, void (*yaz)(const std::string&
     }
 }
 
-}  // namespace
-
-void EDAfterPost(Tablo& DataSet) {
-    std::string m = DataSet.FieldByName("MafsalTipi").AsString();
-    if (m != "00") MafsalSayisi += int(m.size() / 2);
-}
-
-void SKAfterPost(Tablo& DataSet) {
-    for (const char* a : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"}) {
-        std::string m = DataSet.FieldByName(a).AsString();
-        // an empty field holds no condition
-        if (!m.empty() && m[0] != 'S') ++SinirKosuluSayisi;
-    }
-}
-
-void BosSablonuYaz(const std::string& dosya) { SqlIleYaz(dosya, "BOS.sql"); }
-void YazBozYaz(const std::string& dosya) { SqlIleYaz(dosya, "YazBoz.sql"); }
-void CizimVeriTabaniYaz(const std::string& dosya) { SqlIleYaz(dosya, "ElemanKuvvetleriCizim.sql"); }
-
-void ProfillerYaz(const std::string& dosya) {
-    SqlIleYaz(dosya, "Profiller.sql");
+// The catalogue rows from the built-in list into the file.
+void ProfilleriDoldur(const std::string& dosya) {
     std::istringstream csv(Kaynak("profiller.csv"));
     auto Bol = [](const std::string& satir) {
         std::vector<std::string> r;
@@ -147,6 +128,41 @@ void ProfillerYaz(const std::string& dosya) {
     }
     t.IslemOnayla();
     t.Close();
+}
+
+}  // namespace
+
+void EDAfterPost(Tablo& DataSet) {
+    std::string m = DataSet.FieldByName("MafsalTipi").AsString();
+    if (m != "00") MafsalSayisi += int(m.size() / 2);
+}
+
+void SKAfterPost(Tablo& DataSet) {
+    for (const char* a : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"}) {
+        std::string m = DataSet.FieldByName(a).AsString();
+        // an empty field holds no condition
+        if (!m.empty() && m[0] != 'S') ++SinirKosuluSayisi;
+    }
+}
+
+void BosSablonuYaz(const std::string& dosya) { SqlIleYaz(dosya, "BOS.sql"); }
+// The scratch and drawing databases are written anew whenever they cannot be
+// opened: no need to wait for the disk.
+void YazBozYaz(const std::string& dosya) { SqlIleYaz(dosya, "YazBoz.sql", true); }
+void CizimVeriTabaniYaz(const std::string& dosya) { SqlIleYaz(dosya, "ElemanKuvvetleriCizim.sql", true); }
+
+// The catalogue is written beside its place without waiting for the disk,
+// made durable once, and then put in its place whole: a file in its place is
+// always complete.
+void ProfillerYaz(const std::string& dosya) {
+    DosyayiKaldir(dosya);
+    const std::string yeni = dosya + ".yeni";
+    SqlIleYaz(yeni, "Profiller.sql", true);
+    ProfilleriDoldur(yeni);
+    DosyayiDiskeYaz(yeni);
+    std::error_code ec;
+    std::filesystem::rename(yeni, dosya, ec);
+    if (ec) throw TabloHatasi(dosya + " yazılamadı: " + ec.message());
 }
 
 void CalismaTablolariniAc(const std::string& klasor) {

@@ -1,6 +1,9 @@
 #include "platform/Sistem.h"
 
 #include <unistd.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include <chrono>
 #include <cstdio>
@@ -22,4 +25,10 @@ std::uint64_t KullanilanBellek() {
     if (n != 2) return 0;
     const long sayfa = ::sysconf(_SC_PAGESIZE);
     return yerlesik * static_cast<std::uint64_t>(sayfa > 0 ? sayfa : 4096);
+}
+
+void BellekAyiriciniAyarla() {
+#if defined(__GLIBC__)
+    mallopt(M_TOP_PAD, 16 << 20);
+#endif
 }

@@ -1,6 +1,8 @@
 #include "platform/Tablo.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
@@ -72,6 +74,13 @@ bool TamDegerliSayiCoz(const std::string& metin, long long& v) {
         return true;
     }
     return false;
+}
+
+// The slot of a column name: its length and its first and last letters
+// (names of one table mostly differ there: X1/X2, iNoktasi/jNoktasi).
+size_t AdKodu(const char* ad, size_t n) {
+    if (n == 0) return 0;
+    return n * 131u + static_cast<unsigned char>(ad[0]) * 31u + static_cast<unsigned char>(ad[n - 1]);
 }
 
 long long Yuvarlak(double d) { return (long long)std::nearbyint(d); }
@@ -165,6 +174,46 @@ struct SiraAlani {
 struct HashIndeks {
     std::vector<int> sutunlar;
     std::unordered_map<std::string, std::vector<Satir*>> harita;
+    // A one-field key holding a whole number is kept by the number itself.
+    std::unordered_map<long long, std::vector<Satir*>> tamHarita;
+
+    // The rows of a key, given by its field values in the index's order;
+    // nullptr when there are none (Olustur: an empty list is made).
+    std::vector<Satir*>* Liste(const Deger* const* degerler, bool Olustur) {
+        if (sutunlar.size() == 1 && degerler[0]->index() == 1) {
+            const long long k = std::get<1>(*degerler[0]);
+            if (Olustur) return &tamHarita[k];
+            auto it = tamHarita.find(k);
+            return it == tamHarita.end() ? nullptr : &it->second;
+        }
+        const std::string k = Kod(degerler);
+        if (Olustur) return &harita[k];
+        auto it = harita.find(k);
+        return it == harita.end() ? nullptr : &it->second;
+    }
+    void Cikar(const Deger* const* degerler, Satir* s) {
+        auto sil = [s](auto& m, auto it) {
+            if (it == m.end()) return;
+            auto& v = it->second;
+            v.erase(std::remove(v.begin(), v.end(), s), v.end());
+            if (v.empty()) m.erase(it);
+        };
+        if (sutunlar.size() == 1 && degerler[0]->index() == 1)
+            sil(tamHarita, tamHarita.find(std::get<1>(*degerler[0])));
+        else
+            sil(harita, harita.find(Kod(degerler)));
+    }
+    void Temizle() {
+        harita.clear();
+        tamHarita.clear();
+    }
+
+private:
+    std::string Kod(const Deger* const* degerler) const {
+        std::string k;
+        for (size_t i = 0; i < sutunlar.size(); ++i) KodEkle(k, *degerler[i]);
+        return k;
+    }
 };
 
 }  // namespace
@@ -224,6 +273,13 @@ public:
 };
 
 namespace {
+// SQLite counts its memory under a lock on every allocation unless told not
+// to before it starts; the program never asks for those counts.
+void BellekSayiminiKapat() {
+    static const bool kapali = (sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0), true);
+    (void)kapali;
+}
+
 // Kept until the very end of the process: global table objects close their
 // connections while static objects are being destroyed.
 std::map<std::string, std::weak_ptr<VeriTabaniBaglantisi>>& Baglantilar() {
@@ -256,6 +312,7 @@ std::shared_ptr<VeriTabaniBaglantisi> VeriTabaniBaglantisi::Al(const std::string
     std::error_code ec;
     if (dosya.empty() || !std::filesystem::is_regular_file(dosya, ec))
         throw TabloHatasi(dosya + " veri tabanı dosyası bulunamadı");
+    BellekSayiminiKapat();
     auto b = std::make_shared<VeriTabaniBaglantisi>();
     b->yol = anahtar;
     b->hizli = hizli;
@@ -287,7 +344,10 @@ struct Tablo::Ic {
     std::shared_ptr<VeriTabaniBaglantisi> bag;
     std::vector<Sutun> sutunlar;
     std::unordered_map<std::string, int> sutunNo;  // upper-case name -> column
-    std::unordered_map<std::string, int> sutunNoTam;  // name as declared -> column
+    // Columns by their name as declared: an open-addressed table of column
+    // numbers (-1 empty), its size a power of two, for the many field reads
+    // of the calculation.
+    std::vector<int> adTablosu;
     std::vector<std::unique_ptr<Satir>> sira;      // rows in the current order
     size_t kirli = 0;   // positions from here on may be stale
     int konum = 0;      // cursor, 0-based
@@ -298,8 +358,16 @@ struct Tablo::Ic {
     std::vector<SiraAlani> siraAlanlari;
     std::map<std::string, HashIndeks> indeksler;
     sqlite3_stmt* ekle = nullptr;
-    sqlite3_stmt* guncelle = nullptr;
     sqlite3_stmt* sil = nullptr;
+    // UPDATE statements by the columns they write ('1' per written column):
+    // a row in edit writes back only the fields that changed, so the file's
+    // indexes on the others are left alone.
+    std::map<std::string, sqlite3_stmt*> guncellemeler;
+    std::string tabloSql;  // the table's quoted name
+    // Locate's field lists as written by the caller -> their hash index.
+    std::unordered_map<std::string, HashIndeks*> aramaIndeksleri;
+    std::string sonArama;                // the last field list and its index
+    HashIndeks* sonAramaIndeksi = nullptr;
 
     ~Ic() { Bitir(); }
 
@@ -311,12 +379,14 @@ struct Tablo::Ic {
                       const std::vector<std::string>& beklenen);
     void SatirlariOku(const std::string& ad, const std::string& tabloAdi);
     void DeyimleriHazirla(const std::string& ad, const std::string& tabloAdi);
+    sqlite3_stmt* GuncellemeDeyimi(const std::string& maske, const std::string& ad);
 
     void Bitir() {
         sqlite3_finalize(ekle);
-        sqlite3_finalize(guncelle);
         sqlite3_finalize(sil);
-        ekle = guncelle = sil = nullptr;
+        ekle = sil = nullptr;
+        for (auto& [maske, st] : guncellemeler) sqlite3_finalize(st);
+        guncellemeler.clear();
     }
 
     int KonumBul(Satir* s) {
@@ -368,23 +438,33 @@ struct Tablo::Ic {
         return p;
     }
 
-    std::string Kod(const HashIndeks& ix, const std::vector<Deger>& d) const {
-        std::string k;
-        for (int c : ix.sutunlar) KodEkle(k, d[size_t(c)]);
-        return k;
+    // The row's values of the index's fields, in its order.
+    static std::vector<const Deger*> AnahtarDegerleri(const HashIndeks& ix, const Satir* s) {
+        std::vector<const Deger*> r;
+        r.reserve(ix.sutunlar.size());
+        for (int c : ix.sutunlar) r.push_back(&s->d[size_t(c)]);
+        return r;
+    }
+    static void IndekseEkle(HashIndeks& ix, Satir* s) {
+        if (ix.sutunlar.size() == 1) {
+            const Deger* d = &s->d[size_t(ix.sutunlar[0])];
+            ix.Liste(&d, true)->push_back(s);
+        } else {
+            ix.Liste(AnahtarDegerleri(ix, s).data(), true)->push_back(s);
+        }
     }
     void IndekseEkle(Satir* s) {
-        for (auto& [ad, ix] : indeksler) ix.harita[Kod(ix, s->d)].push_back(s);
+        for (auto& [ad, ix] : indeksler) IndekseEkle(ix, s);
     }
     void IndekstenCikar(Satir* s) {
-        for (auto& [ad, ix] : indeksler) IndekstenCikar(ix, s);
-    }
-    void IndekstenCikar(HashIndeks& ix, Satir* s) {
-        auto it = ix.harita.find(Kod(ix, s->d));
-        if (it == ix.harita.end()) return;
-        auto& v = it->second;
-        v.erase(std::remove(v.begin(), v.end(), s), v.end());
-        if (v.empty()) ix.harita.erase(it);
+        for (auto& [ad, ix] : indeksler) {
+            if (ix.sutunlar.size() == 1) {
+                const Deger* d = &s->d[size_t(ix.sutunlar[0])];
+                ix.Cikar(&d, s);
+            } else {
+                ix.Cikar(AnahtarDegerleri(ix, s).data(), s);
+            }
+        }
     }
 
     const std::vector<Deger>* GecerliDegerler() const {
@@ -405,6 +485,11 @@ Tablo::~Tablo() {
         Close();
     } catch (...) {
     }
+}
+
+void Tablo::Degisti() {
+    static std::uint64_t son = 0;
+    degisiklikNo_ = ++son;
 }
 
 void Tablo::DosyaAyarla(const std::string& dosya, bool Hizli) {
@@ -452,6 +537,21 @@ Deger SqlDegeri(sqlite3_stmt* st, int i, const Sutun& s) {
     }
 }
 
+// The same value as stored: same type and same bits (a float 0 and -0, or
+// two NaNs, are not taken as the same).
+bool AyniDeger(const Deger& a, const Deger& b) {
+    if (a.index() != b.index()) return false;
+    switch (a.index()) {
+    case 0: return true;
+    case 1: return std::get<1>(a) == std::get<1>(b);
+    case 2: {
+        const double x = std::get<2>(a), y = std::get<2>(b);
+        return std::memcmp(&x, &y, sizeof x) == 0;
+    }
+    default: return std::get<3>(a) == std::get<3>(b);
+    }
+}
+
 void Bagla(sqlite3_stmt* st, int i, const Deger& d) {
     switch (d.index()) {
     case 0: sqlite3_bind_null(st, i); break;
@@ -470,7 +570,7 @@ void Tablo::Ic::SutunlariOku(const std::string& ad, const std::string& tabloAdi,
     sqlite3* db = bag->db;
     sutunlar.clear();
     sutunNo.clear();
-    sutunNoTam.clear();
+    adTablosu.clear();
     sqlite3_stmt* st = nullptr;
     std::string sql = "PRAGMA table_info(" + Tirnakla(tabloAdi) + ")";
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
@@ -485,13 +585,20 @@ void Tablo::Ic::SutunlariOku(const std::string& ad, const std::string& tabloAdi,
         s.anahtar = sqlite3_column_int(st, 5) > 0;
         s.adBuyuk = AsciiBuyuk(s.ad);
         sutunNo[s.adBuyuk] = int(sutunlar.size());
-        sutunNoTam[s.ad] = int(sutunlar.size());
         sutunlar.push_back(std::move(s));
     }
     std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
     sqlite3_finalize(st);
     if (!hata.empty()) throw TabloHatasi(ad + ": " + hata);
     if (sutunlar.empty()) throw TabloHatasi(ad + ": " + tabloAdi + " tablosu bulunamadı");
+    size_t boy = 16;
+    while (boy < 4 * sutunlar.size()) boy *= 2;
+    adTablosu.assign(boy, -1);
+    for (size_t c = 0; c < sutunlar.size(); ++c) {
+        size_t h = AdKodu(sutunlar[c].ad.data(), sutunlar[c].ad.size()) & (boy - 1);
+        while (adTablosu[h] >= 0 && sutunlar[size_t(adTablosu[h])].ad != sutunlar[c].ad) h = (h + 1) & (boy - 1);
+        if (adTablosu[h] < 0) adTablosu[h] = int(c);  // a repeated name keeps its first column
+    }
     for (const auto& b : beklenen)
         if (!sutunNo.count(AsciiBuyuk(b))) throw TabloHatasi(ad + ": " + b + " alanı bulunamadı");
 }
@@ -523,24 +630,42 @@ void Tablo::Ic::SatirlariOku(const std::string& ad, const std::string& tabloAdi)
 void Tablo::Ic::DeyimleriHazirla(const std::string& ad, const std::string& tabloAdi) {
     sqlite3* db = bag->db;
     const std::string tablo = Tirnakla(tabloAdi);
-    std::string s1 = "INSERT INTO " + tablo + " (", s2 = ") VALUES (", s3 = "UPDATE " + tablo + " SET ";
+    tabloSql = tablo;
+    std::string s1 = "INSERT INTO " + tablo + " (", s2 = ") VALUES (";
     for (size_t i = 0; i < sutunlar.size(); ++i) {
         if (i) {
             s1 += ", ";
             s2 += ", ";
-            s3 += ", ";
         }
         s1 += Tirnakla(sutunlar[i].ad);
         s2 += "?";
-        s3 += Tirnakla(sutunlar[i].ad) + " = ?";
     }
     std::string s4 = "DELETE FROM " + tablo + " WHERE rowid = ?";
     s1 += s2 + ")";
-    s3 += " WHERE rowid = ?";
     if (sqlite3_prepare_v2(db, s1.c_str(), -1, &ekle, nullptr) != SQLITE_OK ||
-        sqlite3_prepare_v2(db, s3.c_str(), -1, &guncelle, nullptr) != SQLITE_OK ||
         sqlite3_prepare_v2(db, s4.c_str(), -1, &sil, nullptr) != SQLITE_OK)
         throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+}
+
+sqlite3_stmt* Tablo::Ic::GuncellemeDeyimi(const std::string& maske, const std::string& ad) {
+    auto it = guncellemeler.find(maske);
+    if (it != guncellemeler.end()) return it->second;
+    std::string sql = "UPDATE " + tabloSql + " SET ";
+    bool ilk = true;
+    for (size_t i = 0; i < sutunlar.size(); ++i) {
+        if (maske[i] != '1') continue;
+        if (!ilk) sql += ", ";
+        ilk = false;
+        sql += Tirnakla(sutunlar[i].ad) + " = ?";
+    }
+    sql += " WHERE rowid = ?";
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(bag->db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(st);
+        throw TabloHatasi(ad + ": " + sqlite3_errmsg(bag->db));
+    }
+    guncellemeler.emplace(maske, st);
+    return st;
 }
 
 void Tablo::Open() {
@@ -556,15 +681,20 @@ void Tablo::Open() {
         ic.sira.clear();
         ic.sutunlar.clear();
         ic.sutunNo.clear();
-        ic.sutunNoTam.clear();
+        ic.adTablosu.clear();
         ic.bag.reset();
         throw;
     }
     ic.bag->tablolar.insert(this);
     acik_ = true;
+    static std::uint64_t sonAcilis = 0;
+    acilisNo_ = ++sonAcilis;
+    Degisti();
     ic.durum = TabloDurumu::Gozatma;
     ic.degisti = false;
     ic.indeksler.clear();
+    ic.aramaIndeksleri.clear();
+    ic.sonAramaIndeksi = nullptr;
     // the order settings given before Open take effect now
     ic.siraAlanlari.clear();
     try {
@@ -589,9 +719,12 @@ void Tablo::Close() {
     ic.Bitir();
     ic.sira.clear();
     ic.indeksler.clear();
+    ic.aramaIndeksleri.clear();
+    ic.sonAramaIndeksi = nullptr;
     if (ic.bag) ic.bag->tablolar.erase(this);
     ic.bag.reset();
     acik_ = false;
+    Degisti();
     ic.eof = ic.bof = true;
     ic.konum = 0;
 }
@@ -789,40 +922,64 @@ bool AramaDegeri(const Sutun& s, const AnahtarDegeri& a, Deger& d) {
 }  // namespace
 
 bool Tablo::Locate(const std::string& Alanlar, const AnahtarDegeri& Deger) {
-    return Locate(Alanlar, std::vector<AnahtarDegeri>{Deger});
+    return Bul(Alanlar, &Deger, 1);
 }
 
 bool Tablo::Locate(const std::string& Alanlar, const std::vector<AnahtarDegeri>& Degerler) {
+    return Bul(Alanlar, Degerler.data(), Degerler.size());
+}
+
+bool Tablo::Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_t n) {
     AcikMi(*this, acik_);
     GozatmayaDon(*this);
     Ic& ic = *ic_;
-    std::vector<std::string> adlar = Bol(Alanlar, ';');
-    if (adlar.empty() || adlar.size() != Degerler.size())
-        throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
-    std::vector<int> sutunlar;
-    std::string indeksAdi;
-    for (const auto& a : adlar) {
-        sutunlar.push_back(FieldByName(a).sutun());
-        indeksAdi += AsciiBuyuk(a) + ";";
+    // The field list as the caller wrote it names its index from the
+    // second search on.
+    HashIndeks* ix = nullptr;
+    if (ic.sonAramaIndeksi && ic.sonArama == Alanlar) {
+        ix = ic.sonAramaIndeksi;
+    } else if (auto onceki = ic.aramaIndeksleri.find(Alanlar); onceki != ic.aramaIndeksleri.end()) {
+        ix = onceki->second;
+    } else {
+        std::vector<std::string> adlar = Bol(Alanlar, ';');
+        if (adlar.empty() || adlar.size() != n)
+            throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
+        std::vector<int> sutunlar;
+        std::string indeksAdi;
+        for (const auto& a : adlar) {
+            sutunlar.push_back(FieldByName(a).sutun());
+            indeksAdi += AsciiBuyuk(a) + ";";
+        }
+        auto it = ic.indeksler.find(indeksAdi);
+        if (it == ic.indeksler.end()) {
+            HashIndeks yeni;
+            yeni.sutunlar = sutunlar;
+            for (auto& s : ic.sira) Ic::IndekseEkle(yeni, s.get());
+            it = ic.indeksler.emplace(indeksAdi, std::move(yeni)).first;
+        }
+        ix = &it->second;
+        ic.aramaIndeksleri.emplace(Alanlar, ix);
     }
-    auto it = ic.indeksler.find(indeksAdi);
-    if (it == ic.indeksler.end()) {
-        HashIndeks ix;
-        ix.sutunlar = sutunlar;
-        ix.harita.reserve(ic.sira.size());
-        for (auto& s : ic.sira) ix.harita[ic.Kod(ix, s->d)].push_back(s.get());
-        it = ic.indeksler.emplace(indeksAdi, std::move(ix)).first;
+    if (ix != ic.sonAramaIndeksi) {
+        ic.sonArama = Alanlar;
+        ic.sonAramaIndeksi = ix;
     }
-    std::string kod;
-    for (size_t i = 0; i < sutunlar.size(); ++i) {
-        ::Deger d;
-        if (!AramaDegeri(ic.sutunlar[size_t(sutunlar[i])], Degerler[i], d)) return false;
-        KodEkle(kod, d);
+    if (ix->sutunlar.size() != n) throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
+    // the searched values in the types of their columns (one field: no
+    // lists to build)
+    ::Deger tek;
+    std::vector<::Deger> aranan(n > 1 ? n : 0);
+    std::vector<const ::Deger*> anahtar(n > 1 ? n : 0);
+    const ::Deger* tekAnahtar = &tek;
+    for (size_t i = 0; i < n; ++i) {
+        ::Deger& d = n > 1 ? aranan[i] : tek;
+        if (!AramaDegeri(ic.sutunlar[size_t(ix->sutunlar[i])], Degerler[i], d)) return false;
+        if (n > 1) anahtar[i] = &d;
     }
-    auto bulunan = it->second.harita.find(kod);
-    if (bulunan == it->second.harita.end()) return false;
+    const std::vector<Satir*>* bulunan = ix->Liste(n > 1 ? anahtar.data() : &tekAnahtar, false);
+    if (!bulunan) return false;
     int enKucuk = -1;
-    for (Satir* s : bulunan->second) {
+    for (Satir* s : *bulunan) {
         int k = ic.KonumBul(s);
         if (enKucuk < 0 || k < enKucuk) enKucuk = k;
     }
@@ -912,15 +1069,27 @@ void Tablo::Post() {
         ic.IndekseEkle(p);
         ic.konum = int(ic.Yerlestir(std::move(s)));
     } else {
-        sqlite3_stmt* st = ic.guncelle;
         Satir* p = ic.sira[size_t(ic.konum)].get();
-        sqlite3_reset(st);
-        for (size_t i = 0; i < ic.tampon.size(); ++i) Bagla(st, int(i) + 1, ic.tampon[i]);
-        sqlite3_bind_int64(st, int(ic.tampon.size()) + 1, p->rowid);
-        int rc = sqlite3_step(st);
-        sqlite3_reset(st);
-        sqlite3_clear_bindings(st);
-        if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(db, rc, ad_, ic.sutunlar));
+        std::string maske(ic.tampon.size(), '0');
+        int yazilan = 0;
+        for (size_t i = 0; i < ic.tampon.size(); ++i)
+            if (!AyniDeger(p->d[i], ic.tampon[i])) {
+                maske[i] = '1';
+                ++yazilan;
+            }
+        // a row whose values are all as stored needs no write
+        if (yazilan > 0) {
+            sqlite3_stmt* st = ic.GuncellemeDeyimi(maske, ad_);
+            sqlite3_reset(st);
+            int k = 0;
+            for (size_t i = 0; i < ic.tampon.size(); ++i)
+                if (maske[i] == '1') Bagla(st, ++k, ic.tampon[i]);
+            sqlite3_bind_int64(st, k + 1, p->rowid);
+            int rc = sqlite3_step(st);
+            sqlite3_reset(st);
+            sqlite3_clear_bindings(st);
+            if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(db, rc, ad_, ic.sutunlar));
+        }
         ic.IndekstenCikar(p);
         bool siraDegisti = false;
         for (const auto& sa : ic.siraAlanlari)
@@ -941,6 +1110,7 @@ void Tablo::Post() {
     ic.degisti = false;
     ic.eof = false;
     ic.bof = false;
+    Degisti();
     if (AfterPost) AfterPost(*this);
 }
 
@@ -964,6 +1134,7 @@ void Tablo::Delete() {
     ic.IndekstenCikar(s);
     ic.sira.erase(ic.sira.begin() + std::ptrdiff_t(p));
     ic.KirliIsaretle(p);
+    Degisti();
     ic.bof = false;
     if (ic.sira.empty()) {
         ic.konum = 0;
@@ -977,12 +1148,23 @@ void Tablo::Delete() {
     }
 }
 
-Alan Tablo::FieldByName(const std::string& ad) {
+Alan Tablo::FieldByName(const std::string& ad) { return FieldByName(ad.c_str(), ad.size()); }
+
+Alan Tablo::FieldByName(const char* ad) { return FieldByName(ad, std::strlen(ad)); }
+
+Alan Tablo::FieldByName(const char* ad, size_t uzunluk) {
     AcikMi(*this, acik_);
-    auto tam = ic_->sutunNoTam.find(ad);
-    if (tam != ic_->sutunNoTam.end()) return Alan(*this, tam->second);
-    auto it = ic_->sutunNo.find(AsciiBuyuk(ad));
-    if (it == ic_->sutunNo.end()) throw TabloHatasi(ad_ + ": " + ad + " alanı bulunamadı");
+    const Ic& ic = *ic_;
+    const size_t maske = ic.adTablosu.size() - 1;
+    for (size_t h = AdKodu(ad, uzunluk) & maske;; h = (h + 1) & maske) {
+        const int c = ic.adTablosu[h];
+        if (c < 0) break;
+        const std::string& sa = ic.sutunlar[size_t(c)].ad;
+        if (sa.size() == uzunluk && std::memcmp(sa.data(), ad, uzunluk) == 0) return Alan(*this, c);
+    }
+    const std::string metin(ad, uzunluk);
+    auto it = ic_->sutunNo.find(AsciiBuyuk(metin));
+    if (it == ic_->sutunNo.end()) throw TabloHatasi(ad_ + ": " + metin + " alanı bulunamadı");
     return Alan(*this, it->second);
 }
 
@@ -1027,6 +1209,7 @@ void Tablo::SetSort(const std::string& s) {
     sort_ = s;
     ic_->siraAlanlari = alanlar.empty() && !indeks_.empty() ? SiraCoz(*this, indeks_, ';') : alanlar;
     ic_->Sirala();
+    Degisti();
     First();
 }
 
@@ -1041,6 +1224,7 @@ void Tablo::SetIndexFieldNames(const std::string& s) {
     if (sort_.empty()) {
         ic_->siraAlanlari = alanlar;
         ic_->Sirala();
+        Degisti();
     }
     First();
 }
@@ -1059,7 +1243,8 @@ void Tablo::TumunuSil() {
     IslemOnayla();
     ic_->sira.clear();
     ic_->kirli = 0;
-    for (auto& [ad, ix] : ic_->indeksler) ix.harita.clear();
+    for (auto& [ad, ix] : ic_->indeksler) ix.Temizle();
+    Degisti();
     First();
 }
 
@@ -1254,7 +1439,8 @@ int Alan::Uzunluk() const {
 
 // ---------------------------------------------------------------- schema files
 
-void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql) {
+void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql, bool Hizli) {
+    BellekSayiminiKapat();
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(dosya.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
@@ -1262,7 +1448,8 @@ void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql) {
         sqlite3_close_v2(db);
         throw TabloHatasi(dosya + " oluşturulamadı: " + m);
     }
-    std::string tam = "BEGIN;\n" + sql + "\n;COMMIT;";
+    std::string tam = std::string(Hizli ? "PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF;\n" : "") +
+                      "BEGIN;\n" + sql + "\n;COMMIT;";
     char* hata = nullptr;
     int rc = sqlite3_exec(db, tam.c_str(), nullptr, nullptr, &hata);
     std::string m = hata ? hata : "";
@@ -1273,4 +1460,13 @@ void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql) {
         throw TabloHatasi(dosya + ": " + m);
     }
     sqlite3_close_v2(db);
+}
+
+void DosyayiDiskeYaz(const std::string& dosya) {
+    const int fd = ::open(dosya.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw TabloHatasi(dosya + " açılamadı: " + std::strerror(errno));
+    const bool tamam = ::fsync(fd) == 0;
+    const int e = errno;
+    ::close(fd);
+    if (!tamam) throw TabloHatasi(dosya + " diske yazılamadı: " + std::strerror(e));
 }

@@ -8,6 +8,7 @@
 // columns texts of at most n characters, DOUBLE columns floats, DATETIME
 // columns date texts. A primary key refuses repeats. Every refusal throws
 // TabloHatasi, which callers may catch as they would a database error.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -93,6 +94,13 @@ public:
     void Open();   // throws TabloHatasi when the file or the table is missing or damaged
     void Close();
     bool Active() const { return acik_; }
+    // A number of its own for every Open: column numbers found by name hold
+    // while it stays the same.
+    std::uint64_t AcilisNo() const { return acilisNo_; }
+    // A number of its own after every change of what the table holds or of
+    // its order (a post, a delete, emptying, an open, a close, a new order):
+    // what was read from it holds while this stays the same.
+    std::uint64_t DegisiklikNo() const { return degisiklikNo_; }
     TabloDurumu Durum() const;
     bool Modified() const;  // a field was set since Edit or Append
 
@@ -141,6 +149,7 @@ public:
     void Delete();
 
     Alan FieldByName(const std::string& ad);
+    Alan FieldByName(const char* ad);  // the same, without a text object
     bool AlanVar(const std::string& ad) const;
     std::vector<std::string> AlanAdlari() const;
 
@@ -170,10 +179,16 @@ public:
     const Ic& ic() const { return *ic_; }
 
 private:
+    bool Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_t n);
+    Alan FieldByName(const char* ad, size_t uzunluk);
+    void Degisti();
+
     std::string ad_, tabloAdi_, dosya_, sort_, indeks_;
     std::vector<std::string> beklenen_;
     bool hizli_ = false;
     bool acik_ = false;
+    std::uint64_t acilisNo_ = 0;
+    std::uint64_t degisiklikNo_ = 0;
     std::unique_ptr<Ic> ic_;
 };
 
@@ -181,8 +196,13 @@ private:
 bool DosyaKullaniliyor(const std::string& dosya);
 
 // Runs one statement list (schema SQL) on a database file, creating it,
-// in one transaction.
-void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql);
+// in one transaction. Hizli: without a journal on disk and without waiting
+// for the disk (scratch and drawing databases, written anew when damaged).
+void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql, bool Hizli = false);
+
+// Waits until the disk holds a database file written without waiting (no
+// table may be writing to it). Throws TabloHatasi when it cannot.
+void DosyayiDiskeYaz(const std::string& dosya);
 
 // The text of a float field: up to 15 significant digits, "." separator,
 // plain decimals when the decimal exponent lies in -4..14, otherwise the

@@ -203,6 +203,33 @@ void KuvvetDosyasinaYaz() {
     ElemanKuvvetleriDosyasi.SatirSonu();
 }
 
+// In the calculation mode with displacements, the end displacements of the
+// element along and across its axis (plane trusses, membranes and plane
+// frames), as the run puts them into the drawing table after the report:
+// written with the row, that later pass finds them in place and the table
+// is not written twice.
+void UcYerDegistirmeleriniYaz(Tablo& cizim) {
+    if (!Arayuz().YerDegistirmeliHesap()) return;
+    if (SistemTipi != 10 && SistemTipi != 50 && SistemTipi != 30) return;
+    const int d = NoktaSerbestlikSayisi;
+    auto U = [&](int p, int k) { return YerDegistirmeler[(p - 1) * d + k]; };
+    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2, dz = OkunanjX3 - OkunaniX3;
+    const double L = std::sqrt(dx * dx + dy * dy + dz * dz);
+    const double cs = dx / L, sn = dy / L;
+    const int i = OkunaniNoktasi, j = OkunanjNoktasi;
+    if (SistemTipi == 10 || SistemTipi == 50) {
+        cizim.FieldByName("u1").SetFloat(cs * U(i, 1) + sn * U(i, 2));
+        cizim.FieldByName("u2").SetFloat(cs * U(j, 1) + sn * U(j, 2));
+    } else {
+        cizim.FieldByName("u1").SetFloat(cs * U(i, 1) + sn * U(i, 2));
+        cizim.FieldByName("u2").SetFloat(-sn * U(i, 1) + cs * U(i, 2));
+        cizim.FieldByName("u3").SetFloat(U(i, 3));
+        cizim.FieldByName("u4").SetFloat(cs * U(j, 1) + sn * U(j, 2));
+        cizim.FieldByName("u5").SetFloat(-sn * U(j, 1) + cs * U(j, 2));
+        cizim.FieldByName("u6").SetFloat(U(j, 3));
+    }
+}
+
 // The element's row of the drawing table: its type, nodes and end forces
 // (at most twelve) rounded to two decimals.
 void CizimSatiriYaz(Tablo& cizim, int e, const int dugum[5]) {
@@ -219,6 +246,7 @@ void CizimSatiriYaz(Tablo& cizim, int e, const int dugum[5]) {
             if (yer <= 12) cizim.FieldByName("S" + Tam(yer)).SetFloat(Yuvarla(ElemanUcKuvvetleri[yer], 2));
         }
     }
+    UcYerDegistirmeleriniYaz(cizim);
     cizim.Post();
 }
 
