@@ -29,54 +29,6 @@ void Asama(const char* ad) {
     if (HesapAsamasiBildirimi) HesapAsamasiBildirimi(ad);
 }
 
-// The end displacements of every element along and across its axis into
-// the drawing table (plane trusses, membranes and plane frames), only in
-// the calculation mode with displacements.
-void CizimTablosunaYerDegistirmeYaz() {
-    if (!Arayuz().YerDegistirmeliHesap()) return;
-    Tablo& c = Tablolar.ElemanKuvvetleriCizim;
-    TabloyuAc(c);
-    const int d = NoktaSerbestlikSayisi;
-    auto U = [&](int p, int k) { return YerDegistirmeler[(p - 1) * d + k]; };
-    c.IslemBaslat();
-    try {
-        for (int e = 1; e <= ElemanSayisi; ++e) {
-            if (!c.Locate("ElemanNo", e)) continue;
-            c.Edit();
-            ElemanBilgileriniOku(e);
-            if (Hata != 0) {
-                c.Cancel();
-                break;
-            }
-            const CubukEkseni eksen = OkunanCubugunEkseni(true);
-            if (eksen.Sifir) {
-                c.Cancel();
-                continue;
-            }
-            const double cs = eksen.dx / eksen.L, sn = eksen.dy / eksen.L;
-            const int i = OkunaniNoktasi, j = OkunanjNoktasi;
-            if (SistemTipi == DuzlemKafesSistemi || SistemTipi == LevhaSistemi) {
-                c.FieldByName("u1").SetFloat(cs * U(i, 1) + sn * U(i, 2));
-                c.FieldByName("u2").SetFloat(cs * U(j, 1) + sn * U(j, 2));
-            } else if (SistemTipi == DuzlemCerceveSistemi) {
-                c.FieldByName("u1").SetFloat(cs * U(i, 1) + sn * U(i, 2));
-                c.FieldByName("u2").SetFloat(-sn * U(i, 1) + cs * U(i, 2));
-                c.FieldByName("u3").SetFloat(U(i, 3));
-                c.FieldByName("u4").SetFloat(cs * U(j, 1) + sn * U(j, 2));
-                c.FieldByName("u5").SetFloat(-sn * U(j, 1) + cs * U(j, 2));
-                c.FieldByName("u6").SetFloat(U(j, 3));
-            }
-            c.Post();
-        }
-    } catch (...) {
-        c.IslemOnayla();
-        c.Close();
-        throw;
-    }
-    c.IslemOnayla();
-    c.Close();
-}
-
 // Everything the run leaves behind is put back, whatever ended it.
 void SonTemizlik() {
     DizileriBosalt();
@@ -220,7 +172,6 @@ bool Calistir(bool SadeceGeometri) {
     a.MemoTemizle();
     TumSonuclariYaz();
     if (Hata != 0) return false;
-    CizimTablosunaYerDegistirmeYaz();
 
     HesapBitisi = SayacDegeri();
     a.MemoEkle("");

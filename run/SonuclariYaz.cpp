@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/CubukBoyu.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
 #include "engine/ElemanMatrisleri.h"
 #include "engine/ElemanUcKuvvetleri.h"
@@ -205,19 +206,19 @@ void KuvvetDosyasinaYaz() {
 
 // In the calculation mode with displacements, the end displacements of the
 // element along and across its axis (plane trusses, membranes and plane
-// frames), as the run puts them into the drawing table after the report:
-// written with the row, that later pass finds them in place and the table
-// is not written twice.
+// frames), written with its row of the drawing table. A bar of zero length
+// has no axis and gets none.
 void UcYerDegistirmeleriniYaz(Tablo& cizim) {
     if (!Arayuz().YerDegistirmeliHesap()) return;
-    if (SistemTipi != 10 && SistemTipi != 50 && SistemTipi != 30) return;
+    const bool kafes = SistemTipi == DuzlemKafesSistemi || SistemTipi == LevhaSistemi;
+    if (!kafes && SistemTipi != DuzlemCerceveSistemi) return;
+    const CubukEkseni eksen = OkunanCubugunEkseni(true);
+    if (eksen.Sifir) return;
     const int d = NoktaSerbestlikSayisi;
     auto U = [&](int p, int k) { return YerDegistirmeler[(p - 1) * d + k]; };
-    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2, dz = OkunanjX3 - OkunaniX3;
-    const double L = std::sqrt(dx * dx + dy * dy + dz * dz);
-    const double cs = dx / L, sn = dy / L;
+    const double cs = eksen.dx / eksen.L, sn = eksen.dy / eksen.L;
     const int i = OkunaniNoktasi, j = OkunanjNoktasi;
-    if (SistemTipi == 10 || SistemTipi == 50) {
+    if (kafes) {
         cizim.FieldByName("u1").SetFloat(cs * U(i, 1) + sn * U(i, 2));
         cizim.FieldByName("u2").SetFloat(cs * U(j, 1) + sn * U(j, 2));
     } else {

@@ -14,6 +14,7 @@
 
 #include "model/LibU.h"
 #include "model/Tipler.h"
+#include "platform/Sistem.h"
 #include "platform/Pencereler.h"
 #include "platform/QtMesajKutusu.h"
 #include "shell/Mesaj.h"
@@ -93,6 +94,7 @@ bool AracTakimiCevirileriniYukle() {
 }
 
 int OrveltaCalistir(int argc, char** argv) {
+    BellekAyiriciniAyarla();
     QApplication app(argc, argv);
     // Numbers are read and written with "." and "," whatever the machine's
     // regional settings.
