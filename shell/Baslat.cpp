@@ -14,9 +14,9 @@
 
 #include "model/LibU.h"
 #include "model/Tipler.h"
-#include "platform/Sistem.h"
 #include "platform/Pencereler.h"
 #include "platform/QtMesajKutusu.h"
+#include "platform/Sistem.h"
 #include "shell/Mesaj.h"
 #include "shell/TekKopya.h"
 #include "shell/UOrvelta.h"
