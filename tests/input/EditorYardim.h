@@ -1,7 +1,5 @@
 #pragma once
-// A record editor on a fresh project made from the empty template, with the
-// headless port answering its messages: the shared fixture of the editor
-// tests.
+// The shared fixtures of the editor tests.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -30,35 +28,51 @@ inline void ListedenSec(QComboBox* c, const QString& Metin) {
     emit c->textActivated(Metin);
 }
 
-template <class Editor>
-class EditorDenemesi : public ::testing::Test {
+// A fresh project made from the empty template (with the SQL rows given),
+// opened as the program opens it; the headless port answers its messages.
+class ProjeDenemesi : public ::testing::Test {
 protected:
     GeciciKlasor klasor;
     BasliksizArayuz* ui = nullptr;
-    std::unique_ptr<Editor> e;
     std::string proje;
 
-    void SetUp() override {
+    void TearDown() override { TumTablolariKapat(); }
+    void ProjeyiAc(const std::string& Satirlar = {}) {
+        TumTablolariKapat();
         ui = &TemizBasliksizArayuz();
-        proje = klasor.Dosya("Deneme.mdb");
-        BosSablonuYaz(proje);
-        Ac();
-    }
-    void TearDown() override {
-        e.reset();
-        TumTablolariKapat();
-    }
-    // Opens the project (after the SQL rows, when given) as the program
-    // does, and sets a new editor up; the messages of the set-up stay in
-    // ui->Mesajlar.
-    void Ac(const std::string& Satirlar = {}) {
-        e.reset();
-        TumTablolariKapat();
+        if (proje.empty()) {
+            proje = klasor.Dosya("Deneme.mdb");
+            BosSablonuYaz(proje);
+        }
         if (!Satirlar.empty()) SqlDosyasiniCalistir(proje, Satirlar);
         ProjeTablolariniAc(proje);
         CalismaTablolariniAc(klasor.Yol().string());
         SistemTipiniOku();
         Hata = 0;
+    }
+    static void Satir(Tablo& t, std::initializer_list<std::pair<const char*, std::string>> alanlar) {
+        t.Append();
+        for (const auto& [ad, deger] : alanlar) t.FieldByName(ad).SetString(deger);
+        t.Post();
+    }
+};
+
+// A record editor on such a project.
+template <class Editor>
+class EditorDenemesi : public ProjeDenemesi {
+protected:
+    std::unique_ptr<Editor> e;
+
+    void SetUp() override { Ac(); }
+    void TearDown() override {
+        e.reset();
+        ProjeDenemesi::TearDown();
+    }
+    // Opens the project (after the SQL rows, when given) and sets a new
+    // editor up; the messages of the set-up stay in ui->Mesajlar.
+    void Ac(const std::string& Satirlar = {}) {
+        e.reset();
+        ProjeyiAc(Satirlar);
         EditoruKur();
     }
     // A new editor, set up as when it is shown, on the tables as they are.

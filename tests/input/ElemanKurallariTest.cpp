@@ -1,45 +1,12 @@
 // Rules of the element-node and element-material-section-hinge editors.
 #include <gtest/gtest.h>
 
-#include "TestYardim.h"
+#include "EditorYardim.h"
 #include "input/ElemanMalzemeKurallari.h"
 #include "input/ElemanNoktaKurallari.h"
 #include "model/Oku.h"
-#include "model/Tipler.h"
-#include "model/VeriTabani.h"
 
 namespace {
-
-TEST(ElemanTipleri, OfferedPerSystemWithNodesPicturesAndAxisCodes) {
-    using V = std::vector<std::string>;
-    const V duzlem = {"10:Düzlem kafes", "11:Eksenel yay", "50:Üçgen levha(düzlem gerilme)",
-                      "51:Dörtgen levha(düzlem gerilme)"};
-    EXPECT_EQ(SistemElemanTipleri(10), duzlem);
-    EXPECT_EQ(SistemElemanTipleri(50), duzlem);
-    EXPECT_EQ(SistemElemanTipleri(20), (V{"20:Uzay kafes", "21:Eksenel yay"}));
-    EXPECT_EQ(SistemElemanTipleri(30),
-              (V{"30:Düzlem çerçeve", "31:Eksenel yay", "32:Dönme yayı", "33:Eksenel ve dönme yayı"}));
-    EXPECT_EQ(SistemElemanTipleri(40), (V{"40:Uzay çerçeve", "41:Deprem  izolatörü"}));
-    EXPECT_EQ(SistemElemanTipleri(60), V{"60:Dörtgen plak"});
-    EXPECT_EQ(SistemElemanTipleri(0), V{});
-    EXPECT_EQ(ElemanTipiSirasi(SistemElemanTipleri(30), 32), 2);
-
-    // type: nodes asked for, axis codes for k, the hinge code a spring keeps
-    struct Satir {
-        int Tip, Nokta;
-        bool Eksen;
-        const char* Yay;
-    };
-    const Satir tablo[] = {{10, 2, false, ""},   {21, 2, false, ""},  {30, 2, false, ""}, {31, 2, false, "0306"},
-                           {32, 2, false, "0405"}, {33, 2, false, ""}, {40, 3, true, ""},  {41, 3, true, ""},
-                           {50, 3, false, ""},   {51, 4, false, ""},  {60, 4, false, ""}, {99, 0, false, ""}};
-    for (const Satir& s : tablo) {
-        EXPECT_EQ(ElemanGirilenNoktaSayisi(s.Tip), s.Nokta) << s.Tip;
-        EXPECT_EQ(EksenKoduAlir(s.Tip), s.Eksen) << s.Tip;
-        EXPECT_EQ(YayMafsalTipi(s.Tip), s.Yay) << s.Tip;
-    }
-    EXPECT_EQ(ElemanResmi(ElemanTipiKodu("51:Dörtgen levha(düzlem gerilme)")), "Eleman51");
-}
 
 TEST(MafsalKutulari, ExclusionsAndTheCodeAfterEachClick) {
     // clicks in order (box, checked) → the warning of the last click and the code
@@ -76,22 +43,14 @@ TEST(MafsalKutulari, ExclusionsAndTheCodeAfterEachClick) {
 
 // A project of nodes 1 (0,0), 2 (0,2), 3 (3,2), 4 (3,0), 5 (6,0) and the
 // elements and links given, opened and expanded into the scratch tables.
-class ElemanProjesi : public ::testing::Test {
+class ElemanProjesi : public ProjeDenemesi {
 protected:
-    GeciciKlasor klasor;
     void Ac(const std::string& Sql) {
-        TemizBasliksizArayuz();
-        const std::string proje = klasor.Dosya("Deneme.mdb");
-        BosSablonuYaz(proje);
-        SqlDosyasiniCalistir(proje, Sql::Noktalar({{"1", 0, 0}, {"2", 0, 2}, {"3", 3, 2}, {"4", 3, 0}, {"5", 6, 0}}) +
-                                        Sql);
-        ProjeTablolariniAc(proje);
-        CalismaTablolariniAc(klasor.Yol().string());
+        ProjeyiAc(Sql::Noktalar({{"1", 0, 0}, {"2", 0, 2}, {"3", 3, 2}, {"4", 3, 0}, {"5", 6, 0}}) + Sql);
         KoordinatlariOku();
         ElemanNoktaBaginiOku();
         ASSERT_EQ(Hata, 0);
     }
-    void TearDown() override { TumTablolariKapat(); }
 };
 
 TEST_F(ElemanProjesi, NodeChecksInStagesWithTheCalculationsShapeMessages) {
@@ -194,15 +153,6 @@ TEST_F(ElemanProjesi, MaterialSectionChecksForPlainRowsAndKeys) {
         EXPECT_EQ(Tablolar.ED.FieldByName("MafsalTipi").AsString(), beklenen[n - 1]);
     }
     EXPECT_EQ(MafsalSayisi, 5);
-}
-
-TEST_F(ElemanProjesi, PrefilledFieldsTakeTheOnlyMaterialAndSectionAndAllElements) {
-    Ac(Sql::Malzeme("5, 'Ahşap', 1E7, 0.3, 0.6, 0") + Sql::Kesit("A", "7, '12:IPE profil', 0.002") +
-       Sql::Elemanlar({{"2", 30, 1, 2}, {"6", 30, 2, 3}}));
-    OnDoluAlanlar a = ElemanMalzemeOnDolgusu();
-    EXPECT_FALSE(a.Bos);
-    EXPECT_EQ(a.MalzemeNo + " " + a.KesitNo + " " + a.ElemanNo, "5 7 1");
-    EXPECT_EQ(a.Turet, (std::array<std::string, 5>{"2", "6", "1", "0", "0"}));
 }
 
 }  // namespace

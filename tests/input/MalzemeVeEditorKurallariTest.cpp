@@ -1,11 +1,10 @@
-// Material presets and checks, the next free number, the element links of a
-// material or section and the system-type guard.
+// Material presets and checks, and the element links of a material or
+// section.
 #include <gtest/gtest.h>
 
-#include "TestYardim.h"
+#include "EditorYardim.h"
 #include "input/EditorKurallari.h"
 #include "input/MalzemeOnAyarlari.h"
-#include "model/VeriTabani.h"
 
 namespace {
 
@@ -24,11 +23,7 @@ TEST(MalzemeOnAyarlari, ConcreteModulusFromTheClassStrength) {
     }
 }
 
-TEST(MalzemeOnAyarlari, SteelOtherTypedAndUnreadableNames) {
-    const OnAyar celik = MalzemeOnAyari("Yapı çeliği");
-    ASSERT_EQ(celik.Sonuc, OnAyarSonucu::Uygula);
-    EXPECT_EQ(celik.Sabitler.E + " " + celik.Sabitler.Nu + " " + celik.Sabitler.Ro + " " + celik.Sabitler.Alfa,
-              "2.1E8 0.30 7.85 1.2E-5");
+TEST(MalzemeOnAyarlari, OtherTypedAndUnreadableNames) {
     EXPECT_EQ(MalzemeOnAyari("Diğer").Sonuc, OnAyarSonucu::Temizle);
     EXPECT_EQ(MalzemeOnAyari("Ahşap").Sonuc, OnAyarSonucu::Yok);
     EXPECT_EQ(MalzemeOnAyari("").Sonuc, OnAyarSonucu::Yok);
@@ -61,32 +56,10 @@ TEST(MalzemeOnAyarlari, SaveChecksReturnTheLastFailingMessage) {
     for (const auto& d : durumlar) EXPECT_EQ(MalzemeDenetle(d.no, d.ad, d.s), d.mesaj) << d.ad;
 }
 
-class Proje : public ::testing::Test {
+class Proje : public ProjeDenemesi {
 protected:
-    GeciciKlasor klasor;
-    void SetUp() override {
-        TemizBasliksizArayuz();
-        const std::string proje = klasor.Dosya("Deneme.mdb");
-        BosSablonuYaz(proje);
-        ProjeTablolariniAc(proje);
-        CalismaTablolariniAc(klasor.Yol().string());
-    }
-    void TearDown() override { TumTablolariKapat(); }
-    static void Satir(Tablo& t, std::initializer_list<std::pair<const char*, std::string>> alanlar) {
-        t.Append();
-        for (const auto& [ad, deger] : alanlar) t.FieldByName(ad).SetString(deger);
-        t.Post();
-    }
+    void SetUp() override { ProjeyiAc(); }
 };
-
-TEST_F(Proje, NextNumberIsTheSmallestUnused) {
-    Tablo& k = Tablolar.KesitBilgileri;
-    EXPECT_EQ(EnKucukBosNumara(k, "KesitNo"), 1);
-    for (const char* no : {"1", "3"}) Satir(k, {{"KesitNo", no}, {"A", "0.01"}});
-    EXPECT_EQ(EnKucukBosNumara(k, "KesitNo"), 2);
-    for (const char* no : {"2", "5"}) Satir(k, {{"KesitNo", no}, {"A", "0.01"}});
-    EXPECT_EQ(EnKucukBosNumara(k, "KesitNo"), 4);
-}
 
 TEST_F(Proje, ElementLinksOfAMaterialAndASection) {
     // elements 1..5 in ED
@@ -107,24 +80,7 @@ TEST_F(Proje, ElementLinksOfAMaterialAndASection) {
     EXPECT_EQ(KullananElemanSayisi("MalzemeNo", 2), 1);
     EXPECT_EQ(KullananElemanSayisi("KesitNo", 1), 4);
     EXPECT_EQ(KullananElemanSayisi("KesitNo", 3), 0);
-    EXPECT_EQ(SilmeSorusu(true, "1", 4),
-              "1 nolu malzeme veri tabanından silinecek\r4 eleman bu malzemeyi kullanıyor; silinirse hesap "
-              "yapılamaz\rDevam edeyim mi?");
     EXPECT_EQ(SilmeSorusu(false, "3", 0), "3 nolu kesit veri tabanından silinecek\rDevam edeyim mi?");
-}
-
-TEST_F(Proje, SystemTypeGuardWithAndWithoutData) {
-    std::string mesaj;
-    Satir(Tablolar.AnaVeriler, {{"ProbleminTanimi", "yalnız açıklama"}});
-    EXPECT_TRUE(SistemDegisebilirMi("20:Uzay kafes", "30:Düzlem çerçeve", mesaj));
-    EXPECT_EQ(mesaj, "");
-    Satir(Tablolar.MalzemeBilgileri, {{"MalzemeNo", "1"}, {"E", "2E8"}});
-    EXPECT_FALSE(SistemDegisebilirMi("20:Uzay kafes", "30:Düzlem çerçeve", mesaj));
-    EXPECT_EQ(mesaj,
-              "Düzlem çerçeve verileri var, sistemi değiştiremezsiniz.\rYa tüm verileri silin ya da yeni boş bir "
-              "veri tabanı açın");
-    EXPECT_TRUE(SistemDegisebilirMi("30:Düzlem çerçeve", "30:Düzlem çerçeve", mesaj));
-    EXPECT_TRUE(SistemDegisebilirMi("30:Düzlem çerçeve", "", mesaj));  // unknown stored system
 }
 
 }  // namespace

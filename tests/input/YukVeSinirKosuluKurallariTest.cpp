@@ -1,76 +1,21 @@
 // Rules of the nodal-load, support-condition and element-load editors: the
-// load types per system, the captions per load type, the save checks and the
-// key checks against the stored rows.
+// save checks and the key checks against the stored rows.
 #include <gtest/gtest.h>
 
-#include "TestYardim.h"
+#include "EditorYardim.h"
 #include "input/SinirKosuluKurallari.h"
 #include "input/TuretDenetimi.h"
 #include "input/YukKurallari.h"
 #include "model/Oku.h"
-#include "model/Tipler.h"
-#include "model/VeriTabani.h"
 
 namespace {
 
-TEST(ElemanYukuTipleri, ListPerSystemAndBehaviourPerType) {
-    const std::vector<std::string> kafes = {"14:Üniform sıcaklık artışı", "15:i ucunda yerel x yönünde yer değiştirme",
-                                            "16:j ucunda yerel x yönünde yer değiştirme"};
-    EXPECT_EQ(SistemYukTipleri(10), kafes);
-    EXPECT_EQ(SistemYukTipleri(20), kafes);
-    const auto cerceve = SistemYukTipleri(30);
-    ASSERT_EQ(cerceve.size(), 20u);
-    EXPECT_EQ(cerceve[12], "13:Farklı Sıcaklık artışı");
-    EXPECT_EQ(SistemYukTipleri(40).front(), "21:Lokal y doğrultusunda düzgün yayılı");
-    EXPECT_EQ(SistemYukTipleri(60), std::vector<std::string>{"25:Düzgün yayılı"});
-    EXPECT_TRUE(SistemYukTipleri(50).empty());
-    EXPECT_EQ(YukTipiKodu("12:Kısmi ikizkenar üçgen"), 12);
-    EXPECT_EQ(YukTipiKodu(""), 0);
-
-    // captions switch with the type; Yük1 typed only for 11 and 13
-    const std::tuple<int, const char*, const char*> etiketler[] = {
-        {1, "Yük(kN/m)", "Yük1(kN/m)"}, {2, "Yük(kN)", "Yük1(kN)"},   {5, "Yük(kN)", "Yük1(kN)"},
-        {7, "Yük(kNm)", "Yük1(kNm)"},   {13, "Yük(°C)", "Yük1(°C)"},  {19, "Yük(m)", "Yük1(m)"},
-        {22, "Yük(kN/m)", "Yük1(kN/m)"}, {25, "Yük(kN/m²)", "Yük1(kN/m²)"}};
-    for (const auto& [kod, yuk, yuk1] : etiketler) {
-        const YukTipiDuzeni d = YukTipiDuzeniBul(kod);
-        EXPECT_EQ(d.YukEtiketi + " " + d.Yuk1Etiketi, std::string(yuk) + " " + yuk1) << kod;
-    }
-    for (int kod = 1; kod <= 25; ++kod) {
-        const YukTipiDuzeni d = YukTipiDuzeniBul(kod);
-        EXPECT_EQ(d.Yuk1Etkin, kod == 11 || kod == 13) << kod;
-        EXPECT_EQ(d.Not.empty(), kod != 13 && kod != 14) << kod;
-    }
-    const YukTipiDuzeni t14 = YukTipiDuzeniBul(14);
-    EXPECT_EQ(t14.Not, "Üniform sıcaklık yükünde\neleman yüzünden-yüzüne\na gereklsizdir, 0 olabilir.");
-    EXPECT_TRUE(t14.Yuk1YukKopyasi);
-    EXPECT_EQ(t14.Resim + " " + t14.Simge, "Yuk14 YukKucuk14");
-    EXPECT_EQ(YukTipiDuzeniBul(0).Kod, 0);
-
-    // type 14 copies its value and zeroes a and b; other types keep them
-    std::string a = "0.5", b = "1", yuk1 = "3";
-    EXPECT_FALSE(UniformSicaklikKopyasi(13, "20", a, b, yuk1));
-    EXPECT_EQ(a + b + yuk1, "0.513");
-    EXPECT_TRUE(UniformSicaklikKopyasi(14, "20", a, b, yuk1));
-    EXPECT_EQ(a + " " + b + " " + yuk1, "0 0 20");
-
-    int no = 7;
-    for (const char* kotu : {"0", "11", "ab", ""}) EXPECT_FALSE(YukNoGecerli(kotu, no)) << kotu;
-    EXPECT_EQ(no, 7);
-    EXPECT_TRUE(YukNoGecerli("10", no));
-}
-
 // A plane frame: nodes 1..6 on a line, bars 1..4, a spring 5 (type 31) and a
 // bar 6, all read into the scratch tables.
-class YukProjesi : public ::testing::Test {
+class YukProjesi : public ProjeDenemesi {
 protected:
-    GeciciKlasor klasor;
     void SetUp() override {
-        TemizBasliksizArayuz();
-        const std::string proje = klasor.Dosya("Deneme.mdb");
-        BosSablonuYaz(proje);
-        ProjeTablolariniAc(proje);
-        CalismaTablolariniAc(klasor.Yol().string());
+        ProjeyiAc();
         for (int n = 1; n <= 6; ++n)
             Satir(Tablolar.Koordinatlar, {{"NoktaNo", std::to_string(n)}, {"X1", std::to_string(n)}});
         for (int e = 1; e <= 6; ++e)
@@ -80,12 +25,6 @@ protected:
                                              {"jNoktasi", std::to_string(e + 1)}});
         KoordinatlariOku();
         ElemanNoktaBaginiOku();
-    }
-    void TearDown() override { TumTablolariKapat(); }
-    static void Satir(Tablo& t, std::initializer_list<std::pair<const char*, std::string>> alanlar) {
-        t.Append();
-        for (const auto& [ad, deger] : alanlar) t.FieldByName(ad).SetString(deger);
-        t.Post();
     }
 };
 
