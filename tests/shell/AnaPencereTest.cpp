@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -24,7 +23,6 @@
 #include "model/VeriTabani.h"
 #include "shell/Baslat.h"
 #include "shell/UOrvelta.h"
-#include "shell/TabloModeli.h"
 
 namespace fs = std::filesystem;
 
@@ -102,19 +100,12 @@ TEST_F(AnaPencere, BaslangicKurulumVeCikisCalismaDosyasiBirakmaz) {
         EXPECT_EQ(p.DBGrid1->model()->rowCount(), 1);
         // Window title, labels, menus after the set-up.
         EXPECT_TRUE(p.windowTitle().startsWith("Orvelta:Sonlu Elemanlar Kuvvet Metodu "));
-        const int n = IsParcacigiSayisi;
-        EXPECT_EQ(p.Label7->text(), QString("İşlemci sayısı: %1").arg(n));
-        EXPECT_EQ(p.Label10->text(), QString("Threads: %1").arg(n <= 4 ? n : 8));
         EXPECT_TRUE(p.Label9->text().startsWith("Kullanılan bellek: "));
         EXPECT_TRUE(p.Label9->text().endsWith(" MB"));
         // Without a settings file every report section is ticked but the
         // displacements, which follow the calculation without them.
         for (int i = 1; i <= 11; ++i) EXPECT_EQ(Ayarlar.SonucBolumSecimleri[i], i < 11) << i;
-        // "Hiçbiri" is checked; every matrix can be chosen.
-        EXPECT_TRUE(p.HicbiriGoster->isChecked());
-        for (QAction* o : {p.HicbiriGoster, p.NGoster, p.indirgenmisNGoster, p.B0Goster, p.BxTGoster, p.NBxTGoster,
-                           p.NBxTfGoster, p.indirgenmisNbxTfGoster})
-            EXPECT_TRUE(o->isEnabled()) << o->objectName().toStdString();
+        // "Hiçbiri" is checked.
         EXPECT_EQ(p.MatrisGosterSecimi(), 0);
         EXPECT_TRUE(p.YerDegistirmesiz->isChecked());
         EXPECT_TRUE(p.BitBtn9->text().contains("Yer değiştirmesiz"));
@@ -125,8 +116,6 @@ TEST_F(AnaPencere, BaslangicKurulumVeCikisCalismaDosyasiBirakmaz) {
         // The recent list holds the open project, checked.
         EXPECT_EQ(p.SonDosyaYolu(1), test);
         EXPECT_TRUE(p.VeriTabaniAc[1]->isChecked());
-        // The window is the port while it runs.
-        EXPECT_EQ(&Arayuz(), static_cast<KullaniciArayuzu*>(&p));
         a.Kapat();
         EXPECT_TRUE(a.Beklenmeyen.empty());
     }
@@ -410,14 +399,6 @@ TEST_F(AnaPencere, KomutuOlmayanDugmelerKapaliPanellerEtkinlesirkenDeKapaliKalir
     PanelKontrolleriniEtkinlestir(p.Panel1, true);
     EXPECT_TRUE(p.BitBtn11->isEnabled());
     EXPECT_TRUE(p.BitBtn99->isEnabled());
-    // Captions and names of the design.
-    EXPECT_EQ(p.SpeedButton[1]->text(), "Anan veriler");
-    EXPECT_EQ(p.SpeedButton[4]->text(), "Eleman-malzeme-kesit-mafsal bağı");
-    EXPECT_EQ(p.BitBtn5->text(), "Tüm verileri sil");
-    EXPECT_EQ(p.findChild<QPushButton*>("BitBtn23")->text(), "Seçili satırları sil");
-    EXPECT_EQ(p.Veri->title(), "Dosya");
-    EXPECT_EQ(TfOrvelta::MenuOgesiBul(p.Veri, "Farklı kaydet"), p.Farklikaydet1);
-    EXPECT_EQ(TfOrvelta::MenuOgesiBul(p.Veri, "yok"), nullptr);
     // Hints: yellow, shown as the mouse rests on a control.
     EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 0));
     const QPoint orta = p.BitBtn11->rect().center();
@@ -428,9 +409,7 @@ TEST_F(AnaPencere, KomutuOlmayanDugmelerKapaliPanellerEtkinlesirkenDeKapaliKalir
     QToolTip::hideText();
 }
 
-// The window fits a 1280 x 800 screen with room to spare. With
-// ORVELTA_EKRAN_GORUNTUSU set to a file name, a picture of the window is
-// saved there (run under a real X server to look at the layout).
+// The window fits a 1280 x 800 screen with room to spare.
 TEST_F(AnaPencere, Ekran1280x800eSigar) {
     AcikPencere a(klasor);
     TfOrvelta& p = *a.p;
@@ -457,13 +436,6 @@ TEST_F(AnaPencere, Ekran1280x800eSigar) {
     p.Label8->setText(yol);
     Dinlen(50);
     EXPECT_TRUE(p.StaticText1->isVisible());
-    if (const char* dosya = std::getenv("ORVELTA_EKRAN_GORUNTUSU")) {
-        p.Memo1->show();
-        for (int i = 0; i < 12; ++i) p.MemoEkle("  Satır " + std::to_string(i) + "       12.5000      -3.2500");
-        Dinlen(200);
-        EXPECT_TRUE(p.grab().save(QString::fromLocal8Bit(dosya)));
-        p.Memo1->hide();
-    }
 }
 
 // Scaling by 120 % enlarges the fonts and the sizes of the design together,
@@ -597,14 +569,6 @@ TEST_F(AnaPencere, ProjeAcilirCalismaVeBozukDosyaReddedilir) {
     EXPECT_EQ(p.DBGrid1->model()->rowCount(), 1);
     EXPECT_EQ(p.DBGrid1->model()->index(0, 0).data().toString(), "30:Düzlem çerçeve");
 
-    // Emptying a table leaves it open and without rows, in the file too.
-    p.TabloyuBosalt(Tablolar.Koordinatlar);
-    EXPECT_TRUE(Tablolar.Koordinatlar.Active());
-    Tablolar.Koordinatlar.Close();
-    Tablolar.Koordinatlar.Open();
-    EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 0);
-    EXPECT_EQ(Tablolar.ElemanNoktaBagi.RecordCount(), 2);
-
     EXPECT_EQ(ProjeAc(p, ortak + "/YazBoz.mdb", "Tamam"),
               Liste{ortak + "/YazBoz.mdb programın çalışma dosyasıdır, veri tabanı olarak açılamaz"});
     EXPECT_EQ(AcikVeriTabani, proje);
@@ -632,32 +596,6 @@ TEST_F(AnaPencere, ProjeAcilirCalismaVeBozukDosyaReddedilir) {
     a.Kapat();
     EXPECT_TRUE(fs::exists(kilit));
     EXPECT_TRUE(fs::exists(proje));
-}
-
-// A three-bar plane truss through "Hesapla": the run ends in the results
-// window.
-TEST_F(AnaPencere, HesaplaSonuclarPenceresineKadarGider) {
-    qputenv("ORVELTA_PDF_GOSTERICI", "true");
-    AcikPencere a(klasor);
-    const std::string proje = ProjeYaz(
-        klasor, "Kafes.mdb",
-        Sql::Celik() +
-            Sql::Kesit("A, ix, iy, iz, Ay, hy, ey, Az, hz, ez, Wb, b, h, t, bw",
-                       "1, '1:Dikdörtgen', 0.01, 0, 0, 1e-5, 0, 0.1, 0.05, 0, 0.1, 0.05, 0, 0.1, 0.1, 0, 0") +
-            Sql::Noktalar({{"1", 0}, {"2", 4}, {"3", 2, 3}}) +
-            Sql::Elemanlar({{"1", 10, 1, 2}, {"2", 10, 2, 3}, {"3", 10, 1, 3}}) + Sql::Baglar({{"1"}, {"2"}, {"3"}}) +
-            Sql::Yukler({{"3", 0, -10}}) + Sql::Mesnetler({{"1", "0 0 S S S S"}, {"2", "S 0 S S S S"}}));
-    ProjeAc(*a.p, proje);
-    ASSERT_EQ(AcikVeriTabani, proje);
-    ModalCevaplayici c;
-    c.Pencere("Orvelta: Sonuçlar").Yap([&] { a.p->BitBtn9->click(); });
-    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
-    EXPECT_EQ(Hata, 0);
-    Bosta(*a.p);
-    EXPECT_EQ(NoktaSayisi, 3);
-    EXPECT_EQ(ElemanSayisi, 3);
-    EXPECT_EQ(SinirKosuluSayisi, 3);
-    qunsetenv("ORVELTA_PDF_GOSTERICI");
 }
 
 // The file dialogs of the toolkit speak Turkish as the rest of the program.

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
 
-#include "PencereYardim.h"
 #include "TestYardim.h"
 #include "shell/UOrvelta.h"
 #include "model/Tipler.h"
@@ -57,33 +55,4 @@ TEST(SonuclarPenceresi, YazilamayanPdfMesajVerir) {
     EXPECT_EQ(a.Mesajlar[0].Baslik, "HATA:");
     EXPECT_TRUE(f.Panel1->isEnabled());
     EXPECT_TRUE(f.BitBtn11->isEnabled());
-}
-
-TEST(SonuclarPenceresi, SecimlerAyarDosyasiylaKorunur) {
-    // A viewer that starts and ends at once: no box says that none was found.
-    qputenv("ORVELTA_PDF_GOSTERICI", "true");
-    GeciciKlasor k;
-    const std::string klasor = k.Yol().string();
-    {
-        AcikPencere a(klasor);
-        TfSonuclar f(a.p.get());
-        f.PdfDosyasi = QString::fromStdString(k.Dosya("Sonuçlar.pdf"));
-        f.show();
-        ASSERT_TRUE(Bekle([&] { return std::filesystem::exists(k.Dosya("Sonuçlar.pdf")); }));
-        f.CheckListBox1->item(1)->setCheckState(Qt::Unchecked);  // Kesit bilgileri
-        f.CheckListBox1->item(8)->setCheckState(Qt::Unchecked);  // Reaksiyonlar
-        f.close();
-    }
-    {
-        AcikPencere a(klasor);
-        TfSonuclar f(a.p.get());
-        f.PdfDosyasi = QString::fromStdString(k.Dosya("Sonuçlar2.pdf"));
-        f.show();
-        ASSERT_TRUE(Bekle([&] { return std::filesystem::exists(k.Dosya("Sonuçlar2.pdf")); }));
-        for (int i = 0; i < 10; ++i)
-            EXPECT_EQ(f.CheckListBox1->item(i)->checkState(), (i == 1 || i == 8) ? Qt::Unchecked : Qt::Checked)
-                << i;
-        f.close();
-    }
-    qunsetenv("ORVELTA_PDF_GOSTERICI");
 }
