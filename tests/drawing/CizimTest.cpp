@@ -312,29 +312,35 @@ TEST(Cizim, KaydetmeBicimleri) {
     EXPECT_EQ(CizimDosyaAdi(".."), "Çizim");
 }
 
+// Runs Islem in the drawing window, shown with the picture drawn, then
+// closes it.
+static void Penceresinde(bool SadeceGeometri, const std::function<void(TfMeshCiz&)>& Islem) {
+    bool bitti = false;
+    QTimer zaman;
+    zaman.setInterval(10);
+    QObject::connect(&zaman, &QTimer::timeout, [&] {
+        auto* w = qobject_cast<TfMeshCiz*>(QApplication::activeModalWidget());
+        if (!w || w->Resim().isNull() || bitti) return;
+        bitti = true;
+        EXPECT_TRUE(CizimPenceresiAcik());
+        Islem(*w);
+        w->BitBtn99->click();
+    });
+    zaman.start();
+    EXPECT_TRUE(CizimPenceresiniGoster(nullptr, SadeceGeometri));
+    EXPECT_TRUE(bitti);
+    EXPECT_FALSE(CizimPenceresiAcik());
+}
+
 // The window from "Çiz" hides the diagram controls; from the results window
 // they are there.
 TEST(Cizim, PencereDiyagramDenetimleri) {
     Cizim c(BasitKiris(1));
-    for (bool sadeceGeometri : {true, false}) {
-        bool goruldu = false, diyagram = false;
-        QTimer zaman;
-        zaman.setInterval(10);
-        QObject::connect(&zaman, &QTimer::timeout, [&] {
-            auto* w = qobject_cast<TfMeshCiz*>(QApplication::activeModalWidget());
-            if (!w || w->Resim().isNull()) return;
-            goruldu = true;
-            diyagram = w->RadioGroup3->isVisibleTo(w);
-            EXPECT_EQ(w->LabeledEdit2->text(), "1");
-            EXPECT_TRUE(CizimPenceresiAcik());
-            w->BitBtn99->click();
+    for (bool sadeceGeometri : {true, false})
+        Penceresinde(sadeceGeometri, [&](TfMeshCiz& w) {
+            EXPECT_EQ(w.RadioGroup3->isVisibleTo(&w), !sadeceGeometri);
+            EXPECT_EQ(w.LabeledEdit2->text(), "1");
         });
-        zaman.start();
-        EXPECT_TRUE(CizimPenceresiniGoster(nullptr, sadeceGeometri));
-        EXPECT_TRUE(goruldu);
-        EXPECT_EQ(diyagram, !sadeceGeometri);
-        EXPECT_FALSE(CizimPenceresiAcik());
-    }
 }
 
 // The range edits: integers from 1 to the element count, the first not above the last.
@@ -358,34 +364,24 @@ TEST(Cizim, ElemanAraligi) {
 TEST(Cizim, PencereAralikVeOnAyarlar) {
     Cizim c(UcgenKafes(Sql::Kesit("A", "1, '100:Diğer', 0.001")));
     c.arayuz.Mesajlar.clear();
-    QTimer zaman;
-    zaman.setInterval(10);
-    bool bitti = false;
-    QObject::connect(&zaman, &QTimer::timeout, [&] {
-        auto* w = qobject_cast<TfMeshCiz*>(QApplication::activeModalWidget());
-        if (!w || w->Resim().isNull() || bitti) return;
-        bitti = true;
+    Penceresinde(false, [&](TfMeshCiz& w) {
         EXPECT_EQ(CizimDurumu.SonEleman, 3);
-        w->LabeledEdit1->setText("3");
-        w->LabeledEdit2->setText("2");
-        w->BitBtn2->click();
-        EXPECT_EQ(w->LabeledEdit1->text(), "1");
-        EXPECT_EQ(w->LabeledEdit2->text(), "3");
-        EXPECT_EQ(Say(w->Resim(), kGri), 0);
-        w->LabeledEdit1->setText("2");
-        w->BitBtn2->click();
+        w.LabeledEdit1->setText("3");
+        w.LabeledEdit2->setText("2");
+        w.BitBtn2->click();
+        EXPECT_EQ(w.LabeledEdit1->text(), "1");
+        EXPECT_EQ(w.LabeledEdit2->text(), "3");
+        EXPECT_EQ(Say(w.Resim(), kGri), 0);
+        w.LabeledEdit1->setText("2");
+        w.BitBtn2->click();
         EXPECT_EQ(CizimDurumu.IlkEleman, 2);
-        EXPECT_GT(Say(w->Resim(), kGri), 0);
+        EXPECT_GT(Say(w.Resim(), kGri), 0);
         QMouseEvent tik(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
-        QApplication::sendEvent(w->Label9, &tik);
-        EXPECT_EQ(w->TrackBar8->value(), 5);
-        EXPECT_EQ(w->StaticText9->text(), "5");
-        w->BitBtn99->click();
+        QApplication::sendEvent(w.Label9, &tik);
+        EXPECT_EQ(w.TrackBar8->value(), 5);
+        EXPECT_EQ(w.StaticText9->text(), "5");
     });
-    zaman.start();
-    EXPECT_TRUE(CizimPenceresiniGoster(nullptr, false));
-    EXPECT_TRUE(bitti);
     ASSERT_EQ(c.arayuz.Mesajlar.size(), 1u);
     EXPECT_EQ(c.arayuz.Mesajlar[0].Metin, "İlk veya son eleman no hatalı");
     EXPECT_EQ(c.arayuz.Mesajlar[0].Baslik, "Uyarı:");

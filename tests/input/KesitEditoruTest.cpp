@@ -36,7 +36,8 @@ TEST_F(KesitEditoru, DikdortgenHesaplanipKaydedilir) {
     e->Deger(12)->setText("0.3");
     e->Deger(13)->setText("0.5");
     EXPECT_EQ(Bas(e->BitBtn4), Liste{});
-    EXPECT_EQ(Degerler(1, 7), "0.15 0.0028008546 0.001125 0.003125 0.1 0.5 0.25");
+    // J = (0.3³·0.5/3)·(1 − 0.63·0.6 + 0.0053·0.6⁵) = 0.002800854576
+    EXPECT_EQ(Degerler(1, 11), "0.15 0.0028008546 0.001125 0.003125 0.1 0.5 0.25 0 0 0 0");
     EXPECT_EQ(Bas(e->BitBtn3), Liste{});
     EXPECT_EQ(e->Edit0->text(), "2");  // sections 1 and 3 stored
     EXPECT_EQ(e->ComboBox1->currentIndex(), -1);

@@ -13,15 +13,6 @@ const auto Hesapla = [](const char* tip, std::array<std::string, 4> boyut, const
     return KesitHesapla(tip, boyut, profil);
 };
 
-TEST(KesitOzellikleri, RectangleOfTheWorkedExample) {
-    // J = (0.3³·0.5/3)·(1 − 0.63·0.6 + 0.0053·0.6⁵) = 0.002800854576
-    const auto r = Hesapla("1:Dikdörtgen", {"0.3", "0.5", "0", "0"});
-    ASSERT_TRUE(r.Basarili) << r.Mesaj;
-    EXPECT_EQ(r.Sonuclar, (Metinler{"0.15", "0.0028008546", "0.001125", "0.003125", "0.1", "0.5", "0.25", "0",
-                                    "0", "0", "0"}));
-    EXPECT_EQ(r.Boyutlar, (std::array<std::string, 4>{}));
-}
-
 TEST(KesitOzellikleri, LaboratorySectionKeepsItsSmallValuesAndPassesTheSaveChecks) {
     // 20 × 10 mm: Iz = 0.02·0.01³/12, Iy = 0.01·0.02³/12,
     // J = (0.01³·0.02/3)·(1 − 0.315 + 0.0053/32)
