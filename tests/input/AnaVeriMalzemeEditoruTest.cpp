@@ -42,8 +42,10 @@ TEST_F(AnaVeriEditoru, SistemTipiVeriVarkenDegismez) {
 }
 
 // An unknown stored system: the description and axis set of the row are
-// shown (never those of an earlier project), and no system is saved.
+// shown (never those of an earlier project), and no system is saved; with
+// data in the project a system can still be chosen.
 TEST_F(AnaVeriEditoru, BilinmeyenSistemdeSatirYineOkunur) {
+    Ac(Sql::Celik());
     e->Deger(1)->setText("başka proje");  // shown again with another row
     Tablo& t = Tablolar.AnaVeriler;
     t.First();

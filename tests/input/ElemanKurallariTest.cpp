@@ -73,6 +73,7 @@ TEST_F(ElemanProjesi, NodeChecksInStagesWithTheCalculationsShapeMessages) {
          "9.elemanın L noktası i noktasının +X yönünde, j noktası i noktasının +Y yönünde olmalı (i, j, k, L saat "
          "yönünde)"},
         {"2", "40:Uzay çerçeve", {"1", "4", "10002", "0"}, ""},
+        {"2", "41:Deprem  izolatörü", {"1", "4", "10002", "0"}, ""},
         {"2", "40:Uzay çerçeve", {"1", "4", "-5", "0"}, "-5 noktasının koordinatları verilmemiş"},
         {"2", "50:Üçgen levha(düzlem gerilme)", {"1", "4", "10002", "0"}, "10002 noktasının koordinatları verilmemiş"},
         {"3", "30:Düzlem çerçeve", {"8", "9", "0", "0"}, "8 noktasının koordinatları verilmemiş"},
