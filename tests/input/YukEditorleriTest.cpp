@@ -113,14 +113,18 @@ TEST_F(ElemanYukuEditoru, YukTipineGoreEtiketlerNotVeYuk1) {
     struct Durum {
         int kod;
         const char *yuk, *yuk1;
-        bool yuk1Etkin, not_;
+        bool yuk1Etkin;
+        const char* not_;
     };
-    for (const Durum& d : {Durum{2, "Yük(kN)", "Yük1(kN)", false, false}, {13, "Yük(°C)", "Yük1(°C)", true, true},
-                           {14, "Yük(°C)", "Yük1(°C)", false, true}}) {
+    for (const Durum& d :
+         {Durum{2, "Yük(kN)", "Yük1(kN)", false, ""}, {11, "Yük(kN/m)", "Yük1(kN/m)", true, ""},
+          {13, "Yük(°C)", "Yük1(°C)", true, "Farklı sıcaklık yükünde\neleman yüzünden-yüzüne\na gereklidir, verilmelidir."},
+          {14, "Yük(°C)", "Yük1(°C)", false,
+           "Üniform sıcaklık yükünde\neleman yüzünden-yüzüne\na gereklsizdir, 0 olabilir."}}) {
         e->ComboBox1->setCurrentIndex(d.kod - 1);
         EXPECT_EQ(Etiketi(e->Deger(2)) + " " + Etiketi(e->Deger(5)), QString(d.yuk) + " " + d.yuk1) << d.kod;
         EXPECT_EQ(e->Deger(5)->isEnabled(), d.yuk1Etkin) << d.kod;
-        EXPECT_EQ(e->BitBtn4->isVisibleTo(e.get()), d.not_) << d.kod;
+        EXPECT_EQ(e->BitBtn4->isVisibleTo(e.get()) ? e->BitBtn4->text() : "", d.not_) << d.kod;
     }
     // type 14: Yük1 follows Yük, a and b are 0, also in the row written
     Gir({{e->Edit0, "3"}, {e->Deger(3), "0.5"}, {e->Deger(2), "20"}});
