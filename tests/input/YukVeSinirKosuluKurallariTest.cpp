@@ -70,25 +70,13 @@ TEST_F(YukProjesi, NodalLoadSaveChecks) {
 
 TEST_F(YukProjesi, SupportSaveChecks) {
     using S = std::array<std::string, 6>;
-    const std::array<int, 6> xy{1, 1, 0, 0, 0, 0}, serbest{};
+    const std::array<int, 6> xy{1, 1, 0, 0, 0, 0};
     EXPECT_EQ(SinirKosuluDenetle("1", xy, S{"0", "0.005", "Serbest", "Serbest", "Serbest", "Serbest"}, 10), "");
-    EXPECT_EQ(SinirKosuluDenetle("1", serbest, S{"Serbest", "Serbest", "Serbest", "Serbest", "Serbest", "Serbest"}, 10),
-              "Noktadaki sınır koşullarının tümü Serbest olamaz");
     EXPECT_EQ(SinirKosuluDenetle("1", xy, S{"0", "0", "Serbest", "Serbest", "0.1", "Serbest"}, 40),
               "Y etrafında dönme sınır koşulu hatalı");
-    EXPECT_EQ(SinirKosuluDenetle("1", xy, S{"0", "", "Serbest", "Serbest", "Serbest", "Serbest"}, 10),
-              "Y yönü sınır koşulu hatalı");
     // a rotation held in a truss is refused as the calculation refuses it
     EXPECT_EQ(SinirKosuluDenetle("1", {1, 1, 0, 1, 0, 0}, S{"0", "0", "Serbest", "0", "Serbest", "Serbest"}, 10),
               "1 nolu noktanın Fix sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır");
-    EXPECT_EQ(NoktaNoTanimsizMi(" ", "0"), "Nokta no tanımsız");
-    EXPECT_EQ(NoktaNoTanimsizMi("", "1"), "");
-    int secim = 0;
-    std::string metin;
-    SinirKosuluGoster("0.01", secim, metin);
-    EXPECT_EQ(std::to_string(secim) + metin, "10.01");
-    SinirKosuluGoster("", secim, metin);
-    EXPECT_EQ(std::to_string(secim) + metin, "0Serbest");
 }
 
 TEST_F(YukProjesi, KeysThatWouldBreakTheReadersAreRefused) {
