@@ -77,6 +77,11 @@ TEST_F(YukProjesi, SupportSaveChecks) {
     // a rotation held in a truss is refused as the calculation refuses it
     EXPECT_EQ(SinirKosuluDenetle("1", {1, 1, 0, 1, 0, 0}, S{"0", "0", "Serbest", "0", "Serbest", "Serbest"}, 10),
               "1 nolu noktanın Fix sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır");
+    // a field left empty in a stored row shows as free
+    int secim = 1;
+    std::string metin;
+    SinirKosuluGoster("", secim, metin);
+    EXPECT_EQ(std::to_string(secim) + metin, "0Serbest");
 }
 
 TEST_F(YukProjesi, KeysThatWouldBreakTheReadersAreRefused) {
