@@ -21,7 +21,7 @@ TEST_F(AnaVeriEditoru, SistemTipiVeriVarkenDegismez) {
         Ac("DELETE FROM MalzemeBilgileri;" + Sql::Sistem("30:Düzlem çerçeve") + (veriVar ? Sql::Celik() : ""));
         EXPECT_EQ(e->ComboBox1->currentText(), "30:Düzlem çerçeve");
         ListedenSec(e->ComboBox1, "20:Uzay kafes");
-        EXPECT_EQ(Mesajlar(), veriVar ? Liste{uyari} : Liste{});
+        ASSERT_EQ(Mesajlar(), veriVar ? Liste{uyari} : Liste{});
         if (veriVar) {
             EXPECT_EQ(ui->Mesajlar[0].Baslik, "UYARI:");
             EXPECT_EQ(e->ComboBox1->currentText(), "30:Düzlem çerçeve");

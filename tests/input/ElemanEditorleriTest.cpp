@@ -1,6 +1,7 @@
 // The element-node and element-material-section-hinge windows: rows and
 // generation keys saved through the window and read back through the
-// scratch table ED, the hinge boxes, the list details and the prefilled key.
+// scratch table ED, the type list, the hinge boxes, the list details and the
+// prefilled key.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include "input/UiNputElemanKesitMafsalBilgileri.h"
 #include "input/UiNputElemanNoktaBagi.h"
 #include "model/Oku.h"
+#include "platform/Resimler.h"
 
 namespace {
 
@@ -49,6 +51,11 @@ protected:
         for (int i = 0; i < 5; ++i) e->TuretEdit[i]->setText(t[i]);
         return Bas(e->BitBtn3);
     }
+    bool ResimGosteriliyor(const std::string& Ad) const {
+        return e->Image1->isVisibleTo(e.get()) &&
+               e->Image1->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) ==
+                   ResimCiz(Ad, e->Image1->size()).convertToFormat(QImage::Format_ARGB32);
+    }
 };
 
 TEST_F(ElemanNoktaPenceresi, RowsAndAGenerationKeyReadBackThroughED) {
@@ -70,6 +77,25 @@ TEST_F(ElemanNoktaPenceresi, RowsAndAGenerationKeyReadBackThroughED) {
     }
     e->Edit0->setText("5");  // a stored row selects its type
     EXPECT_EQ(e->ComboBox1->currentText(), "32:Dönme yayı");
+}
+
+TEST_F(ElemanNoktaPenceresi, TypeListSwitchesNodeEditsAndPicture) {
+    Proje("50:Levha(düzlem gerilme)");
+    struct Durum {
+        int Sira;
+        bool k, L;
+        int Nokta;
+        const char* Resim;
+    };
+    const Durum durumlar[] = {{3, true, true, 4, "Eleman51"}, {0, false, false, 2, "Eleman10"},
+                              {2, true, false, 3, "Eleman50"}};
+    for (const Durum& d : durumlar) {
+        e->ComboBox1->setCurrentIndex(d.Sira);
+        EXPECT_EQ(e->Deger(3)->isEnabled(), d.k) << d.Resim;
+        EXPECT_EQ(e->Deger(4)->isEnabled(), d.L) << d.Resim;
+        EXPECT_EQ(ElemanNoktaSayisi, d.Nokta);
+        EXPECT_TRUE(ResimGosteriliyor(d.Resim)) << d.Resim;
+    }
 }
 
 // The calculation's own message, and nothing written.
@@ -130,6 +156,18 @@ TEST_F(ElemanMalzemePenceresi, RowsAndAGenerationKeyReadBackThroughED) {
         EXPECT_EQ(EdAlani(n, "KesitNo"), k) << n;
         EXPECT_EQ(Tablolar.ED.FieldByName("MafsalTipi").AsString(), h) << n;
     }
+}
+
+TEST_F(ElemanMalzemePenceresi, HingeExclusionClickedInTheWindow) {
+    Proje("30:Düzlem çerçeve", IkiMalzeme + Elemanlar);
+    Tikla(4);
+    ASSERT_EQ(Tikla(1), Liste{"Normal kuvvet mafsalı elemanın sadece bir ucunda olabilir"});
+    EXPECT_EQ(ui->Mesajlar.back().Baslik, "Uyarı:");
+    EXPECT_FALSE(e->CheckBox[1]->isChecked());
+    EXPECT_EQ(e->Deger(3)->text(), "04");
+    Tikla(4);  // the last box off: no hinge
+    EXPECT_EQ(e->Deger(3)->text(), "00");
+    EXPECT_TRUE(e->CheckBox[0]->isChecked());
 }
 
 // While a list is open, the panel shows the details of the item under it.

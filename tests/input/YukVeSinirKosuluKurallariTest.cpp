@@ -10,6 +10,15 @@
 
 namespace {
 
+// Type 14 copies its value to Yük1 and zeroes a and b; other types keep them.
+TEST(UniformSicaklik, OnlyType14CopiesItsValue) {
+    std::string a = "0.5", b = "1", yuk1 = "3";
+    EXPECT_FALSE(UniformSicaklikKopyasi(13, "20", a, b, yuk1));
+    EXPECT_EQ(a + " " + b + " " + yuk1, "0.5 1 3");
+    EXPECT_TRUE(UniformSicaklikKopyasi(14, "20", a, b, yuk1));
+    EXPECT_EQ(a + " " + b + " " + yuk1, "0 0 20");
+}
+
 // A plane frame: nodes 1..6 on a line, bars 1..4, a spring 5 (type 31) and a
 // bar 6, all read into the scratch tables.
 class YukProjesi : public ProjeDenemesi {
