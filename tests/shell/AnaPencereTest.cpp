@@ -481,11 +481,9 @@ TEST_F(AnaPencere, IslemciVeIsParcacigiEtiketleri) {
         int islemci;
         const char* islemciMetni;
         const char* isParcacigiMetni;
-    } durumlar[] = {{1, "İşlemci sayısı: 1", "Threads: 1"},
-                    {2, "İşlemci sayısı: 2", "Threads: 2"},
+    } durumlar[] = {{2, "İşlemci sayısı: 2", "Threads: 2"},
                     {4, "İşlemci sayısı: 4", "Threads: 4"},
-                    {5, "İşlemci sayısı: 5", "Threads: 8"},
-                    {12, "İşlemci sayısı: 12", "Threads: 8"}};
+                    {5, "İşlemci sayısı: 5", "Threads: 8"}};
     for (const auto& d : durumlar) {
         IsParcacigiSayisi = static_cast<std::uint16_t>(d.islemci);
         a.p->IslemciEtiketleriniYaz();
