@@ -145,16 +145,6 @@ TEST(MatrisGoster, UcKubukluKafesDeseniVeNotlar) {
     }
 }
 
-TEST(MatrisGoster, DolulukIkiOndalikla) {
-    for (auto [m, n, nz, baslik] :
-         {std::tuple{12, 15, 40, "satır=12,kolon=15,eleman=180,sıfırdan farklı eleman=40,doluluk=0.22"},
-          {10, 12, 30, "satır=10,kolon=12,eleman=120,sıfırdan farklı eleman=30,doluluk=0.25"}}) {
-        std::vector<std::tuple<int, int, double>> E;
-        for (int k = 0; k < nz; ++k) E.emplace_back(1 + k / n, 1 + k % n, k + 1);
-        EXPECT_EQ(Elle(NGoster, m, n, E).w->windowTitle().toStdString(), std::string("N denge matrisi: ") + baslik);
-    }
-}
-
 TEST(MatrisGoster, YuzElliyeKadarXIsaretiSonraTekNokta) {
     for (auto [n, s, isaret] : {std::tuple{150, 4, 5}, {151, 1, 1}}) {
         Elle g(NGoster, 2, n, {{1, 1, 7}, {2, n, -1}});
