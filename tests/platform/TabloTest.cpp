@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <fstream>
 
@@ -339,38 +337,6 @@ TEST_F(TabloTest, RefusesValuesTheColumnsCannotHold) {
     EXPECT_THROW(p.FieldByName("Anahtar").SetString("ğüşiöç"), TabloHatasi);
     p.Post();
     EXPECT_EQ(p.FieldByName("Anahtar").AsString(), "ğüşiö");
-}
-
-TEST_F(TabloTest, APostedRowSurvivesAKilledProcess) {
-    pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        // the child posts and dies without closing anything
-        try {
-            Tablo t("Proje");
-            t.DosyaAyarla(dosya);
-            t.Open();
-            t.Append();
-            t.FieldByName("Anahtar").SetString("kal");
-            t.Post();
-            t.IslemBaslat();
-            t.Append();
-            t.FieldByName("Anahtar").SetString("git");
-            t.Post();
-        } catch (...) {
-            _exit(2);
-        }
-        _exit(0);
-    }
-    int durum = 0;
-    waitpid(pid, &durum, 0);
-    ASSERT_TRUE(WIFEXITED(durum));
-    ASSERT_EQ(WEXITSTATUS(durum), 0);
-    Tablo t("Proje");
-    t.DosyaAyarla(dosya);
-    t.Open();
-    ASSERT_EQ(t.RecordCount(), 1);  // the unfinished transaction is rolled back
-    EXPECT_EQ(t.FieldByName("Anahtar").AsString(), "kal");
 }
 
 TEST_F(TabloTest, OpenRefusesDamagedOrMissingFilesTablesAndColumns) {
