@@ -33,15 +33,10 @@ TEST(LibU, TamSayiMi) {
     int d = -5;
     EXPECT_FALSE(TamSayiMi("12", 1, 10, d));
     EXPECT_EQ(d, -5);
-    EXPECT_TRUE(TamSayiMi("7", 1, 10, d));
-    EXPECT_EQ(d, 7);
-    EXPECT_TRUE(TamSayiMi("1", 1, 10, d));
-    EXPECT_TRUE(TamSayiMi("10", 1, 10, d));
-    EXPECT_EQ(d, 10);
-    EXPECT_TRUE(TamSayiMi("-3", -5, 5, d));
-    EXPECT_EQ(d, -3);
-    EXPECT_TRUE(TamSayiMi(" +4 ", 1, 10, d));
-    EXPECT_EQ(d, 4);
+    for (auto [metin, deger] : {std::pair{"7", 7}, {"-5", -5}, {"10", 10}, {"-3", -3}, {" +4 ", 4}}) {
+        EXPECT_TRUE(TamSayiMi(metin, -5, 10, d)) << metin;
+        EXPECT_EQ(d, deger);
+    }
     for (const char* kotu : {"", "abc", "7.0", "7a", "1e2", "--1", "+-1", "99999999999", "0x10", "1 2"}) {
         d = 42;
         EXPECT_FALSE(TamSayiMi(kotu, -100000, 100000, d)) << kotu;

@@ -137,3 +137,37 @@ TEST_F(ModelOkuTest, EksikElemanBilgileri) {
     EXPECT_EQ(OkunanjX2, 3);  // nodes were read before the material
     EXPECT_EQ(OkunanMafsalTipi, "");
 }
+
+// An element read again after a change of any table it is read from gets
+// the new values (the reads are kept between the steps of a calculation);
+// a node that does not exist leaves its coordinates as they were each time.
+TEST_F(ModelOkuTest, DegisenTablodanYenidenOkunur) {
+    Ac();
+    auto degistir = [](Tablo& t, const char* anahtar, int no, const char* alan, double deger) {
+        ASSERT_TRUE(t.Locate(anahtar, no));
+        t.Edit();
+        t.FieldByName(alan).SetFloat(deger);
+        t.Post();
+    };
+    Hata = 0;
+    ElemanBilgileriniOku(1);
+    EXPECT_EQ(OkunanA, 0.12);
+    OkunankX1 = 99;
+    ElemanBilgileriniOku(1);
+    EXPECT_EQ(OkunankX1, 99);
+    degistir(Tablolar.XYZ, "NoktaNo", 2, "X1", 6);
+    ElemanBilgileriniOku(1);
+    EXPECT_EQ(OkunanjX1, 6);
+    degistir(Tablolar.KesitBilgileri, "KesitNo", 1, "A", 0.5);
+    ElemanBilgileriniOku(1);
+    EXPECT_EQ(OkunanA, 0.5);
+    degistir(Tablolar.MalzemeBilgileri, "MalzemeNo", 1, "E", 2e8);
+    ElemanBilgileriniOku(1);
+    EXPECT_EQ(OkunanE, 2e8);
+    EXPECT_EQ(OkunankX1, 99);
+    degistir(Tablolar.ED, "ElemanNo", 1, "KesitNo", 9);
+    ElemanBilgileriniOku(1);
+    EXPECT_EQ(Hata, 1);
+    ASSERT_EQ(arayuz->Mesajlar.size(), 1u);
+    EXPECT_EQ(arayuz->Mesajlar[0].Metin, "1.elemanda 9 nolu kesit bilgileri veri tabanında bulunamadı");
+}

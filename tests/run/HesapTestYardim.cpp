@@ -55,6 +55,12 @@ std::vector<std::string> Bolum(const std::vector<std::string>& Rapor, const std:
     return s;
 }
 
+std::vector<std::string> BolumSatirlari(const std::vector<std::string>& Rapor, const std::string& Baslik) {
+    std::vector<std::string> s = Bolum(Rapor, Baslik);
+    s.erase(s.begin(), s.begin() + std::min<std::size_t>(3, s.size()));
+    return s;
+}
+
 std::string Tekrar(char c, int n) { return std::string(static_cast<std::size_t>(n), c); }
 
 std::string Sag(const std::string& s, int genislik) { return SolaDoldur(s, ' ', genislik); }

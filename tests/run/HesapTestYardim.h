@@ -29,6 +29,8 @@ public:
 Tablo& CizimTablosu();
 // The lines from the title line `Baslik` up to the next empty line (not included).
 std::vector<std::string> Bolum(const std::vector<std::string>& Rapor, const std::string& Baslik);
+// The rows of that section below its title, column titles and rule.
+std::vector<std::string> BolumSatirlari(const std::vector<std::string>& Rapor, const std::string& Baslik);
 // n copies of c.
 std::string Tekrar(char c, int n);
 // Right-aligned columns, as the report builds them.

@@ -32,17 +32,14 @@ TEST(RaporYukleri, IsitilanTutulmusKafesCubugu) {
         TestProjesi p(IsitilanKafes(ix));
         std::vector<std::string> r = p.Hesapla();
         ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
-        std::vector<std::string> k = {"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
-                                      "       1       1         480", "       2                -480"};
+        std::vector<std::string> k = {"       1       1         480", "       2                -480"};
         if (ix[1]) k.push_back("----->1 nolu eleman burkuldu(P_Eksenel=480 kN> P_Euler=123.37 kN)");
-        EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"), k);
-        EXPECT_EQ(Bolum(r, "GERİLMELER:"), Satirlar({"GERİLMELER:", "Eleman      " + Sag("Sigxx(kN/m²)", 18),
-                                                      Tekrar('-', 115), "     1      " + Sag("-48000", 18)}));
+        EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"), k);
+        EXPECT_EQ(BolumSatirlari(r, "GERİLMELER:"), Satirlar({"     1      " + Sag("-48000", 18)}));
         // The compressed bar pushes node 1 towards -X and node 2 towards +X; the
         // supports hold them with 480 towards +X at node 1 and -X at node 2.
-        EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
-                  Satirlar({"REAKSİYONLAR:", kReaksiyonBasligi, Tekrar('-', 70),
-                            "       1       480         0" + Tekrar(' ', 40),
+        EXPECT_EQ(BolumSatirlari(r, "REAKSİYONLAR:"),
+                  Satirlar({"       1       480         0" + Tekrar(' ', 40),
                             "       2      -480         0" + Tekrar(' ', 40)}));
     }
 }
@@ -55,13 +52,11 @@ TEST(RaporYukleri, AnkastreKiristeTekilYuk) {
     const std::vector<std::string> r = p.Hesapla();
     ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
     auto k = [](std::initializer_list<const char*> l) { return Sutunlar(l, 12); };
-    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
-              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)", Tekrar('-', 88),
-                        "       1       1" + k({"0", "13.5", "9"}), "       2        " + k({"0", "2.5", "-3"})}));
+    EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"       1       1" + k({"0", "13.5", "9"}), "       2        " + k({"0", "2.5", "-3"})}));
     const std::string b10 = Tekrar(' ', 10);
-    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
-              Satirlar({"REAKSİYONLAR:", kReaksiyonBasligi, Tekrar('-', 70),
-                        "       1         0      13.5" + b10 + b10 + b10 + "         9",
+    EXPECT_EQ(BolumSatirlari(r, "REAKSİYONLAR:"),
+              Satirlar({"       1         0      13.5" + b10 + b10 + b10 + "         9",
                         "       2         0       2.5" + b10 + b10 + b10 + "        -3"}));
 }
 
@@ -88,9 +83,8 @@ TEST(RaporYukleri, SicaklikSorusuHerHesaptaYenidenSorulur) {
     r = p.Hesapla();
     ASSERT_EQ(p.arayuz.Mesajlar.size(), 2u);
     EXPECT_EQ(p.arayuz.Mesajlar[1].Metin, soru);
-    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
-              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)", Tekrar('-', 88),
-                        "       1       1" + k({"480", "0", "0"}), "       2        " + k({"-480", "0", "0"})}));
+    EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"       1       1" + k({"480", "0", "0"}), "       2        " + k({"-480", "0", "0"})}));
     const std::string b10 = Tekrar(' ', 10);
     std::vector<std::string> re = Bolum(r, "REAKSİYONLAR:");
     ASSERT_EQ(re.size(), 5u);
@@ -100,11 +94,8 @@ TEST(RaporYukleri, SicaklikSorusuHerHesaptaYenidenSorulur) {
     auto g = [](const char* n) {
         return Sag("1", 6) + Sag(n, 6) + Sag("-48000", 18) + Sag("-48000", 18) + Sag("0", 18);
     };
-    EXPECT_EQ(Bolum(r, "GERİLMELER:"),
-              Satirlar({"GERİLMELER:",
-                        "Eleman Nokta" + Sag("Sigxx-Üst(kN/m²)", 18) + Sag("Sigxx-Alt(kN/m²)", 18) +
-                            Sag("Sigxy(kN/m²)", 18),
-                        Tekrar('-', 115), g("1"), g("2")}));
+    EXPECT_EQ(BolumSatirlari(r, "GERİLMELER:"),
+              Satirlar({g("1"), g("2")}));
 }
 
 TEST(RaporYukleri, PlakUcKuvvetleriAnkastrelikVeBirimGenislikMomentleri) {
@@ -120,9 +111,8 @@ TEST(RaporYukleri, PlakUcKuvvetleriAnkastrelikVeBirimGenislikMomentleri) {
     std::vector<std::string> r = p.Hesapla();
     ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
     auto k = [](const char* a, const char* b, const char* c) { return Sutunlar({a, b, c}, 12); };
-    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
-              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman      Sz(kN)   Mx(kNm/m)   My(kNm/m)", Tekrar('-', 88),
-                        "       1       1" + k("2", "0.33", "-1.33"), "       2        " + k("2", "-0.33", "-1.33"),
+    EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"       1       1" + k("2", "0.33", "-1.33"), "       2        " + k("2", "-0.33", "-1.33"),
                         "       3        " + k("2", "-0.33", "1.33"), "       4        " + k("2", "0.33", "1.33")}));
     // The drawing table holds the end forces rounded as the report shows them.
     Tablo& c = CizimTablosu();
@@ -152,9 +142,7 @@ TEST(RaporYukleri, IkiUcuTutulmusUzayCubugununUcKuvvetleriAnkastrelikKuvvetleri)
     std::vector<std::string> r = p.Hesapla();
     ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
     auto k = [](std::initializer_list<const char*> l) { return Sutunlar(l, 12); };
-    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
-              Satirlar({"ELEMAN KUVVETLERİ:",
-                        "   Nokta  Eleman" + k({"Normal(kN)", "Vy(kN)", "Vz(kN)", "Mx(kNm)", "My(kNm)", "Mz(kNm)"}),
-                        Tekrar('-', 88), "       1       1" + k({"0", "20", "0", "0", "0", "13.33"}),
+    EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"       1       1" + k({"0", "20", "0", "0", "0", "13.33"}),
                         "       2        " + k({"0", "20", "0", "0", "0", "-13.33"})}));
 }

@@ -24,25 +24,21 @@ TEST(SistemRaporlari, UzayKafes) {
     ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
     ASSERT_GE(r.size(), 5u);
     EXPECT_EQ(r[4], DenklemSatiri(12, 12));
-    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
-              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)", Tekrar('-', 88),
-                        "       1       1          50", "       4                 -50",
+    EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"       1       1          50", "       4                 -50",
                         "       2       2           0", "       4                   0",
                         "       3       3          20", "       4                 -20"}));
     const std::string b10 = Tekrar(' ', 10);
-    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
-              Satirlar({"REAKSİYONLAR:", kReaksiyonBasligi,
-                        Tekrar('-', 70), "       1       -30         0        40" + b10 + b10 + b10,
+    EXPECT_EQ(BolumSatirlari(r, "REAKSİYONLAR:"),
+              Satirlar({"       1       -30         0        40" + b10 + b10 + b10,
                         "       2         0         0         0" + b10 + b10 + b10,
                         "       3         0         0        20" + b10 + b10 + b10}));
-    EXPECT_EQ(Bolum(r, "GERİLMELER:"),
-              Satirlar({"GERİLMELER:", "Eleman      " + Sag("Sigxx(kN/m²)", 18), Tekrar('-', 115),
-                        "     1      " + Sag("-50000", 18), "     2      " + Sag("0", 18),
+    EXPECT_EQ(BolumSatirlari(r, "GERİLMELER:"),
+              Satirlar({"     1      " + Sag("-50000", 18), "     2      " + Sag("0", 18),
                         "     3      " + Sag("-20000", 18)}));
     const std::string s0 = Sag("0", 15);
-    EXPECT_EQ(Bolum(r, "YER DEĞİŞTİRMELER:"),
-              Satirlar({"YER DEĞİŞTİRMELER:", kYerDegistirmeBasligi,
-                        Tekrar('-', 100), "     1" + s0 + s0 + s0, "     2" + s0 + s0 + s0, "     3" + s0 + s0 + s0,
+    EXPECT_EQ(BolumSatirlari(r, "YER DEĞİŞTİRMELER:"),
+              Satirlar({"     1" + s0 + s0 + s0, "     2" + s0 + s0 + s0, "     3" + s0 + s0 + s0,
                         "     4" + Sag("0.00155", 15) + Sag("-0.000533", 15) + Sag("-0.0004", 15)}));
 }
 
@@ -78,14 +74,12 @@ TEST(SistemRaporlari, MafsalliVeMesnetCokmeliDuzlemCerceve) {
     EXPECT_EQ(r[3], "Yüklü nokta sayısı: 1,  Mafsal sayısı: 1");
     EXPECT_EQ(r[4], DenklemSatiri(10, 12));
     auto k = [](const char* a, const char* b, const char* c) { return Sag(a, 12) + Sag(b, 12) + Sag(c, 12); };
-    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
-              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)", Tekrar('-', 88),
-                        "       1       1" + k("0", "14.69", "58.75"), "       2        " + k("0", "-14.69", "0"),
+    EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"       1       1" + k("0", "14.69", "58.75"), "       2        " + k("0", "-14.69", "0"),
                         "       2       2" + k("0", "-5.31", "0"), "       3        " + k("0", "5.31", "-21.25")}));
     const std::string b10 = Tekrar(' ', 10);
-    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
-              Satirlar({"REAKSİYONLAR:", kReaksiyonBasligi,
-                        Tekrar('-', 70), "       1         0     14.69" + b10 + b10 + b10 + "     58.75",
+    EXPECT_EQ(BolumSatirlari(r, "REAKSİYONLAR:"),
+              Satirlar({"       1         0     14.69" + b10 + b10 + b10 + "     58.75",
                         "       3         0      5.31" + b10 + b10 + b10 + "    -21.25"}));
     auto g = [](const char* e, const char* n, const char* a, const char* b, const char* c) {
         return Sag(e, 6) + Sag(n, 6) + Sag(a, 18) + Sag(b, 18) + Sag(c, 18);
@@ -157,9 +151,8 @@ TEST(SistemRaporlari, BurulmaliUzayCerceveKonsolu) {
                         Tekrar('-', 88), "       1       1" + k({"0", "0", "10", "-5", "-40", "0"}),
                         "       2        " + k({"0", "0", "-10", "5", "0", "0"})}));
     auto re = [](std::initializer_list<const char*> l) { return Sutunlar(l, 10); };
-    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
-              Satirlar({"REAKSİYONLAR:", kReaksiyonBasligi,
-                        Tekrar('-', 70), "       1" + re({"0", "0", "10", "-5", "-40", "0"})}));
+    EXPECT_EQ(BolumSatirlari(r, "REAKSİYONLAR:"),
+              Satirlar({"       1" + re({"0", "0", "10", "-5", "-40", "0"})}));
     // The stresses section has its column titles and no rows.
     EXPECT_EQ(Bolum(r, "GERİLMELER:"),
               Satirlar({"GERİLMELER:",
@@ -193,13 +186,11 @@ TEST(SistemRaporlari, YayiliYukluTekUcuAnkastreKiris) {
                         "Eleman    Yuk No  Yuk tipi         Yuk  a mesafesi  b mesafesi        Yuk1",
                         Tekrar('-', 75),
                         "     1         1         1" + Sag("10", 12) + Sag("0", 12) + Sag("0", 12) + Sag("0", 12)}));
-    EXPECT_EQ(Bolum(r, "ELEMAN KUVVETLERİ:"),
-              Satirlar({"ELEMAN KUVVETLERİ:", "   Nokta  Eleman  Normal(kN)      Vy(kN)     Mz(kNm)", Tekrar('-', 88),
-                        "       1       1" + k("0", "25", "20"), "       2        " + k("0", "15", "0")}));
+    EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"       1       1" + k("0", "25", "20"), "       2        " + k("0", "15", "0")}));
     const std::string b10 = Tekrar(' ', 10);
-    EXPECT_EQ(Bolum(r, "REAKSİYONLAR:"),
-              Satirlar({"REAKSİYONLAR:", kReaksiyonBasligi,
-                        Tekrar('-', 70), "       1         0        25" + b10 + b10 + b10 + "        20",
+    EXPECT_EQ(BolumSatirlari(r, "REAKSİYONLAR:"),
+              Satirlar({"       1         0        25" + b10 + b10 + b10 + "        20",
                         "       2" + b10 + "        15" + b10 + b10 + b10 + b10}));
     // Hogging at the held end: the top fibre in tension, 20 * 0.15 / 1e-4; the
     // shear there is the held end's reaction 25 over Ay = 0.008. At the roller
