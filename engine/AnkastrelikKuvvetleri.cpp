@@ -14,6 +14,7 @@
 #include "engine/TransformasyonMatrisleri.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
+#include "model/VeriTabani.h"
 
 namespace {
 
@@ -174,6 +175,25 @@ void PlakAnkastrelikKuvvetleri(double a, double b, double q) {
         Y[3 * p + 1] = W;
         Y[3 * p + 2] = isaret[p][0] * W * b / 6;
         Y[3 * p + 3] = isaret[p][1] * W * a / 6;
+    }
+}
+
+bool ElemanYukuAlir(int tip) {
+    return tip == DuzlemKafesElemani || tip == UzayKafesElemani || tip == DuzlemCerceveElemani ||
+           tip == UzayCerceveElemani || tip == DortgenPlakElemani;
+}
+
+void ElemanYukleriniGez(int e, const std::function<bool()>& satir) {
+    Tablo& y = Tablolar.EYUK;
+    if (!y.Locate("ElemanNo", e)) return;
+    while (!y.Eof() && y.FieldByName("ElemanNo").AsInteger() == e) {
+        OkunanYukTipi = y.FieldByName("YukTipi").AsInteger();
+        OkunanaMesafesi = y.FieldByName("aMesafesi").AsFloat();
+        OkunanbMesafesi = y.FieldByName("bMesafesi").AsFloat();
+        OkunanYuk = y.FieldByName("Yuk").AsFloat();
+        OkunanYuk1 = y.FieldByName("Yuk1").AsFloat();
+        if (!satir()) return;
+        y.Next();
     }
 }
 

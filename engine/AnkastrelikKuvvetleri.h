@@ -6,6 +6,7 @@
 // loaded element, in its local axes, with the sign convention of the element
 // end forces. A failing check shows its message, sets Hata and leaves the
 // vector at zero.
+#include <functional>
 
 // Plane-frame loads, types 1 to 20 (entries 1..6: N, V, M at i, then at j).
 // The element's end releases (OkunanMafsalTipi) are taken into account.
@@ -18,6 +19,15 @@ void UzayCerceveAnkastrelikKuvvetleri();
 // Uniform load q per area on a rectangular plate with sides a (along X) and
 // b (along Y): force along Z and moments about X and Y at corners i, j, k, L.
 void PlakAnkastrelikKuvvetleri(double a, double b, double q);
+
+// Whether elements of this type carry element loads (trusses, frames and the
+// rectangular plate); the loads of any other type are not used.
+bool ElemanYukuAlir(int ElemanTipi);
+// Walks the rows of ElemanNo in the element-load table EYUK (sorted by
+// element), reading each into the current element-load row (OkunanYukTipi,
+// OkunanaMesafesi, OkunanbMesafesi, OkunanYuk, OkunanYuk1) before calling
+// Satir; stops early when Satir returns false.
+void ElemanYukleriniGez(int ElemanNo, const std::function<bool()>& Satir);
 
 // Drivers: subtract the current element load, turned to global axes, from
 // YukVektoru at the rows of the element's nodes.

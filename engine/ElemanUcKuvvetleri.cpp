@@ -17,18 +17,10 @@ namespace {
 // (a, b: a plate's sides); false when a load routine failed (Hata set).
 bool AnkastrelikKuvvetleriniEkle(int e, double a, double b) {
     const int tip = OkunanElemanTipi;
-    if (tip != DuzlemKafesElemani && tip != UzayKafesElemani && tip != DuzlemCerceveElemani &&
-        tip != UzayCerceveElemani && tip != DortgenPlakElemani)
-        return true;
-    Tablo& y = Tablolar.EYUK;
-    TabloyuAc(y);
-    if (!y.Locate("ElemanNo", e)) return true;
-    while (!y.Eof() && y.FieldByName("ElemanNo").AsInteger() == e) {
-        OkunanYukTipi = y.FieldByName("YukTipi").AsInteger();
-        OkunanaMesafesi = y.FieldByName("aMesafesi").AsFloat();
-        OkunanbMesafesi = y.FieldByName("bMesafesi").AsFloat();
-        OkunanYuk = y.FieldByName("Yuk").AsFloat();
-        OkunanYuk1 = y.FieldByName("Yuk1").AsFloat();
+    if (!ElemanYukuAlir(tip)) return true;
+    TabloyuAc(Tablolar.EYUK);
+    bool tamam = true;
+    ElemanYukleriniGez(e, [&] {
         YerelAnkastrelikKuvvetleri = {};
         int yer = 0;
         switch (tip) {
@@ -39,7 +31,7 @@ bool AnkastrelikKuvvetleriniEkle(int e, double a, double b) {
                 break;
             case DuzlemCerceveElemani:
                 DuzlemCerceveAnkastrelikKuvvetleri();
-                if (Hata != 0) return false;
+                if (Hata != 0) return tamam = false;
                 yer = 6;
                 break;
             case UzayCerceveElemani:
@@ -52,9 +44,9 @@ bool AnkastrelikKuvvetleriniEkle(int e, double a, double b) {
                 break;
         }
         for (int k = 1; k <= yer; ++k) ElemanUcKuvvetleri[k] += YerelAnkastrelikKuvvetleri[k];
-        y.Next();
-    }
-    return true;
+        return true;
+    });
+    return tamam;
 }
 
 }  // namespace

@@ -320,7 +320,6 @@ void DengeMatrisiniKur() {
     if (Hata != 0) return;
 
     auto& ED = Tablolar.ED;
-    auto& EYUK = Tablolar.EYUK;
     ToplamSerbestlikSayisi = NoktaSayisi * NoktaSerbestlikSayisi;
     ElemanSayisi = ED.RecordCount();
     EnBuyukMutlakDeger = 1.0;
@@ -359,26 +358,17 @@ void DengeMatrisiniKur() {
 
         // Element loads subtract their equivalent nodal forces from the load vector.
         const int tip = OkunanElemanTipi;
-        if (tip == DuzlemKafesElemani || tip == UzayKafesElemani || tip == DuzlemCerceveElemani ||
-            tip == UzayCerceveElemani || tip == DortgenPlakElemani) {
-            if (EYUK.Locate("ElemanNo", TuretElemanNo)) {
-                while (true) {
-                    OkunanYukTipi = EYUK.FieldByName("YukTipi").AsInteger();
-                    OkunanaMesafesi = EYUK.FieldByName("aMesafesi").AsFloat();
-                    OkunanbMesafesi = EYUK.FieldByName("bMesafesi").AsFloat();
-                    OkunanYuk = EYUK.FieldByName("Yuk").AsFloat();
-                    OkunanYuk1 = EYUK.FieldByName("Yuk1").AsFloat();
-                    switch (tip) {
-                        case DuzlemKafesElemani: case UzayKafesElemani: KafesElemanYukleriniEkle(); break;
-                        case DuzlemCerceveElemani: DuzlemCerceveElemanYukleriniEkle(); break;
-                        case UzayCerceveElemani: UzayCerceveElemanYukleriniEkle(); break;
-                        case DortgenPlakElemani: PlakElemanYukleriniEkle(); break;
-                    }
-                    if (Hata != 0) return;
-                    EYUK.Next();
-                    if (EYUK.Eof() || EYUK.FieldByName("ElemanNo").AsInteger() != TuretElemanNo) break;
+        if (ElemanYukuAlir(tip)) {
+            ElemanYukleriniGez(TuretElemanNo, [&] {
+                switch (tip) {
+                    case DuzlemKafesElemani: case UzayKafesElemani: KafesElemanYukleriniEkle(); break;
+                    case DuzlemCerceveElemani: DuzlemCerceveElemanYukleriniEkle(); break;
+                    case UzayCerceveElemani: UzayCerceveElemanYukleriniEkle(); break;
+                    case DortgenPlakElemani: PlakElemanYukleriniEkle(); break;
                 }
-            }
+                return Hata == 0;
+            });
+            if (Hata != 0) return;
         }
     }
 }
