@@ -6,6 +6,7 @@
 
 #include "engine/CubukBoyu.h"
 #include "model/LibU.h"
+#include "model/ModelOku.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/TabloyuAc.h"
@@ -200,7 +201,6 @@ void KuvvetDiyagramlariniHesapla() {
     DiyagramEnBuyukleri = {};
     Tablo& t = Tablolar.ElemanKuvvetleriCizim;
     Tablo& ed = Tablolar.ED;
-    Tablo& xyz = Tablolar.XYZ;
     Tablo& yt = Tablolar.EYUK;
     Tablo& mb = Tablolar.MalzemeBilgileri;
     Tablo& kb = Tablolar.KesitBilgileri;
@@ -238,11 +238,8 @@ void KuvvetDiyagramlariniHesapla() {
             double u2 = t.FieldByName("u2").AsFloat(), u3 = t.FieldByName("u3").AsFloat();
             if (!std::isfinite(u2) || !std::isfinite(u3)) u2 = u3 = 0;
             double xi[4] = {}, xj[4] = {};
-            for (int k = 1; k <= 3; ++k) {
-                const char* alan = k == 1 ? "X1" : k == 2 ? "X2" : "X3";
-                if (xyz.Locate("NoktaNo", ed.FieldByName("iNoktasi").AsInteger())) xi[k] = xyz.FieldByName(alan).AsFloat();
-                if (xyz.Locate("NoktaNo", ed.FieldByName("jNoktasi").AsInteger())) xj[k] = xyz.FieldByName(alan).AsFloat();
-            }
+            NoktaKoordinatlariniOku(ed.FieldByName("iNoktasi").AsInteger(), xi[1], xi[2], xi[3]);
+            NoktaKoordinatlariniOku(ed.FieldByName("jNoktasi").AsInteger(), xj[1], xj[2], xj[3]);
             const double L = CubukBoyu(xj[1] - xi[1], xj[2] - xi[2], xj[3] - xi[3]);
             double EI = 0;
             if (mb.Locate("MalzemeNo", ed.FieldByName("MalzemeNo").AsInteger()) &&
