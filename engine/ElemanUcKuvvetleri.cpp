@@ -1,12 +1,9 @@
 #include "engine/ElemanUcKuvvetleri.h"
 
-#include <cmath>
 
 #include "engine/AnkastrelikKuvvetleri.h"
-#include "engine/CubukBoyu.h"
 #include "engine/ElemanMatrisleri.h"
 #include "engine/LevhaPlakMatrisleri.h"
-#include "model/ModelOku.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/TabloyuAc.h"
@@ -53,15 +50,12 @@ bool AnkastrelikKuvvetleriniEkle(int e, double a, double b) {
 
 bool ElemanUcKuvvetleriniHesapla(int e) {
     TuretElemanNo = e;
-    ElemanBilgileriniOku(e);
+    // Reads the element (and a bar's length into ElemanBoyu) as well.
+    ElemanMatrisleriniKur(e, 1);
     if (Hata != 0) return false;
-    OkunanCubugunEkseni(true);
     // A plate's sides along X and Y.
     const double a = OkunanLX1 - OkunaniX1;
     const double b = OkunanjX2 - OkunaniX2;
-
-    ElemanMatrisleriniKur(e, 1);
-    if (Hata != 0) return false;
     const int m = ElemanBilinmeyenTablosu[0][e];
     const int s = ElemanBilinmeyenTablosu[1][e] - 1;
     ElemanKuvvetSayisi = m;
