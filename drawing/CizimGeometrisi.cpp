@@ -6,6 +6,7 @@
 #include "engine/CubukBoyu.h"
 #include "engine/SistemDengeDenklemleri.h"
 #include "model/LibU.h"
+#include "model/ModelOku.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/KullaniciArayuzu.h"
@@ -15,13 +16,6 @@ TCizimDurumu CizimDurumu;
 
 namespace {
 
-// A value read from a table, 0 when it is not a finite number.
-double SonluDeger(Tablo& t, const char* alan, bool& kusurlu) {
-    const double d = t.FieldByName(alan).AsFloat();
-    if (std::isfinite(d)) return d;
-    kusurlu = true;
-    return 0;
-}
 
 int Yuvarla(double x) {
     const double r = std::nearbyint(x);
@@ -110,9 +104,11 @@ bool CizimTablolariniDoldur(int Genislik, int Yukseklik) {
 
     bool kusurlu = false;
     for (int n = 1; n <= c.NoktaSayisi; ++n) {
-        xyz.Locate("NoktaNo", n);
-        c.NoktaKoordinatlari[n] = {0, SonluDeger(xyz, "X1", kusurlu), SonluDeger(xyz, "X2", kusurlu),
-                                   SonluDeger(xyz, "X3", kusurlu)};
+        // A coordinate that is not a finite number is taken as 0.
+        auto& k = c.NoktaKoordinatlari[n];
+        NoktaKoordinatlariniOku(n, k[1], k[2], k[3]);
+        for (int a = 1; a <= 3; ++a)
+            if (!std::isfinite(k[a])) k[a] = 0, kusurlu = true;
     }
 
     Tablo& mb = Tablolar.MalzemeBilgileri;
