@@ -212,11 +212,14 @@ void UcYerDegistirmeleriniYaz(Tablo& cizim) {
     if (!Arayuz().YerDegistirmeliHesap()) return;
     const bool kafes = SistemTipi == DuzlemKafesSistemi || SistemTipi == LevhaSistemi;
     if (!kafes && SistemTipi != DuzlemCerceveSistemi) return;
-    const CubukEkseni eksen = OkunanCubugunEkseni(true);
-    if (eksen.Sifir) return;
+    // The axis only: the element's length (ElemanBoyu), which the buckling
+    // check reads after this row, stays as the element routine set it.
+    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2;
+    const double L = CubukBoyu(dx, dy, OkunanjX3 - OkunaniX3);
+    if (CubukBoyuSifir(L)) return;
     const int d = NoktaSerbestlikSayisi;
     auto U = [&](int p, int k) { return YerDegistirmeler[(p - 1) * d + k]; };
-    const double cs = eksen.dx / eksen.L, sn = eksen.dy / eksen.L;
+    const double cs = dx / L, sn = dy / L;
     const int i = OkunaniNoktasi, j = OkunanjNoktasi;
     if (kafes) {
         cizim.FieldByName("u1").SetFloat(cs * U(i, 1) + sn * U(i, 2));
