@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "input/EditorKurallari.h"
+#include "model/AnahtarDenetimi.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
@@ -184,7 +185,7 @@ std::string ElemanMalzemeDenetle(const std::string& Anahtar, const std::string& 
                                  ElemanMalzemeKaydi& Kayit) {
     ElemanMalzemeKaydi k;
     k.ElemanNO = BosluklariSil(Anahtar);
-    const bool turet = k.ElemanNO.find(',') != std::string::npos;
+    const bool turet = TuretAnahtariMi(k.ElemanNO);
     std::string mesaj;
     int eleman = 0;
     if (!turet && !TamSayiMi(k.ElemanNO, 1, EnBuyukElemanNo, eleman)) mesaj = "Eleman no hatalı";

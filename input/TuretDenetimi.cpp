@@ -4,13 +4,12 @@
 #include <vector>
 
 #include "input/YukKurallari.h"
+#include "model/AnahtarDenetimi.h"
 #include "model/LibU.h"
 #include "model/Oku.h"
 #include "model/VeriTabani.h"
 
 namespace {
-
-bool TuretMi(const std::string& Anahtar) { return Anahtar.find(',') != std::string::npos; }
 
 // The first number of the list that the key of another row of the table
 // also names; 0 when none. Diger decides which rows count.
@@ -30,7 +29,7 @@ std::string NoktaAnahtariniDenetle(Tablo& kaynak, const std::string& Anahtar, co
                                    const char* DuzTekrar, const char* TuretTekrar) {
     std::vector<int> numaralar;
     if (!AnahtarNumaralari(Anahtar, numaralar)) return "";
-    const bool turet = TuretMi(Anahtar);
+    const bool turet = TuretAnahtariMi(Anahtar);
     auto mesaj = [&](int n) { return turet ? Anahtar + "->" + std::to_string(n) + TuretTekrar : Anahtar + DuzTekrar; };
     if (turet) {
         for (int n : numaralar)
@@ -48,7 +47,7 @@ std::string NoktaAnahtariniDenetle(Tablo& kaynak, const std::string& Anahtar, co
 }  // namespace
 
 bool DuzNoktaTanimli(const std::string& Anahtar) {
-    if (TuretMi(Anahtar)) return true;
+    if (TuretAnahtariMi(Anahtar)) return true;
     int no = 0;
     return TamSayiMi(Anahtar, 1, 32767, no) && Tablolar.XYZ.Locate("NoktaNo", no);
 }
@@ -72,7 +71,7 @@ std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::s
     auto mesaj = [&](int n) {
         return "Eleman=" + std::to_string(n) + " Yük no=" + std::to_string(yukNo) + " yük tekrar tanımlanmiş";
     };
-    if (TuretMi(Anahtar)) {
+    if (TuretAnahtariMi(Anahtar)) {
         for (int n : numaralar)
             if (!Tablolar.ED.Locate("ElemanNo", n)) return Anahtar + "-> tanımsız elemana yük verilemez";
     }

@@ -2,6 +2,7 @@
 
 #include "engine/SistemDengeDenklemleri.h"
 #include "input/TuretDenetimi.h"
+#include "model/AnahtarDenetimi.h"
 #include "model/LibU.h"
 #include "model/Oku.h"
 #include "model/Tipler.h"
@@ -9,8 +10,6 @@
 
 namespace {
 constexpr double EnBuyukDeger = 1E100;
-
-bool DuzAnahtar(const std::string& Anahtar) { return Anahtar.find(',') == std::string::npos; }
 }  // namespace
 
 // ================================================================ nodal loads
@@ -184,7 +183,7 @@ std::vector<int> YukAlmayanElemanlar(const std::string& Anahtar) {
 
 std::string ElemanYukuDenetle(const ElemanYukuGirdisi& g) {
     std::string mesaj;
-    const bool duz = DuzAnahtar(g.Anahtar);
+    const bool duz = !TuretAnahtariMi(g.Anahtar);
     int eleman = 0, no = 0;
     if (duz && !TamSayiMi(g.Anahtar, 1, 10000, eleman)) mesaj = "Eleman no hatalı";
     if (!YukNoGecerli(g.YukNo, no)) mesaj = "Yük no hatalı";

@@ -139,8 +139,6 @@ std::string AnahtarMetni(Tablo& kaynak, const char* alan, bool BosluklarKalir) {
     return BosluklarKalir ? m : BosluklariSil(m);
 }
 
-bool TuretMi(const std::string& anahtar) { return anahtar.find(',') != std::string::npos; }
-
 // Walks the rows of a reader's source. A row's key is either one number,
 // checked by DuzNumara and handed to Duz, or a generation key, checked by
 // AnahtariHazirla and handed to Turet; SatirBasi, when given, comes first
@@ -153,7 +151,7 @@ bool KaynagiDolas(Tablo& kaynak, const char* anahtarAlani, bool BosluklarKalir,
     for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
         const std::string anahtar = AnahtarMetni(kaynak, anahtarAlani, BosluklarKalir);
         if (SatirBasi && !SatirBasi(anahtar)) return false;
-        if (!TuretMi(anahtar)) {
+        if (!TuretAnahtariMi(anahtar)) {
             int no = 0;
             if (!DuzNumara(anahtar, no) || !Duz(anahtar, no)) return false;
         } else {
@@ -671,7 +669,7 @@ int EDMafsalSayisi() {
 bool AnahtarNumaralari(const std::string& anahtar, std::vector<int>& numaralar) {
     numaralar.clear();
     const std::string m = BosluklariSil(anahtar);
-    if (!TuretMi(m)) {
+    if (!TuretAnahtariMi(m)) {
         int no = 0;
         if (!DuzAnahtarCoz(m, DosyaEnBuyukNo, no)) return false;
         numaralar.push_back(no);
