@@ -145,12 +145,7 @@ bool UniformSicaklikKopyasi(int Kod, const std::string& Yuk, std::string& a, std
     return true;
 }
 
-bool YukNoGecerli(const std::string& YukNoMetni, int& No) {
-    int n = 0;
-    if (!TamSayiMi(YukNoMetni, 1, EnBuyukYukNo, n)) return false;
-    No = n;
-    return true;
-}
+bool YukNoGecerli(const std::string& YukNoMetni, int& No) { return TamSayiMi(YukNoMetni, 1, EnBuyukYukNo, No); }
 
 bool ElemanYukuAlirMi(int ElemanTipi) {
     switch (ElemanTipi) {

@@ -69,8 +69,5 @@ std::string TuretMetni(const TuretBilesenleri& P) {
 }
 
 bool DuzAnahtarCoz(const std::string& Metin, long long EnBuyuk, int& No) {
-    long long v = 0;
-    if (!TamSayiCoz(Metin, v) || v < 1 || v > EnBuyuk) return false;
-    No = static_cast<int>(v);
-    return true;
+    return TamSayiMi(Metin, 1, static_cast<int>(EnBuyuk), No);
 }
