@@ -28,7 +28,7 @@ int KullananElemanSayisi(const std::string& Alan, int No) {
     std::vector<int> numaralar;
     for (bag.First(); !bag.Eof(); bag.Next()) {
         if (bag.FieldByName(Alan).AsInteger() != No) continue;
-        const std::string anahtar = BosluklariSil(bag.FieldByName("ElemanNO").AsString());
+        const std::string anahtar = bag.FieldByName("ElemanNO").AsString();
         if (!AnahtarNumaralari(anahtar, numaralar)) {
             ++okunamayan;
             continue;

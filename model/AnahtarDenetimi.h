@@ -22,7 +22,6 @@ struct TuretBilesenleri {
 // Why a generation key is refused, in the order the checks run.
 enum class AnahtarKusuru {
     Yok,
-    Bicim,        // not exactly five integer parts
     Adim1,        // first step below 1
     Adim2,        // second step below 0
     Aralik,       // Baş, Son1 or (two directions) Son2 outside 1..EnBuyuk; KotuNo

@@ -69,8 +69,6 @@ bool AnahtariHazirla(const std::string& metin, TuretAnahtari& a, bool Sessiz = f
     long long kotu = 0;
     switch (TuretDenetle(p, EnBuyukNo, kotu)) {
     case AnahtarKusuru::Yok: break;
-    case AnahtarKusuru::Bicim:
-        return reddet(" türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı");
     case AnahtarKusuru::Adim1: return reddet(" Adım1 sıfırdan büyük olmalı");
     case AnahtarKusuru::Adim2: return reddet(" Adım2 negatif olamaz");
     case AnahtarKusuru::Aralik:
