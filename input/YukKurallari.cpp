@@ -1,6 +1,7 @@
 #include "input/YukKurallari.h"
 
 #include "engine/SistemDengeDenklemleri.h"
+#include "input/EditorKurallari.h"
 #include "input/TuretDenetimi.h"
 #include "model/AnahtarDenetimi.h"
 #include "model/LibU.h"
@@ -115,10 +116,7 @@ int SistemElemanNoktaSayisi(int SistemTipi) {
 }
 
 int YukTipiKodu(const std::string& YukTipiMetni) {
-    if (YukTipiMetni.find(':') == std::string::npos) return 0;
-    int kod = 0;
-    if (!TamSayiMi(BosluklariSil(AyiracOncesi(YukTipiMetni, ":")), 1, 25, kod)) return 0;
-    return kod;
+    return YukTipiMetni.find(':') == std::string::npos ? 0 : ListeKodu(YukTipiMetni, 25);
 }
 
 YukTipiDuzeni YukTipiDuzeniBul(int Kod) {
