@@ -12,13 +12,17 @@
 namespace {
 
 // The first number of the list that the key of another row of the table
-// also names; 0 when none. Diger decides which rows count.
-template <class Diger>
-int IlkCakisma(Tablo& t, const char* alan, const std::vector<int>& numaralar, Diger diger) {
+// also names; 0 when none. The rows of the key Anahtar (overwritten by the
+// save) and of Yerine (replaced by it) do not count, nor the rows Sayilir
+// refuses.
+template <class Sayilir>
+int IlkCakisma(Tablo& t, const char* alan, const std::vector<int>& numaralar, const std::string& Anahtar,
+               const std::string& Yerine, Sayilir sayilir) {
     const std::set<int> yeni(numaralar.begin(), numaralar.end());
     std::vector<int> eski;
     for (t.First(); !t.Eof(); t.Next()) {
-        if (!diger(t) || !AnahtarNumaralari(t.FieldByName(alan).AsString(), eski)) continue;
+        const std::string k = t.FieldByName(alan).AsString();
+        if (k == Anahtar || k == Yerine || !sayilir(t) || !AnahtarNumaralari(k, eski)) continue;
         for (int n : eski)
             if (yeni.count(n)) return n;
     }
@@ -36,11 +40,7 @@ std::string NoktaAnahtariniDenetle(Tablo& kaynak, const std::string& Anahtar, co
             if (!Tablolar.XYZ.Locate("NoktaNo", n))
                 return Anahtar + "->" + std::to_string(n) + " noktası tanımsız, türet tamamlanamadı";
     }
-    const int n = IlkCakisma(kaynak, "NoktaNo", numaralar,
-                             [&](Tablo& t) {
-                                 const std::string k = t.FieldByName("NoktaNo").AsString();
-                                 return k != Anahtar && k != Yerine;
-                             });
+    const int n = IlkCakisma(kaynak, "NoktaNo", numaralar, Anahtar, Yerine, [](Tablo&) { return true; });
     return n ? mesaj(n) : "";
 }
 
@@ -75,9 +75,7 @@ std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::s
         for (int n : numaralar)
             if (!Tablolar.ED.Locate("ElemanNo", n)) return Anahtar + "-> tanımsız elemana yük verilemez";
     }
-    const int n = IlkCakisma(Tablolar.ElemanYukleri, "ElemanNo", numaralar, [&](Tablo& t) {
-        const std::string k = t.FieldByName("ElemanNo").AsString();
-        return t.FieldByName("YukNo").AsInteger() == yukNo && k != Anahtar && k != Yerine;
-    });
+    const int n = IlkCakisma(Tablolar.ElemanYukleri, "ElemanNo", numaralar, Anahtar, Yerine,
+                             [&](Tablo& t) { return t.FieldByName("YukNo").AsInteger() == yukNo; });
     return n ? mesaj(n) : "";
 }
