@@ -39,6 +39,14 @@ bool TuretParcala(const std::string& Metin, TuretBilesenleri& P);
 // fault has one.
 AnahtarKusuru TuretDenetle(const TuretBilesenleri& P, long long EnBuyuk, long long& KotuNo);
 
+// The generation rule: the step counts M1 and M2 (0 for one direction) and
+// the steps D1 and D2 signed towards each end. For parts with Adım1 >= 1
+// and Adım2 >= 0.
+struct TuretAdimlari {
+    long long M1 = 0, M2 = 0, D1 = 0, D2 = 0;
+};
+TuretAdimlari TuretAdimlariniBul(const TuretBilesenleri& P);
+
 // The key as it is written: five integers joined by "," without blanks.
 std::string TuretMetni(const TuretBilesenleri& P);
 

@@ -47,8 +47,6 @@ struct TuretAnahtari {
     long long No(long long I, long long J) const { return Bas + Adim1 * I + Adim2 * J; }
 };
 
-long long Isaret(long long x) { return (x > 0) - (x < 0); }
-
 // Splits and checks a generation key with the editors' own key check (the
 // numbers bounded by the 16-bit key columns). A key that cannot be expanded
 // soundly is refused here, before anything of it is written: the message is
@@ -85,12 +83,11 @@ bool AnahtariHazirla(const std::string& metin, TuretAnahtari& a, bool Sessiz = f
     a.Son2 = p.Son2;
     a.IkiYonlu = p.Adim2 != 0;
     if (!a.IkiYonlu) a.Son2 = a.Bas;
-    a.m1 = (a.Son1 > a.Bas ? a.Son1 - a.Bas : a.Bas - a.Son1) / p.Adim1;
-    a.Adim1 = Isaret(a.Son1 - a.Bas) * p.Adim1;
-    if (a.IkiYonlu) {
-        a.m2 = (a.Son2 > a.Bas ? a.Son2 - a.Bas : a.Bas - a.Son2) / p.Adim2;
-        a.Adim2 = Isaret(a.Son2 - a.Bas) * p.Adim2;
-    }
+    const TuretAdimlari d = TuretAdimlariniBul(p);
+    a.m1 = d.M1;
+    a.m2 = d.M2;
+    a.Adim1 = d.D1;
+    a.Adim2 = d.D2;
     return true;
 }
 
