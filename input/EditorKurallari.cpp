@@ -9,6 +9,11 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 
+int ListeKodu(const std::string& Oge, int EnBuyuk) {
+    int kod = 0;
+    return TamSayiMi(BosluklariSil(AyiracOncesi(Oge, ":")), 1, EnBuyuk, kod) ? kod : 0;
+}
+
 int EnKucukBosNumara(Tablo& t, const std::string& Alan) {
     std::vector<bool> dolu(EnBuyukMalzemeKesitNo + 1, false);
     for (t.First(); !t.Eof(); t.Next()) {
@@ -28,7 +33,7 @@ int KullananElemanSayisi(const std::string& Alan, int No) {
     std::vector<int> numaralar;
     for (bag.First(); !bag.Eof(); bag.Next()) {
         if (bag.FieldByName(Alan).AsInteger() != No) continue;
-        const std::string anahtar = BosluklariSil(bag.FieldByName("ElemanNO").AsString());
+        const std::string anahtar = bag.FieldByName("ElemanNO").AsString();
         if (!AnahtarNumaralari(anahtar, numaralar)) {
             ++okunamayan;
             continue;

@@ -2,10 +2,14 @@
 // Small rules shared by the main-data, material and cross-section editors:
 // the one range of material and section numbers, the next number to
 // propose, the element links that use a material or a section, and the
-// guard of the system type.
+// guard of the system type; and the code of a "code:text" list item.
 #include <string>
 
 class Tablo;
+
+// The code of a list item "code:text": the number before ":" (blanks
+// removed) when it is an integer 1..EnBuyuk; 0 otherwise.
+int ListeKodu(const std::string& Oge, int EnBuyuk);
 
 // Material and section numbers are accepted in 1..1000, both for showing a
 // row (the key edit) and for saving it.

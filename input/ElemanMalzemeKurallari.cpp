@@ -4,20 +4,18 @@
 #include <climits>
 
 #include "input/EditorKurallari.h"
+#include "model/AnahtarDenetimi.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
+#include "platform/TurkceMetin.h"
 
 namespace {
 
 constexpr int EnBuyukElemanNo = 10000;
-constexpr int MafsalTipiUzunlugu = 24;  // characters of the MafsalTipi column
+constexpr std::size_t MafsalTipiUzunlugu = 24;  // characters of the MafsalTipi column
 
 std::string Numara(Tablo& t, const char* alan) { return std::to_string(t.FieldByName(alan).AsInteger()); }
-
-int KarakterSayisi(const std::string& s) {
-    return static_cast<int>(std::count_if(s.begin(), s.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
-}
 
 // The row of number No in table t (field alan); false for an unreadable number.
 bool NumarayaGit(Tablo& t, const char* alan, const std::string& No) {
@@ -184,7 +182,7 @@ std::string ElemanMalzemeDenetle(const std::string& Anahtar, const std::string& 
                                  ElemanMalzemeKaydi& Kayit) {
     ElemanMalzemeKaydi k;
     k.ElemanNO = BosluklariSil(Anahtar);
-    const bool turet = k.ElemanNO.find(',') != std::string::npos;
+    const bool turet = TuretAnahtariMi(k.ElemanNO);
     std::string mesaj;
     int eleman = 0;
     if (!turet && !TamSayiMi(k.ElemanNO, 1, EnBuyukElemanNo, eleman)) mesaj = "Eleman no hatalı";
@@ -192,7 +190,7 @@ std::string ElemanMalzemeDenetle(const std::string& Anahtar, const std::string& 
     if (!TamSayiMi(MalzemeNo, EnKucukMalzemeKesitNo, EnBuyukMalzemeKesitNo, k.MalzemeNo))
         mesaj = "Malzeme no hatalı";
     if (!TamSayiMi(KesitNo, EnKucukMalzemeKesitNo, EnBuyukMalzemeKesitNo, k.KesitNo)) mesaj = "Kesit no hatalı";
-    if (MafsalTipi.empty() || KarakterSayisi(MafsalTipi) > MafsalTipiUzunlugu) mesaj = "Mafsal tipi hatalı";
+    if (MafsalTipi.empty() || Utf8KarakterSayisi(MafsalTipi) > MafsalTipiUzunlugu) mesaj = "Mafsal tipi hatalı";
     if (!mesaj.empty()) return mesaj;
 
     Tablo& ed = Tablolar.ED;

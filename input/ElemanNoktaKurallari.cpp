@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "engine/LevhaPlakMatrisleri.h"
+#include "input/EditorKurallari.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
@@ -41,10 +42,7 @@ std::vector<std::string> SistemElemanTipleri(int SistemTipi) {
     return liste;
 }
 
-int ElemanTipiKodu(const std::string& ListeMetni) {
-    int kod = 0;
-    return TamSayiMi(BosluklariSil(AyiracOncesi(ListeMetni, ":")), 1, 99, kod) ? kod : 0;
-}
+int ElemanTipiKodu(const std::string& ListeMetni) { return ListeKodu(ListeMetni, 99); }
 
 int ElemanTipiSirasi(const std::vector<std::string>& Liste, int Kod) {
     for (std::size_t n = 0; n < Liste.size(); ++n)

@@ -119,7 +119,6 @@ TKayitEditoru::TKayitEditoru(KayitEditoruAyarlari Ayar, QWidget* Ust)
         EksenResmi->hide();
         sagSutun_->addWidget(EksenResmi, 0, Qt::AlignTop | Qt::AlignHCenter);
     }
-    QMetaObject::invokeMethod(this, "OlusturmaSonrasi", Qt::QueuedConnection);
 }
 
 QLabel* TKayitEditoru::AlanEkle(QWidget* W, const QString& Etiket) {
@@ -256,7 +255,6 @@ void TKayitEditoru::Hatali(const std::string& Mesaj) { HataMesaji = Mesaj; }
 // ---------------------------------------------------------------- set-up
 
 void TKayitEditoru::GosterimSonrasi() {
-    gosteriliyor_ = true;
     if (QWidget* u = parentWidget()) {
         QRect r(u->x() + ayar_.SolKaydirma, u->y() + 350, width(), height());
         if (QScreen* ekran = u->screen()) {

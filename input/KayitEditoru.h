@@ -157,11 +157,8 @@ public:
     QLineEdit* Deger(int No) const;
     // The label of value edit No (to change a unit caption).
     QLabel* Etiket(int No) const;
-    // The stored key of the row the last find showed (empty: none).
-    const std::string& GosterilenAnahtar() const { return bulunan_; }
 
     // The pattern's steps (public so that the main window and tests can run them).
-    Q_INVOKABLE void OlusturmaSonrasi() {}
     Q_INVOKABLE void GosterimSonrasi();
     void AlanlariTemizle();
     virtual void BulVeGoster();      // Edit0Change
@@ -254,5 +251,4 @@ private:
     QVBoxLayout* solSutun_ = nullptr;
     QWidget* ilkAlan_ = nullptr;  // first widget given to AlanEkle
     std::string bulunan_;  // stored key of the row the last find showed
-    bool gosteriliyor_ = false;
 };

@@ -74,11 +74,7 @@ const KesitTipiDuzeni* KesitTipiDuzeniBul(int Kod) {
     return nullptr;
 }
 
-int KesitTipiKodu(const std::string& KesitTipiMetni) {
-    int kod = 0;
-    if (!TamSayiMi(BosluklariSil(AyiracOncesi(KesitTipiMetni, ":")), 0, 32767, kod)) return 0;
-    return kod;
-}
+int KesitTipiKodu(const std::string& KesitTipiMetni) { return ListeKodu(KesitTipiMetni, 32767); }
 
 std::vector<std::string> SistemKesitTipleri(int SistemTipi) {
     std::vector<int> cikan;

@@ -4,22 +4,25 @@
 #include <vector>
 
 #include "input/YukKurallari.h"
+#include "model/AnahtarDenetimi.h"
 #include "model/LibU.h"
 #include "model/Oku.h"
 #include "model/VeriTabani.h"
 
 namespace {
 
-bool TuretMi(const std::string& Anahtar) { return Anahtar.find(',') != std::string::npos; }
-
 // The first number of the list that the key of another row of the table
-// also names; 0 when none. Diger decides which rows count.
-template <class Diger>
-int IlkCakisma(Tablo& t, const char* alan, const std::vector<int>& numaralar, Diger diger) {
+// also names; 0 when none. The rows of the key Anahtar (overwritten by the
+// save) and of Yerine (replaced by it) do not count, nor the rows Sayilir
+// refuses.
+template <class Sayilir>
+int IlkCakisma(Tablo& t, const char* alan, const std::vector<int>& numaralar, const std::string& Anahtar,
+               const std::string& Yerine, Sayilir sayilir) {
     const std::set<int> yeni(numaralar.begin(), numaralar.end());
     std::vector<int> eski;
     for (t.First(); !t.Eof(); t.Next()) {
-        if (!diger(t) || !AnahtarNumaralari(t.FieldByName(alan).AsString(), eski)) continue;
+        const std::string k = t.FieldByName(alan).AsString();
+        if (k == Anahtar || k == Yerine || !sayilir(t) || !AnahtarNumaralari(k, eski)) continue;
         for (int n : eski)
             if (yeni.count(n)) return n;
     }
@@ -30,25 +33,21 @@ std::string NoktaAnahtariniDenetle(Tablo& kaynak, const std::string& Anahtar, co
                                    const char* DuzTekrar, const char* TuretTekrar) {
     std::vector<int> numaralar;
     if (!AnahtarNumaralari(Anahtar, numaralar)) return "";
-    const bool turet = TuretMi(Anahtar);
+    const bool turet = TuretAnahtariMi(Anahtar);
     auto mesaj = [&](int n) { return turet ? Anahtar + "->" + std::to_string(n) + TuretTekrar : Anahtar + DuzTekrar; };
     if (turet) {
         for (int n : numaralar)
             if (!Tablolar.XYZ.Locate("NoktaNo", n))
                 return Anahtar + "->" + std::to_string(n) + " noktası tanımsız, türet tamamlanamadı";
     }
-    const int n = IlkCakisma(kaynak, "NoktaNo", numaralar,
-                             [&](Tablo& t) {
-                                 const std::string k = t.FieldByName("NoktaNo").AsString();
-                                 return k != Anahtar && k != Yerine;
-                             });
+    const int n = IlkCakisma(kaynak, "NoktaNo", numaralar, Anahtar, Yerine, [](Tablo&) { return true; });
     return n ? mesaj(n) : "";
 }
 
 }  // namespace
 
 bool DuzNoktaTanimli(const std::string& Anahtar) {
-    if (TuretMi(Anahtar)) return true;
+    if (TuretAnahtariMi(Anahtar)) return true;
     int no = 0;
     return TamSayiMi(Anahtar, 1, 32767, no) && Tablolar.XYZ.Locate("NoktaNo", no);
 }
@@ -72,13 +71,11 @@ std::string ElemanYukuAnahtariniDenetle(const std::string& Anahtar, const std::s
     auto mesaj = [&](int n) {
         return "Eleman=" + std::to_string(n) + " Yük no=" + std::to_string(yukNo) + " yük tekrar tanımlanmiş";
     };
-    if (TuretMi(Anahtar)) {
+    if (TuretAnahtariMi(Anahtar)) {
         for (int n : numaralar)
             if (!Tablolar.ED.Locate("ElemanNo", n)) return Anahtar + "-> tanımsız elemana yük verilemez";
     }
-    const int n = IlkCakisma(Tablolar.ElemanYukleri, "ElemanNo", numaralar, [&](Tablo& t) {
-        const std::string k = t.FieldByName("ElemanNo").AsString();
-        return t.FieldByName("YukNo").AsInteger() == yukNo && k != Anahtar && k != Yerine;
-    });
+    const int n = IlkCakisma(Tablolar.ElemanYukleri, "ElemanNo", numaralar, Anahtar, Yerine,
+                             [&](Tablo& t) { return t.FieldByName("YukNo").AsInteger() == yukNo; });
     return n ? mesaj(n) : "";
 }

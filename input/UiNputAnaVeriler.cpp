@@ -32,9 +32,7 @@ KayitEditoruAyarlari AnaVeriAyarlari() {
 
 // The number before ":" of a list item (0 when there is none).
 int Numarasi(const QComboBox* c) {
-    int n = 0;
-    if (c->currentIndex() < 0 || !TamSayiMi(AyiracOncesi(c->currentText().toStdString(), ":"), 1, 99, n)) return 0;
-    return n;
+    return c->currentIndex() < 0 ? 0 : ListeKodu(c->currentText().toStdString(), 99);
 }
 
 }  // namespace

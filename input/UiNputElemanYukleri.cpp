@@ -42,9 +42,6 @@ KayitEditoruAyarlari ElemanYukuAyarlari() {
     a.SildiktenSonraBosalt = true;
     return a;
 }
-
-// The load-type list; closing it shows the chosen type's picture again
-// (the main window's preview may have shown another while it was open).
 }  // namespace
 
 TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYukuAyarlari(), Ust) {
@@ -55,6 +52,8 @@ TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYuk
     AlanEkle(LabeledEdit1, ElemanYukuNoEtiketi);
     connect(LabeledEdit1, &QLineEdit::textChanged, this, [this] { BulVeGoster(); });
 
+    // The load-type list; closing it shows the chosen type's picture again
+    // (the main window's preview may have shown another while it was open).
     auto* liste = new TAcilirListe(this);
     connect(liste, &TAcilirListe::Kapandi, this, [this] {
         const YukTipiDuzeni d = YukTipiDuzeniBul(SeciliTip());

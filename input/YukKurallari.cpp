@@ -1,7 +1,9 @@
 #include "input/YukKurallari.h"
 
 #include "engine/SistemDengeDenklemleri.h"
+#include "input/EditorKurallari.h"
 #include "input/TuretDenetimi.h"
+#include "model/AnahtarDenetimi.h"
 #include "model/LibU.h"
 #include "model/Oku.h"
 #include "model/Tipler.h"
@@ -9,8 +11,6 @@
 
 namespace {
 constexpr double EnBuyukDeger = 1E100;
-
-bool DuzAnahtar(const std::string& Anahtar) { return Anahtar.find(',') == std::string::npos; }
 }  // namespace
 
 // ================================================================ nodal loads
@@ -116,10 +116,7 @@ int SistemElemanNoktaSayisi(int SistemTipi) {
 }
 
 int YukTipiKodu(const std::string& YukTipiMetni) {
-    if (YukTipiMetni.find(':') == std::string::npos) return 0;
-    int kod = 0;
-    if (!TamSayiMi(BosluklariSil(AyiracOncesi(YukTipiMetni, ":")), 1, 25, kod)) return 0;
-    return kod;
+    return YukTipiMetni.find(':') == std::string::npos ? 0 : ListeKodu(YukTipiMetni, 25);
 }
 
 YukTipiDuzeni YukTipiDuzeniBul(int Kod) {
@@ -146,12 +143,7 @@ bool UniformSicaklikKopyasi(int Kod, const std::string& Yuk, std::string& a, std
     return true;
 }
 
-bool YukNoGecerli(const std::string& YukNoMetni, int& No) {
-    int n = 0;
-    if (!TamSayiMi(YukNoMetni, 1, EnBuyukYukNo, n)) return false;
-    No = n;
-    return true;
-}
+bool YukNoGecerli(const std::string& YukNoMetni, int& No) { return TamSayiMi(YukNoMetni, 1, EnBuyukYukNo, No); }
 
 bool ElemanYukuAlirMi(int ElemanTipi) {
     switch (ElemanTipi) {
@@ -184,7 +176,7 @@ std::vector<int> YukAlmayanElemanlar(const std::string& Anahtar) {
 
 std::string ElemanYukuDenetle(const ElemanYukuGirdisi& g) {
     std::string mesaj;
-    const bool duz = DuzAnahtar(g.Anahtar);
+    const bool duz = !TuretAnahtariMi(g.Anahtar);
     int eleman = 0, no = 0;
     if (duz && !TamSayiMi(g.Anahtar, 1, 10000, eleman)) mesaj = "Eleman no hatalı";
     if (!YukNoGecerli(g.YukNo, no)) mesaj = "Yük no hatalı";

@@ -25,6 +25,17 @@ bool TuretParcala(const std::string& Metin, TuretBilesenleri& P) {
     return true;
 }
 
+TuretAdimlari TuretAdimlariniBul(const TuretBilesenleri& P) {
+    TuretAdimlari d;
+    d.M1 = Mutlak(P.Son1 - P.Bas) / P.Adim1;
+    d.D1 = Isaret(P.Son1 - P.Bas) * P.Adim1;
+    if (P.Adim2 > 0) {
+        d.M2 = Mutlak(P.Son2 - P.Bas) / P.Adim2;
+        d.D2 = Isaret(P.Son2 - P.Bas) * P.Adim2;
+    }
+    return d;
+}
+
 AnahtarKusuru TuretDenetle(const TuretBilesenleri& P, long long EnBuyuk, long long& KotuNo) {
     auto aralikta = [&](long long n) { return n >= 1 && n <= EnBuyuk; };
     if (P.Adim1 < 1) return AnahtarKusuru::Adim1;
@@ -38,11 +49,8 @@ AnahtarKusuru TuretDenetle(const TuretBilesenleri& P, long long EnBuyuk, long lo
     if (P.Bas == P.Son1 || (iki && P.Bas == P.Son2)) return AnahtarKusuru::Esit;
     if ((P.Son1 - P.Bas) % P.Adim1 != 0 || (iki && (P.Son2 - P.Bas) % P.Adim2 != 0))
         return AnahtarKusuru::Varilamiyor;
-    const long long m1 = Mutlak(P.Son1 - P.Bas) / P.Adim1;
-    const long long m2 = iki ? Mutlak(P.Son2 - P.Bas) / P.Adim2 : 0;
+    const auto [m1, m2, d1, d2] = TuretAdimlariniBul(P);
     if ((m1 + 1) * (m2 + 1) > EnFazlaTuretilen) return AnahtarKusuru::CokFazla;
-    const long long d1 = Isaret(P.Son1 - P.Bas) * P.Adim1;
-    const long long d2 = iki ? Isaret(P.Son2 - P.Bas) * P.Adim2 : 0;
     // The numbers change monotonically with I and J: the corners bound them.
     for (long long J : {0LL, m2})
         for (long long I : {0LL, m1})
@@ -69,8 +77,5 @@ std::string TuretMetni(const TuretBilesenleri& P) {
 }
 
 bool DuzAnahtarCoz(const std::string& Metin, long long EnBuyuk, int& No) {
-    long long v = 0;
-    if (!TamSayiCoz(Metin, v) || v < 1 || v > EnBuyuk) return false;
-    No = static_cast<int>(v);
-    return true;
+    return TamSayiMi(Metin, 1, static_cast<int>(EnBuyuk), No);
 }

@@ -22,7 +22,6 @@ struct TuretBilesenleri {
 // Why a generation key is refused, in the order the checks run.
 enum class AnahtarKusuru {
     Yok,
-    Bicim,        // not exactly five integer parts
     Adim1,        // first step below 1
     Adim2,        // second step below 0
     Aralik,       // Baş, Son1 or (two directions) Son2 outside 1..EnBuyuk; KotuNo
@@ -39,6 +38,14 @@ bool TuretParcala(const std::string& Metin, TuretBilesenleri& P);
 // Checks the five parts; KotuNo receives the offending number where the
 // fault has one.
 AnahtarKusuru TuretDenetle(const TuretBilesenleri& P, long long EnBuyuk, long long& KotuNo);
+
+// The generation rule: the step counts M1 and M2 (0 for one direction) and
+// the steps D1 and D2 signed towards each end. For parts with Adım1 >= 1
+// and Adım2 >= 0.
+struct TuretAdimlari {
+    long long M1 = 0, M2 = 0, D1 = 0, D2 = 0;
+};
+TuretAdimlari TuretAdimlariniBul(const TuretBilesenleri& P);
 
 // The key as it is written: five integers joined by "," without blanks.
 std::string TuretMetni(const TuretBilesenleri& P);

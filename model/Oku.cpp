@@ -47,8 +47,6 @@ struct TuretAnahtari {
     long long No(long long I, long long J) const { return Bas + Adim1 * I + Adim2 * J; }
 };
 
-long long Isaret(long long x) { return (x > 0) - (x < 0); }
-
 // Splits and checks a generation key with the editors' own key check (the
 // numbers bounded by the 16-bit key columns). A key that cannot be expanded
 // soundly is refused here, before anything of it is written: the message is
@@ -69,8 +67,6 @@ bool AnahtariHazirla(const std::string& metin, TuretAnahtari& a, bool Sessiz = f
     long long kotu = 0;
     switch (TuretDenetle(p, EnBuyukNo, kotu)) {
     case AnahtarKusuru::Yok: break;
-    case AnahtarKusuru::Bicim:
-        return reddet(" türet anahtarı Baş,Son1,Adım1,Son2,Adım2 biçiminde beş tam sayı olmalı");
     case AnahtarKusuru::Adim1: return reddet(" Adım1 sıfırdan büyük olmalı");
     case AnahtarKusuru::Adim2: return reddet(" Adım2 negatif olamaz");
     case AnahtarKusuru::Aralik:
@@ -87,12 +83,11 @@ bool AnahtariHazirla(const std::string& metin, TuretAnahtari& a, bool Sessiz = f
     a.Son2 = p.Son2;
     a.IkiYonlu = p.Adim2 != 0;
     if (!a.IkiYonlu) a.Son2 = a.Bas;
-    a.m1 = (a.Son1 > a.Bas ? a.Son1 - a.Bas : a.Bas - a.Son1) / p.Adim1;
-    a.Adim1 = Isaret(a.Son1 - a.Bas) * p.Adim1;
-    if (a.IkiYonlu) {
-        a.m2 = (a.Son2 > a.Bas ? a.Son2 - a.Bas : a.Bas - a.Son2) / p.Adim2;
-        a.Adim2 = Isaret(a.Son2 - a.Bas) * p.Adim2;
-    }
+    const TuretAdimlari d = TuretAdimlariniBul(p);
+    a.m1 = d.M1;
+    a.m2 = d.M2;
+    a.Adim1 = d.D1;
+    a.Adim2 = d.D2;
     return true;
 }
 
@@ -139,8 +134,6 @@ std::string AnahtarMetni(Tablo& kaynak, const char* alan, bool BosluklarKalir) {
     return BosluklarKalir ? m : BosluklariSil(m);
 }
 
-bool TuretMi(const std::string& anahtar) { return anahtar.find(',') != std::string::npos; }
-
 // Walks the rows of a reader's source. A row's key is either one number,
 // checked by DuzNumara and handed to Duz, or a generation key, checked by
 // AnahtariHazirla and handed to Turet; SatirBasi, when given, comes first
@@ -153,7 +146,7 @@ bool KaynagiDolas(Tablo& kaynak, const char* anahtarAlani, bool BosluklarKalir,
     for (kaynak.First(); !kaynak.Eof(); kaynak.Next()) {
         const std::string anahtar = AnahtarMetni(kaynak, anahtarAlani, BosluklarKalir);
         if (SatirBasi && !SatirBasi(anahtar)) return false;
-        if (!TuretMi(anahtar)) {
+        if (!TuretAnahtariMi(anahtar)) {
             int no = 0;
             if (!DuzNumara(anahtar, no) || !Duz(anahtar, no)) return false;
         } else {
@@ -671,7 +664,7 @@ int EDMafsalSayisi() {
 bool AnahtarNumaralari(const std::string& anahtar, std::vector<int>& numaralar) {
     numaralar.clear();
     const std::string m = BosluklariSil(anahtar);
-    if (!TuretMi(m)) {
+    if (!TuretAnahtariMi(m)) {
         int no = 0;
         if (!DuzAnahtarCoz(m, DosyaEnBuyukNo, no)) return false;
         numaralar.push_back(no);
