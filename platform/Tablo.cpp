@@ -845,6 +845,7 @@ void Tablo::KimlikleriSil(const std::vector<long long>& Kimlikler) {
         if (silinecek.count(p->rowid)) ic.IndekstenCikar(p.get());
     std::erase_if(ic.sira, [&](const auto& p) { return silinecek.count(p->rowid) > 0; });
     ic.kirli = 0;
+    Degisti();
     First();
 }
 
