@@ -687,8 +687,6 @@ void Tablo::Open() {
     }
     ic.bag->tablolar.insert(this);
     acik_ = true;
-    static std::uint64_t sonAcilis = 0;
-    acilisNo_ = ++sonAcilis;
     Degisti();
     ic.durum = TabloDurumu::Gozatma;
     ic.degisti = false;
