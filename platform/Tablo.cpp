@@ -366,8 +366,6 @@ struct Tablo::Ic {
     std::string tabloSql;  // the table's quoted name
     // Locate's field lists as written by the caller -> their hash index.
     std::unordered_map<std::string, HashIndeks*> aramaIndeksleri;
-    std::string sonArama;                // the last field list and its index
-    HashIndeks* sonAramaIndeksi = nullptr;
 
     ~Ic() { Bitir(); }
 
@@ -692,7 +690,6 @@ void Tablo::Open() {
     ic.degisti = false;
     ic.indeksler.clear();
     ic.aramaIndeksleri.clear();
-    ic.sonAramaIndeksi = nullptr;
     // the order settings given before Open take effect now
     ic.siraAlanlari.clear();
     try {
@@ -718,7 +715,6 @@ void Tablo::Close() {
     ic.sira.clear();
     ic.indeksler.clear();
     ic.aramaIndeksleri.clear();
-    ic.sonAramaIndeksi = nullptr;
     if (ic.bag) ic.bag->tablolar.erase(this);
     ic.bag.reset();
     acik_ = false;
@@ -935,9 +931,7 @@ bool Tablo::Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_
     // The field list as the caller wrote it names its index from the
     // second search on.
     HashIndeks* ix = nullptr;
-    if (ic.sonAramaIndeksi && ic.sonArama == Alanlar) {
-        ix = ic.sonAramaIndeksi;
-    } else if (auto onceki = ic.aramaIndeksleri.find(Alanlar); onceki != ic.aramaIndeksleri.end()) {
+    if (auto onceki = ic.aramaIndeksleri.find(Alanlar); onceki != ic.aramaIndeksleri.end()) {
         ix = onceki->second;
     } else {
         std::vector<std::string> adlar = Bol(Alanlar, ';');
@@ -958,10 +952,6 @@ bool Tablo::Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_
         }
         ix = &it->second;
         ic.aramaIndeksleri.emplace(Alanlar, ix);
-    }
-    if (ix != ic.sonAramaIndeksi) {
-        ic.sonArama = Alanlar;
-        ic.sonAramaIndeksi = ix;
     }
     if (ix->sutunlar.size() != n) throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
     // the searched values in the types of their columns (one field: no
