@@ -33,12 +33,6 @@ struct Sutun {
     bool anahtar = false;
 };
 
-std::string AsciiBuyuk(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-    return s;
-}
-
 std::string Kirp(const std::string& s) {
     size_t b = s.find_first_not_of(" \t\r\n");
     if (b == std::string::npos) return {};
