@@ -229,12 +229,12 @@ bool TMatrisGoster::MatrisleriCiz() {
         }
 
     // The caption: sizes, non-zero entries and the fill rounded to two decimals.
-    const double doluluk = R > 0 && C > 0 ? Yuvarla(static_cast<double>(nz_) / R / C, 2) : 0.0;
+    const double doluluk = R > 0 && C > 0 ? static_cast<double>(nz_) / R / C : 0.0;
     setWindowTitle(QString::fromStdString(m_.Baslik + ": satır=" + std::to_string(R) + ",kolon=" +
                                           std::to_string(C) + ",eleman=" +
                                           std::to_string(static_cast<long long>(R) * C) +
                                           ",sıfırdan farklı eleman=" + std::to_string(nz_) +
-                                          ",doluluk=" + GenelSayiMetni(doluluk)));
+                                          ",doluluk=" + YuvarlanmisSayiMetni(doluluk, 2)));
 
     Image1->setPixmap(QPixmap::fromImage(resim_));
     Image1->resize(resim_.size());
