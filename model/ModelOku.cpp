@@ -214,8 +214,9 @@ void ElemanBilgileriniOku(int ElemanNo, int& ElemanTipi, int& iNoktasi, int& jNo
     ez = KesitAlani(kb, 9).AsFloat();
     Wb = KesitAlani(kb, 10).AsFloat();
 
-    // Read whole: kept while the tables stay as they are now.
-    if (!onbellekli || !Onbellek.Guncelle()) return;
+    // Read whole (the reads above change no table): kept while the tables
+    // stay as they are now.
+    if (!onbellekli) return;
     if (ElemanKaydi* k = Onbellek.Yeni(ElemanNo)) {
         for (int q = 0; q < 7; ++q) k->Tam[q] = *tam[q];
         k->Mafsal = MafsalTipi;
