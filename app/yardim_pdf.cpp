@@ -9,18 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/TurkceMetin.h"
 #include "run/PdfSayfa.h"
 
 namespace {
 
 constexpr double kYazi = 9.5, kBaslik = 12;
 constexpr std::size_t kSatirUzunlugu = 88;  // characters of the fixed-pitch font per line
-
-std::size_t Uzunluk(const std::string& s) {
-    std::size_t n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-}
 
 // Words joined into lines of at most Genislik characters; Ilk starts the
 // first line, Girinti every line after it.
@@ -36,7 +31,7 @@ std::vector<std::string> Sar(const std::string& Metin, std::size_t Genislik, con
         const std::string kelime = Metin.substr(bas, son - bas);
         bas = son + 1;
         if (kelime.empty()) continue;
-        if (!bos && Uzunluk(satir) + 1 + Uzunluk(kelime) > Genislik) {
+        if (!bos && Utf8KarakterSayisi(satir) + 1 + Utf8KarakterSayisi(kelime) > Genislik) {
             satirlar.push_back(satir);
             satir = Girinti;
             bos = true;
@@ -83,7 +78,7 @@ int main(int argc, char** argv) {
         } else {
             s.YaziTipiAyarla(kYazi, false);
             const bool sabit = satir.rfind("  ", 0) == 0;
-            if (sabit && Uzunluk(satir) <= kSatirUzunlugu) {
+            if (sabit && Utf8KarakterSayisi(satir) <= kSatirUzunlugu) {
                 s.SatirYaz(satir);
             } else {
                 // A kept line that is too long goes on under its own indent.

@@ -270,6 +270,13 @@ std::string GenelSayiMetni(double x) {
     return BasamaklardanMetin(x < 0, d, us);
 }
 
+std::string OndalikSifirlariAt(std::string Metin) {
+    if (Metin.find('.') == std::string::npos) return Metin;
+    while (!Metin.empty() && Metin.back() == '0') Metin.pop_back();
+    if (!Metin.empty() && Metin.back() == '.') Metin.pop_back();
+    return Metin;
+}
+
 std::string YuvarlanmisSayiMetni(double x, int k) {
     const double y = Yuvarla(x, k);
     if (y == 0) return "0";

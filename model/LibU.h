@@ -47,6 +47,9 @@ std::string GenelSayiMetni(double x);
 double Yuvarla(double x, int k);
 // GenelSayiMetni(Yuvarla(x, k)), a zero without its sign ("0").
 std::string YuvarlanmisSayiMetni(double x, int k);
+// Trailing zeros of a decimal text and a bare point removed ("1.2500" ->
+// "1.25", "3.000" -> "3"); a text without a point stays as it is.
+std::string OndalikSifirlariAt(std::string Metin);
 // The 23-character scientific text of the element force file:
 // 12.5 gives " 1.25000000000000E+0001".
 std::string BilimselSayiMetni23(double x);

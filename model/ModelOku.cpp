@@ -10,25 +10,25 @@
 
 namespace {
 
-// The column numbers of a table's fields, looked up by name once after
-// every Open of the table: the element reads run for every element in each
-// step of a calculation.
+// The column numbers of a table's fields, looked up by name again only after
+// a change of the table (an Open among them): the element reads run for
+// every element in each step of a calculation.
 template <std::size_t N>
 class AlanNumaralari {
 public:
     explicit AlanNumaralari(const char* const (&adlar)[N]) : adlar_(adlar) {}
     // The table's field number k (the table is open).
     Alan operator()(Tablo& t, std::size_t k) {
-        if (acilis_ != t.AcilisNo()) {
+        if (degisiklik_ != t.DegisiklikNo()) {
             for (std::size_t i = 0; i < N; ++i) no_[i] = t.FieldByName(adlar_[i]).sutun();
-            acilis_ = t.AcilisNo();
+            degisiklik_ = t.DegisiklikNo();
         }
         return Alan(t, no_[k]);
     }
 
 private:
     const char* const (&adlar_)[N];
-    std::uint64_t acilis_ = 0;
+    std::uint64_t degisiklik_ = 0;
     int no_[N] = {};
 };
 
@@ -214,8 +214,9 @@ void ElemanBilgileriniOku(int ElemanNo, int& ElemanTipi, int& iNoktasi, int& jNo
     ez = KesitAlani(kb, 9).AsFloat();
     Wb = KesitAlani(kb, 10).AsFloat();
 
-    // Read whole: kept while the tables stay as they are now.
-    if (!onbellekli || !Onbellek.Guncelle()) return;
+    // Read whole (the reads above change no table): kept while the tables
+    // stay as they are now.
+    if (!onbellekli) return;
     if (ElemanKaydi* k = Onbellek.Yeni(ElemanNo)) {
         for (int q = 0; q < 7; ++q) k->Tam[q] = *tam[q];
         k->Mafsal = MafsalTipi;

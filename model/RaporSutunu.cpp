@@ -9,21 +9,13 @@
 
 namespace {
 
-// Removes trailing zeros of a mantissa ("1.2500" -> "1.25", "3.000" -> "3").
-std::string SifirlariAt(std::string m) {
-    if (m.find('.') == std::string::npos) return m;
-    while (!m.empty() && m.back() == '0') m.pop_back();
-    if (!m.empty() && m.back() == '.') m.pop_back();
-    return m;
-}
-
 std::string UsluBicim(double x, int p) {
     // to_chars does not depend on the locale.
     char buf[64];
     auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, p - 1);
     std::string s(buf, r.ptr);
     auto e = s.find('e');
-    std::string mantis = SifirlariAt(s.substr(0, e));
+    std::string mantis = OndalikSifirlariAt(s.substr(0, e));
     int us = std::atoi(s.c_str() + e + 1);
     return mantis + "E" + std::to_string(us);
 }
@@ -37,7 +29,7 @@ std::string DuzBicim(double x, int p) {
     char buf[128];
     auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, ondalik);
     if (r.ec != std::errc()) return {};
-    std::string s = SifirlariAt(std::string(buf, r.ptr));
+    std::string s = OndalikSifirlariAt(std::string(buf, r.ptr));
     if (s == "-0") s = "0";
     return s;
 }

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/TurkceMetin.h"
+
 namespace {
 
 bool X11Masaustu() {
@@ -100,12 +102,6 @@ struct Baglanti {
         return g;
     }
 };
-
-std::string AsciiBuyuk(std::string s) {
-    for (char& ch : s)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 32);
-    return s;
-}
 
 }  // namespace
 

@@ -6,18 +6,12 @@
 #include <QSvgRenderer>
 
 #include "platform/Kaynaklar.h"
+#include "platform/TurkceMetin.h"
 
 namespace {
 
 const std::string kKlasor = "resimler/";
 const std::string kUzanti = ".svg";
-
-// ASCII upper case; picture names are plain ASCII.
-std::string Buyut(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 // Every picture: its upper-cased name without ".svg" and its resource name.
 const std::vector<std::pair<std::string, std::string>>& ResimDizini() {
@@ -25,9 +19,9 @@ const std::vector<std::pair<std::string, std::string>>& ResimDizini() {
         std::vector<std::pair<std::string, std::string>> d;
         for (const std::string& k : KaynakAdlari()) {
             if (k.size() <= kKlasor.size() + kUzanti.size() || k.compare(0, kKlasor.size(), kKlasor) != 0 ||
-                Buyut(k.substr(k.size() - kUzanti.size())) != Buyut(kUzanti))
+                AsciiBuyuk(k.substr(k.size() - kUzanti.size())) != AsciiBuyuk(kUzanti))
                 continue;
-            d.emplace_back(Buyut(k.substr(kKlasor.size(), k.size() - kKlasor.size() - kUzanti.size())), k);
+            d.emplace_back(AsciiBuyuk(k.substr(kKlasor.size(), k.size() - kKlasor.size() - kUzanti.size())), k);
         }
         return d;
     }();
@@ -36,7 +30,7 @@ const std::vector<std::pair<std::string, std::string>>& ResimDizini() {
 
 // The resource text of a picture, found by its upper-cased name.
 std::string_view ResimMetni(const std::string& Ad) {
-    const std::string aranan = Buyut(Ad);
+    const std::string aranan = AsciiBuyuk(Ad);
     for (const auto& [ad, kaynak] : ResimDizini())
         if (ad == aranan) return KaynakMetni(kaynak);
     return {};

@@ -33,12 +33,6 @@ struct Sutun {
     bool anahtar = false;
 };
 
-std::string AsciiBuyuk(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-    return s;
-}
-
 std::string Kirp(const std::string& s) {
     size_t b = s.find_first_not_of(" \t\r\n");
     if (b == std::string::npos) return {};
@@ -366,8 +360,6 @@ struct Tablo::Ic {
     std::string tabloSql;  // the table's quoted name
     // Locate's field lists as written by the caller -> their hash index.
     std::unordered_map<std::string, HashIndeks*> aramaIndeksleri;
-    std::string sonArama;                // the last field list and its index
-    HashIndeks* sonAramaIndeksi = nullptr;
 
     ~Ic() { Bitir(); }
 
@@ -687,14 +679,11 @@ void Tablo::Open() {
     }
     ic.bag->tablolar.insert(this);
     acik_ = true;
-    static std::uint64_t sonAcilis = 0;
-    acilisNo_ = ++sonAcilis;
     Degisti();
     ic.durum = TabloDurumu::Gozatma;
     ic.degisti = false;
     ic.indeksler.clear();
     ic.aramaIndeksleri.clear();
-    ic.sonAramaIndeksi = nullptr;
     // the order settings given before Open take effect now
     ic.siraAlanlari.clear();
     try {
@@ -720,7 +709,6 @@ void Tablo::Close() {
     ic.sira.clear();
     ic.indeksler.clear();
     ic.aramaIndeksleri.clear();
-    ic.sonAramaIndeksi = nullptr;
     if (ic.bag) ic.bag->tablolar.erase(this);
     ic.bag.reset();
     acik_ = false;
@@ -845,6 +833,7 @@ void Tablo::KimlikleriSil(const std::vector<long long>& Kimlikler) {
         if (silinecek.count(p->rowid)) ic.IndekstenCikar(p.get());
     std::erase_if(ic.sira, [&](const auto& p) { return silinecek.count(p->rowid) > 0; });
     ic.kirli = 0;
+    Degisti();
     First();
 }
 
@@ -936,9 +925,7 @@ bool Tablo::Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_
     // The field list as the caller wrote it names its index from the
     // second search on.
     HashIndeks* ix = nullptr;
-    if (ic.sonAramaIndeksi && ic.sonArama == Alanlar) {
-        ix = ic.sonAramaIndeksi;
-    } else if (auto onceki = ic.aramaIndeksleri.find(Alanlar); onceki != ic.aramaIndeksleri.end()) {
+    if (auto onceki = ic.aramaIndeksleri.find(Alanlar); onceki != ic.aramaIndeksleri.end()) {
         ix = onceki->second;
     } else {
         std::vector<std::string> adlar = Bol(Alanlar, ';');
@@ -959,10 +946,6 @@ bool Tablo::Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_
         }
         ix = &it->second;
         ic.aramaIndeksleri.emplace(Alanlar, ix);
-    }
-    if (ix != ic.sonAramaIndeksi) {
-        ic.sonArama = Alanlar;
-        ic.sonAramaIndeksi = ix;
     }
     if (ix->sutunlar.size() != n) throw TabloHatasi(ad_ + ": Locate için alan ve değer sayısı uyuşmuyor");
     // the searched values in the types of their columns (one field: no

@@ -94,12 +94,10 @@ public:
     void Open();   // throws TabloHatasi when the file or the table is missing or damaged
     void Close();
     bool Active() const { return acik_; }
-    // A number of its own for every Open: column numbers found by name hold
-    // while it stays the same.
-    std::uint64_t AcilisNo() const { return acilisNo_; }
     // A number of its own after every change of what the table holds or of
     // its order (a post, a delete, emptying, an open, a close, a new order):
-    // what was read from it holds while this stays the same.
+    // what was read from it (column numbers found by name too) holds while
+    // this stays the same.
     std::uint64_t DegisiklikNo() const { return degisiklikNo_; }
     TabloDurumu Durum() const;
     bool Modified() const;  // a field was set since Edit or Append
@@ -187,7 +185,6 @@ private:
     std::vector<std::string> beklenen_;
     bool hizli_ = false;
     bool acik_ = false;
-    std::uint64_t acilisNo_ = 0;
     std::uint64_t degisiklikNo_ = 0;
     std::unique_ptr<Ic> ic_;
 };

@@ -107,6 +107,12 @@ std::string Utf8TurkceKucuk(const std::string& Metin) {
     });
 }
 
+std::string AsciiBuyuk(std::string Metin) {
+    for (char& c : Metin)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return Metin;
+}
+
 std::size_t Utf8KarakterSayisi(const std::string& Metin) {
     std::size_t n = 0;
     for (std::size_t i = 0; i < Metin.size(); i += DiziUzunlugu(Metin, i)) ++n;

@@ -11,6 +11,10 @@ std::string Utf8TurkceBuyuk(const std::string& Metin);
 // "I" -> "ı", "İ" -> "i", then the other letters to lower case.
 std::string Utf8TurkceKucuk(const std::string& Metin);
 
+// Only the ASCII letters a..z to upper case, every other byte kept (names of
+// columns, pictures and windows).
+std::string AsciiBuyuk(std::string Metin);
+
 // Number of characters (code points) in a UTF-8 text; a stray byte counts as one.
 std::size_t Utf8KarakterSayisi(const std::string& Metin);
 // Byte length of the first n characters (the whole text when it is shorter).

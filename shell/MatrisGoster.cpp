@@ -32,14 +32,6 @@ constexpr int kEnDarPencere = 300;
 const QRgb kKirmizi = qRgb(255, 0, 0);
 const QRgb kSiyah = qRgb(0, 0, 0);
 
-// Trailing zeros of the decimals and a bare point removed.
-std::string SifirlariAt(std::string s) {
-    if (s.find('.') == std::string::npos) return s;
-    while (!s.empty() && s.back() == '0') s.pop_back();
-    if (!s.empty() && s.back() == '.') s.pop_back();
-    return s;
-}
-
 }  // namespace
 
 GosterilenMatris GosterilecekMatris(const MatrisGosterimi& M) {
@@ -79,14 +71,14 @@ std::string MatrisSayiMetni(double x, bool Uslu) {
     char b[64];
     if (!Uslu) {
         std::snprintf(b, sizeof b, "%.4f", x);
-        const std::string s = SifirlariAt(b);
+        const std::string s = OndalikSifirlariAt(b);
         if (s != "0" && s != "-0") return s;
     }
     std::snprintf(b, sizeof b, "%.4E", x);
     const std::string t = b;
     const auto e = t.find('E');
     if (e == std::string::npos) return t;  // not a finite number
-    return SifirlariAt(t.substr(0, e)) + t.substr(e);
+    return OndalikSifirlariAt(t.substr(0, e)) + t.substr(e);
 }
 
 TMatrisGoster::TMatrisGoster(const MatrisGosterimi& M, QWidget* sahip)
@@ -237,12 +229,12 @@ bool TMatrisGoster::MatrisleriCiz() {
         }
 
     // The caption: sizes, non-zero entries and the fill rounded to two decimals.
-    const double doluluk = R > 0 && C > 0 ? Yuvarla(static_cast<double>(nz_) / R / C, 2) : 0.0;
+    const double doluluk = R > 0 && C > 0 ? static_cast<double>(nz_) / R / C : 0.0;
     setWindowTitle(QString::fromStdString(m_.Baslik + ": satır=" + std::to_string(R) + ",kolon=" +
                                           std::to_string(C) + ",eleman=" +
                                           std::to_string(static_cast<long long>(R) * C) +
                                           ",sıfırdan farklı eleman=" + std::to_string(nz_) +
-                                          ",doluluk=" + GenelSayiMetni(doluluk)));
+                                          ",doluluk=" + YuvarlanmisSayiMetni(doluluk, 2)));
 
     Image1->setPixmap(QPixmap::fromImage(resim_));
     Image1->resize(resim_.size());

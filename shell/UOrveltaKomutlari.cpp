@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QToolButton>
-#include <filesystem>
 
 #include "drawing/MeshCiz.h"
 #include "input/Editorler.h"
@@ -59,11 +58,6 @@ void (*Okuyucusu(const Tablo* T))() {
     if (T == &Tablolar.ElemanYukleri) return ElemanYukleriniOku;
     if (T == &Tablolar.SinirKosullari) return SinirKosullariniOku;
     return nullptr;
-}
-
-bool DosyaVar(const std::string& yol) {
-    std::error_code ec;
-    return !yol.empty() && std::filesystem::is_regular_file(yol, ec);
 }
 
 // Connects every drop-down list that comes on screen to the preview: the
@@ -360,7 +354,7 @@ std::string TfOrvelta::YardimDosyasi() const { return VerilerOrtakKlasoru() + "/
 
 void TfOrvelta::Yardm1Click() {
     const std::string d = YardimDosyasi();
-    if (!DosyaVar(d)) return Hatali("Yardım dosyası bulunamadı:\r" + d);
+    if (!DosyaVarMi(d)) return Hatali("Yardım dosyası bulunamadı:\r" + d);
     // Only the viewer this program started is closed first.
     if (!DisGostericiyiAc(d))
         MesajKutusu("PDF dosyalarını gösterecek bir program bulunamadı.\rYardım dosyası: " + d, "BİLGİ:",

@@ -171,3 +171,20 @@ TEST_F(ModelOkuTest, DegisenTablodanYenidenOkunur) {
     ASSERT_EQ(arayuz->Mesajlar.size(), 1u);
     EXPECT_EQ(arayuz->Mesajlar[0].Metin, "1.elemanda 9 nolu kesit bilgileri veri tabanında bulunamadı");
 }
+
+// Rows deleted by their ids (the main window's deletion) are a change too:
+// the element is not read from what it was before.
+TEST_F(ModelOkuTest, KimlikleSilinenSatirYenidenOkunur) {
+    Ac();
+    Hata = 0;
+    ElemanBilgileriniOku(1);
+    ASSERT_EQ(Hata, 0);
+    Tablo& mb = Tablolar.MalzemeBilgileri;
+    ASSERT_TRUE(mb.Locate("MalzemeNo", 1));
+    mb.KimlikleriSil({mb.SatirKimligi(mb.RecNo() - 1)});
+    arayuz->Mesajlar.clear();
+    ElemanBilgileriniOku(1);
+    EXPECT_EQ(Hata, 1);
+    ASSERT_EQ(arayuz->Mesajlar.size(), 1u);
+    EXPECT_EQ(arayuz->Mesajlar[0].Metin, "1.elemanda 1 nolu malzeme bilgileri veri tabanında bulunamadı");
+}
