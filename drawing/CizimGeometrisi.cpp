@@ -33,6 +33,14 @@ void Eksenler(double X, double Y, double Z, double& h, double& v, double& d) {
     if (c.Boyut == 2 || c.Gorunus > 0) d = 0;
 }
 
+// Whether each range text is an element number.
+void AralikSayilari(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo, bool& IlkTamam,
+                    bool& SonTamam) {
+    const int n = CizimDurumu.ElemanSayisi;
+    IlkTamam = TamSayiMi(BosluklariSil(Ilk), 1, n, IlkNo);
+    SonTamam = TamSayiMi(BosluklariSil(Son), 1, n, SonNo);
+}
+
 }  // namespace
 
 int CizimNoktaSayisi(int ElemanTipi) {
@@ -54,13 +62,23 @@ std::array<const char*, 3> GorunusAdlari(int EksenTakimi) {
 }
 
 std::string ElemanAraligiHatasi(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo) {
-    const int n = CizimDurumu.ElemanSayisi;
     int i = 0, s = 0;
-    const bool ilkTamam = TamSayiMi(BosluklariSil(Ilk), 1, n, i);
-    const bool sonTamam = TamSayiMi(BosluklariSil(Son), 1, n, s);
+    bool ilkTamam = false, sonTamam = false;
+    AralikSayilari(Ilk, Son, i, s, ilkTamam, sonTamam);
     if (!ilkTamam) return "İlk eleman no hatalı";
     if (!sonTamam) return "Son eleman no hatalı";
     if (i > s) return "İlk veya son eleman no hatalı";
+    IlkNo = i;
+    SonNo = s;
+    return {};
+}
+
+std::string GorunusAraligiHatasi(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo) {
+    int i = 0, s = 0;
+    bool ilkTamam = false, sonTamam = false;
+    AralikSayilari(Ilk, Son, i, s, ilkTamam, sonTamam);
+    if (!sonTamam) return "Son eleman hatalı";
+    if (!ilkTamam) return "İlk eleman hatalı";
     IlkNo = i;
     SonNo = s;
     return {};
@@ -232,6 +250,19 @@ void OrijiniAyarla() {
     c.OrijinX = c.Genislik / 2;
     c.OrijinY = c.Yukseklik / 2;
     if (c.Boyut == 2 && c.EnKucukH == 0) c.OrijinX = 100;
+}
+
+void GorunusOrijiniAyarla() {
+    TCizimDurumu& c = CizimDurumu;
+    if (!c.OrijinTiklandi) {
+        OrijiniAyarla();
+        return;
+    }
+    if (c.Boyut == 2 && c.EnKucukH == 0) {
+        const int y = c.OrijinY;
+        OrijiniAyarla();
+        c.OrijinY = y;
+    }
 }
 
 void AcilariAyarla(int XCubugu, int YCubugu, int ZCubugu) {
