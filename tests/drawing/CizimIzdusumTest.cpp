@@ -308,6 +308,11 @@ TEST(ModelResmi, EksenTakimi) {
         EXPECT_TRUE(Yakininda(r, ox - 2 * sv, oy - 16 * sv, kKirmizi));
         EXPECT_TRUE(Yakininda(r, ox + 2 * sv, oy - 16 * sv, kKirmizi));
         EXPECT_FALSE(Yakininda(r, ox, oy + 12 * sv, kKirmizi));
+        // A pointed head: nothing beside its tip.
+        EXPECT_EQ(r.pixel(ox - 2, oy - 20 * sv), kBeyaz);
+        EXPECT_EQ(r.pixel(ox + 2, oy - 20 * sv), kBeyaz);
+        EXPECT_EQ(r.pixel(ox + 20 * sh, oy - 2), kBeyaz);
+        EXPECT_EQ(r.pixel(ox + 20 * sh, oy + 2), kBeyaz);
         EXPECT_TRUE(YaziVar(r, d.duseyHarf, ox - 4 * sv, oy - 36 * sv, 9, kKirmizi));
         // Depth arm with its head, not the other way.
         EXPECT_TRUE(Yakininda(r, ox - 8 * k, oy + 8 * k, kKirmizi));
@@ -317,4 +322,29 @@ TEST(ModelResmi, EksenTakimi) {
         if (k == 1) EXPECT_TRUE(YaziVar(r, d.derinHarf, ox - 20, oy + 16, 9, kKirmizi));
         else EXPECT_TRUE(YaziVar(r, d.derinHarf, ox + 20, oy - 20, 9, kKirmizi));
     }
+}
+
+// From the project: an element without a material-section row and one whose
+// E (1000 kN/m2) is out of range get the size value 0 and are drawn red,
+// with one message for the missing rows; the linked steel bar stays grey.
+TEST(ModelResmi, BagsizElemanKirmizi) {
+    Cizim c(Sql::Sistem("30:Düzlem çerçeve") + Sql::Celik() + Sql::Malzeme("2, 'Yumuşak', 1000, 0.3, 1, 0") +
+                Sql::Kesit("A, iz", "1, '100:Diğer', 0.01, 0.0001") +
+                Sql::Noktalar({{"1", 0}, {"2", 4}, {"3", 4, 4}, {"4", 0, 4}}) +
+                Sql::Elemanlar({{"1", 30, 1, 2}, {"2", 30, 2, 3}, {"3", 30, 3, 4}}) +
+                Sql::Baglar({{"1"}, {"3", 2, 1}}),
+            false, false);
+    ASSERT_EQ(c.arayuz.Mesajlar.size(), 1u);
+    EXPECT_EQ(c.arayuz.Mesajlar[0].Metin, "1 elemanın malzeme veya kesit bilgisi yok; bu elemanlar kırmızı çizilir");
+    const auto& b = CizimDurumu.ElemanCizimBilgisi;
+    EXPECT_EQ(b[1][0], 400);
+    EXPECT_EQ(b[2][0], 0);
+    EXPECT_EQ(b[3][0], 0);
+    CizimSecenekleri s;
+    s.ElemanNo = s.YerelEksen = s.CekmeTarafi = false;
+    const QImage r = c.Resim(s);
+    // Three quarters along each element.
+    EXPECT_EQ(r.pixel(Izdusum(3, 0, 0)), kGri);
+    EXPECT_EQ(r.pixel(Izdusum(4, 3, 0)), kKirmizi);
+    EXPECT_EQ(r.pixel(Izdusum(1, 4, 0)), kKirmizi);
 }
