@@ -86,6 +86,20 @@ TEST_F(TekilYukEditoru, TuretAnahtariTYUKTablosunaAcilir) {
     EXPECT_EQ(Satirlar(Tablolar.TYUK, {"NoktaNo", "Py"}), "2 0 \n1 -3 \n3 -3 \n");
 }
 
+// A value that is no number is named, not taken for a zero load.
+TEST_F(TekilYukEditoru, SayiOlmayanYukAdiylaBildirilir) {
+    Goster();
+    Yaz(e->Edit0, "2");
+    const char* const adlar[] = {"Px", "Py", "Pz", "Mx", "My", "Mz"};
+    for (int k = 1; k <= 6; ++k) {
+        Yaz(e->Deger(k), "abc");
+        EXPECT_EQ(FareyleBas(e->BitBtn3), Liste{std::string(adlar[k - 1]) + " hatalı"});
+        Yaz(e->Deger(k), "0");
+    }
+    EXPECT_EQ(FareyleBas(e->BitBtn3), Liste{"Noktadaki yüklerin tümü sıfır olamaz"});
+    EXPECT_EQ(Tablolar.Yukler.RecordCount(), 0);
+}
+
 TEST_F(SinirKosuluEditoru, SecimlerVeTuretAnahtariSKTablosunaAcilir) {
     e->Edit0->setText("9");
     EXPECT_EQ(Bas(e->BitBtn3), Liste{"Noktadaki sınır koşullarının tümü Serbest olamaz"});
@@ -160,6 +174,36 @@ TEST_F(ElemanYukuEditoru, IkiParcaliAnahtar) {
     EXPECT_EQ(Satirlar(Tablolar.ElemanYukleri, {"ElemanNo", "YukNo", "Yuk"}), "5 1 10 \n");
     EXPECT_EQ(Satirlar(Tablolar.EYUK, {"ElemanNo", "YukNo", "Yuk"}), "5 1 10 \n");
     EXPECT_EQ(e->Edit0->text(), "");
+}
+
+// A generation key typed in the "Türet:" edits stays when the load number
+// changes; an element number that is empty or no number is named as such.
+TEST_F(ElemanYukuEditoru, YukNoDegisinceTuretAnahtariKalir) {
+    Goster();
+    const auto turet = [&] {
+        QString s;
+        for (QLineEdit* t : e->TuretEdit) s += t->text() + ",";
+        return s.toStdString();
+    };
+    Yaz(e->TuretEdit[0], "1");  // the click empties "Eleman no"
+    Yaz(e->TuretEdit[1], "5");
+    Yaz(e->TuretEdit[2], "2");
+    Yaz(e->LabeledEdit1, "3");
+    EXPECT_EQ(turet(), "1,5,2,0,0,");
+    Yaz(e->Deger(2), "10");
+    EXPECT_EQ(FareyleBas(e->BitBtn3), Liste{});
+    EXPECT_EQ(Satirlar(Tablolar.ElemanYukleri, {"ElemanNo", "YukNo", "Yuk"}), "1,5,2,0,0 3 10 \n");
+    Yaz(e->LabeledEdit1, "4");
+    EXPECT_EQ(turet() + e->Deger(2)->text().toStdString(), "1,5,2,0,0,0");
+
+    Yaz(e->TuretEdit[0], "0");
+    for (const char* no : {"", "abc", "9"}) {
+        Yaz(e->Edit0, no);
+        Yaz(e->Deger(2), "10");
+        EXPECT_EQ(FareyleBas(e->BitBtn3),
+                  Liste{*no == '9' ? "9 nolu eleman-nokta bağı tanımsız" : "Eleman no hatalı"})
+            << no;
+    }
 }
 
 }  // namespace
