@@ -40,7 +40,11 @@ bool TekilYukSistemde(int SistemTipi, int k) {
 std::string TekilYukDenetle(const std::string& Anahtar, const std::array<std::string, 6>& Degerler,
                             int SistemTipi) {
     std::string mesaj;
-    if (!DuzNoktaTanimli(Anahtar)) mesaj = Anahtar + " noktasının koordinatları tanımsız";
+    // an empty key names no node, so the message cannot begin with its number
+    if (BosluklariSil(Anahtar).empty())
+        mesaj = "Nokta no tanımsız";
+    else if (!DuzNoktaTanimli(Anahtar))
+        mesaj = Anahtar + " noktasının koordinatları tanımsız";
     std::array<double, 6> v{};
     bool okunamayan = false;
     for (std::size_t k = 0; k < 6; ++k)

@@ -47,7 +47,8 @@ bool TekilYukSistemde(int SistemTipi, int k);
 // key after the generation-key builder (a node number or a generation key
 // "Baş,Son1,Adım1,Son2,Adım2"); Degerler the texts of the six load edits.
 //  1. only for a key without ",": the node must be in the scratch table XYZ,
-//     else key + " noktasının koordinatları tanımsız";
+//     else key + " noktasının koordinatları tanımsız" (an empty key: "Nokta
+//     no tanımsız");
 //  2. each value a real in [-1E100, 1E100], else "Px hatalı" .. "Mz hatalı"
 //     (a value that fails counts as 0 below);
 //  3. every value read and the components that act in the system type all

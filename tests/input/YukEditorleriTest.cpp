@@ -97,6 +97,10 @@ TEST_F(TekilYukEditoru, SayiOlmayanYukAdiylaBildirilir) {
         Yaz(e->Deger(k), "0");
     }
     EXPECT_EQ(FareyleBas(e->BitBtn3), Liste{"Noktadaki yüklerin tümü sıfır olamaz"});
+    // an empty key names no node: the message must not begin with a blank
+    Yaz(e->Edit0, "");
+    Yaz(e->Deger(1), "5");
+    EXPECT_EQ(FareyleBas(e->BitBtn3), Liste{"Nokta no tanımsız"});
     EXPECT_EQ(Tablolar.Yukler.RecordCount(), 0);
 }
 
