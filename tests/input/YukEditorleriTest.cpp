@@ -76,11 +76,12 @@ TEST_F(TekilYukEditoru, TuretAnahtariTYUKTablosunaAcilir) {
     // node 3 has its loads through the generation key already
     Gir({{e->Edit0, "3"}, {e->Deger(1), "1"}});
     EXPECT_EQ(Bas(e->BitBtn3), Liste{"3 nolu noktanın yükleri tekrar verilmiş"});
-    // the shown generation key narrowed: kept beside the new one it would
-    // load nodes twice; replaced, it is no overlap
+    // the shown generation key narrowed: "Hayır" writes nothing; replaced,
+    // it is no overlap
     Gir({{e->Edit0, "1,5,2,0,0"}, {e->TuretEdit[1], "3"}});
     ui->Cevaplar = {"H"};
-    EXPECT_EQ(Bas(e->BitBtn3).back(), "1,3,2,0,0->1 nolu noktada yükler tekrar verilmiş");
+    EXPECT_EQ(Bas(e->BitBtn3), Liste{"1,5,2,0,0 türet satırı 1,3,2,0,0 ile değiştirilecek\rDevam edeyim mi?"});
+    EXPECT_EQ(Satirlar(Tablolar.Yukler, {"NoktaNo"}), "2 \n1,5,2,0,0 \n");
     ui->Cevaplar = {"E"};
     EXPECT_EQ(Bas(e->BitBtn3).size(), 1u);
     EXPECT_EQ(Satirlar(Tablolar.TYUK, {"NoktaNo", "Py"}), "2 0 \n1 -3 \n3 -3 \n");
