@@ -10,6 +10,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QSlider>
+#include <QTest>
 #include <QTransform>
 
 #include "drawing/CizimYardim.h"
@@ -257,4 +259,20 @@ TEST(CizimSinir, EtiketlerCizgilereDegmez) {
             }
         }
     }
+}
+
+// In the window a turned spatial picture is fitted again: the rotation bars
+// moved by their keys, the space frame stays inside.
+TEST(CizimSinir, DonenUzayResmiIcindeKalir) {
+    Cizim c(UzayCerceve(1), false, false);
+    Penceresinde(true, [&](TfMeshCiz& w) {
+        for (QSlider* cubuk : {w.TrackBar6, w.TrackBar5}) {
+            cubuk->setFocus();
+            for (int i = 0; i < 9; ++i) QTest::keyClick(cubuk, Qt::Key_PageUp);
+            EXPECT_EQ(cubuk->value(), 90);
+            EXPECT_EQ(Ilk(Tasanlar(w.Secenekler())), "") << cubuk->objectName().toStdString();
+        }
+        EXPECT_EQ(CizimDurumu.Acilar[0], 90);
+        EXPECT_EQ(CizimDurumu.Acilar[1], 90);
+    });
 }

@@ -247,26 +247,6 @@ TEST(Cizim, KaydetmeBicimleri) {
     EXPECT_EQ(CizimDosyaAdi(".."), "Çizim");
 }
 
-// Runs Islem in the drawing window, shown with the picture drawn, then
-// closes it.
-static void Penceresinde(bool SadeceGeometri, const std::function<void(TfMeshCiz&)>& Islem) {
-    bool bitti = false;
-    QTimer zaman;
-    zaman.setInterval(10);
-    QObject::connect(&zaman, &QTimer::timeout, [&] {
-        auto* w = qobject_cast<TfMeshCiz*>(QApplication::activeModalWidget());
-        if (!w || w->Resim().isNull() || bitti) return;
-        bitti = true;
-        EXPECT_TRUE(CizimPenceresiAcik());
-        Islem(*w);
-        w->BitBtn99->click();
-    });
-    zaman.start();
-    EXPECT_TRUE(CizimPenceresiniGoster(nullptr, SadeceGeometri));
-    EXPECT_TRUE(bitti);
-    EXPECT_FALSE(CizimPenceresiAcik());
-}
-
 // The window from "Çiz" hides the diagram controls; from the results window
 // they are there.
 TEST(Cizim, PencereDiyagramDenetimleri) {

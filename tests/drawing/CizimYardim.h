@@ -1,13 +1,20 @@
 #pragma once
 // Shared by the drawing tests: colours, pixel helpers and a project with its
 // calculation run and the drawing state of a 600 x 600 image.
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QImage>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "drawing/CizimBoyama.h"
 #include "drawing/CizimGeometrisi.h"
 #include "drawing/KuvvetDiyagramlari.h"
+#include "drawing/MeshCiz.h"
 #include "run/HesapTestYardim.h"
 #include "run/Hesap.h"
 
@@ -83,3 +90,22 @@ inline std::string BasitKiris(int EksenTakimi) {
            std::to_string(EksenTakimi) + ";\n";
 }
 
+// Runs Islem in the drawing window, shown with the picture drawn, then
+// closes it.
+inline void Penceresinde(bool SadeceGeometri, const std::function<void(TfMeshCiz&)>& Islem) {
+    bool bitti = false;
+    QTimer zaman;
+    zaman.setInterval(10);
+    QObject::connect(&zaman, &QTimer::timeout, [&] {
+        auto* w = qobject_cast<TfMeshCiz*>(QApplication::activeModalWidget());
+        if (!w || w->Resim().isNull() || bitti) return;
+        bitti = true;
+        EXPECT_TRUE(CizimPenceresiAcik());
+        Islem(*w);
+        w->BitBtn99->click();
+    });
+    zaman.start();
+    EXPECT_TRUE(CizimPenceresiniGoster(nullptr, SadeceGeometri));
+    EXPECT_TRUE(bitti);
+    EXPECT_FALSE(CizimPenceresiAcik());
+}
