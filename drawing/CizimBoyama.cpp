@@ -184,14 +184,16 @@ bool YaziYeriBos(const QImage& r, QPoint kose, double aci, int w, int h) {
     QTransform t;
     t.translate(kose.x(), kose.y());
     t.rotate(-aci);
-    const QPolygonF kutu = t.map(QPolygonF(QRectF(-1, -1, w + 2, h + 2)));
-    const QRect sinir = kutu.boundingRect().toAlignedRect();
+    const QRect sinir = t.mapRect(QRectF(-1, -1, w + 2, h + 2)).toAlignedRect();
     if (sinir.left() < 0 || sinir.top() < kBaslikBandi || sinir.right() >= r.width() || sinir.bottom() >= r.height())
         return false;
+    const QTransform ters = t.inverted();
     for (int y = sinir.top(); y <= sinir.bottom(); ++y)
-        for (int x = sinir.left(); x <= sinir.right(); ++x)
-            if (r.pixel(x, y) != kBeyaz.rgb() && kutu.containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill))
-                return false;
+        for (int x = sinir.left(); x <= sinir.right(); ++x) {
+            if (r.pixel(x, y) == kBeyaz.rgb()) continue;
+            const QPointF q = ters.map(QPointF(x + 0.5, y + 0.5));
+            if (q.x() >= -1 && q.x() <= w + 1 && q.y() >= -1 && q.y() <= h + 1) return false;
+        }
     return true;
 }
 
