@@ -33,3 +33,21 @@ TEST(DuzlemBoyu, ZFarkiDiyagramiDegistirmez) {
     ASSERT_EQ(etiketler.size(), 1u);
     EXPECT_EQ(etiketler[0].Metin, "20");
 }
+
+// The deflection ordinates start from the end displacements taken across the
+// bar as the calculation takes it: a 4 m cantilever fixed at node j, whose
+// node j was given Z = 3, under 10 kN down at its free node i (EI = 2e4 kNm^2).
+// w(x) = -P (2L^3 - 3L^2 x + x^3) / (6 EI), in m x 1e6: -10586.27 at k = 2
+// (x = 4/199), -3363.53 at k = 100, -0.4 at k = 199.
+TEST(DuzlemBoyu, ZFarkiSehimiDegistirmez) {
+    Cizim c(CerceveKirisi("0 0 S S S 0", Sql::Yukler({{"1", 0, -10}})) +
+                "DELETE FROM SinirKosullari WHERE NoktaNo = '1';\n"
+                "UPDATE Koordinatlar SET X3 = 3 WHERE NoktaNo = '2';\n",
+            true);
+    ASSERT_TRUE(c.arayuz.Mesajlar.empty()) << c.arayuz.Mesajlar[0].Metin;
+    DiyagramDizisi u;
+    ASSERT_TRUE(DiyagramOku(1, "u", u));
+    EXPECT_EQ(u[2], -10586.27);
+    EXPECT_EQ(u[100], -3363.53);
+    EXPECT_EQ(u[199], -0.4);
+}
