@@ -197,10 +197,10 @@ bool YaziYeriBos(const QImage& r, QPoint kose, double aci, int w, int h) {
     return true;
 }
 
-// The diagram of element e (Etiketler false) or its labels (true): the labels
-// are placed after every diagram is drawn, where nothing is drawn yet.
+// The diagram of element e (YazilarMi false) or its labels (true): the
+// labels are placed after every diagram is drawn, where nothing is drawn yet.
 void DiyagramCiz(QPainter& p, const QImage& r, int e, const Cubuk& c, CizimTuru tur, const CizimSecenekleri& s,
-                 bool Etiketler) {
+                 bool YazilarMi) {
     const int i = tur == CizimTuru::NormalKuvvet ? 0 : tur == CizimTuru::Kesme ? 1 : 2;
     const double enBuyuk = DiyagramEnBuyukleri[i];
     if (enBuyuk == 0) return;
@@ -228,7 +228,7 @@ void DiyagramCiz(QPainter& p, const QImage& r, int e, const Cubuk& c, CizimTuru 
         const double t = (k - 1) * adim;
         nokta[k] = c.P1 + Yuvarla(t * ux + o * ax, t * uy + o * ay);
     }
-    if (!Etiketler) {
+    if (!YazilarMi) {
         p.setPen(Kalem(kMavi));
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(nokta, 202);
