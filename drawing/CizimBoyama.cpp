@@ -1,7 +1,9 @@
 #include "drawing/CizimBoyama.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -176,7 +178,29 @@ double EtiketAcisi(const Cubuk& c) {
     return a == 0 ? 0 : a;
 }
 
-void DiyagramCiz(QPainter& p, int e, const Cubuk& c, CizimTuru tur, const CizimSecenekleri& s) {
+// Whether a text box of w x h turned by aci about its corner lies, with a
+// pixel round it, inside the picture below the title band on white only.
+bool YaziYeriBos(const QImage& r, QPoint kose, double aci, int w, int h) {
+    QTransform t;
+    t.translate(kose.x(), kose.y());
+    t.rotate(-aci);
+    const QRect sinir = t.mapRect(QRectF(-1, -1, w + 2, h + 2)).toAlignedRect();
+    if (sinir.left() < 0 || sinir.top() < kBaslikBandi || sinir.right() >= r.width() || sinir.bottom() >= r.height())
+        return false;
+    const QTransform ters = t.inverted();
+    for (int y = sinir.top(); y <= sinir.bottom(); ++y)
+        for (int x = sinir.left(); x <= sinir.right(); ++x) {
+            if (r.pixel(x, y) == kBeyaz.rgb()) continue;
+            const QPointF q = ters.map(QPointF(x + 0.5, y + 0.5));
+            if (q.x() >= -1 && q.x() <= w + 1 && q.y() >= -1 && q.y() <= h + 1) return false;
+        }
+    return true;
+}
+
+// The diagram of element e (YazilarMi false) or its labels (true): the
+// labels are placed after every diagram is drawn, where nothing is drawn yet.
+void DiyagramCiz(QPainter& p, const QImage& r, int e, const Cubuk& c, CizimTuru tur, const CizimSecenekleri& s,
+                 bool YazilarMi) {
     const int i = tur == CizimTuru::NormalKuvvet ? 0 : tur == CizimTuru::Kesme ? 1 : 2;
     const double enBuyuk = DiyagramEnBuyukleri[i];
     if (enBuyuk == 0) return;
@@ -193,36 +217,84 @@ void DiyagramCiz(QPainter& p, int e, const Cubuk& c, CizimTuru tur, const CizimS
     const double ax = -yan * uy, ay = yan * ux;
     const double adim = L / 199;
     const double F = DiyagramCarpani(s.DiyagramCubugu) / enBuyuk;
+    // The ordinate in pixels towards the local -y face: the moment on the
+    // tension face, normal and shear forces on the other.
+    auto ordinat = [&](int k) { return (i == 2 ? f[k] : -f[k]) * F; };
     QPoint nokta[202];
     nokta[0] = c.P1;
     nokta[201] = c.P2;
     for (int k = 1; k <= 200; ++k) {
-        // The moment on the tension face, normal and shear forces on the other.
-        const double o = (i == 2 ? f[k] : -f[k]) * F;
+        const double o = ordinat(k);
         const double t = (k - 1) * adim;
         nokta[k] = c.P1 + Yuvarla(t * ux + o * ax, t * uy + o * ay);
     }
-    p.setPen(Kalem(kMavi));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(nokta, 202);
-
+    if (!YazilarMi) {
+        p.setPen(Kalem(kMavi));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(nokta, 202);
+        return;
+    }
     if (!s.Ordinatlar) return;
     p.setFont(Yazi(s.YaziBoyu));
     p.setPen(kMavi);
     const double aci = EtiketAcisi(c);
     const double esik = CizimDurumu.IlkEleman == CizimDurumu.SonEleman ? 1 : (i == 2 ? 4 : 2);
-    auto etiket = [&](int k) {
+    // Reading direction of the turned text and its downward direction, on the screen.
+    const double ra = aci * 3.14159265358979323846 / 180;
+    const double rx = std::cos(ra), ry = -std::sin(ra);
+    const QFontMetrics olcu(p.font());
+    // A label stands on the side of its ordinate, beyond the farthest point of
+    // the diagram along the stretch the text covers, so that no line crosses
+    // it. Hiza -1: the text ends at the station, +1: it starts there, 0: it is
+    // centred on it; always kept within the element.
+    auto etiket = [&](int k, int hiza) {
+        constexpr double bosluk = 3;
         const std::string metin = GenelSayiMetni(f[k]);
-        DondurulmusYaziYaz(p, aci, nokta[k].x() - 8, nokta[k].y() - 4, QString::fromStdString(metin));
-        if (s.Etiketler) s.Etiketler->push_back({metin, nokta[k].x() - 8, nokta[k].y() - 4, aci});
+        const QString q = QString::fromStdString(metin);
+        const int w = olcu.horizontalAdvance(q), h = olcu.height();
+        const double tk = (k - 1) * adim;
+        const double t0 = hiza < 0 ? tk - w : hiza > 0 ? tk : tk - w / 2.0;
+        const double yon = ordinat(k) < 0 ? -1 : 1;
+        const bool ileri = rx * ux + ry * uy > 0;
+        const bool disa = (-ry * ax + rx * ay) * yon > 0;
+        // The text's corner with its near edge kaydir pixels along and dis
+        // pixels beyond the diagram: its reading direction runs along +-u,
+        // its downward direction along +-the outward side.
+        auto kosesi = [&](double kaydir, double dis) {
+            double t = t0 + kaydir;
+            t = L < w + 2 * bosluk ? (L - w) / 2 : std::clamp(t, bosluk, L - bosluk - w);
+            double D = std::max(0.0, yon * ordinat(k));
+            for (int m = 1; m <= 200; ++m) {
+                const double tm = (m - 1) * adim;
+                if (tm >= t - bosluk && tm <= t + w + bosluk) D = std::max(D, yon * ordinat(m));
+            }
+            const double along = ileri ? t : t + w;
+            const double dik = D + bosluk + dis + (disa ? 0 : h);
+            return c.P1 + Yuvarla(along * ux + dik * yon * ax, along * uy + dik * yon * ay);
+        };
+        // Where another element's line, diagram, number or label is in the
+        // way, the text moves along the element, then further out.
+        QPoint kose = kosesi(0, 0);
+        bool bos = false;
+        for (int dis = 0; dis <= 16 && !bos; dis += 4)
+            for (int kaydir : {0, 6, -6, 12, -12, 18, -18, 24, -24, 36, -36}) {
+                const QPoint aday = kosesi(kaydir, dis);
+                if (YaziYeriBos(r, aday, aci, w, h)) {
+                    kose = aday;
+                    bos = true;
+                    break;
+                }
+            }
+        DondurulmusYaziYaz(p, aci, kose.x(), kose.y(), q);
+        if (s.Etiketler) s.Etiketler->push_back({metin, kose.x(), kose.y(), aci});
     };
     double son = f[1];
-    if (std::fabs(f[1]) > esik) etiket(1);
+    if (std::fabs(f[1]) > esik) etiket(1, 1);
     if (L > 10.0 * s.YaziBoyu)
         for (int k = 2; k <= 199; ++k) {
             if (!(std::fabs(f[k - 1] - f[k]) > enBuyuk / 10)) continue;
-            if (f[k - 1] != son) etiket(k - 1), son = f[k - 1];
-            if (f[k] != son) etiket(k), son = f[k];
+            if (f[k - 1] != son) etiket(k - 1, -1), son = f[k - 1];
+            if (f[k] != son) etiket(k, 1), son = f[k];
         }
     if (i == 2) {
         DiyagramDizisi v;
@@ -232,9 +304,9 @@ void DiyagramCiz(QPainter& p, int e, const Cubuk& c, CizimTuru tur, const CizimS
             for (int k = 2; k <= 199; ++k)
                 if (isaret(v[k]) != isaret(v[k + 1])) kx = k;
         }
-        if (kx > 1 && kx < 200 && f[kx] != son) etiket(kx), son = f[kx];
+        if (kx > 1 && kx < 200 && f[kx] != son) etiket(kx, 0), son = f[kx];
     }
-    if (std::fabs(f[200]) > esik && f[200] != son) etiket(200);
+    if (std::fabs(f[200]) > esik && f[200] != son) etiket(200, -1);
 }
 
 void SekilDegistirmisGeometriCiz(QPainter& p, int e, double carpan) {
@@ -269,11 +341,6 @@ const char* CizimTuruAdi(CizimTuru Tur) {
 }
 
 int YaziPikseli(int Punto) { return Yuvarla(Punto * 96.0 / 72.0); }
-
-double DiyagramCarpani(int DiyagramCubugu) {
-    const TCizimDurumu& c = CizimDurumu;
-    return (c.SonEleman - c.IlkEleman < 20 ? 8 : 3) * DiyagramCubugu;
-}
 
 bool SekilDegistirmisCizilebilir() {
     const TCizimDurumu& c = CizimDurumu;
@@ -355,23 +422,25 @@ void Ciz(QImage& Resim, const CizimSecenekleri& s) {
     }
     EksenTakimiCiz(p, c.OrijinX, c.OrijinY);
 
-    // The diagrams over the whole model.
+    // The diagrams over the whole model, then their labels.
     if (s.Tur == CizimTuru::Geometri) return;
-    for (int e = ilk; e <= son; ++e) {
-        const auto& b = c.ElemanCizimBilgisi[e];
-        const int tip = b[5];
-        if (tip >= UzayCerceveElemani || b[1] < 1 || b[1] > c.NoktaSayisi || b[2] < 1 || b[2] > c.NoktaSayisi) continue;
-        const Cubuk cubuk(NoktaIzdusumu(b[1]), NoktaIzdusumu(b[2]));
-        switch (s.Tur) {
-            case CizimTuru::NormalKuvvet: DiyagramCiz(p, e, cubuk, s.Tur, s); break;
-            case CizimTuru::Kesme:
-            case CizimTuru::Moment:
-                if (tip >= DuzlemCerceveElemani) DiyagramCiz(p, e, cubuk, s.Tur, s);
-                break;
-            case CizimTuru::SekilDegistirmis:
-                if (carpan > 0) SekilDegistirmisGeometriCiz(p, e, carpan);
-                break;
-            default: break;
+    for (bool etiketler : {false, true})
+        for (int e = ilk; e <= son; ++e) {
+            const auto& b = c.ElemanCizimBilgisi[e];
+            const int tip = b[5];
+            if (tip >= UzayCerceveElemani || b[1] < 1 || b[1] > c.NoktaSayisi || b[2] < 1 || b[2] > c.NoktaSayisi)
+                continue;
+            const Cubuk cubuk(NoktaIzdusumu(b[1]), NoktaIzdusumu(b[2]));
+            switch (s.Tur) {
+                case CizimTuru::NormalKuvvet: DiyagramCiz(p, Resim, e, cubuk, s.Tur, s, etiketler); break;
+                case CizimTuru::Kesme:
+                case CizimTuru::Moment:
+                    if (tip >= DuzlemCerceveElemani) DiyagramCiz(p, Resim, e, cubuk, s.Tur, s, etiketler);
+                    break;
+                case CizimTuru::SekilDegistirmis:
+                    if (carpan > 0 && !etiketler) SekilDegistirmisGeometriCiz(p, e, carpan);
+                    break;
+                default: break;
+            }
         }
-    }
 }

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "drawing/CizimGeometrisi.h"
+
 // A diagram label as painted: its text, top-left corner before the turn and angle.
 struct CizimEtiketi {
     std::string Metin;
@@ -28,9 +30,6 @@ struct CizimSecenekleri {
 
 // The caption of the item of "Ne çizilecek ?".
 const char* CizimTuruAdi(CizimTuru Tur);
-
-// The diagram height in pixels of the largest ordinate.
-double DiyagramCarpani(int DiyagramCubugu);
 
 // Paints the whole picture over Resim (its size should be the state's
 // image size). Nothing is painted when there is no element.

@@ -33,12 +33,56 @@ void Eksenler(double X, double Y, double Z, double& h, double& v, double& d) {
     if (c.Boyut == 2 || c.Gorunus > 0) d = 0;
 }
 
-// Whether each range text is an element number.
-void AralikSayilari(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo, bool& IlkTamam,
-                    bool& SonTamam) {
+// The check of a range text pair, with the messages of the paint or, when
+// Gorunus, of a view change (each number alone, the last one's fault first).
+std::string AralikHatasi(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo, bool Gorunus) {
     const int n = CizimDurumu.ElemanSayisi;
-    IlkTamam = TamSayiMi(BosluklariSil(Ilk), 1, n, IlkNo);
-    SonTamam = TamSayiMi(BosluklariSil(Son), 1, n, SonNo);
+    int i = 0, s = 0;
+    const bool ilkTamam = TamSayiMi(BosluklariSil(Ilk), 1, n, i);
+    const bool sonTamam = TamSayiMi(BosluklariSil(Son), 1, n, s);
+    const char* hata = nullptr;
+    if (Gorunus)
+        hata = !sonTamam ? "Son eleman hatalı" : !ilkTamam ? "İlk eleman hatalı" : nullptr;
+    else
+        hata = !ilkTamam   ? "İlk eleman no hatalı"
+               : !sonTamam ? "Son eleman no hatalı"
+               : i > s     ? "İlk veya son eleman no hatalı"
+                           : nullptr;
+    if (hata) return hata;
+    IlkNo = i;
+    SonNo = s;
+    return {};
+}
+
+// Where a model point lies on the screen relative to the model origin, in
+// metres before the fit scale (x to the right, y upward): h, v and d with the
+// scale factors (when Olcekli), turned by the rotation angles in the spatial
+// picture, the depth taken by the oblique factor.
+void Gorunum(double X, double Y, double Z, bool Olcekli, double& x, double& y) {
+    const TCizimDurumu& c = CizimDurumu;
+    double h, v, d;
+    Eksenler(X, Y, Z, h, v, d);
+    if (Olcekli) {
+        h *= c.Olcekler[0] * c.Olcekler[1];
+        v *= c.Olcekler[0] * c.Olcekler[2];
+        d *= c.Olcekler[0] * c.Olcekler[3];
+    }
+    if (c.Boyut == 3 && c.Gorunus == 0) {
+        const double r = 3.14159265358979323846 / 180;
+        const double a1 = c.Acilar[0] * r, a2 = c.Acilar[1] * r, a3 = c.Acilar[2] * r;
+        double v1 = v * std::cos(a1) - d * std::sin(a1);
+        double d1 = v * std::sin(a1) + d * std::cos(a1);
+        v = v1, d = d1;
+        double h1 = h * std::cos(a2) - d * std::sin(a2);
+        d1 = h * std::sin(a2) + d * std::cos(a2);
+        h = h1, d = d1;
+        h1 = h * std::cos(a3) - v * std::sin(a3);
+        v1 = h * std::sin(a3) + v * std::cos(a3);
+        h = h1, v = v1;
+    }
+    d *= c.EgikCarpan;
+    x = h - d;
+    y = v - d;
 }
 
 }  // namespace
@@ -62,26 +106,11 @@ std::array<const char*, 3> GorunusAdlari(int EksenTakimi) {
 }
 
 std::string ElemanAraligiHatasi(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo) {
-    int i = 0, s = 0;
-    bool ilkTamam = false, sonTamam = false;
-    AralikSayilari(Ilk, Son, i, s, ilkTamam, sonTamam);
-    if (!ilkTamam) return "İlk eleman no hatalı";
-    if (!sonTamam) return "Son eleman no hatalı";
-    if (i > s) return "İlk veya son eleman no hatalı";
-    IlkNo = i;
-    SonNo = s;
-    return {};
+    return AralikHatasi(Ilk, Son, IlkNo, SonNo, false);
 }
 
 std::string GorunusAraligiHatasi(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo) {
-    int i = 0, s = 0;
-    bool ilkTamam = false, sonTamam = false;
-    AralikSayilari(Ilk, Son, i, s, ilkTamam, sonTamam);
-    if (!sonTamam) return "Son eleman hatalı";
-    if (!ilkTamam) return "İlk eleman hatalı";
-    IlkNo = i;
-    SonNo = s;
-    return {};
+    return AralikHatasi(Ilk, Son, IlkNo, SonNo, true);
 }
 
 bool CizimTablolariniDoldur(int Genislik, int Yukseklik) {
@@ -219,7 +248,19 @@ void GorunusVeOlcekHesapla() {
     c.EksenIsaretleri[0][h.a] = h.s;
     c.EksenIsaretleri[1][v.a] = v.s;
 
-    // The model box of the drawn range.
+    c.EgikCarpan = c.Boyut == 2 ? 0 : 0.5;
+    SigdirmeHesapla();
+}
+
+double DiyagramCarpani(int DiyagramCubugu) {
+    const TCizimDurumu& c = CizimDurumu;
+    return (c.SonEleman - c.IlkEleman < 20 ? 8 : 3) * DiyagramCubugu;
+}
+
+int CizimKenarPayi() { return static_cast<int>(DiyagramCarpani(10)) + 20; }
+
+void SigdirmeHesapla() {
+    TCizimDurumu& c = CizimDurumu;
     c.EnKucukH = c.EnKucukV = 100000;
     c.EnBuyukH = c.EnBuyukV = -100000;
     for (int e = c.IlkEleman; e <= c.SonEleman && e < static_cast<int>(c.ElemanCizimBilgisi.size()); ++e) {
@@ -228,28 +269,31 @@ void GorunusVeOlcekHesapla() {
             const int n = s[p];
             if (n < 1 || n > c.NoktaSayisi) continue;
             const auto& k = c.NoktaKoordinatlari[n];
-            double hh, vv, dd;
-            Eksenler(k[1], k[2], k[3], hh, vv, dd);
-            c.EnKucukH = std::min(c.EnKucukH, hh - dd);
-            c.EnBuyukH = std::max(c.EnBuyukH, hh - dd);
-            c.EnKucukV = std::min(c.EnKucukV, vv - dd);
-            c.EnBuyukV = std::max(c.EnBuyukV, vv - dd);
+            double x, y;
+            Gorunum(k[1], k[2], k[3], false, x, y);
+            c.EnKucukH = std::min(c.EnKucukH, x);
+            c.EnBuyukH = std::max(c.EnBuyukH, x);
+            c.EnKucukV = std::min(c.EnKucukV, y);
+            c.EnBuyukV = std::max(c.EnBuyukV, y);
         }
     }
-    const double hMax = std::max(std::fabs(c.EnKucukH), std::fabs(c.EnBuyukH));
-    const double vMax = std::max(std::fabs(c.EnKucukV), std::fabs(c.EnBuyukV));
-    c.YatayOlcek = c.DuseyOlcek = 0;
-    c.EgikCarpan = c.Boyut == 2 ? 0 : 0.5;
-    if (hMax > 0) c.YatayOlcek = static_cast<double>(c.Genislik / 2) / hMax;
-    if (vMax > 0) c.DuseyOlcek = static_cast<double>(c.Yukseklik / 2) / vMax;
+    if (c.EnKucukH > c.EnBuyukH) c.EnKucukH = c.EnBuyukH = c.EnKucukV = c.EnBuyukV = 0;
+
+    const int m = CizimKenarPayi();
+    const double genislik = std::max(1, c.Genislik - 2 * m);
+    const double yukseklik = std::max(1, c.Yukseklik - kBaslikBandi - 2 * m);
+    const double dh = c.EnBuyukH - c.EnKucukH, dv = c.EnBuyukV - c.EnKucukV;
+    c.YatayOlcek = dh > 0 ? genislik / dh : 0;
+    c.DuseyOlcek = dv > 0 ? yukseklik / dv : 0;
     if (c.YatayOlcek != 0 && c.DuseyOlcek != 0) c.YatayOlcek = c.DuseyOlcek = std::min(c.YatayOlcek, c.DuseyOlcek);
+    c.SigdirmeOrijinX = Yuvarla(c.Genislik / 2.0 - c.YatayOlcek * (c.EnKucukH + c.EnBuyukH) / 2);
+    c.SigdirmeOrijinY = Yuvarla((c.Yukseklik + kBaslikBandi) / 2.0 + c.DuseyOlcek * (c.EnKucukV + c.EnBuyukV) / 2);
 }
 
 void OrijiniAyarla() {
     TCizimDurumu& c = CizimDurumu;
-    c.OrijinX = c.Genislik / 2;
-    c.OrijinY = c.Yukseklik / 2;
-    if (c.Boyut == 2 && c.EnKucukH == 0) c.OrijinX = 100;
+    c.OrijinX = c.SigdirmeOrijinX;
+    c.OrijinY = c.SigdirmeOrijinY;
 }
 
 void GorunusOrijiniAyarla() {
@@ -275,26 +319,9 @@ void AcilariAyarla(int XCubugu, int YCubugu, int ZCubugu) {
 
 QPoint Izdusum(double X, double Y, double Z) {
     const TCizimDurumu& c = CizimDurumu;
-    double h, v, d;
-    Eksenler(X, Y, Z, h, v, d);
-    h *= c.Olcekler[0] * c.Olcekler[1];
-    v *= c.Olcekler[0] * c.Olcekler[2];
-    d *= c.Olcekler[0] * c.Olcekler[3];
-    if (c.Boyut == 3 && c.Gorunus == 0) {
-        const double r = 3.14159265358979323846 / 180;
-        const double a1 = c.Acilar[0] * r, a2 = c.Acilar[1] * r, a3 = c.Acilar[2] * r;
-        double v1 = v * std::cos(a1) - d * std::sin(a1);
-        double d1 = v * std::sin(a1) + d * std::cos(a1);
-        v = v1, d = d1;
-        double h1 = h * std::cos(a2) - d * std::sin(a2);
-        d1 = h * std::sin(a2) + d * std::cos(a2);
-        h = h1, d = d1;
-        h1 = h * std::cos(a3) - v * std::sin(a3);
-        v1 = h * std::sin(a3) + v * std::cos(a3);
-        h = h1, v = v1;
-    }
-    d *= c.EgikCarpan;
-    return {Yuvarla(c.OrijinX + (h - d) * c.YatayOlcek), Yuvarla(c.OrijinY - (v - d) * c.DuseyOlcek)};
+    double x, y;
+    Gorunum(X, Y, Z, true, x, y);
+    return {Yuvarla(c.OrijinX + x * c.YatayOlcek), Yuvarla(c.OrijinY - y * c.DuseyOlcek)};
 }
 
 QPoint NoktaIzdusumu(int Nokta) {

@@ -31,12 +31,17 @@ struct TCizimDurumu {
     double Olcekler[4] = {1, 1, 1, 1};
     // Rotation angles in degrees about the screen's horizontal, vertical and depth axes.
     int Acilar[3] = {0, 0, 0};
+    // The model box of the range as the picture shows it (metres, before the
+    // scale factors, at the rotation angles of the last fit; v upward).
     double EnKucukH = 0, EnBuyukH = 0, EnKucukV = 0, EnBuyukV = 0;
     // Fit scales (pixels per metre) and the oblique depth factor.
     double YatayOlcek = 0, DuseyOlcek = 0, EgikCarpan = 0;
     int OrijinX = 0, OrijinY = 0;
     // The origin was put where the user clicked (until the next start-up or resize).
     bool OrijinTiklandi = false;
+    // The origin of the last fit: the pixel of the model origin that puts the
+    // model box in the middle of the drawing area.
+    int SigdirmeOrijinX = 0, SigdirmeOrijinY = 0;
     int Genislik = 0, Yukseklik = 0;
     int IlkEleman = 1, SonEleman = 0, ElemanSayisi = 0, NoktaSayisi = 0;
     std::string ProbleminTanimi;
@@ -70,11 +75,29 @@ int GecerliEksenTakimi(int ProjeEksenTakimi, int Boyut);
 // The views offered for an axis set ("X-Y", "X-Z", "Y-Z" for set 1, ...).
 std::array<const char*, 3> GorunusAdlari(int EksenTakimi);
 
-// Axes, signs, the model box of the range and the fit scales. The rotation
-// angles are reset to 0.
+// The band at the top of the picture kept for the title line.
+constexpr int kBaslikBandi = 20;
+
+// The diagram height in pixels of the largest ordinate: 8 pixels per step
+// of the "Diyagram:" bar, 3 when the range holds more than 20 elements.
+double DiyagramCarpani(int DiyagramCubugu);
+
+// The room kept free on each side of the model box: the height of a diagram
+// at the bar's initial value 10 and 20 pixels for its labels.
+int CizimKenarPayi();
+
+// Axes, signs and the fit. The rotation angles are reset to 0.
 void GorunusVeOlcekHesapla();
-// The origin: the picture's centre, but x = 100 for a plane model that
-// starts exactly at h = 0.
+
+// The fit, in one place: the model box of the range as now projected (the
+// scale factors left out), the one scale (pixels per metre) that brings the
+// box into the drawing area, and the fit origin that centres the box there.
+// The drawing area is the image less CizimKenarPayi() on every side and
+// kBaslikBandi more at the top: width W - 2m, height H - 20 - 2m, centre
+// (W / 2, (H + 20) / 2). When the box has no width (or no height) only the
+// other scale is set, the first stays 0, as a line of nodes needs no more.
+void SigdirmeHesapla();
+// The origin := the fit origin.
 void OrijiniAyarla();
 // The origin after a new view of the same picture (another axis set, view
 // or range): a clicked origin stays where it was, but a plane model that

@@ -240,7 +240,8 @@ void KuvvetDiyagramlariniHesapla() {
             double xi[4] = {}, xj[4] = {};
             NoktaKoordinatlariniOku(ed.FieldByName("iNoktasi").AsInteger(), xi[1], xi[2], xi[3]);
             NoktaKoordinatlariniOku(ed.FieldByName("jNoktasi").AsInteger(), xj[1], xj[2], xj[3]);
-            const double L = CubukBoyu(xj[1] - xi[1], xj[2] - xi[2], xj[3] - xi[3]);
+            // The length the calculation used: a plane bar's Z difference left out.
+            const double L = CubukEkseniHesapla(xj[1] - xi[1], xj[2] - xi[2], xj[3] - xi[3], UzayCubuguMu(tip)).L;
             double EI = 0;
             if (mb.Locate("MalzemeNo", ed.FieldByName("MalzemeNo").AsInteger()) &&
                 kb.Locate("KesitNo", ed.FieldByName("KesitNo").AsInteger()))

@@ -452,7 +452,14 @@ void TfMeshCiz::CubukDegisti() {
     StaticText6->setText(QString::number(TrackBar6->value()));
     StaticText7->setText(QString::number(TrackBar7->value()));
     StaticText9->setText(QString::number(TrackBar8->value()));
+    const int onceki[3] = {c.Acilar[0], c.Acilar[1], c.Acilar[2]};
     AcilariAyarla(TrackBar5->value(), TrackBar6->value(), TrackBar7->value());
+    // A turned spatial picture is fitted again, so that it stays inside the
+    // image; a clicked origin stays where it was.
+    if (hazir_ && c.Boyut == 3 && c.Gorunus == 0 && !std::equal(onceki, onceki + 3, c.Acilar)) {
+        SigdirmeHesapla();
+        GorunusOrijiniAyarla();
+    }
     Ciz();
 }
 
@@ -478,6 +485,7 @@ void TfMeshCiz::OlcegiYenile() {
     const int acilar[3] = {c.Acilar[0], c.Acilar[1], c.Acilar[2]};
     GorunusVeOlcekHesapla();
     std::copy(acilar, acilar + 3, c.Acilar);
+    SigdirmeHesapla();
     GorunusOrijiniAyarla();
 }
 

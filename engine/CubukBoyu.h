@@ -13,6 +13,13 @@ struct CubukEkseni {
     double L = 0;
     bool Sifir = false;  // CubukBoyuSifir(L)
 };
-// Takes the coordinates read into OkunaniX*, OkunanjX*; a plane bar leaves
-// out the Z difference. Leaves the length in ElemanBoyu as well.
+// The bar whose node j lies dx, dy, dz from node i as the calculation takes
+// it: a plane bar (uzay false) leaves out the Z difference, since a plane
+// system is calculated in X and Y only, whatever Z its nodes were given.
+CubukEkseni CubukEkseniHesapla(double dx, double dy, double dz, bool uzay);
+// Whether the calculation takes an element of this type in space: the bars
+// and springs of space trusses, space-frame bars and the isolator.
+bool UzayCubuguMu(int ElemanTipi);
+// Takes the coordinates read into OkunaniX*, OkunanjX*. Leaves the length in
+// ElemanBoyu as well.
 CubukEkseni OkunanCubugunEkseni(bool uzay);

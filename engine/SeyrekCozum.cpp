@@ -548,7 +548,10 @@ bool SKur(const SutunMatrisi& Bx, const SutunMatrisi& W, SutunMatrisi& S) {
         double carpim = 0;
         for (int i = 0; i < BxSatir.Sutunlar; ++i)
             carpim += 0.5 * (BxSatir.p[i + 1] - BxSatir.p[i]) * wSatirSayisi[static_cast<std::size_t>(i)];
-        if (8.0 * (0.5 * r * (r + 1.0)) <= carpim) return SKurYogun(BxSatir, W, S);
+        if (8.0 * (0.5 * r * (r + 1.0)) <= carpim) {
+            SonSeyrekCozumOlcusu.YogunS = true;
+            return SKurYogun(BxSatir, W, S);
+        }
     }
     S.Satirlar = Bx.Sutunlar;
     struct Calisma {

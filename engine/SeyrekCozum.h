@@ -55,12 +55,14 @@ void SeyrekNGirdileriniGez(const std::function<void(int Satir, int Sutun, double
 // The sparse solution, in place of the dense steps of the solution driver.
 void SeyrekKuvvetMetoduCoz();
 
-// Sizes of the last sparse solution, for the benchmark: non-zero entries
-// of N, of the LU factors, of Bx, of S (upper triangle with the diagonal)
-// and of its Cholesky factor; whether the factor was supernodal.
+// Sizes of the last sparse solution, for the benchmark and the tests:
+// non-zero entries of N, of the LU factors, of Bx, of S (upper triangle
+// with the diagonal) and of its Cholesky factor; whether S was summed in a
+// dense triangle (few redundants, many products) and whether the factor
+// was supernodal.
 struct SeyrekCozumOlcusu {
     std::int64_t N = 0, LU = 0, Bx = 0, S = 0, Carpan = 0;
-    bool Superdugum = false;
+    bool YogunS = false, Superdugum = false;
 };
 extern SeyrekCozumOlcusu SonSeyrekCozumOlcusu;
 

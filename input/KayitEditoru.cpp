@@ -443,11 +443,15 @@ void TKayitEditoru::Kaydet() {
         return;
     }
 
+    // A shown generation-key row whose key was changed is replaced only on
+    // "Evet"; any other answer ends the save with nothing written.
     std::string eski;
-    if (TuretAnahtariMi(bulunan_) && bulunan_ != anahtar &&
-        MesajKutusu(bulunan_ + " türet satırı " + anahtar + " ile değiştirilecek\rDevam edeyim mi?",
-                    "SORU:", "EvetHayır2") == "E")
+    if (TuretAnahtariMi(bulunan_) && bulunan_ != anahtar) {
+        if (MesajKutusu(bulunan_ + " türet satırı " + anahtar + " ile değiştirilecek\rDevam edeyim mi?", "SORU:",
+                        "EvetHayır2") != "E")
+            return;
         eski = bulunan_;
+    }
     const std::string son = YazmadanOnce(anahtar, eski);
     if (!son.empty()) {
         HataKutusu(son);

@@ -55,7 +55,7 @@
 //      shown in one "HATA:" box; nothing is written.
 //   4. When the shown row is a generation-key row and the key changed, the
 //      user is asked whether to replace it ("Evet": the old row is deleted
-//      in the same transaction; otherwise the new key gets its own row).
+//      in the same transaction; any other answer: nothing is written).
 //   4a. YazmadanOnce(key, replaced key or empty): a message is shown in one
 //      "HATA:" box and nothing is written (checks against the other stored
 //      rows, which must not count the row the save replaces).

@@ -98,6 +98,10 @@ TiNputElemanKesitMafsalBilgileri::TiNputElemanKesitMafsalBilgileri(QWidget* Ust)
     ResmiGoster(resim, "Mafsal");
 
     TuretGrubunuKur();
+    const char* const turetIpuclari[5] = {
+        "Türetim başlangıç eleman no", "Türetim yapılacak bir yöndeki son eleman no", "Bir yöndeki adım",
+        "Türetim yapılacak ikinci yöndeki son eleman no", "ikinci yöndeki adım"};
+    for (int i = 0; i < 5; ++i) TuretEdit[i]->setToolTip(QString::fromUtf8(turetIpuclari[i]));
     Bitir();
     BitBtn3->setToolTip("Bu veriler kaydedilir");
     BitBtn1->setToolTip("Bu verileri kadetme, pencereyi kapat");

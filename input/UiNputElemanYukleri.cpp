@@ -50,7 +50,7 @@ TiNputElemanYukleri::TiNputElemanYukleri(QWidget* Ust) : TKayitEditoru(ElemanYuk
     LabeledEdit1->setObjectName("LabeledEdit1");
     LabeledEdit1->setToolTip(ElemanYukuNoIpucu);
     AlanEkle(LabeledEdit1, ElemanYukuNoEtiketi);
-    connect(LabeledEdit1, &QLineEdit::textChanged, this, [this] { BulVeGoster(); });
+    connect(LabeledEdit1, &QLineEdit::textChanged, this, &TiNputElemanYukleri::YukNoDegisti);
 
     // The load-type list; closing it shows the chosen type's picture again
     // (the main window's preview may have shown another while it was open).
@@ -185,7 +185,19 @@ void TiNputElemanYukleri::BulVeGoster() {
     Edit0->setFocusProxy(nullptr);
 }
 
+// Another load number of the same element key: its row is shown, or the
+// values are cleared; the key stays as it was typed, in Edit0 or in the
+// "Türet:" edits.
+void TiNputElemanYukleri::YukNoDegisti() {
+    QString turet[5];
+    for (int i = 0; i < 5; ++i) turet[i] = TuretEdit[i]->text();
+    BulVeGoster();
+    if (!bulundu_)
+        for (int i = 0; i < 5; ++i) TuretEdit[i]->setText(turet[i]);
+}
+
 void TiNputElemanYukleri::Gosterildi(bool Bulundu) {
+    bulundu_ = Bulundu;
     if (Bulundu) {
         const int tip = Tablolar.ElemanYukleri.FieldByName("YukTipi").AsInteger();
         for (int i = 0; i < ComboBox1->count(); ++i)

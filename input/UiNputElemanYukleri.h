@@ -37,4 +37,7 @@ protected:
 private:
     int SeciliTip() const;
     void UniformKopya();
+    void YukNoDegisti();
+
+    bool bulundu_ = false;  // the last find showed a stored row
 };

@@ -13,6 +13,7 @@
 #include "input/EditorKurallari.h"
 #include "input/KesitOzellikleri.h"
 #include "input/KesitTipiDuzeni.h"
+#include "input/SecimListesi.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
@@ -42,7 +43,9 @@ constexpr int YukseklikEditi = 13;
 
 TiNputKesitBilgileri::TiNputKesitBilgileri(QWidget* Ust) : TKayitEditoru(KesitAyarlari(), Ust) {
     setObjectName("iNputKesitBilgileri");
-    ComboBox1 = new QComboBox(this);
+    // a type applies only when it is chosen; a typed letter moves within the open list
+    auto* tipListesi = new TSecimListesi(this);
+    ComboBox1 = tipListesi;
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setToolTip("Kesit tipini seç");
     ComboBox1->setMaxVisibleItems(17);
@@ -93,7 +96,7 @@ TiNputKesitBilgileri::TiNputKesitBilgileri(QWidget* Ust) : TKayitEditoru(KesitAy
     SagSutun()->addWidget(BitBtn4, 0, Qt::AlignHCenter);
     SagSutun()->addWidget(ListBox1, 1, Qt::AlignHCenter);
 
-    connect(ComboBox1, &QComboBox::activated, this, &TiNputKesitBilgileri::TipSecildi);
+    connect(tipListesi, &TSecimListesi::Secildi, this, &TiNputKesitBilgileri::TipSecildi);
     connect(BitBtn4, &QPushButton::clicked, this, &TiNputKesitBilgileri::Hesapla);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* i) { ProfilSecildi(i->text()); });

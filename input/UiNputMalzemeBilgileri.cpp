@@ -6,6 +6,7 @@
 
 #include "input/EditorKurallari.h"
 #include "input/MalzemeOnAyarlari.h"
+#include "input/SecimListesi.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
@@ -31,7 +32,8 @@ KayitEditoruAyarlari MalzemeAyarlari() {
 
 TiNputMalzemeBilgileri::TiNputMalzemeBilgileri(QWidget* Ust) : TKayitEditoru(MalzemeAyarlari(), Ust) {
     setObjectName("iNputMalzemeBilgileri");
-    ComboBox1 = new QComboBox(this);
+    auto* liste = new TSecimListesi(this);
+    ComboBox1 = liste;
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setToolTip("Malzeme tipini seç");
     ComboBox1->setEditable(true);
@@ -44,8 +46,9 @@ TiNputMalzemeBilgileri::TiNputMalzemeBilgileri(QWidget* Ust) : TKayitEditoru(Mal
     DegerEkle(2, "Nu", "Nu:", "Poisson oranını ver");
     DegerEkle(3, "Ro", "Ro(t/m³)", "Malzeme yoğunluğunu ver");
     DegerEkle(4, "Alfa", "Alfa(1/°C)", "Genleşme katsayısını ver");
-    // only a choice from the list applies a preset, never typing
-    connect(ComboBox1, &QComboBox::textActivated, this, &TiNputMalzemeBilgileri::MalzemeSecildi);
+    // only a choice from the list applies a preset: never typing, showing a
+    // stored row or leaving the name
+    connect(liste, &TSecimListesi::Secildi, this, [this](int Sira) { MalzemeSecildi(ComboBox1->itemText(Sira)); });
     Bitir();
     BitBtn1->setToolTip("Bu verileri kadetme, pencereyi kapat");
 }
@@ -64,11 +67,17 @@ void TiNputMalzemeBilgileri::MalzemeSecildi(const QString& Ad) {
     }
 }
 
-void TiNputMalzemeBilgileri::EkTemizle() { ComboBox1->setEditText("Diğer"); }
+// The name shown, with its item current when the list holds it (so the
+// open list starts there, and leaving the name finds nothing to change).
+void TiNputMalzemeBilgileri::AdiGoster(const QString& Ad) {
+    ComboBox1->setCurrentIndex(ComboBox1->findText(Ad));
+    ComboBox1->setEditText(Ad);
+}
+
+void TiNputMalzemeBilgileri::EkTemizle() { AdiGoster("Diğer"); }
 
 void TiNputMalzemeBilgileri::Gosterildi(bool Bulundu) {
-    if (Bulundu)
-        ComboBox1->setEditText(QString::fromStdString(Tablolar.MalzemeBilgileri.FieldByName("Malzeme").AsString()));
+    if (Bulundu) AdiGoster(QString::fromStdString(Tablolar.MalzemeBilgileri.FieldByName("Malzeme").AsString()));
 }
 
 void TiNputMalzemeBilgileri::Denetle(const std::string& Anahtar, bool Turet) {

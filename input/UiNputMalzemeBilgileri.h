@@ -1,7 +1,8 @@
 #pragma once
 // The material editor: per material number a name and the constants E, Nu,
 // Ro and Alfa in the project table MalzemeBilgileri. Choosing a material
-// from the list fills the constants with its preset; typing a name does not.
+// from the list fills the constants with its preset; typing a name, showing
+// a stored row or leaving the name does not.
 #include "input/KayitEditoru.h"
 
 class QComboBox;
@@ -23,4 +24,7 @@ protected:
     void AlanlariYaz(Tablo& T) override;
     void Kaydedildi() override;
     std::string SilmeSorusuMetni(const std::string& Anahtar) override;
+
+private:
+    void AdiGoster(const QString& Ad);
 };

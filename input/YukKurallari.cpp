@@ -40,11 +40,17 @@ bool TekilYukSistemde(int SistemTipi, int k) {
 std::string TekilYukDenetle(const std::string& Anahtar, const std::array<std::string, 6>& Degerler,
                             int SistemTipi) {
     std::string mesaj;
-    if (!DuzNoktaTanimli(Anahtar)) mesaj = Anahtar + " noktasının koordinatları tanımsız";
+    // an empty key names no node, so the message cannot begin with its number
+    if (BosluklariSil(Anahtar).empty())
+        mesaj = "Nokta no tanımsız";
+    else if (!DuzNoktaTanimli(Anahtar))
+        mesaj = Anahtar + " noktasının koordinatları tanımsız";
     std::array<double, 6> v{};
+    bool okunamayan = false;
     for (std::size_t k = 0; k < 6; ++k)
         if (!GercelSayiMi(Degerler[k], v[k], -EnBuyukDeger, EnBuyukDeger)) {
             v[k] = 0;
+            okunamayan = true;
             mesaj = std::string(TekilYukEditleri[k].Alan) + " hatalı";
         }
     bool hepsiSifir = true;
@@ -56,7 +62,8 @@ std::string TekilYukDenetle(const std::string& Anahtar, const std::array<std::st
         else
             disarida = TekilYukEditleri[static_cast<std::size_t>(k)].Alan;
     }
-    if (hepsiSifir) mesaj = "Noktadaki yüklerin tümü sıfır olamaz";
+    // a value that is no number keeps its own message
+    if (hepsiSifir && !okunamayan) mesaj = "Noktadaki yüklerin tümü sıfır olamaz";
     if (!disarida.empty()) mesaj = disarida + " yükü bu sistem tipinde kullanılamaz, 0 olmalıdır";
     return mesaj;
 }
@@ -178,7 +185,8 @@ std::string ElemanYukuDenetle(const ElemanYukuGirdisi& g) {
     std::string mesaj;
     const bool duz = !TuretAnahtariMi(g.Anahtar);
     int eleman = 0, no = 0;
-    if (duz && !TamSayiMi(g.Anahtar, 1, 10000, eleman)) mesaj = "Eleman no hatalı";
+    const bool elemanOkundu = duz && TamSayiMi(g.Anahtar, 1, 10000, eleman);
+    if (duz && !elemanOkundu) mesaj = "Eleman no hatalı";
     if (!YukNoGecerli(g.YukNo, no)) mesaj = "Yük no hatalı";
     const int tip = YukTipiKodu(g.YukTipi);
     if (tip == 0) mesaj = "Yük tipi hatalı";
@@ -188,7 +196,8 @@ std::string ElemanYukuDenetle(const ElemanYukuGirdisi& g) {
     if (!GercelSayiMi(g.a, a, 0, EnBuyukDeger)) mesaj = "a hatalı";
     if (!GercelSayiMi(g.b, b, 0, EnBuyukDeger)) mesaj = "b hatalı";
     if (!GercelSayiMi(g.Yuk1, yuk1, -EnBuyukDeger, EnBuyukDeger)) mesaj = "Yük1 hatalı";
-    if (duz && (eleman == 0 || !Tablolar.ED.Locate("ElemanNo", eleman)))
+    // an empty or unreadable element number keeps its own message
+    if (elemanOkundu && !Tablolar.ED.Locate("ElemanNo", eleman))
         mesaj = g.Anahtar + " nolu eleman-nokta bağı tanımsız";
     const bool ikiDegerli = tip == 11 || tip == 13;
     // an unreadable Yük keeps its own message

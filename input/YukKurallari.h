@@ -47,11 +47,13 @@ bool TekilYukSistemde(int SistemTipi, int k);
 // key after the generation-key builder (a node number or a generation key
 // "Baş,Son1,Adım1,Son2,Adım2"); Degerler the texts of the six load edits.
 //  1. only for a key without ",": the node must be in the scratch table XYZ,
-//     else key + " noktasının koordinatları tanımsız";
+//     else key + " noktasının koordinatları tanımsız" (an empty key: "Nokta
+//     no tanımsız");
 //  2. each value a real in [-1E100, 1E100], else "Px hatalı" .. "Mz hatalı"
 //     (a value that fails counts as 0 below);
-//  3. the components that act in the system type all 0:
-//     "Noktadaki yüklerin tümü sıfır olamaz";
+//  3. every value read and the components that act in the system type all
+//     0: "Noktadaki yüklerin tümü sıfır olamaz" ("abc" in Px with the rest 0
+//     gives "Px hatalı");
 //  4. a non-zero component that does not act in the system type (Pz on a
 //     plane frame): its field name + " yükü bu sistem tipinde kullanılamaz,
 //     0 olmalıdır" ("Pz yükü ..."; the last such component is named).
@@ -161,8 +163,9 @@ struct ElemanYukuGirdisi {
 //  4. Yük a real in [-1E100, 1E100], else "Yük hatalı"; a and b in
 //     [0, 1E100], else "a hatalı", "b hatalı"; Yük1 in [-1E100, 1E100], else
 //     "Yük1 hatalı";
-//  5. only for a key without ",": the element must be in the scratch table
-//     ED, else key + " nolu eleman-nokta bağı tanımsız";
+//  5. only for a key that passed check 1: the element must be in the scratch
+//     table ED, else key + " nolu eleman-nokta bağı tanımsız" (an empty or
+//     unreadable number keeps "Eleman no hatalı");
 //  6. a readable Yük of 0: "Yük=0 olamaz"; for types 11 (partial trapezoid) and 13
 //     (temperature difference) only when Yük1 is 0 as well;
 //  7. the element type takes no element load (ElemanYukuAlirMi): a plain key

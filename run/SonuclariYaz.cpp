@@ -214,9 +214,10 @@ void UcYerDegistirmeleriniYaz(Tablo& cizim) {
     if (!kafes && SistemTipi != DuzlemCerceveSistemi) return;
     // The axis only: the element's length (ElemanBoyu), which the buckling
     // check reads after this row, stays as the element routine set it.
-    const double dx = OkunanjX1 - OkunaniX1, dy = OkunanjX2 - OkunaniX2;
-    const double L = CubukBoyu(dx, dy, OkunanjX3 - OkunaniX3);
-    if (CubukBoyuSifir(L)) return;
+    const CubukEkseni eksen =
+        CubukEkseniHesapla(OkunanjX1 - OkunaniX1, OkunanjX2 - OkunaniX2, OkunanjX3 - OkunaniX3, false);
+    if (eksen.Sifir) return;
+    const double dx = eksen.dx, dy = eksen.dy, L = eksen.L;
     const int d = NoktaSerbestlikSayisi;
     auto U = [&](int p, int k) { return YerDegistirmeler[(p - 1) * d + k]; };
     const double cs = dx / L, sn = dy / L;

@@ -244,6 +244,7 @@ private:
     void IzgaraDugmesiniGoster();
     void IzgaraSatiriniGoster();
     void IzgaraSatirinaGit(int Satir);
+    void EditoruAc(int Tag);
     void ListeOgesiUzerinde(QObject* Liste, const QString& Metin);
     int tabloDinlemeNo_ = 0;
     bool izgaraYenileniyor_ = false;

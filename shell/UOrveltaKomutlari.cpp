@@ -152,6 +152,15 @@ void TfOrvelta::IzgaraSatiriniGoster() {
     izgaraYenileniyor_ = false;
 }
 
+// The editor opens on the grid's current row, which is no longer marked: a
+// "Seçili satırları sil" after "Vazgeç" does not take the row just looked at.
+// (A save refreshes the grid, which unmarks every row.)
+void TfOrvelta::EditoruAc(int Tag) {
+    const QModelIndex i = DBGrid1->currentIndex();
+    if (i.isValid()) DBGrid1->selectionModel()->select(i, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    EditoruGoster(Tag, this);
+}
+
 // The tool button of the table the grid lists is the one pressed down.
 void TfOrvelta::IzgaraDugmesiniGoster() {
     const int tag = TabloEtiketi(IzgaraTablosu());
@@ -217,7 +226,7 @@ void TfOrvelta::SpeedButtonClick(int No) {
             if (eleman < 1) return Hatali(elemanMesaji);
             break;
     }
-    EditoruGoster(tag, this);
+    EditoruAc(tag);
 }
 
 void TfOrvelta::DBGrid1DblClick() {
@@ -232,7 +241,7 @@ void TfOrvelta::DBGrid1DblClick() {
     }
     const QModelIndex i = DBGrid1->currentIndex();
     if (i.isValid()) IzgaraSatirinaGit(i.row());
-    EditoruGoster(tag, this);
+    EditoruAc(tag);
 }
 
 bool TfOrvelta::eventFilter(QObject* o, QEvent* e) {

@@ -34,10 +34,11 @@ struct DengeDenklemleri {
     std::vector<double> P;
 };
 DengeDenklemleri DengeDenklemleriniAl();
-// The equilibrium of the solution in Bilinmeyenler: N X equals P to
-// rounding, and the reactions balance the nodal loads and the equivalent
-// nodal loads of the element loads (forces, and moments about the origin of
-// the nodes in XYZ). For structures nobody worked out by hand.
+// The equilibrium of the solution in Bilinmeyenler: N X equals P, and the
+// reactions balance the nodal loads and the equivalent nodal loads of the
+// element loads (forces, and moments about the origin of the nodes in XYZ),
+// each to 1e-12 of the largest load, product N_ij X_j or moment term of the
+// system. For structures nobody worked out by hand.
 void DengeBekle(const DengeDenklemleri& d);
 
 // SQL statements that fill a project made from the empty template, one

@@ -81,8 +81,8 @@ TEST(CizimPenceresi, AralikMesajlariHerYolda) {
     });
 }
 
-// A clicked origin stays through a change of axis set, view or range and
-// goes back to the fit's origin on a resize.
+// A clicked origin stays through a change of axis set, view, range or
+// rotation and goes back to the fit's origin on a resize.
 TEST(CizimPenceresi, TiklananOrijinKalir) {
     Cizim c(UcCubukluUzayKafes(), false, false);
     Penceresinde(true, [&](TfMeshCiz& w) {
@@ -100,6 +100,12 @@ TEST(CizimPenceresi, TiklananOrijinKalir) {
         Tikla(w.Grup1->button(0));
         Yaz(w.LabeledEdit1, "1");
         Tikla(w.BitBtn2);
+        // Turning the spatial picture fits it again about the same origin.
+        const double olcek = CizimDurumu.YatayOlcek;
+        w.TrackBar6->setFocus();
+        for (int i = 0; i < 9; ++i) QTest::keyClick(w.TrackBar6, Qt::Key_PageUp);
+        EXPECT_NE(CizimDurumu.YatayOlcek, olcek);
+        EXPECT_EQ(orijin(), QPoint(250, 260));
         // A resize puts the origin where the fit puts it.
         w.resize(w.width() + 1, w.height());
         QApplication::processEvents();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,33 +22,21 @@
 #include "model/VeriTabani.h"
 #include "CizimTestYardim.h"
 
-namespace {
-
-// A 4 m plane-frame beam on a pin (node 1) and a roller (node 2) under
-// 10 kN/m, in the axis set given.
-std::string BasitKiris(int EksenTakimi) {
-    return CerceveKirisi("S 0 S S S S", Sql::ElemanYuku("'1', 1, 1, 10, 0, 0, 0")) +
-           "UPDATE SinirKosullari SET Fiz = 'Serbest' WHERE NoktaNo = '1';\n"
-           "UPDATE AnaVeriler SET KoordinatSistemiNo = " +
-           std::to_string(EksenTakimi) + ";\n";
-}
-
-}  // namespace
-
 // Mid-span moment qL^2/8 = 20 kNm drawn on the tension face. One element in
 // the range: the largest ordinate is 8 x 10 = 80 pixels, so 4 px per kNm.
-// Fit: the 4 m span over half the 600 px image, 75 px/m; a model that starts
-// at h = 0 has its origin at x = 100, y = 300.
-// X-Y: node i at (100, 300), j at (400, 300); k = 100 lies 99 x 300/199 =
-// 149.2 px along, the moment 80 px below: (249, 380).
-// Y-X: global X runs up the screen, i at (100, 300), j at (100, 0); global
-// -Y (the beam's bottom face) is the screen's left: (20, 151).
+// Fit: the 4 m span over the drawing area (the image less 100 px on each
+// side, 20 more at the top: 400 x 380 px centred at (300, 310)).
+// X-Y: 100 px/m, node i at (100, 310), j at (500, 310); k = 100 lies
+// 99 x 400/199 = 199 px along, the moment 80 px below: (299, 390).
+// Y-X: global X runs up the screen, 95 px/m, i at (300, 500), j at (300, 120);
+// k = 100 lies 99 x 380/199 = 189 px up; global -Y (the beam's bottom face)
+// is the screen's left: (220, 311).
 TEST(Cizim, BasitKirisMomentiCekmeTarafinda) {
     struct Durum {
         int takim;
         QPoint cekme, basinc;
     };
-    for (const Durum& d : {Durum{1, {249, 380}, {249, 220}}, Durum{3, {20, 151}, {180, 151}}}) {
+    for (const Durum& d : {Durum{1, {299, 390}, {299, 230}}, Durum{3, {220, 311}, {380, 311}}}) {
         SCOPED_TRACE(d.takim);
         Cizim c(BasitKiris(d.takim));
         ASSERT_TRUE(c.arayuz.Mesajlar.empty()) << c.arayuz.Mesajlar[0].Metin;
@@ -63,9 +52,9 @@ TEST(Cizim, BasitKirisMomentiCekmeTarafinda) {
         EXPECT_EQ(etiketler[0].Aci, d.takim == 1 ? 0 : 90);
         // The tension-side line: the middle third, 3 px off the bottom face.
         QImage g = c.Resim();
-        const QPoint orta = d.takim == 1 ? QPoint(250, 303) : QPoint(97, 150);
+        const QPoint orta = d.takim == 1 ? QPoint(300, 313) : QPoint(297, 310);
         EXPECT_TRUE(Yakininda(g, orta.x(), orta.y(), kKirmizi));
-        const QPoint karsi = d.takim == 1 ? QPoint(250, 297) : QPoint(103, 150);
+        const QPoint karsi = d.takim == 1 ? QPoint(300, 307) : QPoint(303, 310);
         EXPECT_FALSE(Yakininda(g, karsi.x(), karsi.y(), kKirmizi));
     }
 }
@@ -92,10 +81,14 @@ TEST(Cizim, RaporUcKuvvetleriDiyagramIcKuvvetleri) {
     };
     EXPECT_EQ(metinler(m), (std::vector<std::string>{"-13.33", "6.67", "-13.33"}));
     EXPECT_EQ(metinler(v), (std::vector<std::string>{"20", "-20"}));
-    // Hogging ends drawn above the beam: 13.33 x 80 / 13.33 px over (100, 300).
+    // Hogging ends drawn above the beam: 13.33 x 80 / 13.33 px over node i at
+    // (100, 310); the label 3 px in from the end, its box ending 3 px above
+    // the diagram's top.
     ASSERT_EQ(m.size(), 3u);
-    EXPECT_EQ(m[0].x, 100 - 8);
-    EXPECT_EQ(m[0].y, 300 - 80 - 4);
+    QFont yazi("Arial");
+    yazi.setPixelSize(YaziPikseli(7));
+    EXPECT_EQ(m[0].x, 100 + 3);
+    EXPECT_EQ(m[0].y + QFontMetrics(yazi).height(), 310 - 80 - 3);
 }
 
 // The memo of the same beam: 200 values each followed by ",", two decimals.
@@ -136,13 +129,15 @@ TEST(Cizim, KucukKuvvetlerCizilir) {
     // PL/4 = 1 lies between two points: 0.5 x 396/199 = 0.99 at the nearest.
     EXPECT_EQ(DiyagramEnBuyukleri[2], 0.99);
     // V = 0.5 drawn the full 80 px above node i's end of the beam.
-    EXPECT_TRUE(Yakininda(c.Resim(Secim(CizimTuru::Kesme)), 101, 220, kMavi));
+    EXPECT_TRUE(Yakininda(c.Resim(Secim(CizimTuru::Kesme)), 101, 230, kMavi));
 }
 
 // A portal frame in the geometry-only state: columns 1-2 and 3-4, beam 2-3
 // with moment hinges at both ends ("0306"), the right column with a shear
-// and an axial release at its top ("0102"). At half the overall scale the
-// 4 m bays are 150 px: node 1 (100, 300), 2 (100, 150), 3 (250, 150), 4 (250, 300).
+// and an axial release at its top ("0102"). Fit: the 4 m square box in the
+// 400 x 380 px area, 95 px/m, origin (300 - 190, 310 + 190); at half the
+// overall scale the bays are 190 px: node 1 (110, 500), 2 (110, 310),
+// 3 (300, 310), 4 (300, 500).
 TEST(Cizim, CerceveMafsallari) {
     Cizim c(Sql::Sistem("30:Düzlem çerçeve") + Sql::Celik() +
                 Sql::Kesit("A, iz", "1, '100:Diğer', 0.01, 0.0001") +
@@ -153,31 +148,32 @@ TEST(Cizim, CerceveMafsallari) {
     CizimDurumu.Olcekler[0] = 0.5;
     QImage r = c.Resim();
     // Moment hinges: circles of radius 4, 8 px in from each end of the beam.
-    for (int x : {108, 242}) {
-        EXPECT_EQ(r.pixel(x, 150), kBeyaz) << x;
-        EXPECT_TRUE(Yakininda(r, x, 146, kGri)) << x;
-        EXPECT_TRUE(Yakininda(r, x, 154, kGri)) << x;
+    for (int x : {118, 292}) {
+        EXPECT_EQ(r.pixel(x, 310), kBeyaz) << x;
+        EXPECT_TRUE(Yakininda(r, x, 306, kGri)) << x;
+        EXPECT_TRUE(Yakininda(r, x, 314, kGri)) << x;
     }
     // Shear release at the column's top: a white gap from 4 to 12 px down,
     // crossed by 12 px strokes; the axial bracket 12 px down, arms 8 px long.
-    EXPECT_EQ(r.pixel(250, 158), kBeyaz);
-    EXPECT_EQ(r.pixel(245, 154), kGri);
-    EXPECT_EQ(r.pixel(255, 154), kGri);
-    EXPECT_EQ(r.pixel(256, 167), kGri);
-    EXPECT_EQ(r.pixel(244, 167), kGri);
+    EXPECT_EQ(r.pixel(300, 318), kBeyaz);
+    EXPECT_EQ(r.pixel(295, 314), kGri);
+    EXPECT_EQ(r.pixel(305, 314), kGri);
+    EXPECT_EQ(r.pixel(306, 327), kGri);
+    EXPECT_EQ(r.pixel(294, 327), kGri);
     // No hinge on the left column.
-    EXPECT_EQ(r.pixel(100, 158), kGri);
+    EXPECT_EQ(r.pixel(110, 318), kGri);
     // Without "Mafsallar" the beam line runs through.
     CizimSecenekleri s;
     s.Mafsallar = false;
-    EXPECT_EQ(c.Resim(s).pixel(108, 150), kGri);
+    EXPECT_EQ(c.Resim(s).pixel(118, 310), kGri);
 }
 
 // The triangle truss (bars 1-2, 2-3, 1-3; A = 0.001, EA = 2e5 kN) under 30,
 // -40 kN at node 3: N13 = 37.5, N12 = -30, N23 = -62.5. Node 2 held, node 1
-// on a roller: u1 = (6e-4, 0), u3 = (2.475e-3, -9.375e-4) m. Fit 75 px/m,
-// origin (100, 300); the largest displacement (node 3, 2.6466e-3 m) drawn
-// 80 px long: node 3 at (400, 75) moves to (475, 103), node 1 to (118, 300).
+// on a roller: u1 = (6e-4, 0), u3 = (2.475e-3, -9.375e-4) m. Fit: the 4 x 3 m
+// box in the 400 x 380 px area, 100 px/m, origin (300 - 200, 310 + 150); the
+// largest displacement (node 3, 2.6466e-3 m) drawn 80 px long (x 302.27):
+// node 3 at (500, 160) moves to (575, 188), node 1 to (118, 460).
 TEST(Cizim, KafesYerDegistirmeleriVeNormalKuvvet) {
     const std::string sql = UcgenKafes(Sql::Kesit("A", "1, '100:Diğer', 0.001"));
     {
@@ -185,9 +181,9 @@ TEST(Cizim, KafesYerDegistirmeleriVeNormalKuvvet) {
         ASSERT_TRUE(c.arayuz.Mesajlar.empty()) << c.arayuz.Mesajlar[0].Metin;
         ASSERT_TRUE(SekilDegistirmisCizilebilir());
         QImage r = c.Resim(Secim(CizimTuru::SekilDegistirmis));
-        EXPECT_TRUE(Yakininda(r, 475, 103, kMavi));
-        EXPECT_TRUE(Yakininda(r, 118, 300, kMavi));
-        EXPECT_TRUE(Yakininda(r, 296, 201, kMavi));  // half-way along the displaced bar 1-3
+        EXPECT_TRUE(Yakininda(r, 575, 188, kMavi));
+        EXPECT_TRUE(Yakininda(r, 118, 460, kMavi));
+        EXPECT_TRUE(Yakininda(r, 346, 324, kMavi));  // half-way along the displaced bar 1-3
         std::vector<CizimEtiketi> n;
         c.Resim(Secim(CizimTuru::NormalKuvvet, &n));
         std::vector<std::string> metinler;

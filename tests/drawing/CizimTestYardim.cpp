@@ -60,6 +60,13 @@ CizimSecenekleri Secim(CizimTuru t, std::vector<CizimEtiketi>* etiketler) {
     return s;
 }
 
+std::string BasitKiris(int EksenTakimi) {
+    return CerceveKirisi("S 0 S S S S", Sql::ElemanYuku("'1', 1, 1, 10, 0, 0, 0")) +
+           "UPDATE SinirKosullari SET Fiz = 'Serbest' WHERE NoktaNo = '1';\n"
+           "UPDATE AnaVeriler SET KoordinatSistemiNo = " +
+           std::to_string(EksenTakimi) + ";\n";
+}
+
 void Penceresinde(bool SadeceGeometri, const std::function<void(TfMeshCiz&)>& Islem) {
     bool bitti = false;
     QTimer zaman;

@@ -40,6 +40,10 @@ struct Cizim {
 
 CizimSecenekleri Secim(CizimTuru t, std::vector<CizimEtiketi>* etiketler = nullptr);
 
+// A 4 m plane-frame beam on a pin (node 1) and a roller (node 2) under
+// 10 kN/m, in the axis set given.
+std::string BasitKiris(int EksenTakimi);
+
 // Runs Islem in the drawing window, shown with the picture drawn, then
 // closes it.
 void Penceresinde(bool SadeceGeometri, const std::function<void(TfMeshCiz&)>& Islem);

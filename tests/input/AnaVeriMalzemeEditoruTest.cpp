@@ -1,6 +1,7 @@
 // The main-data and material editors: the system-type guard, the row read
 // with an unknown system, presets only on a choice from the list, the next
 // number, the delete question and a refused decimal comma.
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QLineEdit>
 
@@ -88,6 +89,44 @@ TEST_F(MalzemeEditoru, OnAyarYalnizListedenSecilinceUygulanir) {
     EXPECT_EQ(e->Deger(1)->text(), "0");
     EXPECT_EQ(e->ComboBox1->currentText(), "Diğer");
     EXPECT_FALSE(e->BitBtn2->isVisibleTo(e.get()));
+}
+
+// A stored material keeps its values however the focus leaves its name;
+// a choice in the list's own popup, by mouse or by keys, applies a preset.
+TEST_F(MalzemeEditoru, KayitliMalzemeOdakGecinceOnAyaraDonmez) {
+    Ac(Sql::Malzeme("1, 'Yapı çeliği', 2.0E8, 0.28, 7.8, 0.000011"));
+    Goster();
+    const auto degerler = [&] {
+        QString s = e->ComboBox1->currentText();
+        for (int i = 1; i <= 4; ++i) s += " " + e->Deger(i)->text();
+        return s.toStdString();
+    };
+    const std::string kayitli = "Yapı çeliği 200000000 0.28 7.8 1.1E-5";
+    ASSERT_EQ(degerler(), kayitli);
+    ASSERT_TRUE(e->Edit0->hasFocus());
+    Tus(Qt::Key_Tab);  // into the name, Enter out of it
+    ASSERT_TRUE(e->ComboBox1->hasFocus());
+    Tus(Qt::Key_Return);
+    EXPECT_TRUE(e->Deger(1)->hasFocus());
+    EXPECT_EQ(degerler(), kayitli);
+    QTest::mouseClick(e->ComboBox1->lineEdit(), Qt::LeftButton);  // Tab out, a click elsewhere
+    Tus(Qt::Key_Tab);
+    QTest::mouseClick(e->ComboBox1->lineEdit(), Qt::LeftButton);
+    QTest::mouseClick(e->Deger(3), Qt::LeftButton);
+    EXPECT_EQ(degerler(), kayitli);
+    EXPECT_EQ(FareyleBas(e->BitBtn3), Liste{});
+    ASSERT_TRUE(Tablolar.MalzemeBilgileri.Locate("MalzemeNo", 1));
+    EXPECT_EQ(Tablolar.MalzemeBilgileri.FieldByName("E").AsFloat(), 2.0E8);
+
+    Yaz(e->Edit0, "1");
+    ListedenSec(e->ComboBox1, "Yapı çeliği");
+    EXPECT_EQ(degerler(), "Yapı çeliği 2.1E8 0.30 7.85 1.2E-5");
+    QTest::mouseClick(e->ComboBox1->lineEdit(), Qt::LeftButton);
+    Tus(Qt::Key_Down, Qt::AltModifier);  // the list opens; one up, Enter
+    ASSERT_TRUE(e->ComboBox1->view()->isVisible());
+    Tus(Qt::Key_Up);
+    Tus(Qt::Key_Return);
+    EXPECT_EQ(degerler(), "Beton: C100/115 46500000 0.20 2.5 1E-5");
 }
 
 TEST_F(MalzemeEditoru, KullanilanMalzemeSorulurVirgulReddedilir) {

@@ -2,8 +2,11 @@
 // The shared fixtures of the editor tests.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
+#include <QTest>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -18,14 +21,36 @@
 
 using Liste = std::vector<std::string>;
 
-// An item chosen from a drop-down list by the user: it becomes current and
-// the list reports the activation, as Qt does for a click or a typed letter.
+// An item chosen from a drop-down list as the user does it: the list opens
+// and the item is clicked in the list's own popup.
 inline void ListedenSec(QComboBox* c, const QString& Metin) {
     const int i = c->findText(Metin);
     ASSERT_GE(i, 0) << Metin.toStdString();
-    c->setCurrentIndex(i);
-    emit c->activated(i);
-    emit c->textActivated(Metin);
+    c->showPopup();
+    QAbstractItemView* v = c->view();
+    ASSERT_TRUE(v->isVisible()) << Metin.toStdString();
+    const QModelIndex m = c->model()->index(i, c->modelColumn(), c->rootModelIndex());
+    v->scrollTo(m);
+    const QPoint p = v->visualRect(m).center();
+    QTest::mouseMove(v->viewport(), p);
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, p);
+    ASSERT_FALSE(v->isVisible()) << Metin.toStdString();
+}
+
+// A key pressed where the focus is, as the user presses it.
+inline void Tus(int Tus, Qt::KeyboardModifiers Degistirici = Qt::NoModifier) {
+    QWidget* w = QApplication::focusWidget();
+    ASSERT_NE(w, nullptr);
+    QTest::keyClick(w, static_cast<Qt::Key>(Tus), Degistirici);
+}
+
+// Text typed into an edit as the user does: a click into it, everything
+// selected, the new text typed (an empty one deletes).
+inline void Yaz(QWidget* w, const QString& Metin) {
+    QTest::mouseClick(w, Qt::LeftButton);
+    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+    if (Metin.isEmpty()) QTest::keyClick(w, Qt::Key_Delete);
+    QTest::keyClicks(w, Metin);
 }
 
 // A fresh project made from the empty template (with the SQL rows given),
@@ -85,6 +110,20 @@ protected:
         Liste m;
         for (const auto& k : ui->Mesajlar) m.push_back(k.Metin);
         return m;
+    }
+    // The editor on the screen and active, its set-up done.
+    void Goster() {
+        e->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(e.get()));
+        QTest::qWait(20);
+        ui->Mesajlar.clear();
+    }
+    // Clicks the button with the mouse; the messages it showed.
+    Liste FareyleBas(QPushButton* b) {
+        ui->Mesajlar.clear();
+        QTest::mouseClick(b, Qt::LeftButton);
+        EXPECT_EQ(Hata, 0);
+        return Mesajlar();
     }
     // Presses the button; the messages it showed.
     Liste Bas(QPushButton* b) {

@@ -1,6 +1,7 @@
 // The cross-section editor: a computed rectangle saved and read back, a
 // profile chosen from the list, a stored profile section shown as stored,
 // the types of the system type, the next number and the delete question.
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -52,6 +53,30 @@ TEST_F(KesitEditoru, DikdortgenHesaplanipKaydedilir) {
     const std::string once = Dosya();
     EXPECT_EQ(Bas(e->BitBtn3), Liste{"J hatalı"});
     EXPECT_EQ(Dosya(), once);
+}
+
+// A typed character opens the type list and moves within it; a stored
+// section keeps its type and values until a type is chosen there.
+TEST_F(KesitEditoru, YazilanKarakterYalnizListedeIlerler) {
+    Ac(Sql::Kesit("A, ix, iy, iz", "1, '1:Dikdörtgen', 0.15, 0.0028, 0.001125, 0.003125"));
+    Goster();
+    const std::string kayitli = "1:Dikdörtgen 0.15 0.0028 0.001125 0.003125";
+    const auto durum = [&] { return e->ComboBox1->currentText().toStdString() + " " + Degerler(1, 4); };
+    ASSERT_EQ(durum(), kayitli);
+    Tus(Qt::Key_Tab);
+    ASSERT_TRUE(e->ComboBox1->hasFocus());
+    QAbstractItemView* liste = e->ComboBox1->view();
+    for (const int son : {Qt::Key_Escape, Qt::Key_Return}) {
+        Tus(Qt::Key_2);
+        ASSERT_TRUE(liste->isVisible());
+        EXPECT_EQ(liste->currentIndex().data().toString(), "2:Tablalı");
+        EXPECT_EQ(durum(), kayitli);
+        Tus(son);
+        EXPECT_FALSE(liste->isVisible());
+    }
+    // chosen: another type clears the stored values, "Sil" stays
+    EXPECT_EQ(durum(), "2:Tablalı 0 0 0 0");
+    EXPECT_TRUE(Gorunur(e->BitBtn2));
 }
 
 TEST_F(KesitEditoru, ProfilListedenSecilir) {

@@ -76,14 +76,33 @@ TEST_F(TekilYukEditoru, TuretAnahtariTYUKTablosunaAcilir) {
     // node 3 has its loads through the generation key already
     Gir({{e->Edit0, "3"}, {e->Deger(1), "1"}});
     EXPECT_EQ(Bas(e->BitBtn3), Liste{"3 nolu noktanın yükleri tekrar verilmiş"});
-    // the shown generation key narrowed: kept beside the new one it would
-    // load nodes twice; replaced, it is no overlap
+    // the shown generation key narrowed: "Hayır" writes nothing; replaced,
+    // it is no overlap
     Gir({{e->Edit0, "1,5,2,0,0"}, {e->TuretEdit[1], "3"}});
     ui->Cevaplar = {"H"};
-    EXPECT_EQ(Bas(e->BitBtn3).back(), "1,3,2,0,0->1 nolu noktada yükler tekrar verilmiş");
+    EXPECT_EQ(Bas(e->BitBtn3), Liste{"1,5,2,0,0 türet satırı 1,3,2,0,0 ile değiştirilecek\rDevam edeyim mi?"});
+    EXPECT_EQ(Satirlar(Tablolar.Yukler, {"NoktaNo"}), "2 \n1,5,2,0,0 \n");
     ui->Cevaplar = {"E"};
     EXPECT_EQ(Bas(e->BitBtn3).size(), 1u);
     EXPECT_EQ(Satirlar(Tablolar.TYUK, {"NoktaNo", "Py"}), "2 0 \n1 -3 \n3 -3 \n");
+}
+
+// A value that is no number is named, not taken for a zero load.
+TEST_F(TekilYukEditoru, SayiOlmayanYukAdiylaBildirilir) {
+    Goster();
+    Yaz(e->Edit0, "2");
+    const char* const adlar[] = {"Px", "Py", "Pz", "Mx", "My", "Mz"};
+    for (int k = 1; k <= 6; ++k) {
+        Yaz(e->Deger(k), "abc");
+        EXPECT_EQ(FareyleBas(e->BitBtn3), Liste{std::string(adlar[k - 1]) + " hatalı"});
+        Yaz(e->Deger(k), "0");
+    }
+    EXPECT_EQ(FareyleBas(e->BitBtn3), Liste{"Noktadaki yüklerin tümü sıfır olamaz"});
+    // an empty key names no node: the message must not begin with a blank
+    Yaz(e->Edit0, "");
+    Yaz(e->Deger(1), "5");
+    EXPECT_EQ(FareyleBas(e->BitBtn3), Liste{"Nokta no tanımsız"});
+    EXPECT_EQ(Tablolar.Yukler.RecordCount(), 0);
 }
 
 TEST_F(SinirKosuluEditoru, SecimlerVeTuretAnahtariSKTablosunaAcilir) {
@@ -160,6 +179,36 @@ TEST_F(ElemanYukuEditoru, IkiParcaliAnahtar) {
     EXPECT_EQ(Satirlar(Tablolar.ElemanYukleri, {"ElemanNo", "YukNo", "Yuk"}), "5 1 10 \n");
     EXPECT_EQ(Satirlar(Tablolar.EYUK, {"ElemanNo", "YukNo", "Yuk"}), "5 1 10 \n");
     EXPECT_EQ(e->Edit0->text(), "");
+}
+
+// A generation key typed in the "Türet:" edits stays when the load number
+// changes; an element number that is empty or no number is named as such.
+TEST_F(ElemanYukuEditoru, YukNoDegisinceTuretAnahtariKalir) {
+    Goster();
+    const auto turet = [&] {
+        QString s;
+        for (QLineEdit* t : e->TuretEdit) s += t->text() + ",";
+        return s.toStdString();
+    };
+    Yaz(e->TuretEdit[0], "1");  // the click empties "Eleman no"
+    Yaz(e->TuretEdit[1], "5");
+    Yaz(e->TuretEdit[2], "2");
+    Yaz(e->LabeledEdit1, "3");
+    EXPECT_EQ(turet(), "1,5,2,0,0,");
+    Yaz(e->Deger(2), "10");
+    EXPECT_EQ(FareyleBas(e->BitBtn3), Liste{});
+    EXPECT_EQ(Satirlar(Tablolar.ElemanYukleri, {"ElemanNo", "YukNo", "Yuk"}), "1,5,2,0,0 3 10 \n");
+    Yaz(e->LabeledEdit1, "4");
+    EXPECT_EQ(turet() + e->Deger(2)->text().toStdString(), "1,5,2,0,0,0");
+
+    Yaz(e->TuretEdit[0], "0");
+    for (const char* no : {"", "abc", "9"}) {
+        Yaz(e->Edit0, no);
+        Yaz(e->Deger(2), "10");
+        EXPECT_EQ(FareyleBas(e->BitBtn3),
+                  Liste{*no == '9' ? "9 nolu eleman-nokta bağı tanımsız" : "Eleman no hatalı"})
+            << no;
+    }
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ TEST_F(YukProjesi, ElementLoadSaveChecks) {
         {{"2", "1", tip1, "x", "0", "0", "0"}, "Yük hatalı"},
         {{"2", "1", tip1, "0", "0", "0", "0"}, "Yük=0 olamaz"},
         {{"9", "1", tip1, "10", "0", "0", "0"}, "9 nolu eleman-nokta bağı tanımsız"},
-        {{"x", "0", tip1, "10", "0", "0", "0"}, "x nolu eleman-nokta bağı tanımsız"},
+        {{"x", "1", tip1, "10", "0", "0", "0"}, "Eleman no hatalı"},
+        {{"", "1", tip1, "10", "0", "0", "0"}, "Eleman no hatalı"},
         // a trapezoid starting at zero and one face unheated are loads
         {{"2", "1", tip11, "0", "1", "2", "5"}, ""},
         {{"2", "1", tip13, "0", "0.3", "0", "-10"}, ""},

@@ -221,6 +221,47 @@ TEST_F(TabloTest, XyzIndexOrderKeptAfterEveryPost) {
     EXPECT_EQ(Sira(t, "NoktaNo"), (std::vector<int>{5, 4, 2, 3, 1}));
 }
 
+// Rows whose sort or index keys are equal keep the order in which they were
+// appended: as each is posted, after an edit of another field, and after
+// the table is opened again. 40 rows in three groups, more than a sort
+// keeps in order by chance.
+TEST_F(TabloTest, EqualKeysKeepTheOrderOfAppending) {
+    std::vector<int> beklenen;
+    for (int g = 0; g < 3; ++g)
+        for (int i = 1; i <= 40; ++i)
+            if ((i * 7) % 3 == g) beklenen.push_back(i);
+    Tablo e("EYUK");
+    e.SetSort("ElemanNo");
+    Tablo x("XYZ");
+    x.SetIndexFieldNames("X1;X2;X3");
+    for (Tablo* t : {&e, &x}) {
+        t->DosyaAyarla(dosya, true);
+        t->Open();
+    }
+    for (int i = 1; i <= 40; ++i) {
+        Yuk(e, (i * 7) % 3, 1, i);
+        Nokta(x, i, (i * 7) % 3, 1.5, -2);
+    }
+    EXPECT_EQ(Sira(e, "Yuk"), beklenen);
+    EXPECT_EQ(Sira(x, "NoktaNo"), beklenen);
+    ASSERT_TRUE(e.Locate("Yuk", 1.0));
+    e.Edit();
+    e.FieldByName("YukTipi").SetInteger(3);
+    e.Post();
+    ASSERT_TRUE(x.Locate("NoktaNo", 1));
+    x.Edit();
+    x.FieldByName("X2").SetFloat(1.5);
+    x.Post();
+    EXPECT_EQ(Sira(e, "Yuk"), beklenen);
+    EXPECT_EQ(Sira(x, "NoktaNo"), beklenen);
+    for (Tablo* t : {&e, &x}) {
+        t->Close();
+        t->Open();
+    }
+    EXPECT_EQ(Sira(e, "Yuk"), beklenen);
+    EXPECT_EQ(Sira(x, "NoktaNo"), beklenen);
+}
+
 TEST_F(TabloTest, DeleteWhileWalking) {
     Tablo t("XYZ");
     t.DosyaAyarla(dosya, true);

@@ -15,6 +15,8 @@
 // so u1x = 3e-5, u3y = -4.6875e-5, u3x = 3e-5 + (4.6875e-5 + 0.6 * 4.6875e-5) / 0.8 = 1.2375e-4.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "HesapTestYardim.h"
 #include "model/VeriTabani.h"
 
@@ -143,4 +145,34 @@ TEST(DuzlemKafesRaporu, YerDegistirmesizHesaptaBolumYokTabloyaDokunulmaz) {
     Tablo& c = CizimTablosu();
     ASSERT_TRUE(c.Locate("ElemanNo", 1));
     EXPECT_TRUE(c.FieldByName("u1").IsNull());
+}
+
+// The help text tells the signs as the report prints them: the element
+// forces are the forces acting on the bar's ends along its local axes, so
+// bar 3, pulled by 37.5 kN, shows -37.5 at node i and 37.5 at node j; only
+// the stresses are "tension positive".
+TEST(DuzlemKafesRaporu, YardimdakiIsaretKuraliRaporaUyar) {
+    std::ifstream f(std::string(ORVELTA_KAYNAK_KLASORU) + "/OrveltaYardim.txt", std::ios::binary);
+    ASSERT_TRUE(f.good());
+    // A section's entry: its line and the lines indented under it.
+    std::string satir, kuvvet, gerilme, *giris = nullptr;
+    while (std::getline(f, satir)) {
+        if (satir.rfind("  ", 0) != 0) giris = nullptr;
+        else if (satir.rfind("  ELEMAN KUVVETLERİ ", 0) == 0) giris = &kuvvet;
+        else if (satir.rfind("  GERİLMELER ", 0) == 0) giris = &gerilme;
+        else if (satir[2] != ' ') giris = nullptr;
+        if (giris) *giris += satir.substr(satir.find_first_not_of(' ')) + " ";
+    }
+    EXPECT_EQ(kuvvet.find("çekme +"), std::string::npos) << kuvvet;
+    EXPECT_NE(kuvvet.find("çekilen çubukta i ucu -, j ucu +"), std::string::npos) << kuvvet;
+    EXPECT_NE(kuvvet.find("i ucunda -37.5, j ucunda 37.5"), std::string::npos) << kuvvet;
+    EXPECT_NE(gerilme.find("(çekme +)"), std::string::npos) << gerilme;
+
+    TestProjesi p(Kafes());
+    std::vector<std::string> r = p.Hesapla();
+    const std::vector<std::string> k = BolumSatirlari(r, "ELEMAN KUVVETLERİ:");
+    ASSERT_EQ(k.size(), 8u);
+    EXPECT_EQ(k[6], "       1       3       -37.5");
+    EXPECT_EQ(k[7], "       3                37.5");
+    EXPECT_EQ(BolumSatirlari(r, "GERİLMELER:").at(2), "     3" + Tekrar(' ', 6) + Sag("1875", 18));
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "HesapTestYardim.h"
+#include "engine/CozumSurucusu.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
@@ -166,6 +167,34 @@ TEST(Hesap, BuyukMatrisGosterilemez) {
     std::vector<std::string> r = p.Hesapla();
     EXPECT_TRUE(p.arayuz.Mesajlar.empty());
     EXPECT_FALSE(r.empty());
+}
+
+// The limit of a chosen matrix is 1000 unknowns: 499 bars in a row, node 1
+// pinned, the others on rollers (1000 unknowns, the matrix is shown); node
+// 500 pinned too makes 1001, refused before anything is allocated.
+TEST(Hesap, BinBilinmeyenliMatrisGosterilirBinBirReddedilir) {
+    for (const bool mafsal : {false, true}) {
+        TestProjesi p(kBasKafes + Sql::Noktalar({{"1", 0}, {"500", 499}, {"1,500,1,0,0", 0}}) +
+                      Sql::Elemanlar({{"1", 10, 1, 2}, {"499", 10, 499, 500}, {"1,499,1,0,0", 10, 1, 2}}) +
+                      Sql::Baglar({{"1,499,1,0,0"}}) + Sql::Yukler({{"500", 10}}) +
+                      Sql::Mesnetler({{"1", "0 0 S S S S"}, {"2,499,1,0,0", "S 0 S S S S"},
+                                      {"500", mafsal ? "0 0 S S S S" : "S 0 S S S S"}}));
+        ASSERT_EQ(Hata, 0);
+        p.arayuz.MatrisGosterSecimiAyarla(NGoster);
+        p.Hesapla();
+        EXPECT_EQ(BilinmeyenSayisi, mafsal ? 1001 : 1000);
+        if (mafsal) {
+            EXPECT_TRUE(p.arayuz.GosterilenMatrisler.empty());
+            ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+            EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Matris çok büyük, desen gösterilemiyor");
+            EXPECT_EQ(p.arayuz.Mesajlar[0].Baslik, "AÇIKLAMA:");
+        } else {
+            EXPECT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+            EXPECT_EQ(p.arayuz.GosterilenMatrisler, std::vector<std::string>{"N denge matrisi"});
+            EXPECT_EQ(p.arayuz.SonMatris.BilinmeyenSayisi, 1000);
+        }
+        BostaOlmali(p.arayuz);
+    }
 }
 
 TEST(Hesap, CizGecisiOkuyuculardanSonraBiter) {

@@ -9,6 +9,7 @@
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
+#include "run/SonucPdf.h"
 #include "run/SonuclariYaz.h"
 
 namespace {
@@ -138,4 +139,32 @@ TEST(RaporBolumleri, DonmesiVerilenMesnetinReaksiyonu) {
     ASSERT_EQ(g.size(), 5u);
     EXPECT_EQ(g[3], Sag("1", 6) + Sag("1", 6) + Sag("-7500", 18) + Sag("7500", 18) + Sag("0", 18));
     EXPECT_EQ(g[4], Sag("1", 6) + Sag("2", 6) + Sag("-7500", 18) + Sag("7500", 18) + Sag("0", 18));
+}
+
+// A run with nodal and element loads writes every section once, in the order
+// of the results window's list: the nodal loads before the element loads,
+// and the PDF of all of them keeps that order.
+TEST(RaporBolumleri, BolumlerListeSirasiyla) {
+    TestProjesi p(CerceveKirisi("S 0 S S S S", Sql::Yukler({{"2", 5, 0}}) + Sql::ElemanYuku("'1', 1, 1, 10, 0, 0, 0")),
+                  true);
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    std::vector<std::string> beklenen;
+    for (int i = 1; i <= 11; ++i) beklenen.push_back(TurkceBuyukHarf(SonucBolumAdlari[i]) + ":");
+    // Titles: the lines that follow a blank one and end with a colon.
+    auto basliklar = [](const std::vector<std::string>& satirlar) {
+        std::vector<std::string> b;
+        for (std::size_t i = 1; i < satirlar.size(); ++i)
+            if (satirlar[i - 1].find_first_not_of(' ') == std::string::npos && !satirlar[i].empty() &&
+                satirlar[i].back() == ':')
+                b.push_back(satirlar[i]);
+        return b;
+    };
+    EXPECT_EQ(basliklar(r), beklenen);
+    EXPECT_EQ(beklenen[4], "DÜĞÜM TEKİL YÜKLERİ:");
+    EXPECT_EQ(beklenen[5], "ELEMAN YÜKLERİ:");
+    SonucPdfGirdisi g;
+    g.RaporSatirlari = r;
+    g.Secimler.fill(true);
+    EXPECT_EQ(basliklar(PdfSatirlariniSec(g)), beklenen);
 }

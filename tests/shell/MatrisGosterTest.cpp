@@ -170,6 +170,21 @@ TEST(MatrisGoster, SayilarEllyeKadarSonraUcKelimelikUyari) {
     EXPECT_EQ(b.a.Mesajlar[0].Metin, "Matris büyük, sayısal olarak gösterilemiyor");
 }
 
+// In both N+BxTf items the equilibrium rows, the last one (row m) too, keep
+// the fixed format; the exponent starts at row m + 1.
+TEST(MatrisGoster, NBxTfSonDengeSatiriSabitSonrakilerUslu) {
+    for (int secim : {NBxTfGoster, indirgenmisNbxTfGoster}) {
+        Elle g(secim, 2, 3, {{1, 1, 2}, {2, 1, -12345.678}, {2, 3, 0.25}, {3, 1, 0.25}, {3, 3, -2e-6}});
+        g.w->BitBtn1->click();
+        auto satir = [&](int i) {
+            return (g.w->Hucre(i, 1) + "|" + g.w->Hucre(i, 2) + "|" + g.w->Hucre(i, 3)).toStdString();
+        };
+        EXPECT_EQ(satir(1), "2| | ") << secim;
+        EXPECT_EQ(satir(2), "-12345.678| |0.25") << secim;
+        EXPECT_EQ(satir(3), "2.5E-01| |-2E-06") << secim;
+    }
+}
+
 TEST(MatrisGoster, PencereEkranaSigarResimVeTabloKayar) {
     for (auto [n, tablo] : {std::pair{1000, false}, {50, true}}) {
         Elle g(indirgenmisNGoster, n - 1, n, {{1, 1, 1}});
