@@ -347,6 +347,27 @@ bool SekilDegistirmisCizilebilir() {
     return c.SistemTipi == DuzlemKafesSistemi && static_cast<int>(c.YerDegistirmeler.size()) == c.NoktaSayisi + 1;
 }
 
+std::string CizilmezNedeni(CizimTuru Tur) {
+    const TCizimDurumu& c = CizimDurumu;
+    const std::string ad = std::string("\"") + CizimTuruAdi(Tur) + "\"";
+    if (Tur == CizimTuru::Geometri) return {};
+    if (Tur == CizimTuru::SekilDegistirmis) {
+        if (c.SistemTipi != DuzlemKafesSistemi) return ad + " bu sistemde çizilmez: yalnız düzlem kafes sisteminde çizilir";
+        if (!SekilDegistirmisCizilebilir()) return "Yer değiştirmeler hesaplanmadı";
+        return {};
+    }
+    // Normal force on every bar, shear and moment on plane-frame elements and their springs.
+    const int enAz = Tur == CizimTuru::NormalKuvvet ? 0 : DuzlemCerceveElemani;
+    bool var = false;
+    for (int e = 1; e < static_cast<int>(c.ElemanCizimBilgisi.size()); ++e)
+        var = var || (c.ElemanCizimBilgisi[e][5] >= enAz && c.ElemanCizimBilgisi[e][5] < UzayCerceveElemani);
+    if (!var)
+        return ad + " bu sistemde çizilmez: yalnız " +
+               (Tur == CizimTuru::NormalKuvvet ? "kafes ve düzlem çerçeve" : "düzlem çerçeve") + " elemanlarında çizilir";
+    if (DiyagramEnBuyukleri[static_cast<int>(Tur) - 1] == 0) return ad + " çizilmez: bütün değerleri 0";
+    return {};
+}
+
 void Ciz(QImage& Resim, const CizimSecenekleri& s) {
     TCizimDurumu& c = CizimDurumu;
     if (c.ElemanSayisi < 1 || Resim.isNull()) return;

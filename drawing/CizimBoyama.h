@@ -35,6 +35,10 @@ const char* CizimTuruAdi(CizimTuru Tur);
 // image size). Nothing is painted when there is no element.
 void Ciz(QImage& Resim, const CizimSecenekleri& Secenekler);
 
+// Why the chosen item draws nothing in this model (its elements or its run),
+// empty when it draws something.
+std::string CizilmezNedeni(CizimTuru Tur);
+
 // Whether the displaced shape can be drawn (a plane truss whose run
 // computed displacements).
 bool SekilDegistirmisCizilebilir();

@@ -33,6 +33,27 @@ void Eksenler(double X, double Y, double Z, double& h, double& v, double& d) {
     if (c.Boyut == 2 || c.Gorunus > 0) d = 0;
 }
 
+// The check of a range text pair, with the messages of the paint or, when
+// Gorunus, of a view change (each number alone, the last one's fault first).
+std::string AralikHatasi(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo, bool Gorunus) {
+    const int n = CizimDurumu.ElemanSayisi;
+    int i = 0, s = 0;
+    const bool ilkTamam = TamSayiMi(BosluklariSil(Ilk), 1, n, i);
+    const bool sonTamam = TamSayiMi(BosluklariSil(Son), 1, n, s);
+    const char* hata = nullptr;
+    if (Gorunus)
+        hata = !sonTamam ? "Son eleman hatalı" : !ilkTamam ? "İlk eleman hatalı" : nullptr;
+    else
+        hata = !ilkTamam   ? "İlk eleman no hatalı"
+               : !sonTamam ? "Son eleman no hatalı"
+               : i > s     ? "İlk veya son eleman no hatalı"
+                           : nullptr;
+    if (hata) return hata;
+    IlkNo = i;
+    SonNo = s;
+    return {};
+}
+
 // Where a model point lies on the screen relative to the model origin, in
 // metres before the fit scale (x to the right, y upward): h, v and d with the
 // scale factors (when Olcekli), turned by the rotation angles in the spatial
@@ -85,16 +106,11 @@ std::array<const char*, 3> GorunusAdlari(int EksenTakimi) {
 }
 
 std::string ElemanAraligiHatasi(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo) {
-    const int n = CizimDurumu.ElemanSayisi;
-    int i = 0, s = 0;
-    const bool ilkTamam = TamSayiMi(BosluklariSil(Ilk), 1, n, i);
-    const bool sonTamam = TamSayiMi(BosluklariSil(Son), 1, n, s);
-    if (!ilkTamam) return "İlk eleman no hatalı";
-    if (!sonTamam) return "Son eleman no hatalı";
-    if (i > s) return "İlk veya son eleman no hatalı";
-    IlkNo = i;
-    SonNo = s;
-    return {};
+    return AralikHatasi(Ilk, Son, IlkNo, SonNo, false);
+}
+
+std::string GorunusAraligiHatasi(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo) {
+    return AralikHatasi(Ilk, Son, IlkNo, SonNo, true);
 }
 
 bool CizimTablolariniDoldur(int Genislik, int Yukseklik) {
@@ -278,6 +294,19 @@ void OrijiniAyarla() {
     TCizimDurumu& c = CizimDurumu;
     c.OrijinX = c.SigdirmeOrijinX;
     c.OrijinY = c.SigdirmeOrijinY;
+}
+
+void GorunusOrijiniAyarla() {
+    TCizimDurumu& c = CizimDurumu;
+    if (!c.OrijinTiklandi) {
+        OrijiniAyarla();
+        return;
+    }
+    if (c.Boyut == 2 && c.EnKucukH == 0) {
+        const int y = c.OrijinY;
+        OrijiniAyarla();
+        c.OrijinY = y;
+    }
 }
 
 void AcilariAyarla(int XCubugu, int YCubugu, int ZCubugu) {

@@ -37,6 +37,8 @@ struct TCizimDurumu {
     // Fit scales (pixels per metre) and the oblique depth factor.
     double YatayOlcek = 0, DuseyOlcek = 0, EgikCarpan = 0;
     int OrijinX = 0, OrijinY = 0;
+    // The origin was put where the user clicked (until the next start-up or resize).
+    bool OrijinTiklandi = false;
     // The origin of the last fit: the pixel of the model origin that puts the
     // model box in the middle of the drawing area.
     int SigdirmeOrijinX = 0, SigdirmeOrijinY = 0;
@@ -97,6 +99,11 @@ void GorunusVeOlcekHesapla();
 void SigdirmeHesapla();
 // The origin := the fit origin.
 void OrijiniAyarla();
+// The origin after a new view of the same picture (another axis set, view
+// or range): a clicked origin stays where it was, but a plane model that
+// starts exactly at h = 0 takes the fit's x again; otherwise as
+// OrijiniAyarla.
+void GorunusOrijiniAyarla();
 // The three rotation angles from the positions of the X, Y and Z bars.
 void AcilariAyarla(int XCubugu, int YCubugu, int ZCubugu);
 
@@ -110,5 +117,10 @@ QPoint NoktaIzdusumu(int Nokta);
 // quarter clockwise.
 int YanIsareti();
 
-// Checks a range text pair; the message of the first fault, empty when fine.
+// Checks a range text pair before painting; the message of the first
+// fault, empty when fine (IlkNo and SonNo then set).
 std::string ElemanAraligiHatasi(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo);
+// The same check when the axis set or the view changes: each number alone
+// ("Son eleman hatalı" wins when both are wrong); a first above the last
+// passes here and is refused at the paint.
+std::string GorunusAraligiHatasi(const std::string& Ilk, const std::string& Son, int& IlkNo, int& SonNo);

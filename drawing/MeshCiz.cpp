@@ -301,10 +301,11 @@ TfMeshCiz::TfMeshCiz(bool SadeceGeometri, QWidget* Ust) : QDialog(Ust), sadeceGe
 
     connect(Grup1, &QButtonGroup::idClicked, this, [this](int id) { EksenTakimiSec(id + 1); });
     connect(Grup2, &QButtonGroup::idClicked, this, [this](int id) { GorunusSec(id + 1); });
+    // A choice that draws nothing in this model says why, once.
     connect(Grup3, &QButtonGroup::idClicked, this, [this](int id) {
-        if (id == 4 && CizimDurumu.YerDegistirmeler.empty())
-            MesajKutusu("Yer değiştirmeler hesaplanmadı", "Uyarı:", "TamamUyari1");
         Ciz();
+        const std::string neden = CizilmezNedeni(static_cast<CizimTuru>(id));
+        if (!neden.empty()) MesajKutusu(neden, "Uyarı:", "TamamUyari1");
     });
     for (QCheckBox* c : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6})
         connect(c, &QCheckBox::clicked, this, [this] { Ciz(); });
@@ -403,17 +404,40 @@ void TfMeshCiz::EksenTakimiSec(int Takim) {
     }
     Grup2->setExclusive(true);
     EksenResmiGoster();
-    GorunusVeOlcekHesapla();
-    OrijiniAyarla();
+    GorunusHesapla();
     Ciz();
 }
 
 void TfMeshCiz::GorunusSec(int Gorunus) {
     if (!hazir_) return;
     CizimDurumu.Gorunus = Gorunus;
-    GorunusVeOlcekHesapla();
-    OrijiniAyarla();
+    GorunusHesapla();
     Ciz();
+}
+
+void TfMeshCiz::GorunusHesapla() {
+    TCizimDurumu& c = CizimDurumu;
+    int ilk = 0, son = 0;
+    const std::string hata =
+        GorunusAraligiHatasi(LabeledEdit1->text().toStdString(), LabeledEdit2->text().toStdString(), ilk, son);
+    if (!hata.empty()) {
+        MesajKutusu(hata, "Uyarı:", "TamamUyari1");
+        AraligiSifirla();
+    } else if (ilk <= son) {
+        c.IlkEleman = ilk;
+        c.SonEleman = son;
+    }
+    // The view of the range now in force; a first above the last is refused at the paint.
+    GorunusVeOlcekHesapla();
+    GorunusOrijiniAyarla();
+}
+
+void TfMeshCiz::AraligiSifirla() {
+    TCizimDurumu& c = CizimDurumu;
+    LabeledEdit1->setText("1");
+    LabeledEdit2->setText(QString::number(c.ElemanSayisi));
+    c.IlkEleman = 1;
+    c.SonEleman = c.ElemanSayisi;
 }
 
 void TfMeshCiz::CubukDegisti() {
@@ -430,10 +454,11 @@ void TfMeshCiz::CubukDegisti() {
     StaticText9->setText(QString::number(TrackBar8->value()));
     const int onceki[3] = {c.Acilar[0], c.Acilar[1], c.Acilar[2]};
     AcilariAyarla(TrackBar5->value(), TrackBar6->value(), TrackBar7->value());
-    // A turned spatial picture is fitted again, so that it stays inside the image.
+    // A turned spatial picture is fitted again, so that it stays inside the
+    // image; a clicked origin stays where it was.
     if (hazir_ && c.Boyut == 3 && c.Gorunus == 0 && !std::equal(onceki, onceki + 3, c.Acilar)) {
         SigdirmeHesapla();
-        OrijiniAyarla();
+        GorunusOrijiniAyarla();
     }
     Ciz();
 }
@@ -451,11 +476,17 @@ void TfMeshCiz::ResmiBoyutlandir() {
     TCizimDurumu& c = CizimDurumu;
     const int s = std::max(600, std::min(ScrollBox1->viewport()->width(), ScrollBox1->viewport()->height()));
     c.Genislik = c.Yukseklik = s;
+    c.OrijinTiklandi = false;
+    OlcegiYenile();
+}
+
+void TfMeshCiz::OlcegiYenile() {
+    TCizimDurumu& c = CizimDurumu;
     const int acilar[3] = {c.Acilar[0], c.Acilar[1], c.Acilar[2]};
     GorunusVeOlcekHesapla();
     std::copy(acilar, acilar + 3, c.Acilar);
     SigdirmeHesapla();
-    OrijiniAyarla();
+    GorunusOrijiniAyarla();
 }
 
 void TfMeshCiz::resizeEvent(QResizeEvent* e) {
@@ -478,18 +509,15 @@ bool TfMeshCiz::AraligiUygula() {
         ElemanAraligiHatasi(LabeledEdit1->text().toStdString(), LabeledEdit2->text().toStdString(), ilk, son);
     LabeledEdit1->setText(QString::fromStdString(BosluklariSil(LabeledEdit1->text().toStdString())));
     LabeledEdit2->setText(QString::fromStdString(BosluklariSil(LabeledEdit2->text().toStdString())));
+    const int eskiIlk = c.IlkEleman, eskiSon = c.SonEleman;
     if (!hata.empty()) {
-        LabeledEdit1->setText("1");
-        LabeledEdit2->setText(QString::number(c.ElemanSayisi));
-        ilk = 1;
-        son = c.ElemanSayisi;
         MesajKutusu(hata, "Uyarı:", "TamamUyari1");
-    }
-    if (ilk != c.IlkEleman || son != c.SonEleman) {
+        AraligiSifirla();
+    } else {
         c.IlkEleman = ilk;
         c.SonEleman = son;
-        ResmiBoyutlandir();
     }
+    if (c.IlkEleman != eskiIlk || c.SonEleman != eskiSon) OlcegiYenile();
     return hata.empty();
 }
 
@@ -533,6 +561,7 @@ bool TfMeshCiz::eventFilter(QObject* o, QEvent* e) {
         const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
         CizimDurumu.OrijinX = p.x();
         CizimDurumu.OrijinY = p.y();
+        CizimDurumu.OrijinTiklandi = true;
         Ciz();
         return true;
     }

@@ -78,7 +78,14 @@ private:
     void GorunusSec(int Gorunus);
     void CubukDegisti();
     void OnAyarlar();
+    // The view computation of an axis-set or view choice, with its range check.
+    void GorunusHesapla();
+    // The range edits and the drawn range back to the whole model.
+    void AraligiSifirla();
+    // The image size from the scroll box; the fit and the origin anew.
     void ResmiBoyutlandir();
+    // The fit of the current range and view, the rotation angles kept.
+    void OlcegiYenile();
     bool AraligiUygula();
     void EksenResmiGoster();
 

@@ -14,7 +14,9 @@
 #include <QTest>
 #include <QTransform>
 
-#include "drawing/CizimYardim.h"
+#include "CizimTestYardim.h"
+#include "drawing/CizimGeometrisi.h"
+#include "drawing/MeshCiz.h"
 #include "model/Tipler.h"
 
 namespace {

@@ -20,10 +20,7 @@
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
-#include "run/HesapTestYardim.h"
-#include "run/Hesap.h"
-#include "drawing/CizimYardim.h"
-
+#include "CizimTestYardim.h"
 
 // Mid-span moment qL^2/8 = 20 kNm drawn on the tension face. One element in
 // the range: the largest ordinate is 8 x 10 = 80 pixels, so 4 px per kNm.

@@ -1,7 +1,8 @@
 // The ordinates of a plane system take the length the calculation used.
 #include <gtest/gtest.h>
 
-#include "drawing/CizimYardim.h"
+#include "CizimTestYardim.h"
+#include "drawing/KuvvetDiyagramlari.h"
 
 // A 4 m simply supported plane-frame beam under 10 kN/m whose node j was
 // given Z = 3. A plane system is calculated in X and Y only, so the diagrams
