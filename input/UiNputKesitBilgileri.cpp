@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "input/AcilirListe.h"
 #include "input/EditorKurallari.h"
 #include "input/KesitOzellikleri.h"
 #include "input/KesitTipiDuzeni.h"
@@ -42,7 +43,8 @@ constexpr int YukseklikEditi = 13;
 
 TiNputKesitBilgileri::TiNputKesitBilgileri(QWidget* Ust) : TKayitEditoru(KesitAyarlari(), Ust) {
     setObjectName("iNputKesitBilgileri");
-    ComboBox1 = new QComboBox(this);
+    auto* liste = new TAcilirListe(this);
+    ComboBox1 = liste;
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setToolTip("Kesit tipini seç");
     ComboBox1->setMaxVisibleItems(17);
@@ -94,6 +96,8 @@ TiNputKesitBilgileri::TiNputKesitBilgileri(QWidget* Ust) : TKayitEditoru(KesitAy
     SagSutun()->addWidget(ListBox1, 1, Qt::AlignHCenter);
 
     connect(ComboBox1, &QComboBox::activated, this, &TiNputKesitBilgileri::TipSecildi);
+    // After a preview of the open list, the chosen type's picture again.
+    connect(liste, &TAcilirListe::Kapandi, this, &TiNputKesitBilgileri::TipResminiGoster);
     connect(BitBtn4, &QPushButton::clicked, this, &TiNputKesitBilgileri::Hesapla);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* i) { ProfilSecildi(i->text()); });
@@ -154,13 +158,8 @@ void TiNputKesitBilgileri::TipDuzeniniUygula() {
         yaz(i + 1, KesitEditleri[static_cast<std::size_t>(i)].Etiket, KesitEditleri[static_cast<std::size_t>(i)].Ipucu);
     for (const EtiketDegisikligi& g : d->Degisiklikler) yaz(g.Edit + 1, g.Etiket, g.Ipucu);
     ListBox1->hide();
-    if (d->Resim) {
-        Label3->show();
-        ResmiGoster(Image1, d->Resim);
-    } else {
-        Label3->hide();
-        Image1->hide();
-    }
+    Label3->setVisible(d->Resim != nullptr);
+    TipResminiGoster();
     BitBtn4->setVisible(d->HesaplaGorunur);
     for (int i = 0; i < 4; ++i) {
         const bool gorunur = d->BoyutGorunur[static_cast<std::size_t>(i)];
@@ -169,6 +168,13 @@ void TiNputKesitBilgileri::TipDuzeniniUygula() {
         Deger(IlkBoyut + i)->setEnabled(!d->SadeceYukseklikEtkin || IlkBoyut + i == YukseklikEditi);
     }
     if (d->ProfilListesi) ProfilListesiniAc();
+}
+
+// The picture of the type in the list; none for a type without one.
+void TiNputKesitBilgileri::TipResminiGoster() {
+    const KesitTipiDuzeni* d = KesitTipiDuzeniBul(KesitTipiKodu(TipMetni()));
+    if (d && d->Resim) ResmiGoster(Image1, d->Resim);
+    else Image1->hide();
 }
 
 // A type chosen by the user: the values of a stored row of another type

@@ -21,6 +21,8 @@
 #include <fstream>
 
 #include "PencereYardim.h"
+#include "input/UiNputAnaVeriler.h"
+#include "input/UiNputKesitBilgileri.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/Resimler.h"
@@ -297,6 +299,52 @@ TEST_F(AnaPencereKomutlari, ListeOnizlemesiOgeninResminiGosterir) {
         EXPECT_EQ(resim[c.resim]->isVisible(), c.gorunur) << c.tag;
     }
     EXPECT_FALSE(resim[1]->pixmap().isNull());
+}
+
+// A list closed without a choice (Escape after the keys moved over its
+// items, a click outside it) shows the chosen item's picture again, not the
+// last one the preview showed.
+TEST_F(AnaPencereKomutlari, SecimsizKapananListeSeciliResmiGosterir) {
+    AcikPencere a(klasor);
+    ProjeAc(*a.p, ProjeYaz(klasor, "Bos.mdb", Sql::Sistem("30:Düzlem çerçeve")));
+    auto resim = [](QLabel* r) { return r->pixmap().toImage().convertToFormat(QImage::Format_ARGB32); };
+    auto gosterir = [&](QLabel* r, const std::string& Ad) {
+        return r->isVisible() && resim(r) == ResimCiz(Ad, r->size()).convertToFormat(QImage::Format_ARGB32);
+    };
+    struct Durum {
+        QComboBox* liste;
+        QLabel* resim;
+        std::string secili, gezilen;
+    };
+    auto dene = [&](QDialog& e, std::initializer_list<Durum> durumlar) {
+        e.show();
+        ASSERT_TRUE(Bekle([&] { return QApplication::activeModalWidget() == &e; }));
+        Dinlen(50);
+        for (const Durum& d : durumlar)
+            for (bool escape : {true, false}) {
+                const int i = d.liste->currentIndex();
+                ASSERT_TRUE(gosterir(d.resim, d.secili)) << d.secili;
+                d.liste->setFocus();
+                QTest::keyClick(d.liste, Qt::Key_F4);
+                ASSERT_TRUE(Bekle([&] { return d.liste->view()->isVisible(); }));
+                QTest::keyClick(d.liste->view(), Qt::Key_Down);
+                EXPECT_TRUE(gosterir(d.resim, d.gezilen)) << d.gezilen;  // the preview
+                if (escape) QTest::keyClick(d.liste->view(), Qt::Key_Escape);
+                else QTest::mouseClick(d.liste->view()->window(), Qt::LeftButton, {}, QPoint(-20, -20));
+                ASSERT_TRUE(Bekle([&] { return !d.liste->view()->isVisible(); }));
+                EXPECT_EQ(d.liste->currentIndex(), i);
+                EXPECT_TRUE(gosterir(d.resim, d.secili)) << d.secili << (escape ? " Escape" : " click");
+            }
+        e.reject();
+    };
+    TiNputAnaVeriler ana(a.p.get());
+    dene(ana, {{ana.ComboBox1, ana.Image1, "Sistem30", "Sistem40"}, {ana.ComboBox2, ana.Image2, "Eksen1", "Eksen2"}});
+    Tablolar.KesitBilgileri.Append();
+    Tablolar.KesitBilgileri.FieldByName("KesitNo").SetString("1");
+    Tablolar.KesitBilgileri.FieldByName("Kesit").SetString("4:Daire");
+    Tablolar.KesitBilgileri.Post();
+    TiNputKesitBilgileri kesit(a.p.get());
+    dene(kesit, {{kesit.ComboBox1, kesit.Image1, "Kesit4", "Kesit5"}});
 }
 
 TEST_F(AnaPencereKomutlari, YardimHakkindaVeDisGosterici) {
