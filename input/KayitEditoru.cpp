@@ -18,6 +18,7 @@
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
+#include "platform/Erisilebilirlik.h"
 #include "platform/QtMetin.h"
 #include "platform/Resimler.h"
 #include "platform/Tablo.h"
@@ -60,6 +61,7 @@ TKayitEditoru::TKayitEditoru(KayitEditoruAyarlari Ayar, QWidget* Ust)
     setWindowTitle(ayar_.Baslik);
     setModal(true);
     setProperty("Tag", ayar_.Tag);
+    ErisilebilirlikKur();  // the lists are named by their labels
 
     auto* ana = new QVBoxLayout(this);
     auto* ust = new QHBoxLayout;

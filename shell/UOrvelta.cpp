@@ -41,6 +41,7 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
+#include "platform/Erisilebilirlik.h"
 #include "platform/QtMetin.h"
 #include "platform/Sistem.h"
 #include "platform/TabloBildirimi.h"
@@ -218,10 +219,14 @@ void TfOrvelta::AracPaneliniKur(QWidget* Ebeveyn) {
         {7, "Düğüm tekil yükleri", 7}, {8, "Eleman yükleri", 8},
         {9, "Sınır koşulları", 9},
     };
+    ErisilebilirlikKur();
     AracDugmeleri = new QButtonGroup(this);
     AracDugmeleri->setExclusive(true);
     for (const auto& a : araclar) {
         auto* b = new QToolButton(Panel1);
+        // down while its table is listed; a screen reader presses it too
+        // (said before any change of the button asks for its interface)
+        b->setProperty(kKomutDugmesi, true);
         b->setObjectName(QString("SpeedButton%1").arg(a.no));
         b->setText(QString::fromUtf8(a.baslik));
         b->setCheckable(true);

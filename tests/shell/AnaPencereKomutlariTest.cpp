@@ -4,6 +4,7 @@
 // failed run.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -136,6 +137,52 @@ TEST_F(AnaPencereKomutlari, AracDugmeleriOnKosullariSirayla) {
     EXPECT_EQ(p.IzgaraTablosu(), &Tablolar.Koordinatlar);
     EXPECT_TRUE(p.SpeedButton[6]->isChecked());
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
+// The nine tool buttons open their editor however they are pressed: by the
+// mouse, by the Space key, and by a screen reader's actions "Toggle" and
+// "Press", also on the button that is down already.
+TEST_F(AnaPencereKomutlari, AracDugmeleriHerYoldanEditoruAcar) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    ProjeAc(p, ProjeYaz(klasor, "Kafes.mdb", Kafes()));
+    p.VeriGirisiAcik->setChecked(true);
+    const char* baslik[10] = {nullptr,
+                              "Ana veriler",
+                              "Malzeme bilgileri",
+                              "Kesit bilgileri",
+                              "Eleman-malzeme-kesit-mafsal bağı",
+                              "Eleman nokta baği",
+                              "Koordinatlar",
+                              "Düğüm tekil yükleri",
+                              "Eleman yükleri",
+                              "Sınır(mesnet) koşulları"};
+    auto eylem = [](QToolButton* b, const QString& Ad) {
+        QAccessibleActionInterface* e = QAccessible::queryAccessibleInterface(b)->actionInterface();
+        ASSERT_NE(e, nullptr);
+        ASSERT_TRUE(e->actionNames().contains(Ad)) << e->actionNames().join(",").toStdString();
+        e->doAction(Ad);
+    };
+    const std::pair<const char*, std::function<void(QToolButton*)>> yollar[] = {
+        {"fare", [](QToolButton* b) { QTest::mouseClick(b, Qt::LeftButton); }},
+        {"boşluk", [](QToolButton* b) {
+             b->setFocus();
+             QTest::keyClick(b, Qt::Key_Space);
+         }},
+        {"Toggle", [&](QToolButton* b) { eylem(b, QAccessibleActionInterface::toggleAction()); }},
+        {"Press", [&](QToolButton* b) { eylem(b, QAccessibleActionInterface::pressAction()); }},
+    };
+    for (const auto& [yol, bas] : yollar)
+        for (int no : {1, 2, 3, 4, 5, 6, 7, 8, 9, 9}) {
+            ModalCevaplayici c;
+            c.Pencere(QString::fromUtf8(baslik[no])).Yap([&] {
+                bas(p.SpeedButton[no]);
+                Bekle([&] { return c.Bitti(); }, 2000);
+            });
+            EXPECT_TRUE(c.Bitti()) << yol << " " << no;
+            EXPECT_TRUE(p.SpeedButton[no]->isChecked()) << yol << " " << no;
+        }
+    EXPECT_TRUE(a.Beklenmeyen.empty());
 }
 
 TEST_F(AnaPencereKomutlari, SatirSilmeTekIslemdeVeCalismaTablosuYenilenir) {
