@@ -41,6 +41,7 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
+#include "platform/EkranaSigdir.h"
 #include "platform/Erisilebilirlik.h"
 #include "platform/QtMetin.h"
 #include "platform/Sistem.h"
@@ -147,9 +148,13 @@ TfOrvelta::~TfOrvelta() {
 
 void TfOrvelta::ArayuzuKur() {
     setWindowTitle("Orvelta:Sonlu Elemanlar Kuvvet Metodu ");
-    auto* merkez = new QWidget(this);
+    // The content scrolls where the screen cannot hold it (a large zoom);
+    // the window itself never outgrows the screen.
+    auto* kaydirma = new TKaydirmaAlani(this);
+    kaydirma->setObjectName("MerkezKaydirma");
+    setCentralWidget(kaydirma);
+    auto* merkez = new QWidget(kaydirma);
     merkez->setObjectName("Merkez");
-    setCentralWidget(merkez);
     auto* anaDuzen = new QHBoxLayout(merkez);
     anaDuzen->setContentsMargins(6, 6, 6, 0);
     anaDuzen->setSpacing(6);
@@ -172,6 +177,8 @@ void TfOrvelta::ArayuzuKur() {
     ComboboxItemName->setObjectName("ComboboxItemName");
     ComboboxItemName->hide();
     anaDuzen->addWidget(sag, 1);
+    kaydirma->setWidget(merkez);
+    EkrandaTut(this);
 
     DurumCubugunuKur();
 

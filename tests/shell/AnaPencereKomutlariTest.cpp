@@ -9,10 +9,13 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -392,6 +395,55 @@ TEST_F(AnaPencereKomutlari, SecimsizKapananListeSeciliResmiGosterir) {
     Tablolar.KesitBilgileri.Post();
     TiNputKesitBilgileri kesit(a.p.get());
     dene(kesit, {{kesit.ComboBox1, kesit.Image1, "Kesit4", "Kesit5"}});
+}
+
+// On the offscreen screen (800 x 600) the main window at 300 % and the
+// section editor grown by its profile list stay inside the available area;
+// what does not fit scrolls.
+TEST_F(AnaPencereKomutlari, PencerelerEkranaSigar) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    ProjeAc(p, ProjeYaz(klasor, "Bos.mdb", Sql::Sistem("30:Düzlem çerçeve")));
+    const QRect alan = p.screen()->availableGeometry();
+    auto gorunur = [&](QWidget* w) { return alan.contains(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())); };
+    p.ScaleBy(300, 100);
+    Dinlen(100);
+    EXPECT_TRUE(alan.contains(p.frameGeometry())) << p.width() << "x" << p.height();
+    auto* kaydirma = p.findChild<QScrollArea*>("MerkezKaydirma");
+    ASSERT_NE(kaydirma, nullptr);
+    // "Hesapla" (wider than this screen at 300 %) is reached by scrolling.
+    kaydirma->ensureWidgetVisible(p.BitBtn9);
+    Dinlen(20);
+    const QRect gorunen(kaydirma->viewport()->mapToGlobal(QPoint(0, 0)), kaydirma->viewport()->size());
+    EXPECT_TRUE(alan.contains(gorunen));
+    EXPECT_TRUE(gorunen.contains(p.BitBtn9->mapToGlobal(p.BitBtn9->rect().center())));
+    p.ScaleBy(100, 300);
+
+    TiNputKesitBilgileri e(&p);
+    e.show();
+    ASSERT_TRUE(Bekle([&] { return QApplication::activeModalWidget() == &e; }));
+    Dinlen(50);
+    // A type chosen from the open list with the keys.
+    auto sec = [&](const QString& Tip) {
+        QComboBox* c = e.ComboBox1;
+        c->setFocus();
+        QTest::keyClick(c, Qt::Key_F4);
+        ASSERT_TRUE(Bekle([c] { return c->view()->isVisible(); }));
+        QTest::keyClick(c->view(), Qt::Key_Home);
+        for (int i = 0; i < c->count() && c->view()->currentIndex().data().toString() != Tip; ++i)
+            QTest::keyClick(c->view(), Qt::Key_Down);
+        QTest::keyClick(c->view(), Qt::Key_Return);
+        ASSERT_TRUE(Bekle([c] { return !c->view()->isVisible(); }));
+        ASSERT_EQ(c->currentText(), Tip);
+        Dinlen(100);
+    };
+    for (const char* tip : {"12:IPE profil", "1:Dikdörtgen"}) {
+        sec(QString::fromUtf8(tip));
+        EXPECT_EQ(e.ListBox1->isVisible(), tip[0] == '1' && tip[1] == '2') << tip;
+        EXPECT_TRUE(alan.contains(e.frameGeometry())) << tip << " " << e.y() << "+" << e.height();
+        EXPECT_TRUE(gorunur(e.BitBtn3) && gorunur(e.BitBtn1)) << tip;
+    }
+    e.reject();
 }
 
 TEST_F(AnaPencereKomutlari, YardimHakkindaVeDisGosterici) {
