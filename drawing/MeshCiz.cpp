@@ -30,6 +30,7 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/KullaniciArayuzu.h"
+#include "platform/EkranaSigdir.h"
 #include "platform/Resimler.h"
 
 namespace {
@@ -320,6 +321,7 @@ TfMeshCiz::TfMeshCiz(bool SadeceGeometri, QWidget* Ust) : QDialog(Ust), sadeceGe
     // Sized to the screen it opens on.
     const QRect ekran = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
     resize(std::min(ekran.width() - 20, 1240), std::min(ekran.height() - 40, 720));
+    EkrandaTut(this);
 }
 
 TfMeshCiz::~TfMeshCiz() {

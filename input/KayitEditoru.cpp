@@ -18,6 +18,8 @@
 #include "model/LibU.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
+#include "platform/EkranaSigdir.h"
+#include "platform/Erisilebilirlik.h"
 #include "platform/QtMetin.h"
 #include "platform/Resimler.h"
 #include "platform/Tablo.h"
@@ -60,10 +62,16 @@ TKayitEditoru::TKayitEditoru(KayitEditoruAyarlari Ayar, QWidget* Ust)
     setWindowTitle(ayar_.Baslik);
     setModal(true);
     setProperty("Tag", ayar_.Tag);
+    ErisilebilirlikKur();  // the lists are named by their labels
 
     auto* ana = new QVBoxLayout(this);
-    auto* ust = new QHBoxLayout;
-    ana->addLayout(ust);
+    // The fields scroll where the screen cannot hold them; the buttons under
+    // them stay in view, and the window stays on the screen.
+    auto* kaydirma = new TKaydirmaAlani(this);
+    auto* icerik = new QWidget(kaydirma);
+    auto* ust = new QHBoxLayout(icerik);
+    ust->setContentsMargins(0, 0, 0, 0);
+    ana->addWidget(kaydirma, 1);
     solSutun_ = new QVBoxLayout;
     sagSutun_ = new QVBoxLayout;
     ust->addLayout(solSutun_, 1);
@@ -119,6 +127,8 @@ TKayitEditoru::TKayitEditoru(KayitEditoruAyarlari Ayar, QWidget* Ust)
         EksenResmi->hide();
         sagSutun_->addWidget(EksenResmi, 0, Qt::AlignTop | Qt::AlignHCenter);
     }
+    kaydirma->setWidget(icerik);
+    EkrandaTut(this, true);
 }
 
 QLabel* TKayitEditoru::AlanEkle(QWidget* W, const QString& Etiket) {

@@ -150,7 +150,7 @@ TAcilirListe* TiNputElemanKesitMafsalBilgileri::ListeEkle(int No, const std::str
         if (Panel1->isVisible()) AyrintiGoster(l, i);
     });
     connect(l, &TAcilirListe::Acildi, this, [this, l] {
-        QRect r(GroupBox1->geometry().topLeft(), Panel1->sizeHint());  // inside the window
+        QRect r(GroupBox1->mapTo(this, QPoint(0, 0)), Panel1->sizeHint());  // inside the window
         if (r.right() > width() - 8) r.moveRight(width() - 8);
         if (r.bottom() > height() - 8) r.moveBottom(height() - 8);
         Panel1->setGeometry(r);

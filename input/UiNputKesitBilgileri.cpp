@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "input/AcilirListe.h"
 #include "input/EditorKurallari.h"
 #include "input/KesitOzellikleri.h"
 #include "input/KesitTipiDuzeni.h"
@@ -97,6 +98,8 @@ TiNputKesitBilgileri::TiNputKesitBilgileri(QWidget* Ust) : TKayitEditoru(KesitAy
     SagSutun()->addWidget(ListBox1, 1, Qt::AlignHCenter);
 
     connect(tipListesi, &TSecimListesi::Secildi, this, &TiNputKesitBilgileri::TipSecildi);
+    // After a preview of the open list, the chosen type's picture again.
+    connect(tipListesi, &TAcilirListe::Kapandi, this, &TiNputKesitBilgileri::TipResminiGoster);
     connect(BitBtn4, &QPushButton::clicked, this, &TiNputKesitBilgileri::Hesapla);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* i) { ProfilSecildi(i->text()); });
@@ -157,13 +160,8 @@ void TiNputKesitBilgileri::TipDuzeniniUygula() {
         yaz(i + 1, KesitEditleri[static_cast<std::size_t>(i)].Etiket, KesitEditleri[static_cast<std::size_t>(i)].Ipucu);
     for (const EtiketDegisikligi& g : d->Degisiklikler) yaz(g.Edit + 1, g.Etiket, g.Ipucu);
     ListBox1->hide();
-    if (d->Resim) {
-        Label3->show();
-        ResmiGoster(Image1, d->Resim);
-    } else {
-        Label3->hide();
-        Image1->hide();
-    }
+    Label3->setVisible(d->Resim != nullptr);
+    TipResminiGoster();
     BitBtn4->setVisible(d->HesaplaGorunur);
     for (int i = 0; i < 4; ++i) {
         const bool gorunur = d->BoyutGorunur[static_cast<std::size_t>(i)];
@@ -172,6 +170,13 @@ void TiNputKesitBilgileri::TipDuzeniniUygula() {
         Deger(IlkBoyut + i)->setEnabled(!d->SadeceYukseklikEtkin || IlkBoyut + i == YukseklikEditi);
     }
     if (d->ProfilListesi) ProfilListesiniAc();
+}
+
+// The picture of the type in the list; none for a type without one.
+void TiNputKesitBilgileri::TipResminiGoster() {
+    const KesitTipiDuzeni* d = KesitTipiDuzeniBul(KesitTipiKodu(TipMetni()));
+    if (d && d->Resim) ResmiGoster(Image1, d->Resim);
+    else Image1->hide();
 }
 
 // A type chosen by the user: the values of a stored row of another type

@@ -40,5 +40,6 @@ protected:
 private:
     std::string TipMetni() const;
     void TipDuzeniniUygula();
+    void TipResminiGoster();
     void BoyutlariGizle();
 };

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "model/Tipler.h"
+#include "platform/EkranaSigdir.h"
 #include "shell/UOrvelta.h"
 
 QValidator::State AdimliSayac::validate(QString& Metin, int& Konum) const {
@@ -63,6 +64,7 @@ TFormBuyutKucult::TFormBuyutKucult(TfOrvelta* Ana) : QDialog(Ana), ana_(Ana) {
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     setFixedSize(std::max(260, sizeHint().width()), sizeHint().height());
+    EkrandaTut(this);
 }
 
 void TFormBuyutKucult::showEvent(QShowEvent* e) {

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "model/Tipler.h"
+#include "platform/EkranaSigdir.h"
 
 TfHakkinda::TfHakkinda(QWidget* Ust) : QDialog(Ust) {
     setObjectName("TfHakkinda");
@@ -34,4 +35,5 @@ TfHakkinda::TfHakkinda(QWidget* Ust) : QDialog(Ust) {
     d->addWidget(BitBtn1, 0, Qt::AlignHCenter);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     setFixedSize(sizeHint());
+    EkrandaTut(this);
 }

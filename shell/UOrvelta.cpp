@@ -41,6 +41,8 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
+#include "platform/EkranaSigdir.h"
+#include "platform/Erisilebilirlik.h"
 #include "platform/QtMetin.h"
 #include "platform/Sistem.h"
 #include "platform/TabloBildirimi.h"
@@ -146,9 +148,13 @@ TfOrvelta::~TfOrvelta() {
 
 void TfOrvelta::ArayuzuKur() {
     setWindowTitle("Orvelta:Sonlu Elemanlar Kuvvet Metodu ");
-    auto* merkez = new QWidget(this);
+    // The content scrolls where the screen cannot hold it (a large zoom);
+    // the window itself never outgrows the screen.
+    auto* kaydirma = new TKaydirmaAlani(this);
+    kaydirma->setObjectName("MerkezKaydirma");
+    setCentralWidget(kaydirma);
+    auto* merkez = new QWidget(kaydirma);
     merkez->setObjectName("Merkez");
-    setCentralWidget(merkez);
     auto* anaDuzen = new QHBoxLayout(merkez);
     anaDuzen->setContentsMargins(6, 6, 6, 0);
     anaDuzen->setSpacing(6);
@@ -171,6 +177,8 @@ void TfOrvelta::ArayuzuKur() {
     ComboboxItemName->setObjectName("ComboboxItemName");
     ComboboxItemName->hide();
     anaDuzen->addWidget(sag, 1);
+    kaydirma->setWidget(merkez);
+    EkrandaTut(this);
 
     DurumCubugunuKur();
 
@@ -218,10 +226,14 @@ void TfOrvelta::AracPaneliniKur(QWidget* Ebeveyn) {
         {7, "Düğüm tekil yükleri", 7}, {8, "Eleman yükleri", 8},
         {9, "Sınır koşulları", 9},
     };
+    ErisilebilirlikKur();
     AracDugmeleri = new QButtonGroup(this);
     AracDugmeleri->setExclusive(true);
     for (const auto& a : araclar) {
         auto* b = new QToolButton(Panel1);
+        // down while its table is listed; a screen reader presses it too
+        // (said before any change of the button asks for its interface)
+        b->setProperty(kKomutDugmesi, true);
         b->setObjectName(QString("SpeedButton%1").arg(a.no));
         b->setText(QString::fromUtf8(a.baslik));
         b->setCheckable(true);

@@ -18,6 +18,7 @@
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/DisGosterici.h"
+#include "platform/EkranaSigdir.h"
 #include "platform/KullaniciArayuzu.h"
 #include "platform/Yazici.h"
 #include "run/SonucPdf.h"
@@ -99,6 +100,7 @@ void TfSonuclar::showEvent(QShowEvent* e) {
 
 void TfSonuclar::SonucBelgesiniHazirla() {
     if (QWidget* ana = parentWidget()) move(ana->x() + 200, ana->y() + 250);
+    EkrandaTut(this);
     CalismaBellegiGoster();
     CheckListBox1->blockSignals(true);
     for (int i = 1; i <= 11; ++i)

@@ -4,15 +4,19 @@
 // failed run.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +27,8 @@
 #include <fstream>
 
 #include "PencereYardim.h"
+#include "input/UiNputAnaVeriler.h"
+#include "input/UiNputKesitBilgileri.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/Resimler.h"
@@ -186,6 +192,52 @@ TEST_F(AnaPencereKomutlari, AracDugmeleriOnKosullariSirayla) {
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
 }
 
+// The nine tool buttons open their editor however they are pressed: by the
+// mouse, by the Space key, and by a screen reader's actions "Toggle" and
+// "Press", also on the button that is down already.
+TEST_F(AnaPencereKomutlari, AracDugmeleriHerYoldanEditoruAcar) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    ProjeAc(p, ProjeYaz(klasor, "Kafes.mdb", Kafes()));
+    p.VeriGirisiAcik->setChecked(true);
+    const char* baslik[10] = {nullptr,
+                              "Ana veriler",
+                              "Malzeme bilgileri",
+                              "Kesit bilgileri",
+                              "Eleman-malzeme-kesit-mafsal bağı",
+                              "Eleman nokta baği",
+                              "Koordinatlar",
+                              "Düğüm tekil yükleri",
+                              "Eleman yükleri",
+                              "Sınır(mesnet) koşulları"};
+    auto eylem = [](QToolButton* b, const QString& Ad) {
+        QAccessibleActionInterface* e = QAccessible::queryAccessibleInterface(b)->actionInterface();
+        ASSERT_NE(e, nullptr);
+        ASSERT_TRUE(e->actionNames().contains(Ad)) << e->actionNames().join(",").toStdString();
+        e->doAction(Ad);
+    };
+    const std::pair<const char*, std::function<void(QToolButton*)>> yollar[] = {
+        {"fare", [](QToolButton* b) { QTest::mouseClick(b, Qt::LeftButton); }},
+        {"boşluk", [](QToolButton* b) {
+             b->setFocus();
+             QTest::keyClick(b, Qt::Key_Space);
+         }},
+        {"Toggle", [&](QToolButton* b) { eylem(b, QAccessibleActionInterface::toggleAction()); }},
+        {"Press", [&](QToolButton* b) { eylem(b, QAccessibleActionInterface::pressAction()); }},
+    };
+    for (const auto& [yol, bas] : yollar)
+        for (int no : {1, 2, 3, 4, 5, 6, 7, 8, 9, 9}) {
+            ModalCevaplayici c;
+            c.Pencere(QString::fromUtf8(baslik[no])).Yap([&] {
+                bas(p.SpeedButton[no]);
+                Bekle([&] { return c.Bitti(); }, 2000);
+            });
+            EXPECT_TRUE(c.Bitti()) << yol << " " << no;
+            EXPECT_TRUE(p.SpeedButton[no]->isChecked()) << yol << " " << no;
+        }
+    EXPECT_TRUE(a.Beklenmeyen.empty());
+}
+
 TEST_F(AnaPencereKomutlari, SatirSilmeTekIslemdeVeCalismaTablosuYenilenir) {
     AcikPencere a(klasor);
     TfOrvelta& p = *a.p;
@@ -347,6 +399,101 @@ TEST_F(AnaPencereKomutlari, ListeOnizlemesiOgeninResminiGosterir) {
         EXPECT_EQ(resim[c.resim]->isVisible(), c.gorunur) << c.tag;
     }
     EXPECT_FALSE(resim[1]->pixmap().isNull());
+}
+
+// A list closed without a choice (Escape after the keys moved over its
+// items, a click outside it) shows the chosen item's picture again, not the
+// last one the preview showed.
+TEST_F(AnaPencereKomutlari, SecimsizKapananListeSeciliResmiGosterir) {
+    AcikPencere a(klasor);
+    ProjeAc(*a.p, ProjeYaz(klasor, "Bos.mdb", Sql::Sistem("30:Düzlem çerçeve")));
+    auto resim = [](QLabel* r) { return r->pixmap().toImage().convertToFormat(QImage::Format_ARGB32); };
+    auto gosterir = [&](QLabel* r, const std::string& Ad) {
+        return r->isVisible() && resim(r) == ResimCiz(Ad, r->size()).convertToFormat(QImage::Format_ARGB32);
+    };
+    struct Durum {
+        QComboBox* liste;
+        QLabel* resim;
+        std::string secili, gezilen;
+    };
+    auto dene = [&](QDialog& e, std::initializer_list<Durum> durumlar) {
+        e.show();
+        ASSERT_TRUE(Bekle([&] { return QApplication::activeModalWidget() == &e; }));
+        Dinlen(50);
+        for (const Durum& d : durumlar)
+            for (bool escape : {true, false}) {
+                const int i = d.liste->currentIndex();
+                ASSERT_TRUE(gosterir(d.resim, d.secili)) << d.secili;
+                d.liste->setFocus();
+                QTest::keyClick(d.liste, Qt::Key_F4);
+                ASSERT_TRUE(Bekle([&] { return d.liste->view()->isVisible(); }));
+                QTest::keyClick(d.liste->view(), Qt::Key_Down);
+                EXPECT_TRUE(gosterir(d.resim, d.gezilen)) << d.gezilen;  // the preview
+                if (escape) QTest::keyClick(d.liste->view(), Qt::Key_Escape);
+                else QTest::mouseClick(d.liste->view()->window(), Qt::LeftButton, {}, QPoint(-20, -20));
+                ASSERT_TRUE(Bekle([&] { return !d.liste->view()->isVisible(); }));
+                EXPECT_EQ(d.liste->currentIndex(), i);
+                EXPECT_TRUE(gosterir(d.resim, d.secili)) << d.secili << (escape ? " Escape" : " click");
+            }
+        e.reject();
+    };
+    TiNputAnaVeriler ana(a.p.get());
+    dene(ana, {{ana.ComboBox1, ana.Image1, "Sistem30", "Sistem40"}, {ana.ComboBox2, ana.Image2, "Eksen1", "Eksen2"}});
+    Tablolar.KesitBilgileri.Append();
+    Tablolar.KesitBilgileri.FieldByName("KesitNo").SetString("1");
+    Tablolar.KesitBilgileri.FieldByName("Kesit").SetString("4:Daire");
+    Tablolar.KesitBilgileri.Post();
+    TiNputKesitBilgileri kesit(a.p.get());
+    dene(kesit, {{kesit.ComboBox1, kesit.Image1, "Kesit4", "Kesit5"}});
+}
+
+// On the offscreen screen (800 x 600) the main window at 300 % and the
+// section editor grown by its profile list stay inside the available area;
+// what does not fit scrolls.
+TEST_F(AnaPencereKomutlari, PencerelerEkranaSigar) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    ProjeAc(p, ProjeYaz(klasor, "Bos.mdb", Sql::Sistem("30:Düzlem çerçeve")));
+    const QRect alan = p.screen()->availableGeometry();
+    auto gorunur = [&](QWidget* w) { return alan.contains(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())); };
+    p.ScaleBy(300, 100);
+    Dinlen(100);
+    EXPECT_TRUE(alan.contains(p.frameGeometry())) << p.width() << "x" << p.height();
+    auto* kaydirma = p.findChild<QScrollArea*>("MerkezKaydirma");
+    ASSERT_NE(kaydirma, nullptr);
+    // "Hesapla" (wider than this screen at 300 %) is reached by scrolling.
+    kaydirma->ensureWidgetVisible(p.BitBtn9);
+    Dinlen(20);
+    const QRect gorunen(kaydirma->viewport()->mapToGlobal(QPoint(0, 0)), kaydirma->viewport()->size());
+    EXPECT_TRUE(alan.contains(gorunen));
+    EXPECT_TRUE(gorunen.contains(p.BitBtn9->mapToGlobal(p.BitBtn9->rect().center())));
+    p.ScaleBy(100, 300);
+
+    TiNputKesitBilgileri e(&p);
+    e.show();
+    ASSERT_TRUE(Bekle([&] { return QApplication::activeModalWidget() == &e; }));
+    Dinlen(50);
+    // A type chosen from the open list with the keys.
+    auto sec = [&](const QString& Tip) {
+        QComboBox* c = e.ComboBox1;
+        c->setFocus();
+        QTest::keyClick(c, Qt::Key_F4);
+        ASSERT_TRUE(Bekle([c] { return c->view()->isVisible(); }));
+        QTest::keyClick(c->view(), Qt::Key_Home);
+        for (int i = 0; i < c->count() && c->view()->currentIndex().data().toString() != Tip; ++i)
+            QTest::keyClick(c->view(), Qt::Key_Down);
+        QTest::keyClick(c->view(), Qt::Key_Return);
+        ASSERT_TRUE(Bekle([c] { return !c->view()->isVisible(); }));
+        ASSERT_EQ(c->currentText(), Tip);
+        Dinlen(100);
+    };
+    for (const char* tip : {"12:IPE profil", "1:Dikdörtgen"}) {
+        sec(QString::fromUtf8(tip));
+        EXPECT_EQ(e.ListBox1->isVisible(), tip[0] == '1' && tip[1] == '2') << tip;
+        EXPECT_TRUE(alan.contains(e.frameGeometry())) << tip << " " << e.y() << "+" << e.height();
+        EXPECT_TRUE(gorunur(e.BitBtn3) && gorunur(e.BitBtn1)) << tip;
+    }
+    e.reject();
 }
 
 TEST_F(AnaPencereKomutlari, YardimHakkindaVeDisGosterici) {

@@ -1,0 +1,108 @@
+#include "platform/Erisilebilirlik.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLineEdit>
+
+namespace {
+
+// A drop-down list: the popup list (and the edit of an editable list) as
+// children, opening and closing the popup as actions.
+class ListeErisimi : public QAccessibleWidget {
+public:
+    explicit ListeErisimi(QComboBox* c) : QAccessibleWidget(c, QAccessible::ComboBox) {}
+    QComboBox* Liste() const { return static_cast<QComboBox*>(widget()); }
+
+    int childCount() const override { return Liste()->isEditable() ? 2 : 1; }
+    QAccessibleInterface* child(int i) const override {
+        if (i == 0) return QAccessible::queryAccessibleInterface(Liste()->view());
+        if (i == 1 && Liste()->isEditable()) return QAccessible::queryAccessibleInterface(Liste()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        if (!c) return -1;
+        if (c->object() == Liste()->view()) return 0;
+        if (Liste()->isEditable() && c->object() == Liste()->lineEdit()) return 1;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QLineEdit* e = Liste()->isEditable() ? Liste()->lineEdit() : nullptr;
+        if (e && QRect(e->mapToGlobal(QPoint(0, 0)), e->size()).contains(x, y)) return child(1);
+        return nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        const QString deger = Liste()->isEditable() ? Liste()->lineEdit()->text() : Liste()->currentText();
+        switch (t) {
+        case QAccessible::Name: {
+            const QString ad = Liste()->accessibleName();
+            return ad.isEmpty() ? deger : ad;
+        }
+        case QAccessible::Value: return deger;
+        case QAccessible::Accelerator: return QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& Ad) override {
+        if (Ad != showMenuAction() && Ad != pressAction()) return QAccessibleWidget::doAction(Ad);
+        if (Liste()->view()->isVisible()) Liste()->hidePopup();
+        else Liste()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+// A command button that stays down: "Press" and "Toggle" both click it
+// (after the short press a screen reader's call must not wait for).
+class KomutDugmesiErisimi : public QAccessibleWidget {
+public:
+    explicit KomutDugmesiErisimi(QAbstractButton* b) : QAccessibleWidget(b, QAccessible::Button) {}
+    QAbstractButton* Dugme() const { return static_cast<QAbstractButton*>(widget()); }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = Dugme()->isChecked();
+        s.pressed = Dugme()->isDown();
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            const QString ad = Dugme()->accessibleName();
+            return ad.isEmpty() ? QString(Dugme()->text()).remove('&') : ad;
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        if (!Dugme()->isEnabled()) return QAccessibleWidget::actionNames();
+        return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& Ad) override {
+        if (Ad != pressAction() && Ad != toggleAction()) return QAccessibleWidget::doAction(Ad);
+        if (Dugme()->isEnabled()) Dugme()->animateClick();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* Fabrika(const QString& Sinif, QObject* O) {
+    (void)Sinif;
+    if (!O || !O->isWidgetType()) return nullptr;
+    if (auto* c = qobject_cast<QComboBox*>(O)) return new ListeErisimi(c);
+    if (auto* b = qobject_cast<QAbstractButton*>(O); b && b->property(kKomutDugmesi).toBool())
+        return new KomutDugmesiErisimi(b);
+    return nullptr;
+}
+
+}  // namespace
+
+void ErisilebilirlikKur() {
+    static bool kuruldu = false;
+    if (kuruldu) return;
+    kuruldu = true;
+    QAccessible::installFactory(Fabrika);
+}
