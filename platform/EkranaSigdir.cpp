@@ -1,6 +1,7 @@
 #include "platform/EkranaSigdir.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -28,6 +29,16 @@ QSize TKaydirmaAlani::sizeHint() const {
     return widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) + QSize(f, f);
 }
 
+// A content whose height follows its width (wrapped captions) asks for that
+// height, as it would without the area.
+bool TKaydirmaAlani::hasHeightForWidth() const { return widget() && widget()->hasHeightForWidth(); }
+
+int TKaydirmaAlani::heightForWidth(int W) const {
+    const int f = 2 * frameWidth();
+    if (!hasHeightForWidth()) return QScrollArea::heightForWidth(W);
+    return std::max(widget()->heightForWidth(W - f), widget()->minimumSizeHint().height()) + f;
+}
+
 // A change of the content's size tells the window's layout, which asks the
 // area for its size again.
 bool TKaydirmaAlani::viewportEvent(QEvent* E) {
@@ -35,8 +46,23 @@ bool TKaydirmaAlani::viewportEvent(QEvent* E) {
     return QScrollArea::viewportEvent(E);
 }
 
+// Before the window is first sized: the controls moved into the content
+// after it was put in the area were hidden by the move; those nobody hid
+// count again in its layout, as they would in the window's own.
+bool TKaydirmaAlani::event(QEvent* E) {
+    if (E->type() == QEvent::Polish && widget()) {
+        for (QWidget* c : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (c->isHidden() && !c->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                c->setAttribute(Qt::WA_WState_Hidden, false);
+        if (widget()->layout()) widget()->layout()->invalidate();
+        updateGeometry();
+    }
+    return QScrollArea::event(E);
+}
+
 QSize TKaydirmaAlani::minimumSizeHint() const {
-    // room for both scroll bars and a little of the content
+    const int f = 2 * frameWidth();
+    if (widget()) return widget()->minimumSizeHint() + QSize(f, f);
     const int s = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     return QSize(4 * s, 4 * s);
 }
@@ -80,7 +106,10 @@ private:
         const QMargins kenar(w->geometry().left() - cerceve.left(), w->geometry().top() - cerceve.top(),
                              cerceve.right() - w->geometry().right(), cerceve.bottom() - w->geometry().bottom());
         QSize boyut = w->size();
-        if (buyu_) boyut = boyut.expandedTo(w->sizeHint());
+        if (buyu_) {
+            boyut = boyut.expandedTo(w->minimumSizeHint());
+            if (w->hasHeightForWidth()) boyut.setHeight(std::max(boyut.height(), w->heightForWidth(boyut.width())));
+        }
         const QRect r = AlanaSigdir(QRect(cerceve.topLeft(), boyut.grownBy(kenar)), alan);
         const QSize yeni = r.size().shrunkBy(kenar).expandedTo(w->minimumSize());
         if (yeni != w->size()) w->resize(yeni);
