@@ -1,5 +1,6 @@
 #include "platform/EkranaSigdir.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QScreen>
@@ -21,6 +22,10 @@ TKaydirmaAlani::TKaydirmaAlani(QWidget* Ust) : QScrollArea(Ust) {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     viewport()->setAutoFillBackground(false);
+    // A control the focus moves to (Tab, Enter) is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* Yeni) {
+        if (Yeni && widget() && widget()->isAncestorOf(Yeni)) ensureWidgetVisible(Yeni);
+    });
 }
 
 QSize TKaydirmaAlani::sizeHint() const {
