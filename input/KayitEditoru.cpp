@@ -65,6 +65,7 @@ TKayitEditoru::TKayitEditoru(KayitEditoruAyarlari Ayar, QWidget* Ust)
     ErisilebilirlikKur();  // the lists are named by their labels
 
     auto* ana = new QVBoxLayout(this);
+    ana->setSizeConstraint(QLayout::SetNoConstraint);
     // The fields scroll where the screen cannot hold them; the buttons under
     // them stay in view, and the window stays on the screen.
     auto* kaydirma = new TKaydirmaAlani(this);

@@ -16,14 +16,19 @@ std::unique_ptr<QProcess>& Surec() {
 QString GostericiBul() {
     const QByteArray ozel = qgetenv("ORVELTA_PDF_GOSTERICI");
     if (!ozel.isEmpty()) return QStandardPaths::findExecutable(QString::fromLocal8Bit(ozel));
-    for (const char* ad : {"evince", "okular", "atril", "qpdfview", "zathura", "mupdf", "xreader"}) {
-        QString yol = QStandardPaths::findExecutable(ad);
+    for (const std::string& ad : PdfGostericileri()) {
+        QString yol = QStandardPaths::findExecutable(QString::fromStdString(ad));
         if (!yol.isEmpty()) return yol;
     }
     return {};
 }
 
 }  // namespace
+
+const std::vector<std::string>& PdfGostericileri() {
+    static const std::vector<std::string> adlar = {"evince", "okular", "atril", "qpdfview", "zathura", "mupdf", "xreader"};
+    return adlar;
+}
 
 bool DisGostericiyiAc(const std::string& Dosya) {
     DisGostericiyiKapat();

@@ -1,6 +1,8 @@
 #include "platform/EkranaSigdir.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -20,12 +22,26 @@ TKaydirmaAlani::TKaydirmaAlani(QWidget* Ust) : QScrollArea(Ust) {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     viewport()->setAutoFillBackground(false);
+    // A control the focus moves to (Tab, Enter) is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* Yeni) {
+        if (Yeni && widget() && widget()->isAncestorOf(Yeni)) ensureWidgetVisible(Yeni);
+    });
 }
 
 QSize TKaydirmaAlani::sizeHint() const {
     if (!widget()) return QScrollArea::sizeHint();
     const int f = 2 * frameWidth();
     return widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) + QSize(f, f);
+}
+
+// A content whose height follows its width (wrapped captions) asks for that
+// height, as it would without the area.
+bool TKaydirmaAlani::hasHeightForWidth() const { return widget() && widget()->hasHeightForWidth(); }
+
+int TKaydirmaAlani::heightForWidth(int W) const {
+    const int f = 2 * frameWidth();
+    if (!hasHeightForWidth()) return QScrollArea::heightForWidth(W);
+    return std::max(widget()->heightForWidth(W - f), widget()->minimumSizeHint().height()) + f;
 }
 
 // A change of the content's size tells the window's layout, which asks the
@@ -35,8 +51,23 @@ bool TKaydirmaAlani::viewportEvent(QEvent* E) {
     return QScrollArea::viewportEvent(E);
 }
 
+// Before the window is first sized: the controls moved into the content
+// after it was put in the area were hidden by the move; those nobody hid
+// count again in its layout, as they would in the window's own.
+bool TKaydirmaAlani::event(QEvent* E) {
+    if (E->type() == QEvent::Polish && widget()) {
+        for (QWidget* c : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (c->isHidden() && !c->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                c->setAttribute(Qt::WA_WState_Hidden, false);
+        if (widget()->layout()) widget()->layout()->invalidate();
+        updateGeometry();
+    }
+    return QScrollArea::event(E);
+}
+
 QSize TKaydirmaAlani::minimumSizeHint() const {
-    // room for both scroll bars and a little of the content
+    const int f = 2 * frameWidth();
+    if (widget()) return widget()->minimumSizeHint() + QSize(f, f);
     const int s = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     return QSize(4 * s, 4 * s);
 }
@@ -80,7 +111,10 @@ private:
         const QMargins kenar(w->geometry().left() - cerceve.left(), w->geometry().top() - cerceve.top(),
                              cerceve.right() - w->geometry().right(), cerceve.bottom() - w->geometry().bottom());
         QSize boyut = w->size();
-        if (buyu_) boyut = boyut.expandedTo(w->sizeHint());
+        if (buyu_) {
+            boyut = boyut.expandedTo(w->minimumSizeHint());
+            if (w->hasHeightForWidth()) boyut.setHeight(std::max(boyut.height(), w->heightForWidth(boyut.width())));
+        }
         const QRect r = AlanaSigdir(QRect(cerceve.topLeft(), boyut.grownBy(kenar)), alan);
         const QSize yeni = r.size().shrunkBy(kenar).expandedTo(w->minimumSize());
         if (yeni != w->size()) w->resize(yeni);

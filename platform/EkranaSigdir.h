@@ -13,21 +13,27 @@ class QWidget;
 QRect AlanaSigdir(QRect Cerceve, const QRect& Alan);
 
 // A scroll area that asks for its whole content (the stock one asks for at
-// most 36 x 24 lines) and needs little: what does not fit scrolls. No frame,
-// the window's own background.
+// most 36 x 24 lines): its minimum is the content's, so that a window grows
+// with its content as it would without the area. The window's layout must
+// not hold the window at that minimum (QLayout::SetNoConstraint), so that
+// the window can keep inside the screen; what does not fit then scrolls. No
+// frame, the window's own background.
 class TKaydirmaAlani : public QScrollArea {
 public:
     explicit TKaydirmaAlani(QWidget* Ust);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int W) const override;
 
 protected:
     bool viewportEvent(QEvent* E) override;
+    bool event(QEvent* E) override;
 };
 
 // Keeps the top-level window Pencere inside its screen's available area, at
 // every show and after every change of its size or of its layout. With
-// IcerigeGoreBuyu the window also grows towards its size hint (as far as the
-// area allows; it never shrinks by itself), as a window grows whose content
-// grows.
+// IcerigeGoreBuyu the window also grows to the minimum its layout asks for
+// (as far as the area allows; it never shrinks by itself), as a window whose
+// content grows does.
 void EkrandaTut(QWidget* Pencere, bool IcerigeGoreBuyu = false);

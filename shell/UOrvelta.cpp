@@ -178,6 +178,7 @@ void TfOrvelta::ArayuzuKur() {
     ComboboxItemName->hide();
     anaDuzen->addWidget(sag, 1);
     kaydirma->setWidget(merkez);
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     EkrandaTut(this);
 
     DurumCubugunuKur();
