@@ -372,6 +372,11 @@ void TfOrvelta::SilmePaneliniKur(QWidget* Sag) {
     p2->addWidget(RadioGroup2);
 }
 
+namespace {
+// The widest text of the memory label.
+const char* const EnGenisBellekMetni = "Kullanılan bellek: 9,999.9 MB";
+}  // namespace
+
 // The status bar: the hint under the mouse, processors, threads, memory.
 void TfOrvelta::DurumCubugunuKur() {
     statusBar()->setObjectName("StatusBar1");
@@ -389,8 +394,25 @@ void TfOrvelta::DurumCubugunuKur() {
     }
     // The memory figure changes all the time: its label keeps one width so
     // that the labels beside it stay still.
-    Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance("Kullanılan bellek: 9,999.9 MB") + 16);
+    Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance(EnGenisBellekMetni) + 16);
     Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+// The status line grows with the zoom only as far as its labels, and room
+// for the hint under the mouse, fit in a window Genislik pixels wide: a
+// window the screen holds narrow keeps them whole.
+void TfOrvelta::DurumCubugunuOlcekle(int Genislik) {
+    QFont f = font();
+    f.setPointSizeF(tasarim_.Yazi);
+    const QFontMetrics fm(f);
+    constexpr int IpucuYeri = 200;
+    const int gerekli = IpucuYeri + fm.horizontalAdvance("İşlemci sayısı: 999") + fm.horizontalAdvance("Threads: 8") +
+                        fm.horizontalAdvance(EnGenisBellekMetni) + 3 * 16 + 3 * 8;
+    const double k = std::min(Olcek(), static_cast<double>(Genislik) / gerekli);
+    f.setPointSizeF(tasarim_.Yazi * k);
+    statusBar()->setFont(f);
+    for (QLabel* l : {Label7, Label10, Label9}) l->setFont(f);
+    Label9->setMinimumWidth(QFontMetrics(f).horizontalAdvance(EnGenisBellekMetni) + 16);
 }
 
 void TfOrvelta::MenuleriKur() {
@@ -648,6 +670,7 @@ void TfOrvelta::ScaleBy(int P, int Q) {
         yeni = yeni.boundedTo(ekran.size() - QSize(40, 40));
         move(std::min(x(), ekran.right() - 20 - yeni.width()), std::min(y(), ekran.bottom() - 20 - yeni.height()));
     }
+    DurumCubugunuOlcekle(yeni.width());
     resize(yeni);
 }
 

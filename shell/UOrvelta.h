@@ -230,6 +230,7 @@ private:
     void IlerlemeSatiriniKur(QWidget* Sag, QVBoxLayout* Duzen);
     void SilmePaneliniKur(QWidget* Sag);
     void DurumCubugunuKur();
+    void DurumCubugunuOlcekle(int Genislik);
     void IzgaraSutunlariniSigdir();
     void MenuleriKur();
     void YolEtiketiniYaz(const std::string& Yol);

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -459,6 +460,21 @@ TEST_F(AnaPencereKomutlari, PencerelerEkranaSigar) {
     p.ScaleBy(300, 100);
     Dinlen(100);
     EXPECT_TRUE(alan.contains(p.frameGeometry())) << p.width() << "x" << p.height();
+    // The status line's labels stay whole inside the window, side by side,
+    // with room left for the hint under the mouse.
+    {
+        QStatusBar* d = p.statusBar();
+        int sol = d->width();
+        for (QLabel* l : {p.Label7, p.Label10, p.Label9}) {
+            const QRect r(l->mapTo(d, QPoint(0, 0)), l->size());
+            EXPECT_GE(r.x(), 0) << l->objectName().toStdString();
+            EXPECT_LE(r.right(), d->width()) << l->objectName().toStdString();
+            EXPECT_GE(l->contentsRect().width(), l->fontMetrics().horizontalAdvance(l->text()))
+                << l->objectName().toStdString();
+            sol = std::min(sol, r.x());
+        }
+        EXPECT_GE(sol, 150);
+    }
     auto* kaydirma = p.findChild<QScrollArea*>("MerkezKaydirma");
     ASSERT_NE(kaydirma, nullptr);
     // "Hesapla" (wider than this screen at 300 %) scrolls into view when the
