@@ -40,14 +40,16 @@ int Numarasi(const QComboBox* c) {
 
 TiNputAnaVeriler::TiNputAnaVeriler(QWidget* Ust) : TKayitEditoru(AnaVeriAyarlari(), Ust) {
     setObjectName("iNputAnaVeriler");
-    ComboBox1 = new TAcilirListe(this);
+    auto* sistemListesi = new TAcilirListe(this);
+    ComboBox1 = sistemListesi;
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setToolTip("Sistem tipini seç");
     for (std::size_t i = 1; i < SistemTipleri.size(); ++i) ComboBox1->addItem(QString::fromStdString(SistemTipleri[i]));
     AlanEkle(ComboBox1, "Sistem:");
     DegerEkle(1, "ProbleminTanimi", "Açıklama:", "Çözülecek sistem hakkında kısa açıklama yaz", "");
     Deger(1)->setMinimumWidth(260);
-    ComboBox2 = new TAcilirListe(this);
+    auto* eksenListesi = new TAcilirListe(this);
+    ComboBox2 = eksenListesi;
     ComboBox2->setObjectName("ComboBox2");
     ComboBox2->setToolTip("Genel koordinat sistemini seç");
     for (std::size_t i = 1; i < KoordinatSistemleri.size(); ++i)
@@ -70,8 +72,8 @@ TiNputAnaVeriler::TiNputAnaVeriler(QWidget* Ust) : TKayitEditoru(AnaVeriAyarlari
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TiNputAnaVeriler::ResimleriGoster);
     // A list closed without a choice: the chosen items' pictures again, in
     // place of the one the preview showed while it was open.
-    for (QComboBox* c : {ComboBox1, ComboBox2})
-        connect(static_cast<TAcilirListe*>(c), &TAcilirListe::Kapandi, this, &TiNputAnaVeriler::ResimleriGoster);
+    for (TAcilirListe* l : {sistemListesi, eksenListesi})
+        connect(l, &TAcilirListe::Kapandi, this, &TiNputAnaVeriler::ResimleriGoster);
     Bitir();
     BitBtn1->setToolTip("Bu verileri kadetme, pencereyi kapat");
 }

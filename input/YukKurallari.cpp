@@ -1,5 +1,6 @@
 #include "input/YukKurallari.h"
 
+#include "engine/AnkastrelikKuvvetleri.h"
 #include "engine/SistemDengeDenklemleri.h"
 #include "input/EditorKurallari.h"
 #include "input/TuretDenetimi.h"
@@ -152,20 +153,6 @@ bool UniformSicaklikKopyasi(int Kod, const std::string& Yuk, std::string& a, std
 
 bool YukNoGecerli(const std::string& YukNoMetni, int& No) { return TamSayiMi(YukNoMetni, 1, EnBuyukYukNo, No); }
 
-bool ElemanYukuAlirMi(int ElemanTipi) {
-    switch (ElemanTipi) {
-        case DuzlemEksenelYay:
-        case UzayEksenelYay:
-        case CerceveEksenelYayi:
-        case CerceveDonmeYayi:
-        case CerceveEksenelVeDonmeYayi:
-        case DepremIzolatoru:
-        case UcgenLevhaElemani:
-        case DortgenLevhaElemani: return false;
-        default: return true;
-    }
-}
-
 namespace {
 
 // The elements of the key that ED holds with a type that takes no load.
@@ -174,7 +161,7 @@ std::vector<int> YukAlmayanElemanlar(const std::string& Anahtar) {
     if (!AnahtarNumaralari(Anahtar, numaralar)) return sonuc;
     Tablo& ed = Tablolar.ED;
     for (int n : numaralar)
-        if (ed.Locate("ElemanNo", n) && !ElemanYukuAlirMi(ed.FieldByName("ElemanTipi").AsInteger()))
+        if (ed.Locate("ElemanNo", n) && !ElemanYukuAlir(ed.FieldByName("ElemanTipi").AsInteger()))
             sonuc.push_back(n);
     return sonuc;
 }

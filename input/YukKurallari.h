@@ -142,11 +142,6 @@ bool UniformSicaklikKopyasi(int Kod, const std::string& Yuk, std::string& a, std
 // once for a false; the save refuses it with "Yük no hatalı".
 bool YukNoGecerli(const std::string& YukNoMetni, int& No);
 
-// Element types that take no element load (the calculation would list such
-// a load and ignore it): the springs 11, 21, 31, 32, 33, the isolator 41
-// and the membranes 50, 51.
-bool ElemanYukuAlirMi(int ElemanTipi);
-
 // The texts of the element-load editor's fields for "Kaydet".
 struct ElemanYukuGirdisi {
     std::string Anahtar;      // key after the generation-key builder (element number or generation key)
@@ -168,7 +163,7 @@ struct ElemanYukuGirdisi {
 //     unreadable number keeps "Eleman no hatalı");
 //  6. a readable Yük of 0: "Yük=0 olamaz"; for types 11 (partial trapezoid) and 13
 //     (temperature difference) only when Yük1 is 0 as well;
-//  7. the element type takes no element load (ElemanYukuAlirMi): a plain key
+//  7. the element type takes no element load (ElemanYukuAlir of the calculation): a plain key
 //     gives "Bu eleman tipine eleman yükü verilemez"; a generation key gives
 //     key + "-> " + the numbers of the elements it cannot load, joined by
 //     ", " (at most ten, then ", ...") + " nolu elemanların tipine eleman

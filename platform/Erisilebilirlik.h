@@ -6,10 +6,9 @@
 //   names it by the chosen item;
 // - a command button that stays down to show what it chose (its property
 //   kKomutDugmesi true, set right after the button is made: the first
-//   change of a button already fixes its interface) offers "Press" and "Toggle", and both press it as a
-//   click does; the stock interface offers only "Toggle", which changes the
+//   change of a button already fixes its interface) offers "Press" and
+//   "Toggle", and both press it as a click does; the stock interface offers only "Toggle", which changes the
 //   button's state without running its command.
-class QWidget;
 
 inline constexpr const char* kKomutDugmesi = "KomutDugmesi";
 
