@@ -54,22 +54,30 @@ std::string KisaSayiMetni(double x, int p) {
 
 std::string RaporSutunu(const std::string& Metin, int Genislik) {
     if (Genislik <= 0) return {};
-    if (Utf8KarakterSayisi(Metin) <= static_cast<std::size_t>(Genislik))
-        return SolaDoldur(Metin, ' ', Genislik);
-    // Too wide: a number is written with fewer digits.
+    // At least one blank stands before every value, so that a value that
+    // fills its column does not run into the column before it.
+    if (Utf8KarakterSayisi(Metin) < static_cast<std::size_t>(Genislik)) return SolaDoldur(Metin, ' ', Genislik);
+    // Too wide: a number is written with fewer digits, never cut.
     double x = 0;
     const char* bas = Metin.data();
     const char* son = bas + Metin.size();
     while (bas < son && *bas == ' ') ++bas;
     auto [q, hata] = std::from_chars(bas, son, x);
     if (hata == std::errc() && q == son && std::isfinite(x)) {
+        std::string k;
         for (int p = 15; p >= 1; --p) {
-            std::string k = KisaSayiMetni(x, p);
+            k = KisaSayiMetni(x, p);
             if (static_cast<int>(k.size()) < Genislik) return SolaDoldur(k, ' ', Genislik);
         }
+        // Not even one digit fits (an exponent of three digits in a narrow
+        // column): the column grows rather than show a wrong number.
+        return " " + k;
     }
-    return SolaDoldur(Metin, ' ', Genislik);
+    // Any other text is cut after the blank.
+    return " " + SolaDoldur(Metin, ' ', Genislik - 1);
 }
+
+std::string BaslikSutunu(const std::string& Baslik, int Genislik) { return SolaDoldur(Baslik, ' ', Genislik); }
 
 std::string YuvarlanmisSutun(double x, int k, int Genislik) {
     if (!std::isfinite(x)) return SolaDoldur("tanımsız", ' ', Genislik);

@@ -2,12 +2,17 @@
 // Fixed-width, right-aligned columns of the results report.
 #include <string>
 
-// The text right-aligned in Genislik characters. A number text wider than
-// its column is written again with fewer significant digits, keeping an
-// exponent form where it needs one, so that it fits with a blank before it
-// instead of being cut into another number; any other text is cut to the
-// column as the left-padding helper does.
+// A value right-aligned in Genislik characters with at least one blank
+// before it. A number text that would fill or overflow its column is written
+// again with fewer significant digits (rounded in its last digit, keeping an
+// exponent form where it needs one), never cut into another number (one that
+// no digit count fits makes the column wider); any other text is cut to the
+// column after the blank.
 std::string RaporSutunu(const std::string& Metin, int Genislik);
+
+// A column title right-aligned in Genislik characters, as the left-padding
+// helper writes it (the first column's title may fill its column).
+std::string BaslikSutunu(const std::string& Baslik, int Genislik);
 
 // Round(x * 10^k) / 10^k (ties to even) in the general number text, as a
 // column. A value that is not a finite number is written as "tanımsız".

@@ -19,7 +19,9 @@ namespace {
 
 void Satir(const std::string& s) { Arayuz().MemoEkle(s); }
 
+// A value column keeps a blank before its value; a title is padded as it is.
 std::string Sutun(const std::string& metin, int genislik) { return RaporSutunu(metin, genislik); }
+std::string Baslik(const std::string& metin, int genislik) { return BaslikSutunu(metin, genislik); }
 std::string BosSutun(int genislik) { return SolaDoldur(" ", ' ', genislik); }
 std::string Cizgi(int uzunluk) { return SolaDoldur("", '-', uzunluk); }
 std::string Tam(long long n) { return std::to_string(n); }
@@ -75,8 +77,8 @@ std::string ProfilliKesitMetni(const std::string& kesit, double h) {
 void MalzemeBilgileriniYaz() {
     Tablo& t = Tablolar.MalzemeBilgileri;
     BolumBasi(true, "MALZEME BİLGİLERİ:",
-              Sutun("No", 6) + Sutun("E(kN/m²)", 12) + Sutun("Nu", 12) + Sutun("Ro(t/m³)", 12) +
-                  Sutun("Alfa(1/°C)", 12) + "    Malzeme",
+              Baslik("No", 6) + Baslik("E(kN/m²)", 12) + Baslik("Nu", 12) + Baslik("Ro(t/m³)", 12) +
+                  Baslik("Alfa(1/°C)", 12) + "    Malzeme",
               75);
     Dolas(t, [&] {
         Satir(Sutun(TamsayiAlani(t, "MalzemeNo"), 6) + Sutun(GercelAlani(t, "E"), 12) +
@@ -88,8 +90,8 @@ void MalzemeBilgileriniYaz() {
 void KesitBilgileriniYaz() {
     Tablo& t = Tablolar.KesitBilgileri;
     BolumBasi(false, "KESİT BİLGİLERİ:",
-              Sutun("No", 6) + Sutun("A(m²)", 12) + Sutun("J(m4)", 12) + Sutun("Iy(m4)", 12) +
-                  Sutun("Iz(m4)", 12) + "    Kesit",
+              Baslik("No", 6) + Baslik("A(m²)", 12) + Baslik("J(m4)", 12) + Baslik("Iy(m4)", 12) +
+                  Baslik("Iz(m4)", 12) + "    Kesit",
               75);
     Dolas(t, [&] {
         Satir(Sutun(TamsayiAlani(t, "KesitNo"), 6) + Sutun(GercelAlani(t, "A"), 12) +
@@ -102,7 +104,7 @@ void KesitBilgileriniYaz() {
 void KoordinatlariYaz() {
     Tablo& t = Tablolar.XYZ;
     BolumBasi(false, "KOORDİNATLAR:",
-              Sutun("Nokta", 6) + Sutun("X(m)", 12) + Sutun("Y(m)", 12) + Sutun("Z(m)", 12), 55);
+              Baslik("Nokta", 6) + Baslik("X(m)", 12) + Baslik("Y(m)", 12) + Baslik("Z(m)", 12), 55);
     Dolas(t, [&] {
         Satir(Sutun(TamsayiAlani(t, "NoktaNo"), 6) +
               YuvarlanmisSutun(t.FieldByName("X1").AsFloat(), 4, 12) +
@@ -114,9 +116,9 @@ void KoordinatlariYaz() {
 void ElemanNoktaBaginiYaz() {
     Tablo& t = Tablolar.ED;
     BolumBasi(false, "ELEMAN-NOKTA BAĞI:",
-              Sutun("Eleman", 6) + Sutun("Tip", 6) + Sutun("i Noktası", 12) + Sutun("j noktası", 12) +
-                  Sutun("k noktası", 12) + Sutun("L noktası", 12) + Sutun("Mal No", 12) +
-                  Sutun("Kesit No", 12) + "    Mafsal tipi",
+              Baslik("Eleman", 6) + Baslik("Tip", 6) + Baslik("i Noktası", 12) + Baslik("j noktası", 12) +
+                  Baslik("k noktası", 12) + Baslik("L noktası", 12) + Baslik("Mal No", 12) +
+                  Baslik("Kesit No", 12) + "    Mafsal tipi",
               100);
     Dolas(t, [&] {
         Satir(Sutun(TamsayiAlani(t, "ElemanNo"), 6) + Sutun(TamsayiAlani(t, "ElemanTipi"), 6) +
@@ -132,8 +134,8 @@ void DugumTekilYukleriniYaz() {
     TabloyuAc(t);
     if (t.RecordCount() < 1) return;
     BolumBasi(false, "DÜĞÜM TEKİL YÜKLERİ:",
-              Sutun("Nokta", 6) + Sutun("Px(kN)", 12) + Sutun("Py(kN)", 12) + Sutun("Pz(kN)", 12) +
-                  Sutun("Mx(kNm)", 12) + Sutun("My(kNm)", 12) + Sutun("Mz(kNm)", 12),
+              Baslik("Nokta", 6) + Baslik("Px(kN)", 12) + Baslik("Py(kN)", 12) + Baslik("Pz(kN)", 12) +
+                  Baslik("Mx(kNm)", 12) + Baslik("My(kNm)", 12) + Baslik("Mz(kNm)", 12),
               80);
     Dolas(t, [&] {
         std::string s = Sutun(TamsayiAlani(t, "NoktaNo"), 6);
@@ -147,8 +149,8 @@ void ElemanYukleriniYaz() {
     TabloyuAc(t);
     if (t.RecordCount() < 1) return;
     BolumBasi(false, "ELEMAN YÜKLERİ:",
-              Sutun("Eleman", 6) + Sutun("Yuk No", 10) + Sutun("Yuk tipi", 10) + Sutun("Yuk", 12) +
-                  Sutun("a mesafesi", 12) + Sutun("b mesafesi", 12) + Sutun("Yuk1", 12),
+              Baslik("Eleman", 6) + Baslik("Yuk No", 10) + Baslik("Yuk tipi", 10) + Baslik("Yuk", 12) +
+                  Baslik("a mesafesi", 12) + Baslik("b mesafesi", 12) + Baslik("Yuk1", 12),
               75);
     Dolas(t, [&] {
         Satir(Sutun(TamsayiAlani(t, "ElemanNo"), 6) + Sutun(TamsayiAlani(t, "YukNo"), 10) +
@@ -161,8 +163,8 @@ void ElemanYukleriniYaz() {
 void SinirKosullariniYaz() {
     Tablo& t = Tablolar.SK;
     BolumBasi(false, "SINIR KOŞULLARI:",
-              Sutun("Nokta", 6) + Sutun("Ux(m)", 15) + Sutun("Uy(m)", 15) + Sutun("Uz(m)", 15) +
-                  Sutun("Dönme X(rad)", 15) + Sutun("Dönme Y(rad)", 15) + Sutun("Dönme Z(rad)", 15),
+              Baslik("Nokta", 6) + Baslik("Ux(m)", 15) + Baslik("Uy(m)", 15) + Baslik("Uz(m)", 15) +
+                  Baslik("Dönme X(rad)", 15) + Baslik("Dönme Y(rad)", 15) + Baslik("Dönme Z(rad)", 15),
               100);
     Dolas(t, [&] {
         std::string s = Sutun(TamsayiAlani(t, "NoktaNo"), 6);
@@ -177,7 +179,7 @@ namespace {
 
 void KuvvetBasliklari(std::string& s) {
     auto ekle = [&](std::initializer_list<const char*> l) {
-        for (const char* b : l) s += Sutun(b, 12);
+        for (const char* b : l) s += Baslik(b, 12);
     };
     switch (SistemTipi) {
         case DuzlemKafesSistemi:
@@ -288,7 +290,7 @@ void ElemanKuvvetleriniYaz() {
     cizim.TumunuSil();
     ElemanKuvvetleriDosyasi.Olustur();
 
-    std::string baslik = Sutun("Nokta", 8) + Sutun("Eleman", 8);
+    std::string baslik = Baslik("Nokta", 8) + Baslik("Eleman", 8);
     KuvvetBasliklari(baslik);
     BolumBasi(false, "ELEMAN KUVVETLERİ:", baslik, 88);
 
@@ -328,8 +330,8 @@ void ElemanKuvvetleriniYaz() {
 
 void ReaksiyonlariYaz() {
     BolumBasi(false, "REAKSİYONLAR:",
-              Sutun("Nokta", 8) + Sutun("Rx(kN)", 10) + Sutun("Ry(kN)", 10) + Sutun("Rz(kN)", 10) +
-                  Sutun("Mx(kNm)", 10) + Sutun("My(kNm)", 10) + Sutun("Mz(kNm)", 10),
+              Baslik("Nokta", 8) + Baslik("Rx(kN)", 10) + Baslik("Ry(kN)", 10) + Baslik("Rz(kN)", 10) +
+                  Baslik("Mx(kNm)", 10) + Baslik("My(kNm)", 10) + Baslik("Mz(kNm)", 10),
               70);
     Tablo& t = Tablolar.SK;
     const int taban = BilinmeyenSayisi - SinirKosuluSayisi;
@@ -357,13 +359,13 @@ void GerilmeleriYaz() {
     Satir("");
     Satir("GERİLMELER:");
     auto basliklar = [](std::initializer_list<const char*> l) {
-        std::string s = Sutun("Eleman", 6) + Sutun("Nokta", 6);
-        for (const char* b : l) s += Sutun(b, 18);
+        std::string s = Baslik("Eleman", 6) + Baslik("Nokta", 6);
+        for (const char* b : l) s += Baslik(b, 18);
         return s;
     };
     switch (SistemTipi) {
         case DuzlemKafesSistemi:
-        case UzayKafesSistemi: Satir(Sutun("Eleman", 6) + BosSutun(6) + Sutun("Sigxx(kN/m²)", 18)); break;
+        case UzayKafesSistemi: Satir(Baslik("Eleman", 6) + BosSutun(6) + Baslik("Sigxx(kN/m²)", 18)); break;
         case DuzlemCerceveSistemi: Satir(basliklar({"Sigxx-Üst(kN/m²)", "Sigxx-Alt(kN/m²)", "Sigxy(kN/m²)"})); break;
         case UzayCerceveSistemi:
             Satir(basliklar({"Sigxx-Üst(kN/m²)", "Sigxx-Alt(kN/m²)", "Sigxy(kN/m²)", "Sigxx-Sağ(kN/m²)",
@@ -387,8 +389,8 @@ void GerilmeleriYaz() {
 void YerDegistirmeleriYaz() {
     if (!Arayuz().YerDegistirmeliHesap()) return;
     BolumBasi(false, "YER DEĞİŞTİRMELER:",
-              Sutun("Nokta", 6) + Sutun("Ux(m)", 15) + Sutun("Uy(m)", 15) + Sutun("Uz(m)", 15) +
-                  Sutun("Dönme X(rad)", 15) + Sutun("Dönme Y(rad)", 15) + Sutun("Dönme Z(rad)", 15),
+              Baslik("Nokta", 6) + Baslik("Ux(m)", 15) + Baslik("Uy(m)", 15) + Baslik("Uz(m)", 15) +
+                  Baslik("Dönme X(rad)", 15) + Baslik("Dönme Y(rad)", 15) + Baslik("Dönme Z(rad)", 15),
               100);
     const int d = NoktaSerbestlikSayisi;
     auto U = [&](int k) {

@@ -50,6 +50,29 @@ TEST(RaporBolumleri, KesitProfilDerinligiVeSigdirilanAtaletMomenti) {
                         "    12:IPE200  profil");
 }
 
+// The editors keep eight significant digits, enough to fill a 12-wide
+// column: such a value is written with seven and stays apart from the one
+// before it. Widths: No 6, the four values 12 each, then four blanks and the text.
+TEST(RaporBolumleri, SekizBasamakliMalzemeVeKesitDegerleriAyriKalir) {
+    TestProjesi p(Sql::Sistem("10:Düzlem kafes") +
+                  Sql::Malzeme("1, 'S235', 210000000, 0.30000001, 7.8500001, 0.000012000001") +
+                  Sql::Kesit("A, ix, iy, iz, h", "1, '100:Diğer', 0.0014922565, 0.0000033762304, 0.0000016881152, 0.00012345678, 0") +
+                  Sql::Kesit("A, ix, iy, iz, h", "2, '14:HE-B profil', 0.0078083917, 0.00000059282, 0.000056962, 0.000020033, 0.2"));
+    p.arayuz.MemoTemizle();
+    MalzemeBilgileriniYaz();
+    KesitBilgileriniYaz();
+    EXPECT_EQ(p.arayuz.MemoSatirlari(),
+              Satirlar({" ", "MALZEME BİLGİLERİ:", "    No    E(kN/m²)          Nu    Ro(t/m³)  Alfa(1/°C)    Malzeme",
+                        Tekrar('-', 75),
+                        // 1.2000001E-5 to seven digits is 1.200000E-5
+                        "     1   210000000  0.30000001   7.8500001      1.2E-5    S235", "", "KESİT BİLGİLERİ:",
+                        "    No       A(m²)       J(m4)      Iy(m4)      Iz(m4)    Kesit", Tekrar('-', 75),
+                        // 0.0014922565 -> 0.001492256 (half to even), 3.3762304E-6 -> 3.376230E-6,
+                        // 1.6881152E-6 -> 1.688115E-6; 0.00012345678 is 13 wide -> 1.234568E-4
+                        "     1 0.001492256  3.37623E-6 1.688115E-6 1.234568E-4    100:Diğer",
+                        "     2 0.007808392   5.9282E-7   5.6962E-5   2.0033E-5    14:HE-B200  profil"}));
+}
+
 TEST(RaporBolumleri, ElemansizKuvvetBolumuYalnizBaslik) {
     TestProjesi p(kBas);
     p.arayuz.MemoTemizle();
