@@ -2,6 +2,8 @@
 
 #include <hpdf.h>
 
+#include <algorithm>
+#include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +14,34 @@ const char* kNormalFont = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
 const char* kKalinFont = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
 
 constexpr double kSolKenar = 40, kSagKenarBoslugu = 40, kUstKenar = 40, kAltKenar = 50;
+// The writer's bounds of the horizontal scale, in percent.
+constexpr double kEnDarOlcek = 10, kTamOlcek = 100;
+
+// Width in points of a CP1254 text in the font and size given, at full width.
+double TamGenislik(HPDF_Font font, double boyut, const std::string& cp) {
+    if (cp.empty()) return 0;
+    HPDF_TextWidth w =
+        HPDF_Font_TextWidth(font, reinterpret_cast<const HPDF_BYTE*>(cp.data()), static_cast<HPDF_UINT>(cp.size()));
+    return w.width * boyut / 1000.0;
+}
+
+// The largest scale, at most Olcek, at which a text of full width Genislik
+// fits in Alan points; rounded down to a hundredth of a percent, as the
+// writer keeps it.
+double SigdiranOlcek(double Genislik, double Alan, double Olcek) {
+    if (Genislik * Olcek / kTamOlcek <= Alan) return Olcek;
+    double o = std::floor(Alan / Genislik * kTamOlcek * 100) / 100;
+    return o < kEnDarOlcek ? kEnDarOlcek : o;
+}
+
+// One text at (x, y) on the page, condensed to Olcek percent.
+void MetinCiz(HPDF_Page p, HPDF_Font font, double boyut, double x, double y, const std::string& cp, double olcek) {
+    HPDF_Page_BeginText(p);
+    HPDF_Page_SetFontAndSize(p, font, boyut);
+    HPDF_Page_SetHorizontalScalling(p, olcek);
+    HPDF_Page_TextOut(p, x, y, cp.c_str());
+    HPDF_Page_EndText(p);
+}
 
 void HataYakala(HPDF_STATUS hata, HPDF_STATUS ayrinti, void* kullanici) {
     auto* kod = static_cast<unsigned long*>(kullanici);
@@ -86,9 +116,15 @@ struct PdfSayfaKatmani::Ic {
     bool altBilgiVar = false;
     double altBilgiBoyutu = 7;
     double genislik = 0, yukseklik = 0;
+    double olcek = kTamOlcek;  // horizontal scale of the lines, in percent
 
     double SatirYuksekligi() const { return boyut * 1.2; }
     HPDF_Font Font() const { return kalinMi ? kalin : normal; }
+    double YaziAlani() const { return genislik - kSagKenarBoslugu - kSolKenar; }
+    // A line at the left margin, condensed further when it is still too wide.
+    void SatirCiz(HPDF_Page p, HPDF_Font font, double boyut, double y, const std::string& cp, double o) const {
+        MetinCiz(p, font, boyut, kSolKenar, y, cp, SigdiranOlcek(TamGenislik(font, boyut, cp), YaziAlani(), o));
+    }
 };
 
 PdfSayfaKatmani::PdfSayfaKatmani(KagitBoyutu kagit) : ic_(std::make_unique<Ic>()) {
@@ -136,10 +172,8 @@ void PdfSayfaKatmani::YeniSayfa() {
     ic_->yukseklik = HPDF_Page_GetHeight(p);
     ic_->y = ic_->yukseklik - kUstKenar;
     for (const auto& b : ic_->basliklar) {
-        HPDF_Page_BeginText(p);
-        HPDF_Page_SetFontAndSize(p, b.kalin ? ic_->kalin : ic_->normal, b.boyut);
-        HPDF_Page_TextOut(p, kSolKenar, ic_->y - b.boyut, Utf8DenCp1254e(b.metin).c_str());
-        HPDF_Page_EndText(p);
+        ic_->SatirCiz(p, b.kalin ? ic_->kalin : ic_->normal, b.boyut, ic_->y - b.boyut, Utf8DenCp1254e(b.metin),
+                      kTamOlcek);
         ic_->y -= b.boyut * 1.2;
     }
     if (!ic_->basliklar.empty()) ic_->y -= ic_->SatirYuksekligi() / 2;
@@ -149,23 +183,21 @@ void PdfSayfaKatmani::BaslikMetniEkle(const std::string& Metin) {
     ic_->basliklar.push_back({Metin, ic_->boyut, ic_->kalinMi});
     // The header also stands on the page that is already open.
     HPDF_Page p = ic_->sayfalar.back();
-    HPDF_Page_BeginText(p);
-    HPDF_Page_SetFontAndSize(p, ic_->Font(), ic_->boyut);
-    HPDF_Page_TextOut(p, kSolKenar, ic_->y - ic_->boyut, Utf8DenCp1254e(Metin).c_str());
-    HPDF_Page_EndText(p);
+    ic_->SatirCiz(p, ic_->Font(), ic_->boyut, ic_->y - ic_->boyut, Utf8DenCp1254e(Metin), kTamOlcek);
     ic_->y -= ic_->SatirYuksekligi() * 1.5;
 }
 
 void PdfSayfaKatmani::SatirYaz(const std::string& Metin) {
     if (ic_->y - ic_->SatirYuksekligi() < kAltKenar) YeniSayfa();
     HPDF_Page p = ic_->sayfalar.back();
-    if (!Metin.empty()) {
-        HPDF_Page_BeginText(p);
-        HPDF_Page_SetFontAndSize(p, ic_->Font(), ic_->boyut);
-        HPDF_Page_TextOut(p, kSolKenar, ic_->y - ic_->boyut, Utf8DenCp1254e(Metin).c_str());
-        HPDF_Page_EndText(p);
-    }
+    if (!Metin.empty()) ic_->SatirCiz(p, ic_->Font(), ic_->boyut, ic_->y - ic_->boyut, Utf8DenCp1254e(Metin), ic_->olcek);
     ic_->y -= ic_->SatirYuksekligi();
+}
+
+void PdfSayfaKatmani::SatirlariSigdir(const std::vector<std::string>& Satirlar) {
+    double enGenis = 0;
+    for (const auto& s : Satirlar) enGenis = std::max(enGenis, TamGenislik(ic_->Font(), ic_->boyut, Utf8DenCp1254e(s)));
+    ic_->olcek = SigdiranOlcek(enGenis, ic_->YaziAlani(), kTamOlcek);
 }
 
 void PdfSayfaKatmani::YarimSatirAtla() { ic_->y -= ic_->SatirYuksekligi() / 2; }
@@ -192,11 +224,9 @@ bool PdfSayfaKatmani::PdfOlarakKaydet(const std::string& Dosya) {
             HPDF_Page p = ic_->sayfalar[i];
             std::string metin = Utf8DenCp1254e(ic_->altBilgi + " - Sayfa: " + std::to_string(i + 1) +
                                                "/" + std::to_string(toplam));
-            HPDF_Page_BeginText(p);
-            HPDF_Page_SetFontAndSize(p, ic_->normal, ic_->altBilgiBoyutu);
-            double w = HPDF_Page_TextWidth(p, metin.c_str());
-            HPDF_Page_TextOut(p, SagKenar() - w, kAltKenar / 2, metin.c_str());
-            HPDF_Page_EndText(p);
+            const double tam = TamGenislik(ic_->normal, ic_->altBilgiBoyutu, metin);
+            const double o = SigdiranOlcek(tam, ic_->YaziAlani(), kTamOlcek);
+            MetinCiz(p, ic_->normal, ic_->altBilgiBoyutu, SagKenar() - tam * o / kTamOlcek, kAltKenar / 2, metin, o);
         }
         ic_->altBilgiVar = false;
     }

@@ -23,8 +23,14 @@ public:
     // Printed at the top of every page, in the font size at the time of the call.
     void BaslikMetniEkle(const std::string& Metin);
     // One line at the current position; the position moves one line down and
-    // a new page begins when the bottom margin is reached.
+    // a new page begins when the bottom margin is reached. A line wider than
+    // the space between the margins is condensed to fit it.
     void SatirYaz(const std::string& Metin);
+    // Condenses the lines written after it in the current font by one
+    // horizontal scale, so that the widest of Satirlar fits between the
+    // margins and the fixed-pitch columns of all of them stay aligned; full
+    // width when they all fit.
+    void SatirlariSigdir(const std::vector<std::string>& Satirlar);
     void YarimSatirAtla();
     // Right margin position in points from the page's left edge.
     double SagKenar() const;

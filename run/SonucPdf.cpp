@@ -40,7 +40,11 @@ bool SonucPdfYaz(const SonucPdfGirdisi& g, const std::string& Dosya, std::string
     s.YaziTipiAyarla(8, false);
     s.YarimSatirAtla();
     s.AltBilgiEkle(g.ProbleminTanimi);
-    for (const auto& satir : PdfSatirlariniSec(g)) s.SatirYaz(satir);
+    // The stress rows run to 120 characters, wider than A4 between the
+    // margins at this size: all report lines are condensed alike.
+    const std::vector<std::string> satirlar = PdfSatirlariniSec(g);
+    s.SatirlariSigdir(satirlar);
+    for (const auto& satir : satirlar) s.SatirYaz(satir);
     if (!s.PdfOlarakKaydet(Dosya)) {
         Hata = s.HataMetni();
         return false;
