@@ -73,6 +73,25 @@ TEST(RaporBolumleri, SekizBasamakliMalzemeVeKesitDegerleriAyriKalir) {
                         "     2 0.007808392   5.9282E-7   5.6962E-5   2.0033E-5    14:HE-B200  profil"}));
 }
 
+// The triangle truss under Px = 12345678.08 at node 3 alone: bar 1 carries
+// N1 = -Px, bar 3 N3 = Px / 0.8 = 15432097.6, bar 2 N2 = -0.6 N3 = -9259258.56;
+// reactions R1y = -0.6 N3, R2x = -Px, R2y = -N2. Values that fill or pass
+// their column (12 for forces, 10 for reactions) lose digits, not the blank.
+TEST(RaporBolumleri, SutunuDolduranKuvvetVeReaksiyonBosluklaAyrilir) {
+    TestProjesi p(UcgenKafes(Sql::Kesit("A, ix, iy, iz", "1, '100:Diğer', 0.02, 0, 0, 0"), false) +
+                  Sql::Yukler({{"3", 12345678.08, 0}}));
+    std::vector<std::string> r = p.Hesapla();
+    ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+    EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"),
+              Satirlar({"       1       1 12345678.08", "       2         -12345678.1",
+                        "       2       2  9259258.56", "       3         -9259258.56",
+                        "       1       3 -15432097.6", "       3          15432097.6"}));
+    const std::string b10 = Tekrar(' ', 10);
+    EXPECT_EQ(BolumSatirlari(r, "REAKSİYONLAR:"),
+              Satirlar({"       1" + b10 + "  -9259259" + b10 + b10 + b10 + b10,
+                        "       2" + std::string(" -12345678") + " 9259258.6" + b10 + b10 + b10 + b10}));
+}
+
 TEST(RaporBolumleri, ElemansizKuvvetBolumuYalnizBaslik) {
     TestProjesi p(kBas);
     p.arayuz.MemoTemizle();
