@@ -8,9 +8,10 @@
 // Refuses, before any sizing, a model that would index past the arrays:
 // node numbers that do not run from 1 to the node count, element numbers
 // that do not run from 1 to the element count, an element, support or
-// nodal load on a node missing from XYZ, a non-free support text in a field
-// the system type does not have, and a support text that is neither free
-// nor a number. Shows one message naming the row and sets Hata.
+// nodal load on a node missing from XYZ, an element of a type that belongs to
+// another system type, a non-free support text in a field the system type
+// does not have, and a support text that is neither free nor a number.
+// Shows one message naming the row and sets Hata.
 void ModelDenetle();
 // The part of it that a drawing of the geometry needs (node and element
 // numbering, the nodes of every element present in XYZ): the message of the
@@ -53,6 +54,11 @@ bool AlanSistemde(const char* const* Alanlar, int Sayi, const std::string& Alan)
 // The refusal of a non-free support condition in field Alan (e.g. "Fix")
 // that the system type does not have, for the node (or key text) Nokta.
 std::string SistemDisiSinirKosuluMesaji(const std::string& Nokta, const std::string& Alan);
+
+// The refusal of element Eleman (number or key text) whose type, with the
+// type's list text TipMetni (e.g. "10:Düzlem kafes"), does not belong to the
+// system type.
+std::string SistemDisiElemanTipiMesaji(const std::string& Eleman, const std::string& TipMetni);
 
 // The support text as a number ("." separator); false when it is none.
 bool SinirKosuluDegeri(const std::string& Metin, double& Deger);

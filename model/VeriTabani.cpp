@@ -133,16 +133,14 @@ void ProfilleriDoldur(const std::string& dosya) {
 }  // namespace
 
 void EDAfterPost(Tablo& DataSet) {
-    std::string m = DataSet.FieldByName("MafsalTipi").AsString();
-    if (m != "00") MafsalSayisi += int(m.size() / 2);
+    MafsalSayisi += static_cast<int>(
+        MafsalKodlari(DataSet.FieldByName("ElemanTipi").AsInteger(), DataSet.FieldByName("MafsalTipi").AsString())
+            .size());
 }
 
 void SKAfterPost(Tablo& DataSet) {
-    for (const char* a : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"}) {
-        std::string m = DataSet.FieldByName(a).AsString();
-        // an empty field holds no condition
-        if (!m.empty() && m[0] != 'S') ++SinirKosuluSayisi;
-    }
+    for (const char* a : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"})
+        if (SinirKosuluTutar(DataSet.FieldByName(a).AsString())) ++SinirKosuluSayisi;
 }
 
 void BosSablonuYaz(const std::string& dosya) { SqlIleYaz(dosya, "BOS.sql"); }
