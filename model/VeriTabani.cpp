@@ -176,13 +176,18 @@ void CalismaTablolariniAc(const std::string& klasor) {
 
 void ProjeTablolariniAc(const std::string& dosya) {
     std::string ilkHata;
+    bool kilitli = false;
     for (Tablo* t : Tablolar.ProjeTablolari) {
         t->DosyaAyarla(dosya, false);
+        // A file another program holds locked would keep every later table
+        // waiting as long again: they are bound but not opened.
+        if (kilitli) continue;
         try {
             t->Open();
-        } catch (const TabloHatasi&) {
+        } catch (const TabloHatasi& e) {
             if (ilkHata.empty())
                 ilkHata = t->Ad() + " dosyası açılamadı. Silinmiş veya bozuk olabilir";
+            kilitli = e.Engel() == VeriTabaniEngeli::Kilitli;
         }
     }
     if (!ilkHata.empty()) throw TabloHatasi(ilkHata);
