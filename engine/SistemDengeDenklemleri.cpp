@@ -93,10 +93,6 @@ std::string SistemDisiSinirKosuluMesaji(const std::string& Nokta, const std::str
     return Nokta + " nolu noktanın " + Alan + " sınır koşulu bu sistem tipinde kullanılamaz, Serbest olmalıdır";
 }
 
-std::string SistemDisiElemanTipiMesaji(const std::string& Eleman, const std::string& TipMetni) {
-    return Eleman + " nolu elemanın tipi (" + TipMetni + ") bu sistem tipinde kullanılamaz";
-}
-
 bool SinirKosuluDegeri(const std::string& metin, double& deger) {
     std::size_t bas = 0, son = metin.size();
     while (bas < son && metin[bas] == ' ') ++bas;
@@ -112,6 +108,16 @@ bool SinirKosuluDegeri(const std::string& metin, double& deger) {
 }
 
 // ---------------------------------------------------------------- checks
+
+namespace {
+
+// The refusal of element e whose type, with its list text (e.g.
+// "10:Düzlem kafes"), does not belong to the system type.
+std::string SistemDisiElemanTipiMesaji(int e, const std::string& TipMetni) {
+    return std::to_string(e) + " nolu elemanın tipi (" + TipMetni + ") bu sistem tipinde kullanılamaz";
+}
+
+}  // namespace
 
 std::string GeometriHatasi() {
     auto& XYZ = Tablolar.XYZ;
@@ -169,7 +175,7 @@ void ModelDenetle() {
         const int tip = ED.FieldByName("ElemanTipi").AsInteger();
         const ElemanTipiBilgisi* b = ElemanTipiBul(tip);
         if (b && !ElemanTipiSistemde(tip, SistemTipi)) {
-            HataGoster(SistemDisiElemanTipiMesaji(std::to_string(e), b->Metin));
+            HataGoster(SistemDisiElemanTipiMesaji(e, b->Metin));
             return;
         }
     }

@@ -55,10 +55,5 @@ bool AlanSistemde(const char* const* Alanlar, int Sayi, const std::string& Alan)
 // that the system type does not have, for the node (or key text) Nokta.
 std::string SistemDisiSinirKosuluMesaji(const std::string& Nokta, const std::string& Alan);
 
-// The refusal of element Eleman (number or key text) whose type, with the
-// type's list text TipMetni (e.g. "10:Düzlem kafes"), does not belong to the
-// system type.
-std::string SistemDisiElemanTipiMesaji(const std::string& Eleman, const std::string& TipMetni);
-
 // The support text as a number ("." separator); false when it is none.
 bool SinirKosuluDegeri(const std::string& Metin, double& Deger);
