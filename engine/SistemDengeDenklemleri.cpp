@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "engine/AnkastrelikKuvvetleri.h"
 #include "engine/CubukBoyu.h"
@@ -108,6 +109,16 @@ bool SinirKosuluDegeri(const std::string& metin, double& deger) {
 
 // ---------------------------------------------------------------- checks
 
+namespace {
+
+// The refusal of element e whose type, with its list text (e.g.
+// "10:Düzlem kafes"), does not belong to the system type.
+std::string SistemDisiElemanTipiMesaji(int e, const std::string& TipMetni) {
+    return std::to_string(e) + " nolu elemanın tipi (" + TipMetni + ") bu sistem tipinde kullanılamaz";
+}
+
+}  // namespace
+
 std::string GeometriHatasi() {
     auto& XYZ = Tablolar.XYZ;
     auto& ED = Tablolar.ED;
@@ -154,6 +165,21 @@ void ModelDenetle() {
     const int noktaAdedi = Tablolar.XYZ.RecordCount();
     auto noktaVar = [&](int n) { return n >= 1 && n <= noktaAdedi; };
 
+    // Element types: one of another system would be assembled with the
+    // wrong degrees of freedom per node. An unknown type is refused by the
+    // count of element unknowns with its own message.
+    auto& ED = Tablolar.ED;
+    const int elemanAdedi = ED.RecordCount();
+    for (int e = 1; e <= elemanAdedi; ++e) {
+        ED.Locate("ElemanNo", e);
+        const int tip = ED.FieldByName("ElemanTipi").AsInteger();
+        const ElemanTipiBilgisi* b = ElemanTipiBul(tip);
+        if (b && !ElemanTipiSistemde(tip, SistemTipi)) {
+            HataGoster(SistemDisiElemanTipiMesaji(e, b->Metin));
+            return;
+        }
+    }
+
     // Supports.
     int sayi = 0;
     const char* const* alanlar = SinirKosuluAlanlari(SistemTipi, sayi);
@@ -167,7 +193,7 @@ void ModelDenetle() {
         }
         for (const char* alan : kTumAlanlar) {
             const std::string metin = SK.FieldByName(alan).AsString();
-            if (metin.empty() || metin[0] == 'S') continue;  // free; an empty field holds no condition
+            if (!SinirKosuluTutar(metin)) continue;
             if (!AlanSistemde(alanlar, sayi, alan)) {
                 HataGoster(SistemDisiSinirKosuluMesaji(std::to_string(n), alan));
                 return;
@@ -400,8 +426,7 @@ void SinirKosullariniKur() {
         TuretNoktaNo = SK.FieldByName("NoktaNo").AsInteger();
         for (int d = 1; d <= sayi; ++d) {
             const std::string metin = SK.FieldByName(alanlar[d - 1]).AsString();
-            // An empty field holds no condition, as the support count has it.
-            if (!metin.empty() && metin[0] != 'S') {
+            if (SinirKosuluTutar(metin)) {
                 MesnetKolonuEkle(TuretNoktaNo, d, metin);
                 if (Hata != 0) return;
             }
@@ -439,13 +464,12 @@ void MafsalDenklemleriniKur() {
         ElemanIlkKolon = ElemanBilinmeyenTablosu[1][e];
         const int c0 = ElemanIlkKolon;
         OkunanElemanTipi = ED.FieldByName("ElemanTipi").AsInteger();
-        const std::string metin = BosluklariSil(ED.FieldByName("MafsalTipi").AsString());
-        if (metin == "00") continue;
         const int tip = OkunanElemanTipi;
-        const bool duzlem = tip == DuzlemCerceveElemani || tip == CerceveEksenelYayi || tip == CerceveDonmeYayi ||
-                            tip == CerceveEksenelVeDonmeYayi;
+        // The same rule as the hinge count that sized the equations.
+        const std::vector<int> kodlar = MafsalKodlari(tip, ED.FieldByName("MafsalTipi").AsString());
+        if (kodlar.empty()) continue;
         const bool uzay = tip == UzayCerceveElemani || tip == DepremIzolatoru;
-        if (!duzlem && !uzay) continue;
+        const bool duzlem = !uzay;
 
         OkunaniNoktasi = ED.FieldByName("iNoktasi").AsInteger();
         OkunanjNoktasi = ED.FieldByName("jNoktasi").AsInteger();
@@ -453,17 +477,13 @@ void MafsalDenklemleriniKur() {
         NoktaKoordinatlariniOku(OkunanjNoktasi, OkunanjX1, OkunanjX2, OkunanjX3);
         const double L = OkunanCubugunEkseni(uzay).L;
 
-        const int kodSayisi = static_cast<int>(metin.size()) / 2;
-        for (int q = 1; q <= kodSayisi; ++q) {
+        for (const int kod : kodlar) {
             h += 1;
             const int satirNo = ToplamSerbestlikSayisi + h;
             if (satirNo > DenklemSayisi) {
                 HataGoster(std::to_string(e) + ".elemanın mafsal bilgisi mafsal sayısı ile uyuşmuyor");
                 return;
             }
-            int kod = 0;
-            const char a = metin[2 * q - 2], b = metin[2 * q - 1];
-            if (a >= '0' && a <= '9' && b >= '0' && b <= '9') kod = (a - '0') * 10 + (b - '0');
             auto satir = [&](int c, double v) { NMatrisiYaz(satirNo, c, v); };
             if (duzlem) {
                 switch (kod) {

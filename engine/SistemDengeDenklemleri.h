@@ -8,9 +8,10 @@
 // Refuses, before any sizing, a model that would index past the arrays:
 // node numbers that do not run from 1 to the node count, element numbers
 // that do not run from 1 to the element count, an element, support or
-// nodal load on a node missing from XYZ, a non-free support text in a field
-// the system type does not have, and a support text that is neither free
-// nor a number. Shows one message naming the row and sets Hata.
+// nodal load on a node missing from XYZ, an element of a type that belongs to
+// another system type, a non-free support text in a field the system type
+// does not have, and a support text that is neither free nor a number.
+// Shows one message naming the row and sets Hata.
 void ModelDenetle();
 // The part of it that a drawing of the geometry needs (node and element
 // numbering, the nodes of every element present in XYZ): the message of the

@@ -23,22 +23,8 @@ bool SutunaSigar(const std::string& Metin, int& Deger) { return TamSayiMi(Metin,
 }  // namespace
 
 std::vector<std::string> SistemElemanTipleri(int SistemTipi) {
-    std::vector<int> kodlar;
-    switch (SistemTipi) {
-        case DuzlemKafesSistemi:
-        case LevhaSistemi:
-            kodlar = {DuzlemKafesElemani, DuzlemEksenelYay, UcgenLevhaElemani, DortgenLevhaElemani};
-            break;
-        case UzayKafesSistemi: kodlar = {UzayKafesElemani, UzayEksenelYay}; break;
-        case DuzlemCerceveSistemi:
-            kodlar = {DuzlemCerceveElemani, CerceveEksenelYayi, CerceveDonmeYayi, CerceveEksenelVeDonmeYayi};
-            break;
-        case UzayCerceveSistemi: kodlar = {UzayCerceveElemani, DepremIzolatoru}; break;
-        case PlakSistemi: kodlar = {DortgenPlakElemani}; break;
-        default: break;
-    }
     std::vector<std::string> liste;
-    for (int k : kodlar) liste.push_back(ElemanTipiBul(k)->Metin);
+    for (int k : SistemElemanTipKodlari(SistemTipi)) liste.push_back(ElemanTipiBul(k)->Metin);
     return liste;
 }
 

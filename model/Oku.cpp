@@ -653,11 +653,9 @@ void SinirKosullariniOku() {
 int EDMafsalSayisi() {
     Tablo& ed = Tablolar.ED;
     int toplam = 0;
-    for (ed.First(); !ed.Eof(); ed.Next()) {
-        const std::string m = ed.FieldByName("MafsalTipi").AsString();
-        if (m == "00") continue;
-        toplam += static_cast<int>(Utf8KarakterSayisi(m) / 2);
-    }
+    for (ed.First(); !ed.Eof(); ed.Next())
+        toplam += static_cast<int>(
+            MafsalKodlari(ed.FieldByName("ElemanTipi").AsInteger(), ed.FieldByName("MafsalTipi").AsString()).size());
     return toplam;
 }
 

@@ -38,6 +38,53 @@ std::string YayMafsalTipi(int ElemanTipi) {
     return "";
 }
 
+std::vector<int> SistemElemanTipKodlari(int SistemTipi) {
+    switch (SistemTipi) {
+        case DuzlemKafesSistemi:
+        case LevhaSistemi: return {DuzlemKafesElemani, DuzlemEksenelYay, UcgenLevhaElemani, DortgenLevhaElemani};
+        case UzayKafesSistemi: return {UzayKafesElemani, UzayEksenelYay};
+        case DuzlemCerceveSistemi:
+            return {DuzlemCerceveElemani, CerceveEksenelYayi, CerceveDonmeYayi, CerceveEksenelVeDonmeYayi};
+        case UzayCerceveSistemi: return {UzayCerceveElemani, DepremIzolatoru};
+        case PlakSistemi: return {DortgenPlakElemani};
+        default: return {};
+    }
+}
+
+bool ElemanTipiSistemde(int ElemanTipi, int SistemTipi) {
+    for (int k : SistemElemanTipKodlari(SistemTipi))
+        if (k == ElemanTipi) return true;
+    return false;
+}
+
+std::vector<int> MafsalKodlari(int ElemanTipi, const std::string& MafsalTipi) {
+    const bool mafsalli = (ElemanTipi >= DuzlemCerceveElemani && ElemanTipi <= CerceveEksenelVeDonmeYayi) ||
+                          ElemanTipi == UzayCerceveElemani || ElemanTipi == DepremIzolatoru;
+    const std::string metin = BosluklariSil(MafsalTipi);
+    std::vector<int> kodlar;
+    if (!mafsalli || metin.empty() || metin == "00") return kodlar;
+    // Two characters a code; a character may take more than one byte.
+    std::vector<std::string> karakterler;
+    for (std::size_t i = 0; i < metin.size();) {
+        std::size_t n = 1;
+        const auto c = static_cast<unsigned char>(metin[i]);
+        if (c >= 0xF0) n = 4;
+        else if (c >= 0xE0) n = 3;
+        else if (c >= 0xC0) n = 2;
+        karakterler.push_back(metin.substr(i, n));
+        i += n;
+    }
+    auto rakam = [](const std::string& k) { return k.size() == 1 && k[0] >= '0' && k[0] <= '9'; };
+    for (std::size_t q = 0; q + 1 < karakterler.size(); q += 2) {
+        const std::string& a = karakterler[q];
+        const std::string& b = karakterler[q + 1];
+        kodlar.push_back(rakam(a) && rakam(b) ? (a[0] - '0') * 10 + (b[0] - '0') : 0);
+    }
+    return kodlar;
+}
+
+bool SinirKosuluTutar(const std::string& Metin) { return !Metin.empty() && Metin[0] != 'S'; }
+
 const std::array<YukTipiBilgisi, 26> YukTipleri = {{
     {0, "", ""},
     {1, "1:Düzgün yayılı", "kN/m"},

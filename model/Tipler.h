@@ -65,6 +65,27 @@ const ElemanTipiBilgisi* ElemanTipiBul(int kod);  // nullptr for an unknown code
 // spring), "0405" for 32 (rotational spring); "" for every other type.
 std::string YayMafsalTipi(int ElemanTipi);
 
+// The element types that belong to a system type, in the order the
+// element-node editor offers them (none for an unknown system type).
+std::vector<int> SistemElemanTipKodlari(int SistemTipi);
+// Whether an element type belongs to the system type.
+bool ElemanTipiSistemde(int ElemanTipi, int SistemTipi);
+
+// The hinge releases of an element, one entry per hinge equation, in the
+// order of the codes in its hinge text: the text without blanks, read two
+// characters at a time; a pair of two digits gives its code, any other pair
+// 0 (an equation without entries). "00" (also written with blanks, or an
+// empty text) means no hinge, and only the plane- and space-frame bars and
+// their springs and the isolator (30 to 33, 40, 41) take hinge equations.
+// The hinge count and the hinge rows both follow this rule.
+std::vector<int> MafsalKodlari(int ElemanTipi, const std::string& MafsalTipi);
+
+// Whether a support text holds its degree of freedom: a text that is not
+// empty and does not begin with "S" ("Serbest"). An empty (NULL) field
+// holds nothing. The support count, the support columns of the equations
+// and the reactions of the report all follow this rule.
+bool SinirKosuluTutar(const std::string& Metin);
+
 struct YukTipiBilgisi {
     int Kod;
     const char* Metin;

@@ -133,16 +133,14 @@ void ProfilleriDoldur(const std::string& dosya) {
 }  // namespace
 
 void EDAfterPost(Tablo& DataSet) {
-    std::string m = DataSet.FieldByName("MafsalTipi").AsString();
-    if (m != "00") MafsalSayisi += int(m.size() / 2);
+    MafsalSayisi += static_cast<int>(
+        MafsalKodlari(DataSet.FieldByName("ElemanTipi").AsInteger(), DataSet.FieldByName("MafsalTipi").AsString())
+            .size());
 }
 
 void SKAfterPost(Tablo& DataSet) {
-    for (const char* a : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"}) {
-        std::string m = DataSet.FieldByName(a).AsString();
-        // an empty field holds no condition
-        if (!m.empty() && m[0] != 'S') ++SinirKosuluSayisi;
-    }
+    for (const char* a : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"})
+        if (SinirKosuluTutar(DataSet.FieldByName(a).AsString())) ++SinirKosuluSayisi;
 }
 
 void BosSablonuYaz(const std::string& dosya) { SqlIleYaz(dosya, "BOS.sql"); }
@@ -178,13 +176,18 @@ void CalismaTablolariniAc(const std::string& klasor) {
 
 void ProjeTablolariniAc(const std::string& dosya) {
     std::string ilkHata;
+    bool kilitli = false;
     for (Tablo* t : Tablolar.ProjeTablolari) {
         t->DosyaAyarla(dosya, false);
+        // A file another program holds locked would keep every later table
+        // waiting as long again: they are bound but not opened.
+        if (kilitli) continue;
         try {
             t->Open();
-        } catch (const TabloHatasi&) {
+        } catch (const TabloHatasi& e) {
             if (ilkHata.empty())
                 ilkHata = t->Ad() + " dosyası açılamadı. Silinmiş veya bozuk olabilir";
+            kilitli = e.Engel() == VeriTabaniEngeli::Kilitli;
         }
     }
     if (!ilkHata.empty()) throw TabloHatasi(ilkHata);

@@ -52,9 +52,10 @@ void CizimVeriTabaniYaz(const std::string& dosya);  // "ElemanKuvvetleriCizim.md
 // when they are missing (or cannot be opened) and opens the scratch tables
 // and the drawing table (both trading durability for speed) and the
 // catalogue. ProjeTablolariniAc binds and opens the nine project tables on a
-// project file; when one fails the others are still bound and TabloHatasi
-// carries the first failing table's message ("<table> dosyası açılamadı.
-// Silinmiş veya bozuk olabilir").
+// project file; when one fails the others are still bound (and opened,
+// unless another program holds the file locked) and TabloHatasi carries the
+// first failing table's message ("<table> dosyası açılamadı. Silinmiş veya
+// bozuk olabilir").
 void CalismaTablolariniAc(const std::string& klasor);
 void ProjeTablolariniAc(const std::string& dosya);
 void TumTablolariKapat();

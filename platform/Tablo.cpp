@@ -242,6 +242,52 @@ std::string GercelAlanMetni(double v) {
     return eksi ? "-" + r : r;
 }
 
+// ---------------------------------------------------------------- reasons
+
+namespace {
+
+int kilitEngeliSayisi = 0;
+
+struct SqliteNedeni {
+    std::string Metin;
+    VeriTabaniEngeli Engel;
+};
+
+// The one place where SQLite's results become the program's words: the
+// reasons that lie in the file or the disk get a Turkish text; any other
+// result keeps SQLite's own text.
+SqliteNedeni NedenBul(sqlite3* db, int rc) {
+    using E = VeriTabaniEngeli;
+    switch (rc & 0xFF) {
+        case SQLITE_READONLY: return {"veri tabanı dosyası salt okunur, değiştirilemez", E::SaltOkunur};
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            ++kilitEngeliSayisi;
+            return {"veri tabanı dosyası başka bir program tarafından kilitlenmiş", E::Kilitli};
+        case SQLITE_FULL: return {"diskte yer kalmadı", E::DiskDolu};
+        case SQLITE_IOERR: return {"veri tabanı dosyası diskte okunamadı veya yazılamadı", E::GirdiCikti};
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB: return {"veri tabanı dosyası bozuk", E::Bozuk};
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM: return {"veri tabanı dosyası açılamadı", E::Acilamadi};
+        default: return {db ? sqlite3_errmsg(db) : sqlite3_errstr(rc), E::Yok};
+    }
+}
+
+// The refusal of a statement on a table or a file named Ad.
+TabloHatasi SqliteHatasi(sqlite3* db, int rc, const std::string& Ad) {
+    SqliteNedeni n = NedenBul(db, rc);
+    return TabloHatasi(Ad + ": " + n.Metin, n.Engel);
+}
+
+// The same for a failed preparation or read, whose result lies in the
+// connection.
+TabloHatasi SonHata(sqlite3* db, const std::string& Ad) { return SqliteHatasi(db, sqlite3_extended_errcode(db), Ad); }
+
+}  // namespace
+
+int KilitEngeliSayisi() { return kilitEngeliSayisi; }
+
 // ---------------------------------------------------------------- connection
 
 class VeriTabaniBaglantisi {
@@ -254,13 +300,10 @@ public:
 
     ~VeriTabaniBaglantisi();
 
-    void Calistir(const char* sql) {
-        char* hata = nullptr;
-        if (sqlite3_exec(db, sql, nullptr, nullptr, &hata) != SQLITE_OK) {
-            std::string m = hata ? hata : "bilinmeyen hata";
-            sqlite3_free(hata);
-            throw TabloHatasi(yol + ": " + m);
-        }
+    // Ad names the table or file in a refusal (the file's path by default).
+    void Calistir(const char* sql, const std::string& Ad = {}) {
+        const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) throw SqliteHatasi(db, sqlite3_extended_errcode(db), Ad.empty() ? yol : Ad);
     }
 
     static std::shared_ptr<VeriTabaniBaglantisi> Al(const std::string& dosya, bool hizli);
@@ -310,18 +353,29 @@ std::shared_ptr<VeriTabaniBaglantisi> VeriTabaniBaglantisi::Al(const std::string
     auto b = std::make_shared<VeriTabaniBaglantisi>();
     b->yol = anahtar;
     b->hizli = hizli;
-    if (sqlite3_open_v2(dosya.c_str(), &b->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK) {
-        std::string m2 = b->db ? sqlite3_errmsg(b->db) : "açılamadı";
-        throw TabloHatasi(dosya + " veri tabanı açılamadı: " + m2);
+    // A file that nobody may write is only read, also by a user (root) whom
+    // the system would let write it anyway.
+    using fs = std::filesystem::perms;
+    const auto izin = std::filesystem::status(dosya, ec).permissions();
+    const bool salt = !ec && (izin & (fs::owner_write | fs::group_write | fs::others_write)) == fs::none;
+    const int rc = sqlite3_open_v2(dosya.c_str(), &b->db,
+                                   (salt ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        SqliteNedeni n = NedenBul(b->db, rc);
+        throw TabloHatasi(dosya + " veri tabanı açılamadı: " + n.Metin, n.Engel);
     }
-    sqlite3_busy_timeout(b->db, 5000);
     // The first statement reads the file header: a file that is not a
-    // database fails here.
+    // database fails here, and so does a file another connection holds
+    // locked, after a short wait (a project being written by another
+    // program is reported within seconds).
+    sqlite3_busy_timeout(b->db, 2000);
     if (hizli)
         b->Calistir("PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF;");
     else
         b->Calistir("PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;");
+    // Writes wait longer for a lock that a moment's work of another
+    // connection holds.
+    sqlite3_busy_timeout(b->db, 5000);
     m[anahtar] = b;
     return b;
 }
@@ -566,7 +620,7 @@ void Tablo::Ic::SutunlariOku(const std::string& ad, const std::string& tabloAdi,
     sqlite3_stmt* st = nullptr;
     std::string sql = "PRAGMA table_info(" + Tirnakla(tabloAdi) + ")";
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-        throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+        throw SonHata(db, ad);
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         Sutun s;
@@ -579,9 +633,9 @@ void Tablo::Ic::SutunlariOku(const std::string& ad, const std::string& tabloAdi,
         sutunNo[s.adBuyuk] = int(sutunlar.size());
         sutunlar.push_back(std::move(s));
     }
-    std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
+    const int hata = rc == SQLITE_DONE ? SQLITE_OK : sqlite3_extended_errcode(db);
     sqlite3_finalize(st);
-    if (!hata.empty()) throw TabloHatasi(ad + ": " + hata);
+    if (hata != SQLITE_OK) throw SqliteHatasi(db, hata, ad);
     if (sutunlar.empty()) throw TabloHatasi(ad + ": " + tabloAdi + " tablosu bulunamadı");
     size_t boy = 16;
     while (boy < 4 * sutunlar.size()) boy *= 2;
@@ -602,7 +656,7 @@ void Tablo::Ic::SatirlariOku(const std::string& ad, const std::string& tabloAdi)
     sql += " FROM " + Tirnakla(tabloAdi) + " ORDER BY rowid";
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-        throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+        throw SonHata(db, ad);
     sira.clear();
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
@@ -613,9 +667,9 @@ void Tablo::Ic::SatirlariOku(const std::string& ad, const std::string& tabloAdi)
         s->konum = int(sira.size());
         sira.push_back(std::move(s));
     }
-    std::string hata = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
+    const int hata = rc == SQLITE_DONE ? SQLITE_OK : sqlite3_extended_errcode(db);
     sqlite3_finalize(st);
-    if (!hata.empty()) throw TabloHatasi(ad + ": " + hata);
+    if (hata != SQLITE_OK) throw SqliteHatasi(db, hata, ad);
     kirli = sira.size();
 }
 
@@ -636,7 +690,7 @@ void Tablo::Ic::DeyimleriHazirla(const std::string& ad, const std::string& tablo
     s1 += s2 + ")";
     if (sqlite3_prepare_v2(db, s1.c_str(), -1, &ekle, nullptr) != SQLITE_OK ||
         sqlite3_prepare_v2(db, s4.c_str(), -1, &sil, nullptr) != SQLITE_OK)
-        throw TabloHatasi(ad + ": " + sqlite3_errmsg(db));
+        throw SonHata(db, ad);
 }
 
 sqlite3_stmt* Tablo::Ic::GuncellemeDeyimi(const std::string& maske, const std::string& ad) {
@@ -654,7 +708,7 @@ sqlite3_stmt* Tablo::Ic::GuncellemeDeyimi(const std::string& maske, const std::s
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(bag->db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
         sqlite3_finalize(st);
-        throw TabloHatasi(ad + ": " + sqlite3_errmsg(bag->db));
+        throw SonHata(bag->db, ad);
     }
     guncellemeler.emplace(maske, st);
     return st;
@@ -798,7 +852,7 @@ const Satir& KonumdakiSatir(const Tablo& t, bool acik, int Satir) {
     return *sira[size_t(Satir)];
 }
 std::string DegerMetni(const Deger& d);
-std::string HataMetni(sqlite3* db, int rc, const std::string& ad, const std::vector<Sutun>& sutunlar);
+TabloHatasi YazmaHatasi(sqlite3* db, const std::string& ad, const std::vector<Sutun>& sutunlar);
 }  // namespace
 
 std::string Tablo::SatirMetni(int Satir, int Sutun) const {
@@ -821,7 +875,7 @@ void Tablo::KimlikleriSil(const std::vector<long long>& Kimlikler) {
             sqlite3_bind_int64(ic.sil, 1, k);
             const int rc = sqlite3_step(ic.sil);
             sqlite3_reset(ic.sil);
-            if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(ic.bag->db, rc, ad_, ic.sutunlar));
+            if (rc != SQLITE_DONE) throw YazmaHatasi(ic.bag->db, ad_, ic.sutunlar);
         }
     } catch (...) {
         IslemGeriAl();
@@ -1002,22 +1056,16 @@ void Tablo::Cancel() {
 }
 
 namespace {
-std::string HataMetni(sqlite3* db, int rc, const std::string& ad, const std::vector<Sutun>& sutunlar) {
+TabloHatasi YazmaHatasi(sqlite3* db, const std::string& ad, const std::vector<Sutun>& sutunlar) {
     int genis = sqlite3_extended_errcode(db);
     if (genis == SQLITE_CONSTRAINT_PRIMARYKEY || genis == SQLITE_CONSTRAINT_UNIQUE) {
         std::string alan;
         for (const auto& s : sutunlar)
             if (s.anahtar) alan += (alan.empty() ? "" : ", ") + s.ad;
-        return ad + ": anahtar değeri tekrar ediyor" + (alan.empty() ? "" : " (" + alan + ")");
+        return TabloHatasi(ad + ": anahtar değeri tekrar ediyor" + (alan.empty() ? "" : " (" + alan + ")"));
     }
-    if (genis == SQLITE_CONSTRAINT_NOTNULL) return ad + ": anahtar alanı boş bırakılamaz";
-    switch (genis & 0xFF) {
-        case SQLITE_READONLY: return ad + ": veri tabanı dosyası salt okunur, değiştirilemez";
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED: return ad + ": veri tabanı dosyası başka bir program tarafından kilitlenmiş";
-        case SQLITE_FULL: return ad + ": diskte yer kalmadı";
-        default: return ad + ": " + sqlite3_errmsg(db);
-    }
+    if (genis == SQLITE_CONSTRAINT_NOTNULL) return TabloHatasi(ad + ": anahtar alanı boş bırakılamaz");
+    return SqliteHatasi(db, genis, ad);
 }
 }  // namespace
 
@@ -1044,7 +1092,7 @@ void Tablo::Post() {
         int rc = sqlite3_step(st);
         sqlite3_reset(st);
         sqlite3_clear_bindings(st);
-        if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(db, rc, ad_, ic.sutunlar));
+        if (rc != SQLITE_DONE) throw YazmaHatasi(db, ad_, ic.sutunlar);
         auto s = std::make_unique<Satir>();
         s->rowid = sqlite3_last_insert_rowid(db);
         s->d = std::move(ic.tampon);
@@ -1071,7 +1119,7 @@ void Tablo::Post() {
             int rc = sqlite3_step(st);
             sqlite3_reset(st);
             sqlite3_clear_bindings(st);
-            if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(db, rc, ad_, ic.sutunlar));
+            if (rc != SQLITE_DONE) throw YazmaHatasi(db, ad_, ic.sutunlar);
         }
         ic.IndekstenCikar(p);
         bool siraDegisti = false;
@@ -1113,7 +1161,7 @@ void Tablo::Delete() {
     sqlite3_bind_int64(st, 1, s->rowid);
     int rc = sqlite3_step(st);
     sqlite3_reset(st);
-    if (rc != SQLITE_DONE) throw TabloHatasi(HataMetni(ic.bag->db, rc, ad_, ic.sutunlar));
+    if (rc != SQLITE_DONE) throw YazmaHatasi(ic.bag->db, ad_, ic.sutunlar);
     ic.IndekstenCikar(s);
     ic.sira.erase(ic.sira.begin() + std::ptrdiff_t(p));
     ic.KirliIsaretle(p);
@@ -1218,7 +1266,7 @@ void Tablo::TumunuSil() {
     IslemBaslat();
     try {
         std::string sql = "DELETE FROM " + Tirnakla(tabloAdi_);
-        ic_->bag->Calistir(sql.c_str());
+        ic_->bag->Calistir(sql.c_str(), ad_);
     } catch (...) {
         IslemGeriAl();
         throw;
@@ -1425,22 +1473,20 @@ int Alan::Uzunluk() const {
 void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql, bool Hizli) {
     BellekSayiminiKapat();
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(dosya.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
-        std::string m = db ? sqlite3_errmsg(db) : "açılamadı";
+    const int acildi = sqlite3_open_v2(dosya.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (acildi != SQLITE_OK) {
+        SqliteNedeni n = NedenBul(db, acildi);
         sqlite3_close_v2(db);
-        throw TabloHatasi(dosya + " oluşturulamadı: " + m);
+        throw TabloHatasi(dosya + " oluşturulamadı: " + n.Metin, n.Engel);
     }
     std::string tam = std::string(Hizli ? "PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF;\n" : "") +
                       "BEGIN;\n" + sql + "\n;COMMIT;";
-    char* hata = nullptr;
-    int rc = sqlite3_exec(db, tam.c_str(), nullptr, nullptr, &hata);
-    std::string m = hata ? hata : "";
-    sqlite3_free(hata);
+    int rc = sqlite3_exec(db, tam.c_str(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
+        TabloHatasi hata = SqliteHatasi(db, sqlite3_extended_errcode(db), dosya);
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close_v2(db);
-        throw TabloHatasi(dosya + ": " + m);
+        throw hata;
     }
     sqlite3_close_v2(db);
 }

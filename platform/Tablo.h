@@ -17,10 +17,31 @@
 
 struct sqlite3;
 
+// What in the database file itself kept a table from doing what was asked.
+enum class VeriTabaniEngeli {
+    Yok,          // anything else (a refused value, a missing table, ...)
+    SaltOkunur,   // the file may only be read
+    Kilitli,      // another connection or program holds the file
+    DiskDolu,     // no room left on the disk
+    GirdiCikti,   // the disk failed to read or write the file
+    Bozuk,        // the file is damaged or not a database
+    Acilamadi,    // the file could not be opened
+};
+
 class TabloHatasi : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit TabloHatasi(const std::string& Metin, VeriTabaniEngeli Engel = VeriTabaniEngeli::Yok)
+        : std::runtime_error(Metin), engel_(Engel) {}
+    VeriTabaniEngeli Engel() const { return engel_; }
+
+private:
+    VeriTabaniEngeli engel_;
 };
+
+// How many times the database refused a table because another connection
+// held its file locked, after the whole wait (for tests: each such refusal
+// costs the user one wait).
+int KilitEngeliSayisi();
 
 // One database file, shared by every table object opened on it.
 class VeriTabaniBaglantisi;
@@ -91,7 +112,12 @@ public:
     // The columns Open requires; a missing one makes Open fail.
     void BeklenenAlanlar(std::vector<std::string> alanlar);
 
-    void Open();   // throws TabloHatasi when the file or the table is missing or damaged
+    // Throws TabloHatasi when the file or the table is missing or damaged, or
+    // when another connection holds the file locked for longer than the
+    // wait of an open (a few seconds). A file without any write permission
+    // is opened for reading only, whoever runs the program: every write to
+    // it is then refused as read-only.
+    void Open();
     void Close();
     bool Active() const { return acik_; }
     // A number of its own after every change of what the table holds or of

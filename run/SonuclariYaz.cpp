@@ -339,8 +339,7 @@ void ReaksiyonlariYaz() {
     Dolas(t, [&] {
         std::string s = Sutun(Tam(t.FieldByName("NoktaNo").AsInteger()), 8);
         for (const char* ad : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"}) {
-            std::string metin = t.FieldByName(ad).AsString();
-            if (metin.rfind("S", 0) == 0) {
+            if (!SinirKosuluTutar(t.FieldByName(ad).AsString())) {
                 s += BosSutun(10);
             } else {
                 ++c;

@@ -197,7 +197,7 @@ std::string Mesnetler(std::initializer_list<Mesnet> l) {
     for (const Mesnet& m : l) {
         s += "INSERT INTO SinirKosullari (NoktaNo, Ux, Uy, Uz, Fix, Fiy, Fiz) VALUES (" + Metin(m.No);
         std::istringstream k(m.Kosullar);
-        for (std::string w; k >> w;) s += ", " + Metin(w == "S" ? "Serbest" : w);
+        for (std::string w; k >> w;) s += ", " + (w == "NULL" ? w : Metin(w == "S" ? "Serbest" : w));
         s += ");\n";
     }
     return s;

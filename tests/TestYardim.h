@@ -65,7 +65,7 @@ struct Yuk {
 };
 struct Mesnet {
     const char* No;
-    const char* Kosullar;  // six words separated by blanks, "S" for "Serbest"
+    const char* Kosullar;  // six words separated by blanks, "S" for "Serbest", NULL for an empty field
 };
 std::string Sistem(const std::string& Ad);
 // MalzemeNo, Malzeme, E, Nu, Ro, Alfa
