@@ -62,9 +62,8 @@
 //      "HATA:" box and nothing is written (checks against the other stored
 //      rows, which must not count the row the save replaces).
 //   5. One transaction: the replaced row or KayitBul(key) -> Edit, else
-//      Append; AnahtarYaz (the
-//      key field), every value field := its edit's text, AlanlariYaz()
-//      (derived fields); Post. Any failure: Cancel, roll back, message; the
+//      Append; AnahtarYaz (the key field), every value field := its edit's
+//      text, AlanlariYaz() (derived fields); Post. Any failure: Cancel, roll back, message; the
 //      table is left browsable and the file unchanged.
 //   6. The reader (Okuyucu) reruns, Hata := 0, the saved row is made
 //      current, TabloDegistiBildir(table) tells the grid; after a
