@@ -143,8 +143,11 @@ TEST_F(YardimMetni, KesitAdimiTipinBoyutlariniVeSonucunuSoyler) {
     }
     QTest::mouseClick(e->BitBtn4, Qt::LeftButton);
     EXPECT_TRUE(ui->Mesajlar.empty());
-    for (const auto& [ad, deger] : atama)
-        if (alanlar.count(ad)) EXPECT_EQ(alanlar.at(ad)->text().toStdString(), deger) << ad;
+    for (const auto& [ad, deger] : atama) {
+        if (alanlar.count(ad)) {
+            EXPECT_EQ(alanlar.at(ad)->text().toStdString(), deger) << ad;
+        }
+    }
 }
 
 // Nodal loads: the load is named by its label.
