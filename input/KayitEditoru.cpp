@@ -458,6 +458,12 @@ void TKayitEditoru::Kaydet() {
     // "Evet"; any other answer ends the save with nothing written.
     std::string eski;
     if (TuretAnahtariMi(bulunan_) && bulunan_ != anahtar) {
+        // The new key held by another row: two rows cannot share a key, and
+        // overwriting that row would drop it without a word.
+        if (BaskaSatirinAnahtari(anahtar, bulunan_)) {
+            HataKutusu(anahtar + " satırı zaten var; " + bulunan_ + " türet satırı bu anahtarla değiştirilemez");
+            return;
+        }
         if (MesajKutusu(bulunan_ + " türet satırı " + anahtar + " ile değiştirilecek\rDevam edeyim mi?", "SORU:",
                         "EvetHayır2") != "E")
             return;
@@ -469,7 +475,9 @@ void TKayitEditoru::Kaydet() {
         return;
     }
     if (!Yaz(anahtar, eski)) return;
-    Degisti();
+    Degisti(anahtar);
+    // The replaced key is gone: the key edit shows the row as saved.
+    if (!eski.empty()) Edit0->setText(QMetni(anahtar));
     KayitBul(anahtar);
     bulunan_ = anahtar;
     Kaydedildi();
@@ -482,8 +490,9 @@ bool TKayitEditoru::Yaz(const std::string& Anahtar, const std::string& Eski) {
     try {
         t.IslemBaslat();
         islem = true;
-        if (!Eski.empty() && KayitBul(Eski)) t.Delete();
-        if (KayitBul(Anahtar))
+        // A replaced row takes its new key in its place, so the rows after
+        // it keep overriding it as before.
+        if ((!Eski.empty() && KayitBul(Eski)) || KayitBul(Anahtar))
             t.Edit();
         else
             t.Append();
@@ -505,11 +514,21 @@ bool TKayitEditoru::Yaz(const std::string& Anahtar, const std::string& Eski) {
 }
 
 // The reader mirrors the change into the scratch tables; an editor never
-// leaves Hata set, or the next project open would skip the expansion.
-void TKayitEditoru::Degisti() {
+// leaves Hata set, or the next project open would skip the expansion. The
+// table is put back on the saved row before the grid is told, so the grid
+// shows that row as its current one.
+void TKayitEditoru::Degisti(const std::string& Anahtar) {
     if (ayar_.Okuyucu) ayar_.Okuyucu();
     Hata = 0;
+    if (!Anahtar.empty()) KayitBul(Anahtar);
     TabloDegistiBildir(*ayar_.ProjeTablosu);
+}
+
+// Whether a row other than the one of Yerine holds Anahtar.
+bool TKayitEditoru::BaskaSatirinAnahtari(const std::string& Anahtar, const std::string& Yerine) {
+    Tablo& t = *ayar_.ProjeTablosu;
+    const long long yerine = KayitBul(Yerine) ? t.SatirKimligi(t.RecNo() - 1) : -1;
+    return KayitBul(Anahtar) && t.SatirKimligi(t.RecNo() - 1) != yerine;
 }
 
 // ---------------------------------------------------------------- delete

@@ -53,19 +53,21 @@
 //      fit); then Denetle(key, isGenerationKey): the editor's own checks,
 //      each assigning HataMesaji through Hatali(); the last one stands and is
 //      shown in one "HATA:" box; nothing is written.
-//   4. When the shown row is a generation-key row and the key changed, the
-//      user is asked whether to replace it ("Evet": the old row is deleted
-//      in the same transaction; any other answer: nothing is written).
+//   4. When the shown row is a generation-key row and the key changed: a key
+//      another row holds is refused with a message; otherwise the user is
+//      asked whether to replace it ("Evet": the shown row takes the new key
+//      and the values in its place, so the rows after it still override it;
+//      any other answer: nothing is written).
 //   4a. YazmadanOnce(key, replaced key or empty): a message is shown in one
 //      "HATA:" box and nothing is written (checks against the other stored
 //      rows, which must not count the row the save replaces).
-//   5. One transaction: KayitBul(key) -> Edit, else Append; AnahtarYaz (the
-//      key field), every value field := its edit's text, AlanlariYaz()
-//      (derived fields); Post. Any failure: Cancel, roll back, message; the
+//   5. One transaction: the replaced row or KayitBul(key) -> Edit, else
+//      Append; AnahtarYaz (the key field), every value field := its edit's
+//      text, AlanlariYaz() (derived fields); Post. Any failure: Cancel, roll back, message; the
 //      table is left browsable and the file unchanged.
 //   6. The reader (Okuyucu) reruns, Hata := 0, the saved row is made
-//      current, TabloDegistiBildir(table) tells the grid; Kaydedildi();
-//      focus Edit0.
+//      current, TabloDegistiBildir(table) tells the grid; after a
+//      replacement Edit0 := the saved key; Kaydedildi(); focus Edit0.
 // Delete ("Sil"): the row the last find located (KayitBul of the stored key
 //   text, so a key typed with blanks deletes what was shown): question key + phrase +
 //   "\r" + "Devam edeyim mi?" ("SORU:", "EvetHayır2"); "E": Delete in one
@@ -215,8 +217,8 @@ protected:
     // editor has shown its message).
     virtual bool KaydetOncesi() { return true; }
     // Last check before the row is written, after the question whether the
-    // shown generation-key row is replaced (Yerine: its key, deleted in the
-    // same transaction; empty when none): a message stops the save.
+    // shown generation-key row is replaced (Yerine: its key, which the row
+    // written gives up; empty when none): a message stops the save.
     virtual std::string YazmadanOnce(const std::string& Anahtar, const std::string& Yerine) {
         (void)Anahtar;
         (void)Yerine;
@@ -241,7 +243,8 @@ private:
     };
     bool Yaz(const std::string& Anahtar, const std::string& Eski);
     void AnahtaraOdaklan();
-    void Degisti();
+    void Degisti(const std::string& Anahtar = {});
+    bool BaskaSatirinAnahtari(const std::string& Anahtar, const std::string& Yerine);
     bool VarMi(long long No);
 
     KayitEditoruAyarlari ayar_;

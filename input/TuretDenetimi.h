@@ -14,9 +14,10 @@
 // checks ("" here). The row that has exactly this key (and, for element
 // loads, this load number) is the one the save overwrites and is not
 // compared; nor is the row of the key Yerine (a generation-key row the save
-// replaces, deleted in the same transaction; empty when none). The project
-// table's current row is not kept: locate the row again before writing. Reads the global table set Tablolar (the project
-// tables, XYZ and ED open).
+// replaces: that row takes the new key in its place; empty when none). The
+// project table's current row is not kept: locate the row again before
+// writing. Reads the global table set Tablolar (the project tables, XYZ and
+// ED open).
 #include <string>
 
 // A plain key (no ",") that is a node number held by the scratch table XYZ;

@@ -5,6 +5,8 @@
 // of the main data.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -101,6 +103,86 @@ TYPED_TEST(TuretSatiri, HayirKaydetmeyiBitirirDosyaAyniKalir) {
     EXPECT_EQ(this->Anahtarlar(t, e->Ayarlar().AnahtarAlani.c_str()), satirlar);
     EXPECT_EQ(t.Durum(), TabloDurumu::Gozatma);
     EXPECT_EQ(e->TuretEdit[2]->text(), "3");
+}
+
+// Each editor's project holds the key row 1,7,2,0,0, then a plain row 3 that
+// overrides what the key gives number 3 (coordinate X 10, element nodes 5-6,
+// hinge "06"), then the key row 1,7,3,0,0. What number 3 has in the scratch
+// table is read by Ucuncu.
+template <class Editor>
+std::string OrtadaTuretSatiriOlanProje();
+template <class Editor>
+std::string Ucuncu();
+template <>
+std::string OrtadaTuretSatiriOlanProje<TiNputKoordinatlar>() {
+    return Sql::Noktalar({{"1", 0}, {"7", 6}, {"1,7,2,0,0", 0}, {"3", 10}, {"1,7,3,0,0", 0}});
+}
+template <>
+std::string Ucuncu<TiNputKoordinatlar>() {
+    return Tablolar.XYZ.Locate("NoktaNo", 3) ? Tablolar.XYZ.FieldByName("X1").AsString() : "yok";
+}
+template <>
+std::string OrtadaTuretSatiriOlanProje<TiNputElemanNoktaBagi>() {
+    return SekizNokta + Sql::Elemanlar({{"1", 10, 1, 2},
+                                        {"7", 10, 7, 8},
+                                        {"1,7,2,0,0", 10, 0, 0},
+                                        {"3", 10, 5, 6},
+                                        {"1,7,3,0,0", 10, 0, 0}});
+}
+template <>
+std::string Ucuncu<TiNputElemanNoktaBagi>() {
+    Tablo& ed = Tablolar.ED;
+    return ed.Locate("ElemanNo", 3)
+               ? ed.FieldByName("iNoktasi").AsString() + "-" + ed.FieldByName("jNoktasi").AsString()
+               : "yok";
+}
+template <>
+std::string OrtadaTuretSatiriOlanProje<TiNputElemanKesitMafsalBilgileri>() {
+    return Sql::Celik() + Sql::Kesit("A", "1, '1:Dikdörtgen', 0.01") + SekizNokta +
+           Sql::Elemanlar({{"1", 10, 1, 2}, {"2", 10, 2, 3}, {"3", 10, 3, 4}, {"4", 10, 4, 5}, {"5", 10, 5, 6},
+                           {"6", 10, 6, 7}, {"7", 10, 7, 8}}) +
+           Sql::Baglar({{"1,7,2,0,0"}, {"3", 1, 1, "06"}, {"1,7,3,0,0"}});
+}
+template <>
+std::string Ucuncu<TiNputElemanKesitMafsalBilgileri>() {
+    return Tablolar.ED.Locate("ElemanNo", 3) ? Tablolar.ED.FieldByName("MafsalTipi").AsString() : "yok";
+}
+
+// A shown key row replaced ("Evet") keeps its place in the table, so the
+// row after it still overrides number 3; the key edit shows the new key.
+// A key another row already holds is refused before the question.
+TYPED_TEST(TuretSatiri, DegistirilenSatirYeriniVeOnceliginiKorur) {
+    this->Goster(Sql::Sistem("10:Düzlem kafes") + OrtadaTuretSatiriOlanProje<TypeParam>());
+    auto& e = this->e;
+    Tablo& t = *e->Ayarlar().ProjeTablosu;
+    const char* alan = e->Ayarlar().AnahtarAlani.c_str();
+    const std::string ucuncu = Ucuncu<TypeParam>();
+    EXPECT_NE(ucuncu, "yok");
+    Liste satirlar = this->Anahtarlar(t, alan);
+    auto yer = std::find(satirlar.begin(), satirlar.end(), "1,7,2,0,0");
+    ASSERT_TRUE(yer != satirlar.end() && yer + 2 < satirlar.end());
+    *yer = "1,7,1,0,0";
+    Yaz(e->Edit0, "1,7,2,0,0");
+    ASSERT_TRUE(e->BitBtn2->isVisible());
+
+    Yaz(e->TuretEdit[2], "3");
+    const std::string once = this->Dosya();
+    EXPECT_EQ(this->Tikla(e->BitBtn3),
+              Liste{"1,7,3,0,0 satırı zaten var; 1,7,2,0,0 türet satırı bu anahtarla değiştirilemez"});
+    EXPECT_EQ(this->ui->Mesajlar.at(0).Baslik, "HATA:");
+    EXPECT_TRUE(this->Dosya() == once) << "the project file changed";
+
+    Yaz(e->TuretEdit[2], "1");
+    this->ui->Cevaplar = {"E"};
+    EXPECT_EQ(this->Tikla(e->BitBtn3), Liste{"1,7,2,0,0 türet satırı 1,7,1,0,0 ile değiştirilecek\rDevam edeyim mi?"});
+    EXPECT_EQ(Hata, 0);
+    EXPECT_EQ(this->Anahtarlar(t, alan), satirlar);
+    EXPECT_EQ(Ucuncu<TypeParam>(), ucuncu);
+    EXPECT_EQ(e->Edit0->text().toStdString(), "1,7,1,0,0");
+    EXPECT_EQ(e->TuretEdit[2]->text(), "1");
+    EXPECT_TRUE(e->BitBtn2->isVisible());
+    e->BulVeGoster();  // the table's current row is the one shown
+    EXPECT_EQ(t.FieldByName(alan).AsString(), "1,7,1,0,0");
 }
 
 // What a key generates stays within the numbers a row may have: typed into

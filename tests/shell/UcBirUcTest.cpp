@@ -81,17 +81,18 @@ void Editorde(TfOrvelta& p, int No, const QString& Baslik, const std::function<v
     });
 }
 
-// "Hesapla": the REAKSİYONLAR rows of the report in the memo while the
-// results window is open.
-std::vector<std::string> Reaksiyonlar(TfOrvelta& p) {
+// "Hesapla": the rows of a section of the report (below its title, column
+// titles and rule) in the memo while the results window is open.
+std::vector<std::string> RaporBolumu(TfOrvelta& p, const QString& Baslik) {
     QStringList satirlar;
     Modalda("Orvelta: Sonuçlar", [&] { p.BitBtn9->click(); },
             [&](QDialog&) { satirlar = p.Memo1->toPlainText().split('\n'); });
     std::vector<std::string> r;
-    for (qsizetype i = satirlar.indexOf("REAKSİYONLAR:") + 3; i > 2 && i < satirlar.size() && !satirlar[i].isEmpty(); ++i)
+    for (qsizetype i = satirlar.indexOf(Baslik) + 3; i > 2 && i < satirlar.size() && !satirlar[i].isEmpty(); ++i)
         r.push_back(satirlar[i].toStdString());
     return r;
 }
+std::vector<std::string> Reaksiyonlar(TfOrvelta& p) { return RaporBolumu(p, "REAKSİYONLAR:"); }
 
 std::string Sag(const std::string& s, std::size_t n) { return std::string(n - std::min(n, s.size()), ' ') + s; }
 
@@ -218,5 +219,73 @@ TEST_F(UcBirUc, DuzlemCerceveDokuzEditordenGirilipHesaplanir) {
         if (kez == 3) ProjeAc(p, proje);
         EXPECT_EQ(Reaksiyonlar(p), beklenen) << kez;
     }
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
+// The portal of the test project (feet 1 and 4 fixed, columns 4 m, beam 2-3
+// of 6 m with 20 kN/m, 10 kN along X at node 2), its links entered in the
+// link editor: the key 1,3,1,0,0, then element 2 with a moment hinge at its
+// end j ("06"), then element 3. The key row narrowed to 1,2,1,0,0 ("Evet" to
+// the question) stays first, so element 2 keeps its hinge: the moment at
+// node 3 is still 0 and every element force is as before. The forces are
+// those of the same frame given as table rows; by hand, the beam carries
+// 65.17 + 54.83 = 120 = 20 x 6 and its moment at node 2 is
+// 65.17 x 6 - 20 x 6² / 2 = 31.02.
+TEST_F(UcBirUc, TuretSatiriDaraltilincaSonrakiSatirlarGecerliKalir) {
+    GeciciKlasor k;
+    AcikPencere a(k.Yol().string());
+    TfOrvelta& p = *a.p;
+    const std::string proje = ProjeYaz(
+        k.Yol().string(), "Portal.mdb",
+        Sql::Sistem("30:Düzlem çerçeve") + Sql::Malzeme("1, 'C25', 30000000, 0.2, 2.5, 0.00001") +
+            Sql::Kesit("A, ix, iy, iz, Ay, hy, ey, Az, hz, ez, Wb, b, h, t, bw",
+                       "1, '1:Dikdörtgen', 0.15, 0.0028, 0.001125, 0.003125, 0.125, 0.5, 0.25, 0.125, 0.3, 0.15, 0, "
+                       "0.3, 0.5, 0, 0") +
+            Sql::Noktalar({{"1", 0}, {"2", 0, 4}, {"3", 6, 4}, {"4", 6}}) +
+            Sql::Elemanlar({{"1", 30, 1, 2}, {"2", 30, 2, 3}, {"3", 30, 4, 3}}) + Sql::Yukler({{"2", 10, 0}}) +
+            Sql::ElemanYuku("'2', 1, 1, 20, 0, 0, 0") +
+            Sql::Mesnetler({{"1", "0 0 S S S 0"}, {"4", "0 0 S S S 0"}}));
+    ProjeAc(p, proje);
+    p.VeriGirisiAcik->click();
+
+    const QString baslik = "Eleman-malzeme-kesit-mafsal bağı";
+    Editorde(p, 4, baslik, [](QDialog& d) {
+        // one material and one section: the key over all three is prefilled
+        EXPECT_EQ(Bul(d, "LabeledEdit11")->text(), "3");
+        Kaydet(d);
+        for (const char* no : {"2", "3"}) {
+            Yaz(d, "Edit0", no);
+            Yaz(d, "LabeledEdit1", "1");
+            Yaz(d, "LabeledEdit2", "1");
+            if (std::string(no) == "2") QTest::mouseClick(Bul<QCheckBox>(d, "CheckBox6"), Qt::LeftButton);
+            Kaydet(d);
+        }
+        EXPECT_EQ(Bul(d, "LabeledEdit3")->text(), "00");
+    });
+    ASSERT_EQ(Tablolar.ElemanMalzemeKesitMafsalbagi.RecordCount(), 3);
+    const std::vector<std::string> kuvvetler = {
+        "       1       1       65.17       -0.79       27.88", "       2              -65.17        0.79      -31.02",
+        "       2       2       10.79       65.17       31.02", "       3              -10.79       54.83           0",
+        "       4       3       54.83       10.79       43.14", "       3              -54.83      -10.79           0"};
+    EXPECT_EQ(RaporBolumu(p, "ELEMAN KUVVETLERİ:"), kuvvetler);
+
+    Editorde(p, 4, baslik, [&](QDialog& d) {
+        Yaz(d, "Edit0", "1,3,1,0,0");
+        EXPECT_EQ(Bul(d, "LabeledEdit11")->text(), "3");
+        Yaz(d, "LabeledEdit11", "2");
+        ModalCevaplayici c;
+        c.Mesaj("Evet").Yap([&] { Kaydet(d); });
+        EXPECT_EQ(c.Metinler, Liste{"1,3,1,0,0 türet satırı 1,2,1,0,0 ile değiştirilecek\nDevam edeyim mi?"});
+        EXPECT_EQ(Bul(d, "Edit0")->text().toStdString(), "1,2,1,0,0");
+        // the grid: the row in its place, the current one
+        QAbstractItemModel* m = p.DBGrid1->model();
+        ASSERT_EQ(m->rowCount(), 3);
+        EXPECT_EQ((m->index(0, 0).data().toString() + " " + m->index(1, 0).data().toString() + " " +
+                   m->index(2, 0).data().toString())
+                      .toStdString(),
+                  "1,2,1,0,0 2 3");
+        EXPECT_EQ(p.DBGrid1->currentIndex().row(), 0);
+    });
+    EXPECT_EQ(RaporBolumu(p, "ELEMAN KUVVETLERİ:"), kuvvetler);
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
 }
