@@ -14,12 +14,14 @@
 
 #include "platform/QtMesajKutusu.h"
 
+class QAbstractButton;
 class QAction;
 class QActionGroup;
 class QButtonGroup;
 class QFileDialog;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -247,6 +249,7 @@ private:
     void IzgaraSatirinaGit(int Satir);
     void EditoruAc(int Tag);
     void ListeOgesiUzerinde(QObject* Liste, const QString& Metin);
+    bool AracDugmesineGec(QAbstractButton* Dugme, const QKeyEvent* Tus);
     int tabloDinlemeNo_ = 0;
     bool izgaraYenileniyor_ = false;
     QPointer<QObject> sonListe_;  // the drop-down list whose item is under the mouse

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
 #include <QItemSelectionModel>
@@ -250,7 +251,36 @@ bool TfOrvelta::eventFilter(QObject* o, QEvent* e) {
         if (!HesapYapiliyor()) BitBtn23Click();
         return true;
     }
+    if (e->type() == QEvent::KeyPress) {
+        auto* b = qobject_cast<QAbstractButton*>(o);
+        if (b && AracDugmeleri->buttons().contains(b) && AracDugmesineGec(b, static_cast<QKeyEvent*>(e)))
+            return true;
+    }
     return QMainWindow::eventFilter(o, e);
+}
+
+// The arrow keys on a tool button move the focus to the button above or
+// below it and open nothing (a group of buttons that stay down would press
+// the next one); the editor opens on Space, Enter or a click. At either end
+// the focus stays (with Shift or Ctrl as well: the stock handling would
+// press the next button then too).
+bool TfOrvelta::AracDugmesineGec(QAbstractButton* Dugme, const QKeyEvent* Tus) {
+    int adim = 0;
+    switch (Tus->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left: adim = -1; break;
+        case Qt::Key_Down:
+        case Qt::Key_Right: adim = 1; break;
+        default: return false;
+    }
+    const QList<QAbstractButton*> sira = AracDugmeleri->buttons();  // in the panel's order
+    for (int i = static_cast<int>(sira.indexOf(Dugme)) + adim; i >= 0 && i < sira.size(); i += adim) {
+        if (sira[i]->isEnabled() && sira[i]->isVisible()) {
+            sira[i]->setFocus(adim > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            break;
+        }
+    }
+    return true;
 }
 
 // ------------------------------------------------------------------ deletions
