@@ -246,16 +246,19 @@ void TfOrvelta::DBGrid1DblClick() {
 }
 
 bool TfOrvelta::eventFilter(QObject* o, QEvent* e) {
-    if (o == DBGrid1 && e->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete) {
+    if (e->type() != QEvent::KeyPress) return QMainWindow::eventFilter(o, e);
+    const auto* k = static_cast<QKeyEvent*>(e);
+    if (o == DBGrid1 && k->key() == Qt::Key_Delete) {
         if (!HesapYapiliyor()) BitBtn23Click();
         return true;
     }
-    if (e->type() == QEvent::KeyPress) {
-        auto* b = qobject_cast<QAbstractButton*>(o);
-        if (b && AracDugmeleri->buttons().contains(b) && AracDugmesineGec(b, static_cast<QKeyEvent*>(e)))
-            return true;
+    // Enter on the grid is its double click: the editor of the current row.
+    if (o == DBGrid1 && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
+        if (!k->isAutoRepeat()) DBGrid1DblClick();
+        return true;
     }
+    auto* b = qobject_cast<QAbstractButton*>(o);
+    if (b && AracDugmeleri->buttons().contains(b) && AracDugmesineGec(b, k)) return true;
     return QMainWindow::eventFilter(o, e);
 }
 

@@ -163,7 +163,8 @@ TEST_F(Klavye, KoordinatGirilipKaydedilirVeHesaplanir) {
 
 // Tab goes once round the window's controls, each a stop of its own: the
 // grid, which is only read, is left by Tab and Shift+Tab alike and keeps
-// its row; its arrow keys still move over the cells.
+// its row; its arrow keys still move over the cells, and Enter opens the
+// row's editor.
 TEST_F(Klavye, SekmeTumDenetimlerdenGecer) {
     AcikPencere a(klasor);
     TfOrvelta& p = *a.p;
@@ -191,6 +192,12 @@ TEST_F(Klavye, SekmeTumDenetimlerdenGecer) {
     p.DBGrid1->setFocus();
     Tus(Qt::Key_Down);
     EXPECT_EQ(p.DBGrid1->currentIndex().row(), 2);
+    // Enter is the grid's double click: the editor of its row.
+    p.VeriGirisiAcik->setChecked(true);
+    EXPECT_TRUE(Icinde("Koordinatlar", [] { Tus(Qt::Key_Return); }, [](QWidget* w) {
+        EXPECT_EQ(static_cast<TKayitEditoru*>(w)->Edit0->text(), "3");
+        Tus(Qt::Key_Escape);
+    }));
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
 }
 
