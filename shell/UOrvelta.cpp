@@ -859,8 +859,16 @@ void TfOrvelta::KomutPanelleriniEtkinlestir(bool Etkin) {
     // label refreshed and the editing hint hidden; it comes back with the
     // window's next activation.
     if (!Etkin) FormDeactivate();
+    // The command that took the keyboard from the panels ("Hesapla", "Veri
+    // tabanı aç") has it again once they are back.
+    QWidget* odak = focusWidget();
+    if (!Etkin && odak && (Panel1->isAncestorOf(odak) || Panel2->isAncestorOf(odak))) panelOdagi_ = odak;
     PanelKontrolleriniEtkinlestir(Panel1, Etkin);
     PanelKontrolleriniEtkinlestir(Panel2, Etkin);
+    if (Etkin && panelOdagi_) {
+        if (panelOdagi_->isEnabled() && panelOdagi_->isVisible()) panelOdagi_->setFocus();
+        panelOdagi_ = nullptr;
+    }
     // The menus open, copy and close projects: while a calculation runs on
     // the tables they wait as the panels do. Each menu is switched on its own
     // (a switched-off bar would draw its items as if they worked); items
@@ -870,7 +878,11 @@ void TfOrvelta::KomutPanelleriniEtkinlestir(bool Etkin) {
 }
 
 void TfOrvelta::MemoGorunur(bool gorunur) { Memo1->setVisible(gorunur); }
-void TfOrvelta::DurdurmaDugmesiGorunur(bool gorunur) { BitBtn3->setVisible(gorunur); }
+void TfOrvelta::DurdurmaDugmesiGorunur(bool gorunur) {
+    BitBtn3->setVisible(gorunur);
+    // While the run goes on the panels are off: Enter or Space stops it.
+    if (gorunur) BitBtn3->setFocus();
+}
 
 void TfOrvelta::BitBtn3Click() {
     // The run sees the flag at its next test and ends quietly.

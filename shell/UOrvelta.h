@@ -253,6 +253,7 @@ private:
     int tabloDinlemeNo_ = 0;
     bool izgaraYenileniyor_ = false;
     QPointer<QObject> sonListe_;  // the drop-down list whose item is under the mouse
+    QPointer<QWidget> panelOdagi_;  // the panel control that had the focus when the panels went off
     QObject* listeGozcusu_ = nullptr;
 
     std::string sabitProgramKlasoru_;

@@ -161,6 +161,35 @@ TEST_F(Klavye, KoordinatGirilipKaydedilirVeHesaplanir) {
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
 }
 
+// While a run goes on, the stop button has the keyboard: Enter on it and
+// on "Evet" stops the run; then "Hesapla" has the keyboard again.
+TEST_F(Klavye, HesapKlavyeyleDurdurulur) {
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    ProjeAc(p, ProjeYaz(klasor, "Kafes.mdb", Kafes()));
+    p.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+    p.BitBtn9->setFocus();
+    bool durdurmada = false, soruldu = false;
+    QTimer::singleShot(0, &p, [&] {  // at the run's first message pump
+        durdurmada = Odak() == p.BitBtn3;
+        soruldu = Icinde("SORU:", [] { Tus(Qt::Key_Return); }, [](QWidget*) {
+            Kadar(Qt::Key_Tab, [] {
+                auto* b = qobject_cast<QPushButton*>(Odak());
+                return b && b->text() == "Evet";
+            });
+            Tus(Qt::Key_Return);
+        });
+    });
+    Tus(Qt::Key_Return);
+    EXPECT_TRUE(durdurmada);
+    EXPECT_TRUE(soruldu);
+    EXPECT_EQ(Hata, 0);
+    EXPECT_FALSE(p.BitBtn3->isVisible());
+    EXPECT_EQ(Odak(), p.BitBtn9);
+    EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+}
+
 // Tab goes once round the window's controls, each a stop of its own: the
 // grid, which is only read, is left by Tab and Shift+Tab alike and keeps
 // its row; its arrow keys still move over the cells, and Enter opens the
