@@ -129,10 +129,11 @@ public:
     }
 };
 
-// The focus ring of a focused control: inside its frame, clear of its caption.
-void OdakHalkasi(const QStyleOption* O, QPainter* P) {
+// The focus ring of a focused control, Iceride pixels inside its rectangle
+// (a button's ring lies inside its frame, clear of its caption).
+void OdakHalkasi(const QStyleOption* O, QPainter* P, int Iceride) {
     if (!O || !(O->state & QStyle::State_HasFocus)) return;
-    const QRect r = O->rect.adjusted(2, 2, -2, -2);
+    const QRect r = O->rect.adjusted(Iceride, Iceride, -Iceride, -Iceride);
     const QColor c = O->palette.color(QPalette::Highlight);
     P->save();
     P->fillRect(QRect(r.left(), r.top(), r.width(), 2), c);
@@ -146,13 +147,19 @@ void OdakHalkasi(const QStyleOption* O, QPainter* P) {
 
 void TOdakStili::drawControl(ControlElement E, const QStyleOption* O, QPainter* P, const QWidget* W) const {
     QProxyStyle::drawControl(E, O, P, W);
-    if (E == CE_PushButton) OdakHalkasi(O, P);
+    if (E == CE_PushButton) OdakHalkasi(O, P, 2);
 }
 
 void TOdakStili::drawComplexControl(ComplexControl C, const QStyleOptionComplex* O, QPainter* P,
                                     const QWidget* W) const {
     QProxyStyle::drawComplexControl(C, O, P, W);
-    if (C == CC_ToolButton || C == CC_ComboBox) OdakHalkasi(O, P);
+    if (C == CC_ToolButton || C == CC_ComboBox) OdakHalkasi(O, P, 2);
+}
+
+void TOdakStili::drawPrimitive(PrimitiveElement E, const QStyleOption* O, QPainter* P, const QWidget* W) const {
+    // The current item of a focused list or grid: the ring on its edge.
+    if (E == PE_FrameFocusRect && qobject_cast<const QAbstractItemView*>(W)) return OdakHalkasi(O, P, 0);
+    QProxyStyle::drawPrimitive(E, O, P, W);
 }
 
 void ErisilebilirlikKur() {

@@ -15,7 +15,8 @@
 //   window, so Enter in an edit still means what that window makes of it;
 // - a focused push button, tool button or drop-down list is framed by a
 //   ring two pixels wide in the palette's highlight colour, just inside its
-//   edge (the stock mark of the Fusion style is a faint line).
+//   edge, and so is the current item of a focused list or grid (the stock
+//   marks of the Fusion style are a faint line).
 #include <QProxyStyle>
 
 inline constexpr const char* kKomutDugmesi = "KomutDugmesi";
@@ -28,6 +29,7 @@ public:
     void drawControl(ControlElement E, const QStyleOption* O, QPainter* P, const QWidget* W) const override;
     void drawComplexControl(ComplexControl C, const QStyleOptionComplex* O, QPainter* P,
                             const QWidget* W) const override;
+    void drawPrimitive(PrimitiveElement E, const QStyleOption* O, QPainter* P, const QWidget* W) const override;
 };
 
 // Puts all of it in place for the whole program (once; later calls do

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -80,8 +81,9 @@ TEST(Erisilebilirlik, EnterOdaktakiDugmeyiBasar) {
 }
 
 // A focused push button, tool button and drop-down list are framed by a
-// ring in the highlight colour two pixels inside their edge; the same
-// controls without the focus are not.
+// ring in the highlight colour two pixels inside their edge, the current
+// item of a focused list on its edge; the same controls without the focus
+// are not.
 TEST(Erisilebilirlik, OdaktakiDenetimHalkaliGorunur) {
     ErisilebilirlikKur();
     QWidget w;
@@ -111,4 +113,19 @@ TEST(Erisilebilirlik, OdaktakiDenetimHalkaliGorunur) {
         edit->setFocus();
         EXPECT_EQ(halka(c), 0) << c->metaObject()->className();
     }
+    // The current item of a list, on its edge.
+    QListWidget bolumler;
+    bolumler.addItems({"Malzeme bilgileri", "Kesit bilgileri"});
+    bolumler.setSelectionMode(QAbstractItemView::NoSelection);
+    bolumler.setCurrentRow(1);
+    Pencere pl(&bolumler);
+    const QRect r = bolumler.visualItemRect(bolumler.item(1));
+    auto kenar = [&] {
+        const QImage g = bolumler.viewport()->grab().toImage();
+        return g.pixelColor(r.left(), r.center().y()) == vurgu && g.pixelColor(r.center().x(), r.top()) == vurgu;
+    };
+    bolumler.setFocus();
+    EXPECT_TRUE(kenar());
+    bolumler.clearFocus();
+    EXPECT_FALSE(kenar());
 }
