@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
@@ -103,6 +104,8 @@ TiNputKesitBilgileri::TiNputKesitBilgileri(QWidget* Ust) : TKayitEditoru(KesitAy
     connect(BitBtn4, &QPushButton::clicked, this, &TiNputKesitBilgileri::Hesapla);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* i) { ProfilSecildi(i->text()); });
+    // Enter on the list takes its current profile, as a double click does.
+    ListBox1->installEventFilter(this);
     // The isolator's two shear stiffnesses are typed once.
     const auto ayna = [this](int Kaynak, int Hedef) {
         connect(Deger(Kaynak), &QLineEdit::textEdited, this, [this, Hedef](const QString& s) {
@@ -243,6 +246,15 @@ void TiNputKesitBilgileri::Hesapla() {
 
 bool TiNputKesitBilgileri::eventFilter(QObject* O, QEvent* E) {
     if (E->type() == QEvent::MouseButtonDblClick && O == Deger(YukseklikEditi)) ProfilListesiniAc();
+    if (O == ListBox1) {
+        // The list keeps its arrow keys (they are not the editor's moves).
+        const auto* k = E->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(E) : nullptr;
+        if (k && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && ListBox1->currentItem()) {
+            ProfilSecildi(ListBox1->currentItem()->text());
+            return true;
+        }
+        return QDialog::eventFilter(O, E);
+    }
     return TKayitEditoru::eventFilter(O, E);
 }
 

@@ -22,6 +22,9 @@ TKaydirmaAlani::TKaydirmaAlani(QWidget* Ust) : QScrollArea(Ust) {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     viewport()->setAutoFillBackground(false);
+    // Only its controls take the focus: the area itself, which shows
+    // nothing of its own, is no stop of Tab or Enter.
+    setFocusPolicy(Qt::NoFocus);
     // A control the focus moves to (Tab, Enter) is scrolled into view.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* Yeni) {
         if (Yeni && widget() && widget()->isAncestorOf(Yeni)) ensureWidgetVisible(Yeni);

@@ -17,7 +17,7 @@ QRect AlanaSigdir(QRect Cerceve, const QRect& Alan);
 // with its content as it would without the area. The window's layout must
 // not hold the window at that minimum (QLayout::SetNoConstraint), so that
 // the window can keep inside the screen; what does not fit then scrolls. No
-// frame, the window's own background.
+// frame, the window's own background, no focus of its own.
 class TKaydirmaAlani : public QScrollArea {
 public:
     explicit TKaydirmaAlani(QWidget* Ust);

@@ -4,9 +4,15 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QToolButton>
 
 namespace {
 
@@ -98,11 +104,70 @@ QAccessibleInterface* Fabrika(const QString& Sinif, QObject* O) {
     return nullptr;
 }
 
+// Enter on a focused button presses it. Push buttons that take Enter
+// themselves (a dialog's default and auto-default buttons) are left alone,
+// and so are check boxes and radio buttons.
+class EnterDugmeye : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* O, QEvent* E) override {
+        if (E->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(E);
+        if ((k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) || (k->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        auto* b = qobject_cast<QAbstractButton*>(O);
+        // Only the focused button itself: a key its child passed on is not its own.
+        if (!b || !b->hasFocus() || !b->isEnabled()) return false;
+        if (auto* p = qobject_cast<QPushButton*>(b)) {
+            if (p->autoDefault() || p->isDefault()) return false;
+        } else if (!qobject_cast<QToolButton*>(b)) {
+            return false;
+        }
+        // A held key presses once.
+        if (!k->isAutoRepeat()) b->click();
+        return true;
+    }
+};
+
+// The focus ring of a focused control, Iceride pixels inside its rectangle
+// (a button's ring lies inside its frame, clear of its caption).
+void OdakHalkasi(const QStyleOption* O, QPainter* P, int Iceride) {
+    if (!O || !(O->state & QStyle::State_HasFocus)) return;
+    const QRect r = O->rect.adjusted(Iceride, Iceride, -Iceride, -Iceride);
+    const QColor c = O->palette.color(QPalette::Highlight);
+    P->save();
+    P->fillRect(QRect(r.left(), r.top(), r.width(), 2), c);
+    P->fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), c);
+    P->fillRect(QRect(r.left(), r.top(), 2, r.height()), c);
+    P->fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), c);
+    P->restore();
+}
+
 }  // namespace
+
+void TOdakStili::drawControl(ControlElement E, const QStyleOption* O, QPainter* P, const QWidget* W) const {
+    QProxyStyle::drawControl(E, O, P, W);
+    if (E == CE_PushButton) OdakHalkasi(O, P, 2);
+}
+
+void TOdakStili::drawComplexControl(ComplexControl C, const QStyleOptionComplex* O, QPainter* P,
+                                    const QWidget* W) const {
+    QProxyStyle::drawComplexControl(C, O, P, W);
+    if (C == CC_ToolButton || C == CC_ComboBox) OdakHalkasi(O, P, 2);
+}
+
+void TOdakStili::drawPrimitive(PrimitiveElement E, const QStyleOption* O, QPainter* P, const QWidget* W) const {
+    // The current item of a focused list or grid: the ring on its edge.
+    if (E == PE_FrameFocusRect && qobject_cast<const QAbstractItemView*>(W)) return OdakHalkasi(O, P, 0);
+    QProxyStyle::drawPrimitive(E, O, P, W);
+}
 
 void ErisilebilirlikKur() {
     static bool kuruldu = false;
     if (kuruldu) return;
     kuruldu = true;
     QAccessible::installFactory(Fabrika);
+    qApp->installEventFilter(new EnterDugmeye(qApp));
+    if (!dynamic_cast<TOdakStili*>(QApplication::style()))
+        QApplication::setStyle(new TOdakStili(QApplication::style()->name()));
 }

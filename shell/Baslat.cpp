@@ -14,6 +14,7 @@
 
 #include "model/LibU.h"
 #include "model/Tipler.h"
+#include "platform/Erisilebilirlik.h"
 #include "platform/Pencereler.h"
 #include "platform/QtMesajKutusu.h"
 #include "platform/Sistem.h"
@@ -23,14 +24,15 @@
 
 namespace {
 
-// Hints come up quickly and follow the mouse from control to control.
-class IpucuStili : public QProxyStyle {
+// Hints come up quickly and follow the mouse from control to control; the
+// focused control shows its ring.
+class IpucuStili : public TOdakStili {
 public:
     int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w,
                   QStyleHintReturn* r) const override {
         if (h == SH_ToolTip_WakeUpDelay) return 250;
         if (h == SH_ToolTip_FallAsleepDelay) return 10;
-        return QProxyStyle::styleHint(h, o, w, r);
+        return TOdakStili::styleHint(h, o, w, r);
     }
 };
 

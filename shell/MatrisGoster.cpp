@@ -117,6 +117,8 @@ TMatrisGoster::TMatrisGoster(const MatrisGosterimi& M, QWidget* sahip)
     StringGrid1->verticalHeader()->setDefaultSectionSize(kSatirYuksekligi);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    // Only read: Tab and Shift+Tab go on to the buttons.
+    StringGrid1->setTabKeyNavigation(false);
     StringGrid1->hide();
 
     ScrollBox1 = new QScrollArea(this);

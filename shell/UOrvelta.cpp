@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -246,6 +247,8 @@ void TfOrvelta::AracPaneliniKur(QWidget* Ebeveyn) {
         b->setToolTip(ipucu);
         b->setStatusTip(ipucu);
         AracDugmeleri->addButton(b, a.no);
+        // the arrow keys move between the buttons without pressing them
+        b->installEventFilter(this);
         SpeedButton[a.no] = b;
         p1->addWidget(b);
     }
@@ -293,6 +296,9 @@ void TfOrvelta::IzgaraVeMemoyuKur(QWidget* Sag, QVBoxLayout* Duzen) {
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The grid is only read: the arrow keys move over its cells, Tab and
+    // Shift+Tab go on to the next and previous control.
+    DBGrid1->setTabKeyNavigation(false);
     DBGrid1->setAlternatingRowColors(true);
     DBGrid1->horizontalHeader()->setStretchLastSection(false);
     DBGrid1->horizontalHeader()->setDefaultSectionSize(110);
@@ -419,7 +425,8 @@ void TfOrvelta::MenuleriKur() {
     // A switched-off item looks switched off also while another window of
     // the program is in front.
     menuBar()->setStyleSheet("QMenuBar::item:disabled { color: palette(mid); }");
-    Veri = menuBar()->addMenu("Dosya");
+    // Each menu opens with Alt and its underlined letter; F10 opens the first.
+    Veri = menuBar()->addMenu("&Dosya");
     Veri->setObjectName("Veri");
     Veri->setToolTipsVisible(true);
     SonDosyaGrubu = new QActionGroup(this);
@@ -455,7 +462,7 @@ void TfOrvelta::MenuleriKur() {
     connect(Farklikaydet1, &QAction::triggered, this, [this] { Farklikaydet1Click(); });
     connect(Programkapa1, &QAction::triggered, this, [this] { Programkapa1Click(); });
 
-    Ayarlar1 = menuBar()->addMenu("Ayarlar");
+    Ayarlar1 = menuBar()->addMenu("&Ayarlar");
     Ayarlar1->setObjectName("Ayarlar1");
     Ayarlar1->setToolTipsVisible(true);
     auto* hesapGrubu = new QActionGroup(this);
@@ -475,7 +482,7 @@ void TfOrvelta::MenuleriKur() {
     }
     YerDegistirmesiz->setChecked(true);
 
-    MatrisGoster1 = menuBar()->addMenu("Matris göster...");
+    MatrisGoster1 = menuBar()->addMenu("&Matris göster...");
     MatrisGoster1->setObjectName("MatrisGoster1");
     auto* matrisGrubu = new QActionGroup(this);
     matrisGrubu->setExclusive(true);
@@ -503,12 +510,17 @@ void TfOrvelta::MenuleriKur() {
     // As designed, the first item is checked; the set-up checks "Hiçbiri".
     NGoster->setChecked(true);
 
-    Yardm1 = menuBar()->addAction("Yardım");
+    Yardm1 = menuBar()->addAction("&Yardım");
     Yardm1->setObjectName("Yardm1");
-    Hakkinda1 = menuBar()->addAction("Hakkında");
+    Hakkinda1 = menuBar()->addAction("&Hakkında");
     Hakkinda1->setObjectName("Hakkinda1");
-    FormubuyutKucult1 = menuBar()->addAction("Formu büyüt/küçült");
+    FormubuyutKucult1 = menuBar()->addAction("&Formu büyüt/küçült");
     FormubuyutKucult1->setObjectName("FormubuyutKucult1");
+
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (Veri->menuAction()->isEnabled()) menuBar()->setActiveAction(Veri->menuAction());
+    });
 }
 
 // ------------------------------------------------------------------ set-up
@@ -847,8 +859,16 @@ void TfOrvelta::KomutPanelleriniEtkinlestir(bool Etkin) {
     // label refreshed and the editing hint hidden; it comes back with the
     // window's next activation.
     if (!Etkin) FormDeactivate();
+    // The command that took the keyboard from the panels ("Hesapla", "Veri
+    // tabanı aç") has it again once they are back.
+    QWidget* odak = focusWidget();
+    if (!Etkin && odak && (Panel1->isAncestorOf(odak) || Panel2->isAncestorOf(odak))) panelOdagi_ = odak;
     PanelKontrolleriniEtkinlestir(Panel1, Etkin);
     PanelKontrolleriniEtkinlestir(Panel2, Etkin);
+    if (Etkin && panelOdagi_) {
+        if (panelOdagi_->isEnabled() && panelOdagi_->isVisible()) panelOdagi_->setFocus();
+        panelOdagi_ = nullptr;
+    }
     // The menus open, copy and close projects: while a calculation runs on
     // the tables they wait as the panels do. Each menu is switched on its own
     // (a switched-off bar would draw its items as if they worked); items
@@ -858,7 +878,11 @@ void TfOrvelta::KomutPanelleriniEtkinlestir(bool Etkin) {
 }
 
 void TfOrvelta::MemoGorunur(bool gorunur) { Memo1->setVisible(gorunur); }
-void TfOrvelta::DurdurmaDugmesiGorunur(bool gorunur) { BitBtn3->setVisible(gorunur); }
+void TfOrvelta::DurdurmaDugmesiGorunur(bool gorunur) {
+    BitBtn3->setVisible(gorunur);
+    // While the run goes on the panels are off: Enter or Space stops it.
+    if (gorunur) BitBtn3->setFocus();
+}
 
 void TfOrvelta::BitBtn3Click() {
     // The run sees the flag at its next test and ends quietly.

@@ -14,12 +14,14 @@
 
 #include "platform/QtMesajKutusu.h"
 
+class QAbstractButton;
 class QAction;
 class QActionGroup;
 class QButtonGroup;
 class QFileDialog;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -247,9 +249,11 @@ private:
     void IzgaraSatirinaGit(int Satir);
     void EditoruAc(int Tag);
     void ListeOgesiUzerinde(QObject* Liste, const QString& Metin);
+    bool AracDugmesineGec(QAbstractButton* Dugme, const QKeyEvent* Tus);
     int tabloDinlemeNo_ = 0;
     bool izgaraYenileniyor_ = false;
     QPointer<QObject> sonListe_;  // the drop-down list whose item is under the mouse
+    QPointer<QWidget> panelOdagi_;  // the panel control that had the focus when the panels went off
     QObject* listeGozcusu_ = nullptr;
 
     std::string sabitProgramKlasoru_;

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
 #include <QItemSelectionModel>
@@ -245,12 +246,44 @@ void TfOrvelta::DBGrid1DblClick() {
 }
 
 bool TfOrvelta::eventFilter(QObject* o, QEvent* e) {
-    if (o == DBGrid1 && e->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete) {
+    if (e->type() != QEvent::KeyPress) return QMainWindow::eventFilter(o, e);
+    const auto* k = static_cast<QKeyEvent*>(e);
+    if (o == DBGrid1 && k->key() == Qt::Key_Delete) {
         if (!HesapYapiliyor()) BitBtn23Click();
         return true;
     }
+    // Enter on the grid is its double click: the editor of the current row.
+    if (o == DBGrid1 && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
+        if (!k->isAutoRepeat()) DBGrid1DblClick();
+        return true;
+    }
+    auto* b = qobject_cast<QAbstractButton*>(o);
+    if (b && AracDugmeleri->buttons().contains(b) && AracDugmesineGec(b, k)) return true;
     return QMainWindow::eventFilter(o, e);
+}
+
+// The arrow keys on a tool button move the focus to the button above or
+// below it and open nothing (a group of buttons that stay down would press
+// the next one); the editor opens on Space, Enter or a click. At either end
+// the focus stays (with Shift or Ctrl as well: the stock handling would
+// press the next button then too).
+bool TfOrvelta::AracDugmesineGec(QAbstractButton* Dugme, const QKeyEvent* Tus) {
+    int adim = 0;
+    switch (Tus->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left: adim = -1; break;
+        case Qt::Key_Down:
+        case Qt::Key_Right: adim = 1; break;
+        default: return false;
+    }
+    const QList<QAbstractButton*> sira = AracDugmeleri->buttons();  // in the panel's order
+    for (int i = static_cast<int>(sira.indexOf(Dugme)) + adim; i >= 0 && i < sira.size(); i += adim) {
+        if (sira[i]->isEnabled() && sira[i]->isVisible()) {
+            sira[i]->setFocus(adim > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            break;
+        }
+    }
+    return true;
 }
 
 // ------------------------------------------------------------------ deletions

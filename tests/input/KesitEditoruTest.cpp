@@ -97,6 +97,19 @@ TEST_F(KesitEditoru, ProfilListedenSecilir) {
     EXPECT_DOUBLE_EQ(Tablolar.KesitBilgileri.FieldByName("Iz").AsFloat(), 1.94E-5);
 }
 
+// Without a mouse: Tab reaches the profiles, the arrow keys move over
+// them, Enter takes one.
+TEST_F(KesitEditoru, ProfilKlavyeIleSecilir) {
+    Goster();
+    ListedenSec(e->ComboBox1, "12:IPE profil");
+    for (int i = 0; i < 30 && !e->ListBox1->hasFocus(); ++i) Tus(Qt::Key_Tab);
+    ASSERT_TRUE(e->ListBox1->hasFocus());
+    for (int i = 0; i < 100 && e->ListBox1->currentIndex().data().toString() != "IPE200"; ++i) Tus(Qt::Key_Down);
+    Tus(Qt::Key_Return);
+    EXPECT_EQ(Degerler(12, 15), "0.0056 0.2 0.1 0.0085");
+    EXPECT_EQ(Degerler(1, 1), "0.00285");
+}
+
 // Showing a stored profile section selects its profile only: the stored
 // (here hand-corrected) values stay; a height of no profile selects none.
 TEST_F(KesitEditoru, KayitliProfilDegerleriyleGosterilir) {

@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "PencereYardim.h"
@@ -168,6 +169,20 @@ TEST(MatrisGoster, SayilarEllyeKadarSonraUcKelimelikUyari) {
               "Matris çok|büyük|gösterilmiyor");
     ASSERT_EQ(b.a.Mesajlar.size(), 1u);
     EXPECT_EQ(b.a.Mesajlar[0].Metin, "Matris büyük, sayısal olarak gösterilemiyor");
+}
+
+// The numbers are only read: Tab and Shift+Tab leave them for the buttons.
+TEST(MatrisGoster, SayilardanSekmeIleCikilir) {
+    Elle g(NGoster, 2, 3, {{1, 1, 2}, {2, 3, 1}});
+    g.w->BitBtn1->click();
+    g.w->show();
+    g.w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(g.w.get()));
+    for (int tus : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        g.w->StringGrid1->setFocus();
+        QTest::keyClick(g.w->StringGrid1, static_cast<Qt::Key>(tus));
+        EXPECT_TRUE(QApplication::focusWidget() == g.w->BitBtn1 || QApplication::focusWidget() == g.w->BitBtn2) << tus;
+    }
 }
 
 // In both N+BxTf items the equilibrium rows, the last one (row m) too, keep
