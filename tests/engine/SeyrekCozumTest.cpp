@@ -3,7 +3,8 @@
 // the element loads of each type; the shared check after every solution
 // holds their equilibrium), its independence
 // of the worker count, the choice of the solution by the unknown count and
-// the stop button during it. Hand results of the sparse solution: the
+// the stop button during it, and the refusal of nearly dependent
+// equilibrium equations by both solutions. Hand results of the sparse solution: the
 // engine and run tests run a second time with it (tests/CMakeLists.txt).
 #include <gtest/gtest.h>
 
@@ -300,4 +301,46 @@ TEST(SeyrekCozum, BuyukYapidaIsParcacigiSayisindanBagimsiz) {
         EXPECT_EQ(s.X, tek.X) << isci;
         EXPECT_EQ(s.U, tek.U) << isci;
     }
+}
+
+// The bridge of p panels with one more node below its first bottom panel,
+// held by two bars from nodes 1 and 3 that meet at the depth `sapma` under
+// the chord: 10 kN down at it. The vertical equilibrium of the node has
+// the entries sin a = sapma / 1.5 only, and each bar carries 10 / (2 sin a).
+void SarkikDugumluKopru(MotorModeli& m, int p, double sapma) {
+    Kafes(m, p, false);
+    const int d = 2 * p + 3, e = 5 * p + 1;
+    m.Nokta(d, 1.5, -sapma);
+    m.Eleman(e + 1, 10, 1, d);
+    m.Eleman(e + 2, 10, d, 3);
+    m.Yuk(d, 0, -10);
+}
+
+// Two almost collinear bars (sin a = 1e-8: pivots of about 2e-8, below the
+// tolerance 1e-6 of an element-matrix scale of 1) make the equilibrium
+// equations dependent: the dense elimination of 26 unknowns and the sparse
+// factorization of 1006 refuse them with the same message and no result.
+// With the node 1.5 m below the chord both solve it: each bar carries
+// 10 / (2 sin 45°) kN in tension.
+TEST(SeyrekCozum, NeredeyseDogrusalIkiCubukIkiYoldaReddedilir) {
+    YolSec y(CozumYoluSecimi::Boyuta_Gore);
+    for (const int p : {4, 200})
+        for (const double sapma : {1.5e-8, 1.5}) {
+            SCOPED_TRACE(::testing::Message() << p << " panels, " << sapma << " m");
+            MotorModeli m(10);
+            SarkikDugumluKopru(m, p, sapma);
+            const bool cozuldu = m.Coz();
+            EXPECT_EQ(BilinmeyenSayisi, 5 * p + 6);
+            EXPECT_EQ(SeyrekCozumde(), p == 200);
+            if (sapma < 1) {
+                EXPECT_FALSE(cozuldu);
+                HataBekle(m.Arayuz(), DengeBagimliMesaji);
+                EXPECT_EQ(m.Arayuz().MemoSatirlari().back(), "GAUSS - izostatik esas sistem seçiliyor");
+            } else {
+                ASSERT_TRUE(cozuldu) << m.SonMesaj();
+                const int e = 5 * p + 1;
+                EXPECT_NEAR(m.X(e + 1, 1), 10 / std::sqrt(2.0), 1e-9);
+                EXPECT_NEAR(m.X(e + 2, 1), 10 / std::sqrt(2.0), 1e-9);
+            }
+        }
 }
