@@ -16,6 +16,7 @@
 
 #include "MotorModeli.h"
 #include "engine/SeyrekCozum.h"
+#include "model/LibU.h"
 #include "model/Tipler.h"
 
 namespace {
@@ -343,4 +344,96 @@ TEST(SeyrekCozum, NeredeyseDogrusalIkiCubukIkiYoldaReddedilir) {
                 EXPECT_NEAR(m.X(e + 2, 1), 10 / std::sqrt(2.0), 1e-9);
             }
         }
+}
+
+namespace {
+
+// A user who presses "Hesabı durdur" at every pump of the window messages
+// during the sparse solution of the 200-panel bridge with its node below
+// (1006 unknowns): the memo's last line at each pump (its elapsed seconds
+// left out) and the answer "Evet" at the first pump that sees the line
+// `Evre` (none when it is null), "Hayır" at every other.
+struct DurdurmaDenemesi {
+    std::vector<std::string> Satirlar;
+    bool Cozuldu = false;
+    std::vector<KayitliMesaj> Mesajlar;
+    double X1 = 0, X2 = 0;
+    bool BilinmeyenYok = true;  // every unknown still 0
+};
+
+DurdurmaDenemesi DurdurarakCoz(const char* Evre) {
+    MotorModeli m(10);
+    SarkikDugumluKopru(m, 200, 1.5);
+    DurdurmaDenemesi d;
+    bool soruda = false, durduruldu = false;  // the question box pumps once itself
+    m.Arayuz().IsleKancasi = [&] {
+        if (soruda) return;
+        const auto& memo = m.Arayuz().MemoSatirlari();
+        std::string s = memo.empty() ? "" : memo.back();
+        if (const auto k = s.find(": "); k != std::string::npos && s.ends_with(" saniye")) s.resize(k + 1);
+        d.Satirlar.push_back(s);
+        const bool evet = Evre && s == Evre && !durduruldu;
+        m.Arayuz().Cevaplar.push_back(evet ? "E" : "H");
+        soruda = true;
+        if (MesajKutusu("Hesabı durdurmak istiyor musunz?", "SORU:", "EvetHayır2") == "E") Hata = 1;
+        soruda = false;
+        durduruldu = durduruldu || evet;
+    };
+    d.Cozuldu = m.Coz();
+    d.Mesajlar = m.Arayuz().Mesajlar;
+    for (int k = 1; k <= BilinmeyenSayisi; ++k) d.BilinmeyenYok = d.BilinmeyenYok && Bilinmeyenler[k] == 0;
+    if (d.Cozuldu) {
+        d.X1 = m.X(5 * 200 + 2, 1);
+        d.X2 = m.X(5 * 200 + 3, 1);
+    }
+    return d;
+}
+
+}  // namespace
+
+// The stop button is served during and after every long call of the sparse
+// libraries (the LU factorization of N, the analysis and factorization of S,
+// the solution with it) and after every phase, up to the displacements.
+// Answered "Hayır" every time, the solution goes on to the right forces (10
+// / (2 sin 45°) kN in the two bars of the node below); "Evet" in any phase
+// ends it there: no result, and nothing pumped afterwards.
+TEST(SeyrekCozum, DurdurmaHerEvredeVeKutuphaneCagrilarindaGorulur) {
+    YolSec y(CozumYoluSecimi::Boyuta_Gore);
+    const DurdurmaDenemesi hayir = DurdurarakCoz(nullptr);
+    ASSERT_TRUE(hayir.Cozuldu);
+    EXPECT_NEAR(hayir.X1, 10 / std::sqrt(2.0), 1e-9);
+    EXPECT_NEAR(hayir.X2, 10 / std::sqrt(2.0), 1e-9);
+    ASSERT_EQ(hayir.Mesajlar.size(), hayir.Satirlar.size());
+    for (const auto& m : hayir.Mesajlar) EXPECT_EQ(m.Cevap, "H");
+    // The phases in which it was asked, in order; a library call that takes
+    // longer is asked about more than once in its phase. The first pump is
+    // the assembly's, after its empty memo line.
+    std::vector<std::string> evreler;
+    for (const auto& s : hayir.Satirlar)
+        if (evreler.empty() || evreler.back() != s) evreler.push_back(s);
+    const std::vector<std::string> beklenen = {"",
+                                               "GAUSS - izostatik esas sistem seçiliyor",
+                                               "GAUSS - izostatik esas sistem seçildi:",
+                                               "B0 hesaplandı:",
+                                               "Bx hesaplanıyor",
+                                               "Bxt*f hesaplanıyor",
+                                               "GAUSS - süreklilik denklemleri indirgeniyor",
+                                               "Bilinmeyenler hesaplanıyor",
+                                               "Yer değiştirmeler hesaplanıyor"};
+    EXPECT_EQ(evreler, beklenen);
+    // Analysis and factorization of S: at least one pump each after the
+    // phase's own.
+    EXPECT_GE(std::count(hayir.Satirlar.begin(), hayir.Satirlar.end(), beklenen[6]), 3);
+
+    for (std::size_t e = 1; e < beklenen.size(); ++e) {
+        SCOPED_TRACE(beklenen[e]);
+        const DurdurmaDenemesi d = DurdurarakCoz(beklenen[e].c_str());
+        EXPECT_FALSE(d.Cozuldu);
+        ASSERT_FALSE(d.Satirlar.empty());
+        EXPECT_EQ(d.Satirlar.back(), beklenen[e]);  // the last pump is the one answered "Evet"
+        ASSERT_EQ(d.Mesajlar.size(), d.Satirlar.size());
+        EXPECT_EQ(d.Mesajlar.back().Cevap, "E");
+        EXPECT_EQ(d.Mesajlar.back().Metin, "Hesabı durdurmak istiyor musunz?");
+        if (e < 8) EXPECT_TRUE(d.BilinmeyenYok);
+    }
 }
