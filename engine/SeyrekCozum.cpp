@@ -113,6 +113,19 @@ void KutuphaneIsParcaciklariniAyarla() {
     if (seviye) seviye(0);
 }
 
+// A long call of the libraries, on a thread of its own while the window
+// messages are pumped (see ArkaPlandaCalistir). OpenMP keeps its
+// parallel-level setting per thread: each such thread is told afresh to
+// keep the libraries' work on itself, or every call starts and ends a team
+// of spinning threads (a third more time for a space frame of 7 x 7 x 7
+// bays).
+bool KutuphaneCagrisi(std::function<void()> cagri) {
+    return ArkaPlandaCalistir([cagri = std::move(cagri)] {
+        KutuphaneIsParcaciklariniAyarla();
+        cagri();
+    });
+}
+
 // Pumps the window messages; true when the run was stopped.
 bool Durduruldu() {
     Arayuz().MesajlariIsle();
@@ -250,7 +263,7 @@ struct LUCagrisi {
 bool TabanSisteminiSec(SutunMatrisi A, LUCarpanlari& lu) {
     auto cagri = std::make_shared<LUCagrisi>();
     cagri->A = std::move(A);
-    if (!ArkaPlandaCalistir([cagri] { (*cagri)(); })) return false;
+    if (!KutuphaneCagrisi([cagri] { (*cagri)(); })) return false;
     if (cagri->Durum == LUCagrisi::BellekYok) throw std::bad_alloc();
     // Every unknown's column of N needs a pivot of at least the tolerance of
     // the dense elimination; a smaller one means dependent equations.
@@ -770,14 +783,14 @@ void Coz() {
             default: c.supernodal = CHOLMOD_AUTO; break;
         }
         c.quick_return_if_not_posdef = 1;
-        if (!ArkaPlandaCalistir([sc] { sc->f = cholmod_analyze(&sc->Sg, &sc->ch.c); })) return;
+        if (!KutuphaneCagrisi([sc] { sc->f = cholmod_analyze(&sc->Sg, &sc->ch.c); })) return;
         sc->ch.Denetle();
         // The factor fills its pages as it goes: ask for no more than the
         // memory can give, so that a too large system gets the memory
         // message instead of the process being ended by the system.
         const std::uint64_t bos = KullanilabilirBellek();
         if (bos != 0 && 12.0 * c.lnz > static_cast<double>(bos)) throw std::bad_alloc();
-        if (!ArkaPlandaCalistir([sc] {
+        if (!KutuphaneCagrisi([sc] {
                 if (sc->f) cholmod_factorize(&sc->Sg, sc->f, &sc->ch.c);
             }))
             return;
@@ -806,7 +819,7 @@ void Coz() {
             for (int z = Bx.p[j]; z < Bx.p[j + 1]; ++z) s += Bx.x[z] * v0[Bx.i[z]];
             bs[j] = -s;
         }
-        if (!ArkaPlandaCalistir([sc] { sc->x = cholmod_solve(CHOLMOD_A, sc->f, sc->b, &sc->ch.c); })) return;
+        if (!KutuphaneCagrisi([sc] { sc->x = cholmod_solve(CHOLMOD_A, sc->f, sc->b, &sc->ch.c); })) return;
         sc->ch.Denetle();
         const double* xs = static_cast<const double*>(sc->x->x);
         for (int j = 0; j < r; ++j) {
