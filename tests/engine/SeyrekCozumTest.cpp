@@ -434,6 +434,9 @@ TEST(SeyrekCozum, DurdurmaHerEvredeVeKutuphaneCagrilarindaGorulur) {
         ASSERT_EQ(d.Mesajlar.size(), d.Satirlar.size());
         EXPECT_EQ(d.Mesajlar.back().Cevap, "E");
         EXPECT_EQ(d.Mesajlar.back().Metin, "Hesabı durdurmak istiyor musunz?");
-        if (e < 8) EXPECT_TRUE(d.BilinmeyenYok);
+        // Stopped before the displacements: the unknowns were never written.
+        if (e + 1 < beklenen.size()) {
+            EXPECT_TRUE(d.BilinmeyenYok);
+        }
     }
 }

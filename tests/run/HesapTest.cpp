@@ -336,7 +336,9 @@ TEST(Hesap, DurdurmaDugmesiSeyrekCozumdeRapordanOnce) {
         EXPECT_EQ(p.arayuz.Mesajlar[0].Cevap, cevap);
         EXPECT_EQ(p.arayuz.SonucGosterimSayisi, cevap[0] == 'E' ? 0 : 1);
         EXPECT_EQ(rapor.empty(), cevap[0] == 'E');
-        if (!rapor.empty()) EXPECT_EQ(rapor[4], "Denklem sayısı: 804,  Bilinmeyen yayısı: 1004,  Hiperstatiklik derecesi: 200");
+        if (!rapor.empty()) {
+            EXPECT_EQ(rapor[4], "Denklem sayısı: 804,  Bilinmeyen yayısı: 1004,  Hiperstatiklik derecesi: 200");
+        }
         EXPECT_EQ(Hata, 0);
         BostaOlmali(p.arayuz);
     }
