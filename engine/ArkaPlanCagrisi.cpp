@@ -82,16 +82,20 @@ bool ArkaPlandaCalistir(std::function<void()> is) {
         return Hata == 0;
     }
     cagri.reset();
+    // Whatever ends the wait without the call having been joined (a stop, or
+    // an error raised while the messages are pumped) leaves the call to end
+    // in the background, and its result is dropped.
+    struct Birak {
+        std::thread& t;
+        std::shared_ptr<std::atomic<bool>>& bitti;
+        ~Birak() {
+            if (t.joinable()) BirakilanCagrilar().Liste.push_back({std::move(t), std::move(bitti)});
+        }
+    } birak{t, bitti};
     for (;;) {
         const bool hazir = sonuc.wait_for(kBekleme) == std::future_status::ready;
         Arayuz().MesajlariIsle();
-        if (Hata != 0) {
-            // Stopped: the result is dropped; a call still working is left
-            // to end in the background.
-            if (hazir) t.join();
-            else BirakilanCagrilar().Liste.push_back({std::move(t), std::move(bitti)});
-            return false;
-        }
+        if (Hata != 0) return false;
         if (hazir) break;
     }
     t.join();
