@@ -24,27 +24,8 @@ const std::string kBasKafes = Sql::Sistem("10:Düzlem kafes") + Sql::Celik() + k
 // The triangle truss with or without load and supports.
 std::string Ucgen(bool yuk, bool mesnet) { return UcgenKafes(kKesit, yuk, mesnet); }
 
-// A truss bridge of p panels with both diagonals in every panel: p
-// redundants, 5 p + 4 unknowns.
-std::string Kopru(int p = 12) {
-    const std::string son = std::to_string(2 * p + 1), cubuk = std::to_string(5 * p + 1);
-    const std::string uretim = "1,2,1," + son + ",2", baglar = "1," + cubuk + ",1,0,0";
-    std::string s = kBasKafes +
-                    Sql::Noktalar({{"1", 0}, {"2", 0, 3}, {son.c_str(), 3.0 * p}, {uretim.c_str(), 0}}) +
-                    Sql::Baglar({{baglar.c_str()}}) +
-                    Sql::Mesnetler({{"1", "0 0 S S S S"}, {son.c_str(), "S 0 S S S S"}});
-    int e = 0;
-    auto el = [&](int i, int j) { s += Sql::Elemanlar({{std::to_string(++e).c_str(), 10, i, j}}); };
-    for (int i = 0; i <= p; ++i) el(2 * i + 1, 2 * i + 2);
-    for (int i = 0; i < p; ++i) {
-        el(2 * i + 1, 2 * i + 3);
-        el(2 * i + 2, 2 * i + 4);
-        el(2 * i + 1, 2 * i + 4);
-        el(2 * i + 2, 2 * i + 3);
-    }
-    for (int i = 1; i < p; ++i) s += Sql::Yukler({{std::to_string(2 * i + 1).c_str(), i % 3 * 1.0, -10.0 - i}});
-    return s;
-}
+// The truss bridge of 12 panels: 12 redundants.
+std::string Kopru() { return Sql::KafesKopru(12); }
 
 // A headless port that also keeps every memo line and progress position.
 class KayitliArayuz : public BasliksizArayuz {
@@ -316,7 +297,7 @@ TEST(Hesap, DurdurmaDugmesiElemeSirasinda) {
 // "Hayır": the run goes on to its results, whose equilibrium is checked
 // when the window opens.
 TEST(Hesap, DurdurmaDugmesiSeyrekCozumdeRapordanOnce) {
-    TestProjesi p(Kopru(200));
+    TestProjesi p(Sql::KafesKopru(200));
     for (const char* cevap : {"E", "H"}) {
         SCOPED_TRACE(cevap);
         p.arayuz.Mesajlar.clear();

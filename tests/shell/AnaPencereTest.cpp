@@ -534,24 +534,6 @@ TEST_F(AnaPencere, HesabiDurdurSoruylaHataBayraginiKurar) {
     Hata = 0;
 }
 
-// A steel truss bridge of p panels 3 m long and high, with both diagonals
-// in every panel, pinned at one end and on a roller at the other, 10 kN
-// down at every inner bottom node: 5 p + 4 unknowns, p redundants.
-std::string KafesKopru(int p) {
-    const std::string son = std::to_string(2 * p + 1), uretim = "1,2,1," + son + ",2";
-    const std::string baglar = "1," + std::to_string(5 * p + 1) + ",1,0,0", yukler = "3," + std::to_string(2 * p - 1) + ",2,0,0";
-    std::string s = Sql::Sistem("10:Düzlem kafes") + Sql::Celik() + Sql::Kesit("A", "1, '1:Dikdörtgen', 0.01") +
-                    Sql::Noktalar({{"1", 0}, {"2", 0, 3}, {son.c_str(), 3.0 * p}, {uretim.c_str(), 0}}) +
-                    Sql::Baglar({{baglar.c_str()}}) + Sql::Yukler({{yukler.c_str(), 0, -10}}) +
-                    Sql::Mesnetler({{"1", "0 0 S S S S"}, {son.c_str(), "S 0 S S S S"}});
-    int e = 0;
-    auto el = [&](int i, int j) { s += Sql::Elemanlar({{std::to_string(++e).c_str(), 10, i, j}}); };
-    for (int i = 0; i <= p; ++i) el(2 * i + 1, 2 * i + 2);
-    for (int i = 0; i < p; ++i)
-        for (auto [a, b] : {std::pair{1, 3}, {2, 4}, {1, 4}, {2, 3}}) el(2 * i + a, 2 * i + b);
-    return s;
-}
-
 // "Hesabı durdur" clicked while a bridge of 200 panels (1004 unknowns, the
 // sparse solution) is being solved for its unknowns, after the
 // factorization of its compatibility equations: the question comes at
@@ -561,7 +543,7 @@ TEST_F(AnaPencere, HesabiDurdurSeyrekCozumSirasindaSorar) {
     qputenv("ORVELTA_PDF_GOSTERICI", "true");
     AcikPencere a(klasor);
     TfOrvelta& p = *a.p;
-    ProjeAc(p, ProjeYaz(klasor, "Kopru.mdb", KafesKopru(200)));
+    ProjeAc(p, ProjeYaz(klasor, "Kopru.mdb", Sql::KafesKopru(200)));
     ASSERT_EQ(Tablolar.ED.RecordCount(), 1001);
     for (const QString cevap : {"Hayır", "Evet"}) {
         SCOPED_TRACE(cevap.toStdString());
