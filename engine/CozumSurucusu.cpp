@@ -1,5 +1,6 @@
 #include "engine/CozumSurucusu.h"
 
+#include "engine/ArkaPlanCagrisi.h"
 #include "engine/GaussEleme.h"
 #include "engine/SeyrekCozum.h"
 #include "model/Tipler.h"
@@ -36,6 +37,9 @@ void MatrisiGoster(int secim, int nokta) {
 }  // namespace
 
 void KuvvetMetoduCoz() {
+    // A call of the sparse libraries that a stopped run left working ends
+    // before this solution starts.
+    if (!ArkaPlandakileriBekle()) return;
     if (SeyrekCozumde()) {
         SeyrekKuvvetMetoduCoz();
         return;

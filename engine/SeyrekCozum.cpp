@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <new>
 #include <numeric>
 #include <system_error>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ArkaPlanCagrisi.h"
 #include "engine/GaussEleme.h"
 #include "engine/MotorYardim.h"
 #include "model/LibU.h"
@@ -111,6 +113,19 @@ void KutuphaneIsParcaciklariniAyarla() {
     if (seviye) seviye(0);
 }
 
+// A long call of the libraries, on a thread of its own while the window
+// messages are pumped (see ArkaPlandaCalistir). OpenMP keeps its
+// parallel-level setting per thread: each such thread is told afresh to
+// keep the libraries' work on itself, or every call starts and ends a team
+// of spinning threads (a third more time for a space frame of 7 x 7 x 7
+// bays).
+bool KutuphaneCagrisi(std::function<void()> cagri) {
+    return ArkaPlandaCalistir([cagri = std::move(cagri)] {
+        KutuphaneIsParcaciklariniAyarla();
+        cagri();
+    });
+}
+
 // Pumps the window messages; true when the run was stopped.
 bool Durduruldu() {
     Arayuz().MesajlariIsle();
@@ -164,86 +179,104 @@ SutunMatrisi NDevrigi(int n, int m) {
     return A;
 }
 
-// The LU factorization of N transposed; false (with Hata and the message of
-// dependent equilibrium equations, or of the memory) when N has no base
-// system.
-bool TabanSisteminiSec(const SutunMatrisi& A, LUCarpanlari& lu) {
-    const int n = A.Satirlar, m = A.Sutunlar;
-    double kontrol[UMFPACK_CONTROL], bilgi[UMFPACK_INFO];
-    umfpack_di_defaults(kontrol);
-    // No row scaling: the pivots are compared with the tolerance of the
-    // dense elimination, in the units of the element matrices.
-    kontrol[UMFPACK_SCALE] = UMFPACK_SCALE_NONE;
-    kontrol[UMFPACK_PRL] = 0;
-    kontrol[UMFPACK_PIVOT_TOLERANCE] = 0.1;
-    kontrol[UMFPACK_ORDERING] = UMFPACK_ORDERING_METIS;
-    void* sembolik = nullptr;
-    void* sayisal = nullptr;
-    int durum = umfpack_di_symbolic(n, m, A.p.data(), A.i.data(), A.x.data(), &sembolik, kontrol, bilgi);
-    if (durum == UMFPACK_OK)
-        durum = umfpack_di_numeric(A.p.data(), A.i.data(), A.x.data(), sembolik, &sayisal, kontrol, bilgi);
-    if (sembolik) umfpack_di_free_symbolic(&sembolik);
-    if (durum == UMFPACK_ERROR_out_of_memory) {
-        if (sayisal) umfpack_di_free_numeric(&sayisal);
-        throw std::bad_alloc();
+// The LU factorization of N transposed as one call of the library, with
+// everything it reads and writes; it runs away from the user-interface
+// thread and touches nothing else.
+struct LUCagrisi {
+    SutunMatrisi A;
+    LUCarpanlari lu;
+    enum { Tamam, Tekil, BellekYok } Durum = Tamam;
+
+    void operator()() {
+        const int n = A.Satirlar, m = A.Sutunlar;
+        double kontrol[UMFPACK_CONTROL], bilgi[UMFPACK_INFO];
+        umfpack_di_defaults(kontrol);
+        // No row scaling: the pivots are compared with the tolerance of the
+        // dense elimination, in the units of the element matrices.
+        kontrol[UMFPACK_SCALE] = UMFPACK_SCALE_NONE;
+        kontrol[UMFPACK_PRL] = 0;
+        kontrol[UMFPACK_PIVOT_TOLERANCE] = 0.1;
+        kontrol[UMFPACK_ORDERING] = UMFPACK_ORDERING_METIS;
+        void* sembolik = nullptr;
+        void* sayisal = nullptr;
+        int durum = umfpack_di_symbolic(n, m, A.p.data(), A.i.data(), A.x.data(), &sembolik, kontrol, bilgi);
+        if (durum == UMFPACK_OK)
+            durum = umfpack_di_numeric(A.p.data(), A.i.data(), A.x.data(), sembolik, &sayisal, kontrol, bilgi);
+        if (sembolik) umfpack_di_free_symbolic(&sembolik);
+        A = SutunMatrisi{};
+        if (durum != UMFPACK_OK && durum != UMFPACK_WARNING_singular_matrix) {
+            if (sayisal) umfpack_di_free_numeric(&sayisal);
+            Durum = durum == UMFPACK_ERROR_out_of_memory ? BellekYok : Tekil;
+            return;
+        }
+        int lnz = 0, unz = 0, satir = 0, sutun = 0, kosegen = 0;
+        umfpack_di_get_lunz(&lnz, &unz, &satir, &sutun, &kosegen, sayisal);
+        lu.n = n;
+        lu.m = m;
+        std::vector<int> Lp(static_cast<std::size_t>(n) + 1), Lj(static_cast<std::size_t>(lnz));
+        std::vector<double> Lx(static_cast<std::size_t>(lnz));
+        lu.Up.assign(static_cast<std::size_t>(m) + 1, 0);
+        lu.Ui.assign(static_cast<std::size_t>(unz), 0);
+        lu.Ux.assign(static_cast<std::size_t>(unz), 0);
+        lu.Ud.assign(static_cast<std::size_t>(m), 0);
+        lu.P.assign(static_cast<std::size_t>(n), 0);
+        lu.Q.assign(static_cast<std::size_t>(m), 0);
+        int ters = 0;
+        durum = umfpack_di_get_numeric(Lp.data(), Lj.data(), Lx.data(), lu.Up.data(), lu.Ui.data(), lu.Ux.data(),
+                                       lu.P.data(), lu.Q.data(), lu.Ud.data(), &ters, nullptr, sayisal);
+        umfpack_di_free_numeric(&sayisal);
+        if (durum != UMFPACK_OK) {
+            Durum = BellekYok;
+            return;
+        }
+        // L without its unit diagonal; U without its diagonal.
+        lu.Lp.assign(static_cast<std::size_t>(n) + 1, 0);
+        for (int s = 0; s < n; ++s) {
+            for (int z = Lp[s]; z < Lp[s + 1]; ++z)
+                if (Lj[z] != s && Lx[z] != 0) {
+                    lu.Lj.push_back(Lj[z]);
+                    lu.Lx.push_back(Lx[z]);
+                }
+            lu.Lp[s + 1] = static_cast<int>(lu.Lj.size());
+        }
+        std::vector<int> Up(static_cast<std::size_t>(m) + 1, 0);
+        std::size_t y = 0;
+        for (int l = 0; l < m; ++l) {
+            for (int z = lu.Up[l]; z < lu.Up[l + 1]; ++z)
+                if (lu.Ui[z] != l && lu.Ux[z] != 0) {
+                    lu.Ui[y] = lu.Ui[z];
+                    lu.Ux[y] = lu.Ux[z];
+                    ++y;
+                }
+            Up[l + 1] = static_cast<int>(y);
+        }
+        lu.Up.swap(Up);
+        lu.Ui.resize(y);
+        lu.Ux.resize(y);
     }
-    if (durum != UMFPACK_OK && durum != UMFPACK_WARNING_singular_matrix) {
-        if (sayisal) umfpack_di_free_numeric(&sayisal);
+};
+
+// The LU factorization of N transposed, worked out while the window
+// messages are pumped; false when the run was stopped meanwhile, or (with
+// Hata and the message of dependent equilibrium equations, or of the
+// memory) when N has no base system.
+bool TabanSisteminiSec(SutunMatrisi A, LUCarpanlari& lu) {
+    auto cagri = std::make_shared<LUCagrisi>();
+    cagri->A = std::move(A);
+    if (!KutuphaneCagrisi([cagri] { (*cagri)(); })) return false;
+    if (cagri->Durum == LUCagrisi::BellekYok) throw std::bad_alloc();
+    // Every unknown's column of N needs a pivot of at least the tolerance of
+    // the dense elimination; a smaller one means dependent equations.
+    const double t = 1e-6 * EnBuyukMutlakDeger;
+    bool bagimsiz = cagri->Durum == LUCagrisi::Tamam;
+    for (int k = 0; bagimsiz && k < cagri->lu.m; ++k)
+        if (!(std::fabs(cagri->lu.Ud[k]) >= t)) bagimsiz = false;
+    if (!bagimsiz) {
         MesajKutusu(kDogrusalBagimliDenge, "HATA:", "TamamHata1");
         Hata = 1;
         return false;
     }
-    int lnz = 0, unz = 0, satir = 0, sutun = 0, kosegen = 0;
-    umfpack_di_get_lunz(&lnz, &unz, &satir, &sutun, &kosegen, sayisal);
-    lu.n = n;
-    lu.m = m;
-    std::vector<int> Lp(static_cast<std::size_t>(n) + 1), Lj(static_cast<std::size_t>(lnz));
-    std::vector<double> Lx(static_cast<std::size_t>(lnz));
-    lu.Up.assign(static_cast<std::size_t>(m) + 1, 0);
-    lu.Ui.assign(static_cast<std::size_t>(unz), 0);
-    lu.Ux.assign(static_cast<std::size_t>(unz), 0);
-    lu.Ud.assign(static_cast<std::size_t>(m), 0);
-    lu.P.assign(static_cast<std::size_t>(n), 0);
-    lu.Q.assign(static_cast<std::size_t>(m), 0);
-    int ters = 0;
-    durum = umfpack_di_get_numeric(Lp.data(), Lj.data(), Lx.data(), lu.Up.data(), lu.Ui.data(), lu.Ux.data(),
-                                   lu.P.data(), lu.Q.data(), lu.Ud.data(), &ters, nullptr, sayisal);
-    umfpack_di_free_numeric(&sayisal);
-    if (durum != UMFPACK_OK) throw std::bad_alloc();
-
-    // Every unknown's column of N needs a pivot of at least the tolerance of
-    // the dense elimination; a smaller one means dependent equations.
-    const double t = 1e-6 * EnBuyukMutlakDeger;
-    for (int k = 0; k < m; ++k)
-        if (!(std::fabs(lu.Ud[k]) >= t)) {
-            MesajKutusu(kDogrusalBagimliDenge, "HATA:", "TamamHata1");
-            Hata = 1;
-            return false;
-        }
-    // L without its unit diagonal; U without its diagonal.
-    lu.Lp.assign(static_cast<std::size_t>(n) + 1, 0);
-    for (int s = 0; s < n; ++s) {
-        for (int z = Lp[s]; z < Lp[s + 1]; ++z)
-            if (Lj[z] != s && Lx[z] != 0) {
-                lu.Lj.push_back(Lj[z]);
-                lu.Lx.push_back(Lx[z]);
-            }
-        lu.Lp[s + 1] = static_cast<int>(lu.Lj.size());
-    }
-    std::vector<int> Up(static_cast<std::size_t>(m) + 1, 0);
-    std::size_t y = 0;
-    for (int l = 0; l < m; ++l) {
-        for (int z = lu.Up[l]; z < lu.Up[l + 1]; ++z)
-            if (lu.Ui[z] != l && lu.Ux[z] != 0) {
-                lu.Ui[y] = lu.Ui[z];
-                lu.Ux[y] = lu.Ux[z];
-                ++y;
-            }
-        Up[l + 1] = static_cast<int>(y);
-    }
-    lu.Up.swap(Up);
-    lu.Ui.resize(y);
-    lu.Ux.resize(y);
+    lu = std::move(cagri->lu);
     return true;
 }
 
@@ -619,14 +652,20 @@ struct Cholmod {
     }
 };
 
-// A factor or a dense vector of the library, freed on every way out.
-struct Serbest {
-    cholmod_common* c;
+// S, its factor and the vectors of the solution with it: everything the
+// library works on. Its calls run away from the user-interface thread; a
+// call that a stop leaves running frees all of it when it ends.
+struct CholeskyCagrisi {
+    Cholmod ch;
+    SutunMatrisi Sm;
+    cholmod_sparse Sg{};
     cholmod_factor* f = nullptr;
-    cholmod_dense* d = nullptr;
-    ~Serbest() {
-        if (f) cholmod_free_factor(&f, c);
-        if (d) cholmod_free_dense(&d, c);
+    cholmod_dense* b = nullptr;
+    cholmod_dense* x = nullptr;
+    ~CholeskyCagrisi() {
+        if (x) cholmod_free_dense(&x, &ch.c);
+        if (b) cholmod_free_dense(&b, &ch.c);
+        if (f) cholmod_free_factor(&f, &ch.c);
     }
 };
 
@@ -674,7 +713,7 @@ void Coz() {
         Depo.Satir = {};
         Depo.Sutun = {};
         Depo.Deger = {};
-        if (!TabanSisteminiSec(A, lu)) return;
+        if (!TabanSisteminiSec(std::move(A), lu)) return;
         SonSeyrekCozumOlcusu.LU = static_cast<std::int64_t>(lu.Lx.size() + lu.Ux.size()) + 2 * m;
         HiperstatikKolonlar.Bosalt();
         HiperstatikKolonlar.SetLength(static_cast<std::size_t>(r) + 1);
@@ -720,19 +759,16 @@ void Coz() {
     std::vector<double> v0;
     EsneklikCarp(bloklar, X, v0);
     for (int i = 0; i < n; ++i) v0[i] += MesnetYerDegistirmeleri[i + 1];
-    Cholmod ch;
-    Serbest S{&ch.c};
-    SutunMatrisi Sm;
-    cholmod_sparse Sg{};
+    const auto sc = std::make_shared<CholeskyCagrisi>();
     if (r > 0) {
         Adim adim("Bxt*f hesaplanıyor");
         if (Durduruldu()) return;
         SutunMatrisi W;
         if (!EsneklikCarpBx(bloklar, Bx, W)) return;
-        if (!SKur(Bx, W, Sm)) return;
-        Sg = Gorunum(Sm);
-        Sg.stype = 1;  // the upper triangle of a symmetric matrix
-        SonSeyrekCozumOlcusu.S = static_cast<std::int64_t>(Sm.x.size());
+        if (!SKur(Bx, W, sc->Sm)) return;
+        sc->Sg = Gorunum(sc->Sm);
+        sc->Sg.stype = 1;  // the upper triangle of a symmetric matrix
+        SonSeyrekCozumOlcusu.S = static_cast<std::int64_t>(sc->Sm.x.size());
         adim.Bitir("Bxt*f hesaplandı: ");
     }
 
@@ -740,30 +776,33 @@ void Coz() {
     if (r > 0) {
         Adim adim("GAUSS - süreklilik denklemleri indirgeniyor");
         if (Durduruldu()) return;
+        cholmod_common& c = sc->ch.c;
         switch (SeyrekCholeskyYontemi) {
-            case CholeskyYontemi::Basit: ch.c.supernodal = CHOLMOD_SIMPLICIAL; break;
-            case CholeskyYontemi::Superdugum: ch.c.supernodal = CHOLMOD_SUPERNODAL; break;
-            default: ch.c.supernodal = CHOLMOD_AUTO; break;
+            case CholeskyYontemi::Basit: c.supernodal = CHOLMOD_SIMPLICIAL; break;
+            case CholeskyYontemi::Superdugum: c.supernodal = CHOLMOD_SUPERNODAL; break;
+            default: c.supernodal = CHOLMOD_AUTO; break;
         }
-        ch.c.quick_return_if_not_posdef = 1;
-        S.f = cholmod_analyze(&Sg, &ch.c);
-        ch.Denetle();
+        c.quick_return_if_not_posdef = 1;
+        if (!KutuphaneCagrisi([sc] { sc->f = cholmod_analyze(&sc->Sg, &sc->ch.c); })) return;
+        sc->ch.Denetle();
         // The factor fills its pages as it goes: ask for no more than the
         // memory can give, so that a too large system gets the memory
         // message instead of the process being ended by the system.
         const std::uint64_t bos = KullanilabilirBellek();
-        if (bos != 0 && 12.0 * ch.c.lnz > static_cast<double>(bos)) throw std::bad_alloc();
-        if (Durduruldu()) return;
-        if (S.f) cholmod_factorize(&Sg, S.f, &ch.c);
-        ch.Denetle();
-        if (!S.f || ch.c.status == CHOLMOD_NOT_POSDEF || S.f->minor < S.f->n ||
-            !(EnKucukPivot(S.f) >= 1e-14 * EnBuyukMutlakDeger)) {
+        if (bos != 0 && 12.0 * c.lnz > static_cast<double>(bos)) throw std::bad_alloc();
+        if (!KutuphaneCagrisi([sc] {
+                if (sc->f) cholmod_factorize(&sc->Sg, sc->f, &sc->ch.c);
+            }))
+            return;
+        sc->ch.Denetle();
+        if (!sc->f || c.status == CHOLMOD_NOT_POSDEF || sc->f->minor < sc->f->n ||
+            !(EnKucukPivot(sc->f) >= 1e-14 * EnBuyukMutlakDeger)) {
             MesajKutusu(kDogrusalBagimliSureklilik, "HATA:", "TamamHata1");
             Hata = 1;
             return;
         }
-        SonSeyrekCozumOlcusu.Superdugum = S.f->is_super;
-        SonSeyrekCozumOlcusu.Carpan = static_cast<std::int64_t>(ch.c.lnz);
+        SonSeyrekCozumOlcusu.Superdugum = sc->f->is_super;
+        SonSeyrekCozumOlcusu.Carpan = static_cast<std::int64_t>(c.lnz);
         adim.Bitir("GAUSS - süreklilik denklemleri indirgendi: ");
     }
 
@@ -772,19 +811,17 @@ void Coz() {
     arayuz.MemoEkle("Bilinmeyenler hesaplanıyor");
     if (r > 0) {
         // S Xr = -Bx^T v0; X = X0 + Bx Xr.
-        Serbest b{&ch.c};
-        b.d = cholmod_zeros(static_cast<std::size_t>(r), 1, CHOLMOD_REAL, &ch.c);
-        ch.Denetle();
-        double* bs = static_cast<double*>(b.d->x);
+        sc->b = cholmod_zeros(static_cast<std::size_t>(r), 1, CHOLMOD_REAL, &sc->ch.c);
+        sc->ch.Denetle();
+        double* bs = static_cast<double*>(sc->b->x);
         for (int j = 0; j < r; ++j) {
             double s = 0;
             for (int z = Bx.p[j]; z < Bx.p[j + 1]; ++z) s += Bx.x[z] * v0[Bx.i[z]];
             bs[j] = -s;
         }
-        Serbest xr{&ch.c};
-        xr.d = cholmod_solve(CHOLMOD_A, S.f, b.d, &ch.c);
-        ch.Denetle();
-        const double* xs = static_cast<const double*>(xr.d->x);
+        if (!KutuphaneCagrisi([sc] { sc->x = cholmod_solve(CHOLMOD_A, sc->f, sc->b, &sc->ch.c); })) return;
+        sc->ch.Denetle();
+        const double* xs = static_cast<const double*>(sc->x->x);
         for (int j = 0; j < r; ++j) {
             const double a = xs[j];
             if (a == 0) continue;
@@ -807,6 +844,8 @@ void Coz() {
         UCoz(lu, u);
         for (int l = 0; l < m; ++l) YerDegistirmeler[lu.Q[l] + 1] = u[l];
     }
+    // A stop pressed up to here still ends the run before its report.
+    if (Durduruldu()) return;
     arayuz.IlerlemeKonumu(16);
 }
 

@@ -16,8 +16,12 @@
 //     order; X = X0 + Bx Xr;
 //   - the displacements by the unit-load method, N_b^T u = (f X + d) over
 //     the base unknowns, through the same LU factors.
-// Nothing of size n x n or n x m is allocated. The progress lines, their
-// order and the stop button are those of the dense solution.
+// Nothing of size n x n or n x m is allocated. The progress lines and
+// their order are those of the dense solution. The long calls of the
+// libraries (the LU factorization, the analysis and factorization of S and
+// the solution with it) run on a thread of their own while the window
+// messages are pumped, so the stop button is served during each of them and
+// after each phase; a stopped solution drops what they compute.
 #include <cstdint>
 #include <functional>
 

@@ -202,4 +202,19 @@ std::string Mesnetler(std::initializer_list<Mesnet> l) {
     }
     return s;
 }
+std::string KafesKopru(int p) {
+    const std::string son = std::to_string(2 * p + 1), uretim = "1,2,1," + son + ",2";
+    const std::string baglar = "1," + std::to_string(5 * p + 1) + ",1,0,0";
+    std::string s = Sistem("10:Düzlem kafes") + Celik() + Kesit("A, ix, iy, iz", "1, '100:Diğer', 0.01, 0, 0, 0") +
+                    Noktalar({{"1", 0}, {"2", 0, 3}, {son.c_str(), 3.0 * p}, {uretim.c_str(), 0}}) +
+                    Baglar({{baglar.c_str()}}) + Mesnetler({{"1", "0 0 S S S S"}, {son.c_str(), "S 0 S S S S"}});
+    int e = 0;
+    auto el = [&](int i, int j) { s += Elemanlar({{std::to_string(++e).c_str(), 10, i, j}}); };
+    for (int i = 0; i <= p; ++i) el(2 * i + 1, 2 * i + 2);
+    for (int i = 0; i < p; ++i)
+        for (auto [a, b] : {std::pair{1, 3}, {2, 4}, {1, 4}, {2, 3}}) el(2 * i + a, 2 * i + b);
+    for (int i = 1; i < p; ++i) s += Yukler({{std::to_string(2 * i + 1).c_str(), i % 3 * 1.0, -10.0 - i}});
+    return s;
+}
+
 }  // namespace Sql

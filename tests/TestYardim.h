@@ -81,4 +81,9 @@ std::string Yukler(std::initializer_list<Yuk> l);
 // ElemanNo, YukNo, YukTipi, Yuk, aMesafesi, bMesafesi, Yuk1
 std::string ElemanYuku(const std::string& Degerler);
 std::string Mesnetler(std::initializer_list<Mesnet> l);
+// A steel plane-truss bridge of p panels 3 m long and high with both
+// diagonals in every panel (A = 0.01), pinned at node 1 and on a roller at
+// node 2p+1; at the inner bottom node 2i+1 the load (i mod 3, -10 - i):
+// 5 p + 4 unknowns, p redundants.
+std::string KafesKopru(int p);
 }  // namespace Sql

@@ -3,7 +3,8 @@
 // the element loads of each type; the shared check after every solution
 // holds their equilibrium), its independence
 // of the worker count, the choice of the solution by the unknown count and
-// the stop button during it. Hand results of the sparse solution: the
+// the stop button during it, and the refusal of nearly dependent
+// equilibrium equations by both solutions. Hand results of the sparse solution: the
 // engine and run tests run a second time with it (tests/CMakeLists.txt).
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 
 #include "MotorModeli.h"
 #include "engine/SeyrekCozum.h"
+#include "model/LibU.h"
 #include "model/Tipler.h"
 
 namespace {
@@ -299,5 +301,142 @@ TEST(SeyrekCozum, BuyukYapidaIsParcacigiSayisindanBagimsiz) {
         const Sonuc s = Coz(40, kur, CozumYoluSecimi::Seyrek, isci);
         EXPECT_EQ(s.X, tek.X) << isci;
         EXPECT_EQ(s.U, tek.U) << isci;
+    }
+}
+
+// The bridge of p panels with one more node below its first bottom panel,
+// held by two bars from nodes 1 and 3 that meet at the depth `sapma` under
+// the chord: 10 kN down at it. The vertical equilibrium of the node has
+// the entries sin a = sapma / 1.5 only, and each bar carries 10 / (2 sin a).
+void SarkikDugumluKopru(MotorModeli& m, int p, double sapma) {
+    Kafes(m, p, false);
+    const int d = 2 * p + 3, e = 5 * p + 1;
+    m.Nokta(d, 1.5, -sapma);
+    m.Eleman(e + 1, 10, 1, d);
+    m.Eleman(e + 2, 10, d, 3);
+    m.Yuk(d, 0, -10);
+}
+
+// Two almost collinear bars (sin a = 1e-8: pivots of about 2e-8, below the
+// tolerance 1e-6 of an element-matrix scale of 1) make the equilibrium
+// equations dependent: the dense elimination of 26 unknowns and the sparse
+// factorization of 1006 refuse them with the same message and no result.
+// With the node 1.5 m below the chord both solve it: each bar carries
+// 10 / (2 sin 45°) kN in tension.
+TEST(SeyrekCozum, NeredeyseDogrusalIkiCubukIkiYoldaReddedilir) {
+    YolSec y(CozumYoluSecimi::Boyuta_Gore);
+    for (const int p : {4, 200})
+        for (const double sapma : {1.5e-8, 1.5}) {
+            SCOPED_TRACE(::testing::Message() << p << " panels, " << sapma << " m");
+            MotorModeli m(10);
+            SarkikDugumluKopru(m, p, sapma);
+            const bool cozuldu = m.Coz();
+            EXPECT_EQ(BilinmeyenSayisi, 5 * p + 6);
+            EXPECT_EQ(SeyrekCozumde(), p == 200);
+            if (sapma < 1) {
+                EXPECT_FALSE(cozuldu);
+                HataBekle(m.Arayuz(), DengeBagimliMesaji);
+                EXPECT_EQ(m.Arayuz().MemoSatirlari().back(), "GAUSS - izostatik esas sistem seçiliyor");
+            } else {
+                ASSERT_TRUE(cozuldu) << m.SonMesaj();
+                const int e = 5 * p + 1;
+                EXPECT_NEAR(m.X(e + 1, 1), 10 / std::sqrt(2.0), 1e-9);
+                EXPECT_NEAR(m.X(e + 2, 1), 10 / std::sqrt(2.0), 1e-9);
+            }
+        }
+}
+
+namespace {
+
+// A user who presses "Hesabı durdur" at every pump of the window messages
+// during the sparse solution of the 200-panel bridge with its node below
+// (1006 unknowns): the memo's last line at each pump (its elapsed seconds
+// left out) and the answer "Evet" at the first pump that sees the line
+// `Evre` (none when it is null), "Hayır" at every other.
+struct DurdurmaDenemesi {
+    std::vector<std::string> Satirlar;
+    bool Cozuldu = false;
+    std::vector<KayitliMesaj> Mesajlar;
+    double X1 = 0, X2 = 0;
+    bool BilinmeyenYok = true;  // every unknown still 0
+};
+
+DurdurmaDenemesi DurdurarakCoz(const char* Evre) {
+    MotorModeli m(10);
+    SarkikDugumluKopru(m, 200, 1.5);
+    DurdurmaDenemesi d;
+    bool soruda = false, durduruldu = false;  // the question box pumps once itself
+    m.Arayuz().IsleKancasi = [&] {
+        if (soruda) return;
+        const auto& memo = m.Arayuz().MemoSatirlari();
+        std::string s = memo.empty() ? "" : memo.back();
+        if (const auto k = s.find(": "); k != std::string::npos && s.ends_with(" saniye")) s.resize(k + 1);
+        d.Satirlar.push_back(s);
+        const bool evet = Evre && s == Evre && !durduruldu;
+        m.Arayuz().Cevaplar.push_back(evet ? "E" : "H");
+        soruda = true;
+        if (MesajKutusu("Hesabı durdurmak istiyor musunz?", "SORU:", "EvetHayır2") == "E") Hata = 1;
+        soruda = false;
+        durduruldu = durduruldu || evet;
+    };
+    d.Cozuldu = m.Coz();
+    d.Mesajlar = m.Arayuz().Mesajlar;
+    for (int k = 1; k <= BilinmeyenSayisi; ++k) d.BilinmeyenYok = d.BilinmeyenYok && Bilinmeyenler[k] == 0;
+    if (d.Cozuldu) {
+        d.X1 = m.X(5 * 200 + 2, 1);
+        d.X2 = m.X(5 * 200 + 3, 1);
+    }
+    return d;
+}
+
+}  // namespace
+
+// The stop button is served during and after every long call of the sparse
+// libraries (the LU factorization of N, the analysis and factorization of S,
+// the solution with it) and after every phase, up to the displacements.
+// Answered "Hayır" every time, the solution goes on to the right forces (10
+// / (2 sin 45°) kN in the two bars of the node below); "Evet" in any phase
+// ends it there: no result, and nothing pumped afterwards.
+TEST(SeyrekCozum, DurdurmaHerEvredeVeKutuphaneCagrilarindaGorulur) {
+    YolSec y(CozumYoluSecimi::Boyuta_Gore);
+    const DurdurmaDenemesi hayir = DurdurarakCoz(nullptr);
+    ASSERT_TRUE(hayir.Cozuldu);
+    EXPECT_NEAR(hayir.X1, 10 / std::sqrt(2.0), 1e-9);
+    EXPECT_NEAR(hayir.X2, 10 / std::sqrt(2.0), 1e-9);
+    ASSERT_EQ(hayir.Mesajlar.size(), hayir.Satirlar.size());
+    for (const auto& m : hayir.Mesajlar) EXPECT_EQ(m.Cevap, "H");
+    // The phases in which it was asked, in order; a library call that takes
+    // longer is asked about more than once in its phase. The first pump is
+    // the assembly's, after its empty memo line.
+    std::vector<std::string> evreler;
+    for (const auto& s : hayir.Satirlar)
+        if (evreler.empty() || evreler.back() != s) evreler.push_back(s);
+    const std::vector<std::string> beklenen = {"",
+                                               "GAUSS - izostatik esas sistem seçiliyor",
+                                               "GAUSS - izostatik esas sistem seçildi:",
+                                               "B0 hesaplandı:",
+                                               "Bx hesaplanıyor",
+                                               "Bxt*f hesaplanıyor",
+                                               "GAUSS - süreklilik denklemleri indirgeniyor",
+                                               "Bilinmeyenler hesaplanıyor",
+                                               "Yer değiştirmeler hesaplanıyor"};
+    EXPECT_EQ(evreler, beklenen);
+    // Analysis and factorization of S: at least one pump each after the
+    // phase's own.
+    EXPECT_GE(std::count(hayir.Satirlar.begin(), hayir.Satirlar.end(), beklenen[6]), 3);
+
+    for (std::size_t e = 1; e < beklenen.size(); ++e) {
+        SCOPED_TRACE(beklenen[e]);
+        const DurdurmaDenemesi d = DurdurarakCoz(beklenen[e].c_str());
+        EXPECT_FALSE(d.Cozuldu);
+        ASSERT_FALSE(d.Satirlar.empty());
+        EXPECT_EQ(d.Satirlar.back(), beklenen[e]);  // the last pump is the one answered "Evet"
+        ASSERT_EQ(d.Mesajlar.size(), d.Satirlar.size());
+        EXPECT_EQ(d.Mesajlar.back().Cevap, "E");
+        EXPECT_EQ(d.Mesajlar.back().Metin, "Hesabı durdurmak istiyor musunz?");
+        // Stopped before the displacements: the unknowns were never written.
+        if (e + 1 < beklenen.size()) {
+            EXPECT_TRUE(d.BilinmeyenYok);
+        }
     }
 }

@@ -24,23 +24,8 @@ const std::string kBasKafes = Sql::Sistem("10:Düzlem kafes") + Sql::Celik() + k
 // The triangle truss with or without load and supports.
 std::string Ucgen(bool yuk, bool mesnet) { return UcgenKafes(kKesit, yuk, mesnet); }
 
-// A truss bridge of 12 panels with both diagonals in every panel: 12
-// redundants.
-std::string Kopru() {
-    std::string s = kBasKafes + Sql::Noktalar({{"1", 0}, {"2", 0, 3}, {"25", 36}, {"1,2,1,25,2", 0}}) +
-                    Sql::Baglar({{"1,61,1,0,0"}}) + Sql::Mesnetler({{"1", "0 0 S S S S"}, {"25", "S 0 S S S S"}});
-    int e = 0;
-    auto el = [&](int i, int j) { s += Sql::Elemanlar({{std::to_string(++e).c_str(), 10, i, j}}); };
-    for (int i = 0; i <= 12; ++i) el(2 * i + 1, 2 * i + 2);
-    for (int i = 0; i < 12; ++i) {
-        el(2 * i + 1, 2 * i + 3);
-        el(2 * i + 2, 2 * i + 4);
-        el(2 * i + 1, 2 * i + 4);
-        el(2 * i + 2, 2 * i + 3);
-    }
-    for (int i = 1; i < 12; ++i) s += Sql::Yukler({{std::to_string(2 * i + 1).c_str(), i % 3 * 1.0, -10.0 - i}});
-    return s;
-}
+// The truss bridge of 12 panels: 12 redundants.
+std::string Kopru() { return Sql::KafesKopru(12); }
 
 // A headless port that also keeps every memo line and progress position.
 class KayitliArayuz : public BasliksizArayuz {
@@ -303,6 +288,41 @@ TEST(Hesap, DurdurmaDugmesiElemeSirasinda) {
     // Stopped and cleaned up: the next run starts afresh.
     EXPECT_EQ(Hata, 0);
     BostaOlmali(p.arayuz);
+}
+
+// The sparse solution of a bridge of 200 panels (1004 unknowns): "Hesabı
+// durdur" pressed once its factorization of the compatibility equations is
+// done, while the unknowns are solved for. "Evet": the run ends quietly
+// without a report or results window, and the next run starts afresh;
+// "Hayır": the run goes on to its results, whose equilibrium is checked
+// when the window opens.
+TEST(Hesap, DurdurmaDugmesiSeyrekCozumdeRapordanOnce) {
+    TestProjesi p(Sql::KafesKopru(200));
+    for (const char* cevap : {"E", "H"}) {
+        SCOPED_TRACE(cevap);
+        p.arayuz.Mesajlar.clear();
+        p.arayuz.SonucGosterimSayisi = 0;
+        bool soruldu = false;
+        p.arayuz.IsleKancasi = [&] {
+            const auto& memo = p.arayuz.MemoSatirlari();
+            if (soruldu || memo.empty() || memo.back() != "Bilinmeyenler hesaplanıyor") return;
+            soruldu = true;
+            p.arayuz.Cevaplar.push_back(cevap);
+            if (MesajKutusu("Hesabı durdurmak istiyor musunz?", "SORU:", "EvetHayır2") == "E") Hata = 1;
+        };
+        const std::vector<std::string> rapor = p.Hesapla();
+        EXPECT_EQ(BilinmeyenSayisi, 1004);
+        ASSERT_EQ(p.arayuz.Mesajlar.size(), 1u);
+        EXPECT_EQ(p.arayuz.Mesajlar[0].Metin, "Hesabı durdurmak istiyor musunz?");
+        EXPECT_EQ(p.arayuz.Mesajlar[0].Cevap, cevap);
+        EXPECT_EQ(p.arayuz.SonucGosterimSayisi, cevap[0] == 'E' ? 0 : 1);
+        EXPECT_EQ(rapor.empty(), cevap[0] == 'E');
+        if (!rapor.empty()) {
+            EXPECT_EQ(rapor[4], "Denklem sayısı: 804,  Bilinmeyen yayısı: 1004,  Hiperstatiklik derecesi: 200");
+        }
+        EXPECT_EQ(Hata, 0);
+        BostaOlmali(p.arayuz);
+    }
 }
 
 TEST(Hesap, TestProjesiHesaplanir) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
@@ -11,6 +12,8 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QScreen>
+#include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <QToolTip>
 #include <QHelpEvent>
@@ -529,6 +532,48 @@ TEST_F(AnaPencere, HesabiDurdurSoruylaHataBayraginiKurar) {
     p.HesapYapiliyorAyarla(false);
     EXPECT_TRUE(Bekle([&] { return !p.isVisible(); }));
     Hata = 0;
+}
+
+// "Hesabı durdur" clicked while a bridge of 200 panels (1004 unknowns, the
+// sparse solution) is being solved for its unknowns, after the
+// factorization of its compatibility equations: the question comes at
+// once. "Hayır": the run goes on to the results window; "Evet" ends it
+// without one. The window is idle again after either.
+TEST_F(AnaPencere, HesabiDurdurSeyrekCozumSirasindaSorar) {
+    qputenv("ORVELTA_PDF_GOSTERICI", "true");
+    AcikPencere a(klasor);
+    TfOrvelta& p = *a.p;
+    ProjeAc(p, ProjeYaz(klasor, "Kopru.mdb", Sql::KafesKopru(200)));
+    ASSERT_EQ(Tablolar.ED.RecordCount(), 1001);
+    for (const QString cevap : {"Hayır", "Evet"}) {
+        SCOPED_TRACE(cevap.toStdString());
+        bool tiklandi = false;
+        QTimer t;
+        QObject::connect(&t, &QTimer::timeout, [&] {
+            // A results window that opens before the button could be
+            // clicked is closed, so that the test fails instead of waiting.
+            auto* sonuclar = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!tiklandi && sonuclar && sonuclar->windowTitle() == "Orvelta: Sonuçlar") sonuclar->reject();
+            const auto& memo = p.MemoSatirlari();
+            if (tiklandi || !p.BitBtn3->isVisible() || memo.empty() || memo.back() != "Bilinmeyenler hesaplanıyor")
+                return;
+            tiklandi = true;
+            QTest::mouseClick(p.BitBtn3, Qt::LeftButton);
+        });
+        t.start(0);
+        ModalCevaplayici c;
+        c.Mesaj(cevap);
+        if (cevap == "Hayır") c.Pencere("Orvelta: Sonuçlar");
+        c.Yap([&] { p.BitBtn9->click(); });
+        t.stop();
+        EXPECT_TRUE(tiklandi);
+        EXPECT_EQ(BilinmeyenSayisi, 1004);
+        EXPECT_EQ(c.Metinler, Liste{"Hesabı durdurmak istiyor musunz?"});
+        EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
+        EXPECT_EQ(Hata, 0);
+        Bosta(p);
+    }
+    qunsetenv("ORVELTA_PDF_GOSTERICI");
 }
 
 // A plane frame opened through "Veri tabanı aç" fills the scratch tables.
