@@ -33,6 +33,7 @@
 #include "platform/KullaniciArayuzu.h"
 #include "platform/EkranaSigdir.h"
 #include "platform/Resimler.h"
+#include "platform/HarfPayi.h"
 
 namespace {
 
@@ -125,6 +126,7 @@ bool CizimiKaydet(const QImage& Resim, const std::string& Dosya, std::string& Ha
 }
 
 TfMeshCiz::TfMeshCiz(bool SadeceGeometri, QWidget* Ust) : QDialog(Ust), sadeceGeometri_(SadeceGeometri) {
+    HarfPaylariniKur();  // captions keep the dots of Ö, Ü, İ
     setObjectName("fMeshCiz");
     setWindowTitle("Çiz");
     setModal(true);

@@ -50,6 +50,7 @@
 #include "shell/MatrisGoster.h"
 #include "shell/uSonuclar.h"
 #include "shell/TabloModeli.h"
+#include "platform/HarfPayi.h"
 
 namespace fs = std::filesystem;
 
@@ -120,6 +121,7 @@ void Renk(QWidget* w, const QColor& c) {
 
 TfOrvelta::TfOrvelta(const std::string& SabitProgramKlasoru, QWidget* parent)
     : QMainWindow(parent), sabitProgramKlasoru_(SabitProgramKlasoru) {
+    HarfPaylariniKur();  // captions keep the dots of Ö, Ü, İ
     setObjectName("TfOrvelta");
     fOrvelta = this;
     SahipPencereAyarla(this);

@@ -82,3 +82,11 @@ std::string Yukler(std::initializer_list<Yuk> l);
 std::string ElemanYuku(const std::string& Degerler);
 std::string Mesnetler(std::initializer_list<Mesnet> l);
 }  // namespace Sql
+
+class QWidget;
+// The texts of the one-line labels shown in Pencere whose letters are cut
+// off at the label's edges: a label's picture holds fewer rows of ink than
+// its text written in its font with room all round (the dots of Ö, Ü and İ
+// above a caption as high as its line are such rows). The texts looked at
+// are added to Bakilanlar when it is given.
+std::vector<std::string> KesikEtiketler(QWidget* Pencere, std::vector<std::string>* Bakilanlar = nullptr);

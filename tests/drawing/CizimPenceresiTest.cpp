@@ -210,3 +210,16 @@ TEST(CizimPenceresi, GizliDenetimlerinYeriKapanir) {
             EXPECT_EQ(w.TrackBar8->isVisibleTo(&w), !sadeceGeometri);
         });
 }
+
+// The captions of the window keep the dots of their capitals: "Ölçek"
+// above the scale bars (a caption as high as its line) and "İlk eleman no:".
+TEST(CizimPenceresi, BuyukHarflerinNoktalariGorunur) {
+    Cizim c(BasitKiris(1));
+    for (bool sadeceGeometri : {true, false})
+        Penceresinde(sadeceGeometri, [&](TfMeshCiz& w) {
+            std::vector<std::string> bakilanlar;
+            EXPECT_EQ(KesikEtiketler(&w, &bakilanlar), std::vector<std::string>{});
+            for (const char* m : {"Ölçek", "İlk eleman no:", "Döndür"})
+                EXPECT_NE(std::find(bakilanlar.begin(), bakilanlar.end(), m), bakilanlar.end()) << m;
+        });
+}

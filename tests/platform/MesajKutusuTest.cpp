@@ -129,3 +129,13 @@ TEST(BasliksizArayuz, SenaryoVeIlkDugme) {
     EXPECT_EQ(a.Mesajlar[0].Cevap, "H");
     EXPECT_EQ(a.Mesajlar[2].Cevap, "T");
 }
+
+// The message text at the normal size keeps the dots of its capitals:
+// "Önce koordinatları veriniz" shows its Ö whole, not as "Once".
+TEST(QtMesajKutusu, BuyukHarflerinNoktalariGorunur) {
+    std::vector<std::string> bakilanlar, kesikler;
+    KutuyuYanitla("Tamam", [&](QMessageBox* k) { kesikler = KesikEtiketler(k, &bakilanlar); });
+    EXPECT_EQ(QtMesajKutusuGoster(nullptr, "Önce koordinatları veriniz", "HATA:", "TamamHata1"), "T");
+    EXPECT_NE(std::find(bakilanlar.begin(), bakilanlar.end(), "Önce koordinatları veriniz"), bakilanlar.end());
+    EXPECT_EQ(kesikler, std::vector<std::string>{});
+}
