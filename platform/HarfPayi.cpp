@@ -88,5 +88,11 @@ void HarfPaylariniKur() {
     static bool kuruldu = false;
     if (kuruldu || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
     kuruldu = true;
+    // Fully hinted glyphs: the dots of Ö, Ü and İ fall on whole pixel rows in
+    // the text's full colour; with the lighter hinting they were a pale grey
+    // row that read as "O", "U", "I".
+    QFont yazi = QApplication::font();
+    yazi.setHintingPreference(QFont::PreferFullHinting);
+    QApplication::setFont(yazi);
     qApp->installEventFilter(new HarfPayiSuzgeci(qApp));
 }

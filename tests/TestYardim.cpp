@@ -250,3 +250,18 @@ std::vector<std::string> KesikEtiketler(QWidget* Pencere, std::vector<std::strin
     }
     return kesikler;
 }
+
+int BastakiNoktalar(QLabel* Etiket) {
+    const QImage r = Etiket->grab().toImage();
+    const QFontMetrics olcu(Etiket->font());
+    const QRect ic = Etiket->contentsRect();
+    // The line as the label places it: left, and centred up and down.
+    const int ust = ic.top() + (ic.height() - olcu.height()) / 2;
+    const int taban = ust + olcu.ascent();
+    const int sol = ic.left(), sag = sol + olcu.horizontalAdvance(Etiket->text().left(1));
+    const int zemin = qGray(r.pixel(r.width() - 1, r.height() - 1));
+    int n = 0;
+    for (int y = 0; y < std::min(r.height(), taban - olcu.capHeight()); ++y)
+        for (int x = std::max(0, sol); x < std::min(r.width(), sag); ++x) n += qGray(r.pixel(x, y)) < zemin / 2;
+    return n;
+}

@@ -221,5 +221,8 @@ TEST(CizimPenceresi, BuyukHarflerinNoktalariGorunur) {
             EXPECT_EQ(KesikEtiketler(&w, &bakilanlar), std::vector<std::string>{});
             for (const char* m : {"Ölçek", "İlk eleman no:", "Döndür"})
                 EXPECT_NE(std::find(bakilanlar.begin(), bakilanlar.end(), m), bakilanlar.end()) << m;
+            // Two dots over the O of "Ölçek", one over the I of "İlk".
+            EXPECT_GE(BastakiNoktalar(w.findChild<QLabel*>("Label14")), 2);
+            EXPECT_GE(BastakiNoktalar(w.findChild<QLabel*>("Label10")), 1);
         });
 }
