@@ -52,7 +52,7 @@ void DondurulmusYaziYaz(QPainter& p, double a, int x, int y, const QString& s) {
     const QFont yazi = p.font();
     const QFontMetrics olcu(yazi);
     const QColor renk = p.pen().color();
-    QString rakamlar = s;
+    std::vector<bool> isaretMi(static_cast<std::size_t>(s.size()), false);
     struct Isaret {
         QRectF kutu;  // the glyph's ink in the level text's coordinates
         double son;   // where its cell ends
@@ -65,14 +65,14 @@ void DondurulmusYaziYaz(QPainter& p, double a, int x, int y, const QString& s) {
         QPainterPath yol;
         yol.addText(olcu.horizontalAdvance(s.left(i)), olcu.ascent(), yazi, QString(s[i]));
         isaretler.push_back({yol.boundingRect(), static_cast<double>(olcu.horizontalAdvance(s.left(i + 1))), eksi});
-        rakamlar[i] = u' ';
+        isaretMi[static_cast<std::size_t>(i)] = true;
     }
     p.save();
     p.translate(x, y);
     p.rotate(-a);
     // Every digit where the whole text puts it.
     for (int i = 0; i < s.size(); ++i)
-        if (rakamlar[i] != u' ') Yaz(p, olcu.horizontalAdvance(s.left(i)), 0, QString(s[i]));
+        if (!isaretMi[static_cast<std::size_t>(i)]) Yaz(p, olcu.horizontalAdvance(s.left(i)), 0, QString(s[i]));
     const QTransform donus = p.transform();
     p.restore();
 
