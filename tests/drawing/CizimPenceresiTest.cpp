@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -217,6 +218,7 @@ TEST(CizimPenceresi, BuyukHarflerinNoktalariGorunur) {
     Cizim c(BasitKiris(1));
     for (bool sadeceGeometri : {true, false})
         Penceresinde(sadeceGeometri, [&](TfMeshCiz& w) {
+            QApplication::processEvents();  // laid out as shown
             std::vector<std::string> bakilanlar;
             EXPECT_EQ(KesikEtiketler(&w, &bakilanlar), std::vector<std::string>{});
             for (const char* m : {"Ölçek", "İlk eleman no:", "Döndür"})

@@ -550,16 +550,19 @@ TEST_F(AnaPencereKomutlari, YardimHakkindaVeDisGosterici) {
 // the main window scaled to 120 %.
 TEST_F(AnaPencereKomutlari, BuyukHarflerinNoktalariGorunur) {
     AcikPencere a(klasor);
+    Dinlen(50);  // the window laid out as it is shown
     std::vector<std::string> bakilanlar;
     EXPECT_EQ(KesikEtiketler(a.p.get(), &bakilanlar), std::vector<std::string>{});
     EXPECT_TRUE(std::any_of(bakilanlar.begin(), bakilanlar.end(),
                             [](const std::string& m) { return m.rfind("İşlemci sayısı: ", 0) == 0; }));
     TfHakkinda h(a.p.get());
     h.show();
+    Dinlen(20);
     EXPECT_EQ(KesikEtiketler(&h), std::vector<std::string>{});
     h.close();
     TFormBuyutKucult f(a.p.get());
     f.show();
+    Dinlen(20);
     EXPECT_EQ(KesikEtiketler(&f), std::vector<std::string>{});
     f.LabeledEdit1->setValue(120);
     f.BitBtn1->click();
