@@ -15,6 +15,8 @@ class QFont;
 QMargins HarfPayi(const QFont& Yazi);
 
 // Puts the margins in place for every label of the program shown from now
-// on (once; later calls do nothing). Picture labels (with a pixmap, of a
-// fixed height or the content of a scroll area) keep theirs.
+// on, and has the program's text fully hinted, so that the dots fall on
+// whole pixel rows instead of one pale row (once; later calls do nothing).
+// Picture labels (with a pixmap, of a fixed height or the content of a
+// scroll area) keep their margins.
 void HarfPaylariniKur();
