@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygon>
 #include <QTransform>
 #include <algorithm>
@@ -39,12 +40,64 @@ void Yaz(QPainter& p, int x, int y, const QString& s) {
     p.drawText(QRect(x, y, 2000, 200), Qt::AlignLeft | Qt::AlignTop, s);
 }
 
-// Text turned by a degrees counter-clockwise about its top-left corner.
+// Text turned by a degrees counter-clockwise about its top-left corner. A
+// small glyph's thin strokes are smoothed into pale pixels, and turned it
+// also loses the pixel grid its strokes were fitted to: a digit keeps enough
+// of its strokes to be read, but the minus (one short stroke) and the
+// decimal point (one small dot) can fade to a pale pixel or two. So the
+// digits are written as text, and the minus and the point are drawn in
+// their places as a line and a dot in whole pixels of the text's colour,
+// each as wide as the glyph's own stroke and never thinner than a pixel.
 void DondurulmusYaziYaz(QPainter& p, double a, int x, int y, const QString& s) {
+    const QFont yazi = p.font();
+    const QFontMetrics olcu(yazi);
+    const QColor renk = p.pen().color();
+    std::vector<bool> isaretMi(static_cast<std::size_t>(s.size()), false);
+    struct Isaret {
+        QRectF kutu;  // the glyph's ink in the level text's coordinates
+        double son;   // where its cell ends
+        bool eksi;
+    };
+    std::vector<Isaret> isaretler;
+    for (int i = 0; i < s.size(); ++i) {
+        const bool eksi = s[i] == u'-' || s[i] == QChar(0x2212);
+        if (!eksi && s[i] != u'.') continue;
+        QPainterPath yol;
+        yol.addText(olcu.horizontalAdvance(s.left(i)), olcu.ascent(), yazi, QString(s[i]));
+        isaretler.push_back({yol.boundingRect(), static_cast<double>(olcu.horizontalAdvance(s.left(i + 1))), eksi});
+        isaretMi[static_cast<std::size_t>(i)] = true;
+    }
     p.save();
     p.translate(x, y);
     p.rotate(-a);
-    Yaz(p, 0, 0, s);
+    // Every digit where the whole text puts it.
+    for (int i = 0; i < s.size(); ++i)
+        if (!isaretMi[static_cast<std::size_t>(i)]) Yaz(p, olcu.horizontalAdvance(s.left(i)), 0, QString(s[i]));
+    const QTransform donus = p.transform();
+    p.restore();
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (const Isaret& k : isaretler) {
+        const double kalinlik = std::max(1.0, std::round(std::min(k.kutu.width(), k.kutu.height())));
+        if (k.eksi) {
+            // From the glyph's left edge to a pixel before the next digit.
+            const double orta = k.kutu.center().y();
+            const double sag = std::max(k.kutu.right(), k.son - 1) - 0.5;
+            const QPointF A = donus.map(QPointF(k.kutu.left() + 0.5, orta)), B = donus.map(QPointF(sag, orta));
+            QPen kalem(renk, kalinlik == 1 ? 0 : kalinlik);
+            kalem.setCapStyle(Qt::SquareCap);
+            p.setPen(kalem);
+            p.drawLine(A, B);
+        } else {
+            // A square of whole pixels round the dot's centre.
+            const QPointF m = donus.map(k.kutu.center());
+            const int d = static_cast<int>(kalinlik);
+            p.fillRect(QRect(static_cast<int>(std::floor(m.x() - d / 2.0 + 0.5)),
+                             static_cast<int>(std::floor(m.y() - d / 2.0 + 0.5)), d, d),
+                       renk);
+        }
+    }
     p.restore();
 }
 
@@ -250,7 +303,9 @@ void DiyagramCiz(QPainter& p, const QImage& r, int e, const Cubuk& c, CizimTuru 
     auto etiket = [&](int k, int hiza) {
         constexpr double bosluk = 3;
         const std::string metin = GenelSayiMetni(f[k]);
-        const QString q = QString::fromStdString(metin);
+        // Written with the minus sign, as long as a digit is wide, not the
+        // short hyphen of the number text.
+        const QString q = QString::fromStdString(metin).replace(u'-', QChar(0x2212));
         const int w = olcu.horizontalAdvance(q), h = olcu.height();
         const double tk = (k - 1) * adim;
         const double t0 = hiza < 0 ? tk - w : hiza > 0 ? tk : tk - w / 2.0;

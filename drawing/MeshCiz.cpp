@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "drawing/CizimGeometrisi.h"
 #include "drawing/KuvvetDiyagramlari.h"
@@ -32,6 +33,7 @@
 #include "platform/KullaniciArayuzu.h"
 #include "platform/EkranaSigdir.h"
 #include "platform/Resimler.h"
+#include "platform/HarfPayi.h"
 
 namespace {
 
@@ -124,6 +126,7 @@ bool CizimiKaydet(const QImage& Resim, const std::string& Dosya, std::string& Ha
 }
 
 TfMeshCiz::TfMeshCiz(bool SadeceGeometri, QWidget* Ust) : QDialog(Ust), sadeceGeometri_(SadeceGeometri) {
+    HarfPaylariniKur();  // captions keep the dots of Ö, Ü, İ
     setObjectName("fMeshCiz");
     setWindowTitle("Çiz");
     setModal(true);
@@ -174,13 +177,15 @@ TfMeshCiz::TfMeshCiz(bool SadeceGeometri, QWidget* Ust) : QDialog(Ust), sadeceGe
     CheckBox4 = Kutu(panel, "CheckBox4", "Mafsallar", true);
     CheckBox5 = Kutu(panel, "CheckBox5", "Pozitif moment çekme tarafı", true);
     CheckBox6 = Kutu(panel, "CheckBox6", "Yerel x ekseni", true);
+    // The short boxes two to a row, in their order; without results
+    // "Ordinatlar" is left out and the boxes after it close up.
     auto* kutular = new QGridLayout;
-    kutular->addWidget(CheckBox1, 0, 0);
-    kutular->addWidget(CheckBox2, 0, 1);
-    kutular->addWidget(CheckBox3, 1, 0);
-    kutular->addWidget(CheckBox4, 1, 1);
-    kutular->addWidget(CheckBox5, 2, 0, 1, 2);
-    kutular->addWidget(CheckBox6, 3, 0, 1, 2);
+    std::vector<QCheckBox*> kisalar = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};
+    if (sadeceGeometri_) kisalar.erase(kisalar.begin() + 2);
+    const int kisaSatir = (static_cast<int>(kisalar.size()) + 1) / 2;
+    for (int i = 0; i < static_cast<int>(kisalar.size()); ++i) kutular->addWidget(kisalar[i], i / 2, i % 2);
+    kutular->addWidget(CheckBox5, kisaSatir, 0, 1, 2);
+    kutular->addWidget(CheckBox6, kisaSatir + 1, 0, 1, 2);
     sol->addLayout(kutular);
 
     auto* aralik = new QGridLayout;

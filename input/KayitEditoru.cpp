@@ -24,6 +24,7 @@
 #include "platform/Resimler.h"
 #include "platform/Tablo.h"
 #include "platform/TabloBildirimi.h"
+#include "platform/HarfPayi.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ TKayitEditoru::TKayitEditoru(KayitEditoruAyarlari Ayar, QWidget* Ust)
     setModal(true);
     setProperty("Tag", ayar_.Tag);
     ErisilebilirlikKur();  // the lists are named by their labels
+    HarfPaylariniKur();    // captions keep the dots of Ö, Ü, İ
 
     auto* ana = new QVBoxLayout(this);
     ana->setSizeConstraint(QLayout::SetNoConstraint);

@@ -1,4 +1,5 @@
 #include "platform/QtMesajKutusu.h"
+#include "platform/HarfPayi.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -47,6 +48,8 @@ QMessageBox::Icon Simge(int kod) {
 std::string QtMesajKutusuGoster(QWidget* Sahip, const std::string& Metin, const std::string& Baslik,
                                 const std::string& Stil) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return " ";
+    // The text keeps the dots of its capitals ("Önce ..." not "Once ...").
+    HarfPaylariniKur();
     const MesajKutusuBicimi b = MesajStiliniCoz(Stil);
 
     QMessageBox kutu(Sahip ? Sahip : QApplication::activeWindow());

@@ -9,6 +9,7 @@
 #include "model/Tipler.h"
 #include "platform/EkranaSigdir.h"
 #include "shell/UOrvelta.h"
+#include "platform/HarfPayi.h"
 
 QValidator::State AdimliSayac::validate(QString& Metin, int& Konum) const {
     const QString t = Metin.trimmed();
@@ -31,6 +32,7 @@ int AdimliSayac::valueFromText(const QString& Metin) const {
 }
 
 TFormBuyutKucult::TFormBuyutKucult(TfOrvelta* Ana) : QDialog(Ana), ana_(Ana) {
+    HarfPaylariniKur();  // captions keep the dots of Ö, Ü, İ
     setObjectName("FormBuyutKucult");
     setWindowTitle("Form büyüt/küçült");
     setModal(true);

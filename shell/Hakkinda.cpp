@@ -6,8 +6,10 @@
 
 #include "model/Tipler.h"
 #include "platform/EkranaSigdir.h"
+#include "platform/HarfPayi.h"
 
 TfHakkinda::TfHakkinda(QWidget* Ust) : QDialog(Ust) {
+    HarfPaylariniKur();  // captions keep the dots of Ö, Ü, İ
     setObjectName("TfHakkinda");
     setWindowTitle("Hakkında");
     setModal(true);

@@ -17,6 +17,7 @@
 #include "engine/CozumSurucusu.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
+#include "platform/HarfPayi.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ TMatrisGoster::TMatrisGoster(const MatrisGosterimi& M, QWidget* sahip)
     : QDialog(sahip, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::WindowStaysOnTopHint),
       m_(M) {
+    HarfPaylariniKur();  // captions keep the dots of Ö, Ü, İ
     setObjectName("MatrisGoster");
     setWindowTitle("Göster");
     setModal(true);

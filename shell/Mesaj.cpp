@@ -1,4 +1,5 @@
 #include "shell/Mesaj.h"
+#include "platform/HarfPayi.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -6,6 +7,7 @@
 TMesaj* Mesaj = nullptr;
 
 TMesaj::TMesaj(QWidget* parent) : QDialog(parent) {
+    HarfPaylariniKur();  // captions keep the dots of Ö, Ü, İ
     setObjectName("TMesaj");
     setWindowTitle("Eleman hakkında Mesaj");
     setWindowFlag(Qt::WindowStaysOnTopHint, true);

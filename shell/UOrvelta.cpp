@@ -51,6 +51,7 @@
 #include "shell/MatrisGoster.h"
 #include "shell/uSonuclar.h"
 #include "shell/TabloModeli.h"
+#include "platform/HarfPayi.h"
 
 namespace fs = std::filesystem;
 
@@ -121,6 +122,7 @@ void Renk(QWidget* w, const QColor& c) {
 
 TfOrvelta::TfOrvelta(const std::string& SabitProgramKlasoru, QWidget* parent)
     : QMainWindow(parent), sabitProgramKlasoru_(SabitProgramKlasoru) {
+    HarfPaylariniKur();  // captions keep the dots of Ö, Ü, İ
     setObjectName("TfOrvelta");
     fOrvelta = this;
     SahipPencereAyarla(this);

@@ -22,8 +22,10 @@
 #include "platform/KullaniciArayuzu.h"
 #include "platform/Yazici.h"
 #include "run/SonucPdf.h"
+#include "platform/HarfPayi.h"
 
 TfSonuclar::TfSonuclar(QWidget* sahip) : QDialog(sahip) {
+    HarfPaylariniKur();  // captions keep the dots of Ö, Ü, İ
     setObjectName("fSonuclar");
     setWindowTitle("Orvelta: Sonuçlar");
     setModal(true);

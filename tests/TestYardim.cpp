@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -218,3 +224,59 @@ std::string KafesKopru(int p) {
 }
 
 }  // namespace Sql
+
+namespace {
+// Whether the row holds ink: a pixel clearly darker than the light ground of a window.
+bool Murekkepli(const QImage& r, int y) {
+    for (int x = 0; x < r.width(); ++x)
+        if (qGray(r.pixel(x, y)) < 200) return true;
+    return false;
+}
+int MurekkepliSatirlar(const QImage& r) {
+    int n = 0;
+    for (int y = 0; y < r.height(); ++y) n += Murekkepli(r, y);
+    return n;
+}
+}  // namespace
+
+std::vector<std::string> KesikEtiketler(QWidget* Pencere, std::vector<std::string>* Bakilanlar) {
+    std::vector<std::string> kesikler;
+    for (QLabel* l : Pencere->findChildren<QLabel*>()) {
+        const QString metin = l->text();
+        if (!l->isVisibleTo(Pencere) || metin.isEmpty() || metin.contains('\n') || metin.contains('<') ||
+            !l->pixmap().isNull())
+            continue;
+        const QFontMetrics olcu(l->font());
+        if (l->wordWrap() && olcu.horizontalAdvance(metin) > l->contentsRect().width()) continue;
+        QImage duz(olcu.horizontalAdvance(metin) + 20, 3 * olcu.height(), QImage::Format_RGB32);
+        duz.fill(Qt::white);
+        {
+            QPainter p(&duz);
+            p.setFont(l->font());
+            p.setPen(Qt::black);
+            p.drawText(QRect(10, olcu.height(), duz.width() - 20, olcu.height()), Qt::AlignLeft | Qt::AlignTop, metin);
+        }
+        if (Bakilanlar) Bakilanlar->push_back(metin.toStdString());
+        // Cut at the top edge, or rows lost (a glyph placed a fraction of a
+        // pixel apart may smooth one row less).
+        const QImage resim = l->grab().toImage();
+        if (Murekkepli(resim, 0) || MurekkepliSatirlar(resim) < MurekkepliSatirlar(duz) - 1)
+            kesikler.push_back(metin.toStdString());
+    }
+    return kesikler;
+}
+
+int BastakiNoktalar(QLabel* Etiket) {
+    const QImage r = Etiket->grab().toImage();
+    const QFontMetrics olcu(Etiket->font());
+    const QRect ic = Etiket->contentsRect();
+    // The line as the label places it: left, and centred up and down.
+    const int ust = ic.top() + (ic.height() - olcu.height()) / 2;
+    const int taban = ust + olcu.ascent();
+    const int sol = ic.left(), sag = sol + olcu.horizontalAdvance(Etiket->text().left(1));
+    const int zemin = qGray(r.pixel(r.width() - 1, r.height() - 1));
+    int n = 0;
+    for (int y = 0; y < std::min(r.height(), taban - olcu.capHeight()); ++y)
+        for (int x = std::max(0, sol); x < std::min(r.width(), sag); ++x) n += qGray(r.pixel(x, y)) < zemin / 2;
+    return n;
+}

@@ -87,3 +87,16 @@ std::string Mesnetler(std::initializer_list<Mesnet> l);
 // 5 p + 4 unknowns, p redundants.
 std::string KafesKopru(int p);
 }  // namespace Sql
+
+class QWidget;
+class QLabel;
+// The texts of the one-line labels shown in Pencere whose letters are cut
+// off at the label's edges: a label's picture holds fewer rows of ink than
+// its text written in its font with room all round (the dots of Ö, Ü and İ
+// above a caption as high as its line are such rows). The texts looked at
+// are added to Bakilanlar when it is given.
+std::vector<std::string> KesikEtiketler(QWidget* Pencere, std::vector<std::string>* Bakilanlar = nullptr);
+// The dark pixels (of at least half the text's ink) in the label's picture
+// above the cap height of its first letter, over that letter: the dots of a
+// leading Ö, Ü or İ, 0 when they are cut off or faded.
+int BastakiNoktalar(QLabel* Etiket);

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <algorithm>
 
 #include "CizimTestYardim.h"
 #include "drawing/CizimGeometrisi.h"
@@ -176,4 +179,52 @@ TEST(CizimPenceresi, CizilmeyenSecimBirKezSoylenir) {
             }
         });
     }
+}
+
+// Opened as "Çiz" opens it, without results: where "Ordinatlar" and the
+// diagram controls stood, the remaining controls close up. In every column
+// of controls no gap is wider than the gap the layout puts between two rows
+// of boxes ("Mafsallar" moves to the left under "Eleman no").
+TEST(CizimPenceresi, GizliDenetimlerinYeriKapanir) {
+    Cizim c(BasitKiris(1));
+    for (bool sadeceGeometri : {true, false})
+        Penceresinde(sadeceGeometri, [&](TfMeshCiz& w) {
+            SCOPED_TRACE(sadeceGeometri);
+            auto kutu = [&](QWidget* d) { return QRect(d->mapTo(&w, QPoint(0, 0)), d->size()); };
+            const int olagan = kutu(w.CheckBox6).top() - kutu(w.CheckBox5).bottom();
+            ASSERT_GT(olagan, 0);
+            // The left column of the boxes and edits, and the column of the bars' labels.
+            const std::vector<QWidget*> sutunlar[2] = {
+                {static_cast<QWidget*>(w.RadioGroup2), w.RadioGroup3, w.CheckBox1, w.CheckBox3, w.CheckBox4, w.CheckBox5, w.CheckBox6,
+                 w.findChild<QLabel*>("Label10")},
+                {static_cast<QWidget*>(w.findChild<QLabel*>("Label7")), w.Label12, w.BitBtn2, w.Label9}};
+            for (const auto& sutun : sutunlar) {
+                std::vector<QRect> kutular;
+                for (QWidget* d : sutun)
+                    if (d->isVisibleTo(&w) && kutu(d).left() == kutu(sutun[0]).left()) kutular.push_back(kutu(d));
+                std::sort(kutular.begin(), kutular.end(), [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
+                for (std::size_t i = 1; i < kutular.size(); ++i)
+                    EXPECT_LE(kutular[i].top() - kutular[i - 1].bottom(), olagan)
+                        << "gap above the control at y = " << kutular[i].top();
+            }
+            EXPECT_EQ(w.CheckBox3->isVisibleTo(&w), !sadeceGeometri);
+            EXPECT_EQ(w.TrackBar8->isVisibleTo(&w), !sadeceGeometri);
+        });
+}
+
+// The captions of the window keep the dots of their capitals: "Ölçek"
+// above the scale bars (a caption as high as its line) and "İlk eleman no:".
+TEST(CizimPenceresi, BuyukHarflerinNoktalariGorunur) {
+    Cizim c(BasitKiris(1));
+    for (bool sadeceGeometri : {true, false})
+        Penceresinde(sadeceGeometri, [&](TfMeshCiz& w) {
+            QApplication::processEvents();  // laid out as shown
+            std::vector<std::string> bakilanlar;
+            EXPECT_EQ(KesikEtiketler(&w, &bakilanlar), std::vector<std::string>{});
+            for (const char* m : {"Ölçek", "İlk eleman no:", "Döndür"})
+                EXPECT_NE(std::find(bakilanlar.begin(), bakilanlar.end(), m), bakilanlar.end()) << m;
+            // Two dots over the O of "Ölçek", one over the I of "İlk".
+            EXPECT_GE(BastakiNoktalar(w.findChild<QLabel*>("Label14")), 2);
+            EXPECT_GE(BastakiNoktalar(w.findChild<QLabel*>("Label10")), 1);
+        });
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 
@@ -13,7 +14,10 @@
 #include "input/UiNputElemanNoktaBagi.h"
 #include "input/UiNputElemanYukleri.h"
 #include "input/UiNputKesitBilgileri.h"
+#include "input/UiNputKoordinatlar.h"
 #include "input/UiNputMalzemeBilgileri.h"
+#include "input/UiNputSinirKosullari.h"
+#include "input/UiNputYukler.h"
 
 namespace {
 
@@ -55,4 +59,30 @@ TEST_F(ErisilebilirAdlar, AcilirListelerEtiketleriyleAdlanir) {
     }
     EXPECT_EQ(adlar, (Liste{"Sistem:", "Koordinat sistemi:", "Malzeme:", "Kesit:", "Eleman tipi:",
                             "Malzeme listesi", "Kesit listesi", "Yük tipi:"}));
+}
+
+// Every one-line caption of the nine editors keeps the dots and marks of its
+// letters, shown as the user sees each editor.
+TEST_F(ErisilebilirAdlar, BuyukHarflerinNoktalariGorunur) {
+    ProjeyiAc(Sql::Sistem("30:Düzlem çerçeve") + Sql::Celik() + Sql::Kesit("A", "1, '1:Dikdörtgen', 0.01"));
+    std::vector<std::unique_ptr<TKayitEditoru>> editorler;
+    editorler.push_back(std::make_unique<TiNputAnaVeriler>(nullptr));
+    editorler.push_back(std::make_unique<TiNputMalzemeBilgileri>(nullptr));
+    editorler.push_back(std::make_unique<TiNputKesitBilgileri>(nullptr));
+    editorler.push_back(std::make_unique<TiNputKoordinatlar>(nullptr));
+    editorler.push_back(std::make_unique<TiNputElemanNoktaBagi>(nullptr));
+    editorler.push_back(std::make_unique<TiNputElemanKesitMafsalBilgileri>(nullptr));
+    editorler.push_back(std::make_unique<TiNputYukler>(nullptr));
+    editorler.push_back(std::make_unique<TiNputElemanYukleri>(nullptr));
+    editorler.push_back(std::make_unique<TiNputSinirKosullari>(nullptr));
+    std::size_t bakilan = 0;
+    for (auto& e : editorler) {
+        e->show();
+        QApplication::processEvents();
+        std::vector<std::string> bakilanlar;
+        EXPECT_EQ(KesikEtiketler(e.get(), &bakilanlar), Liste{}) << e->windowTitle().toStdString();
+        bakilan += bakilanlar.size();
+        e->hide();
+    }
+    EXPECT_GT(bakilan, 30u);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -128,4 +129,20 @@ TEST(BasliksizArayuz, SenaryoVeIlkDugme) {
     EXPECT_EQ(a.Mesajlar[0].Stil, "EvetHayırSoru2");
     EXPECT_EQ(a.Mesajlar[0].Cevap, "H");
     EXPECT_EQ(a.Mesajlar[2].Cevap, "T");
+}
+
+// The message text at the normal size keeps the dots of its capitals:
+// "Önce koordinatları veriniz" shows its Ö whole, not as "Once": two dark
+// dots over the O.
+TEST(QtMesajKutusu, BuyukHarflerinNoktalariGorunur) {
+    std::vector<std::string> bakilanlar, kesikler;
+    int noktalar = 0;
+    KutuyuYanitla("Tamam", [&](QMessageBox* k) {
+        kesikler = KesikEtiketler(k, &bakilanlar);
+        if (auto* l = k->findChild<QLabel*>("qt_msgbox_label")) noktalar = BastakiNoktalar(l);
+    });
+    EXPECT_EQ(QtMesajKutusuGoster(nullptr, "Önce koordinatları veriniz", "HATA:", "TamamHata1"), "T");
+    EXPECT_NE(std::find(bakilanlar.begin(), bakilanlar.end(), "Önce koordinatları veriniz"), bakilanlar.end());
+    EXPECT_EQ(kesikler, std::vector<std::string>{});
+    EXPECT_GE(noktalar, 2);
 }

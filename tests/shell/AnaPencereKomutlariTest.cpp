@@ -36,6 +36,7 @@
 #include "platform/Tablo.h"
 #include "platform/TabloBildirimi.h"
 #include "shell/FormBuyutKucult.h"
+#include "shell/Hakkinda.h"
 #include "shell/UOrvelta.h"
 #include "shell/uSonuclar.h"
 
@@ -542,4 +543,31 @@ TEST_F(AnaPencereKomutlari, YardimHakkindaVeDisGosterici) {
     ASSERT_EQ(b.Mesajlar.size(), 1u);
     EXPECT_EQ(b.Mesajlar[0].Metin, "PDF dosyalarını gösterecek bir program bulunamadı.\rSonuçlar " +
                                        k.Dosya("Sonuçlar.pdf") + " dosyasına yazıldı");
+}
+
+// Every one-line caption of the main window, the about window and the zoom
+// window keeps the dots of its capitals ("İşlemci sayısı: ..."), also with
+// the main window scaled to 120 %.
+TEST_F(AnaPencereKomutlari, BuyukHarflerinNoktalariGorunur) {
+    AcikPencere a(klasor);
+    Dinlen(50);  // the window laid out as it is shown
+    std::vector<std::string> bakilanlar;
+    EXPECT_EQ(KesikEtiketler(a.p.get(), &bakilanlar), std::vector<std::string>{});
+    EXPECT_TRUE(std::any_of(bakilanlar.begin(), bakilanlar.end(),
+                            [](const std::string& m) { return m.rfind("İşlemci sayısı: ", 0) == 0; }));
+    TfHakkinda h(a.p.get());
+    h.show();
+    Dinlen(20);
+    EXPECT_EQ(KesikEtiketler(&h), std::vector<std::string>{});
+    h.close();
+    TFormBuyutKucult f(a.p.get());
+    f.show();
+    Dinlen(20);
+    EXPECT_EQ(KesikEtiketler(&f), std::vector<std::string>{});
+    f.LabeledEdit1->setValue(120);
+    f.BitBtn1->click();
+    Dinlen(50);
+    EXPECT_EQ(KesikEtiketler(a.p.get()), std::vector<std::string>{});
+    f.BitBtn2->click();
+    f.close();
 }
