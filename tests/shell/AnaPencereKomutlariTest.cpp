@@ -66,13 +66,7 @@ Liste Tikla(QAbstractButton* b, int Kutu = 1, const QString& Dugme = "Tamam") {
     return Cevapla([b] { b->click(); }, Kutu, Dugme);
 }
 
-class AnaPencereKomutlari : public ::testing::Test {
-protected:
-    void SetUp() override { qputenv("ORVELTA_PDF_GOSTERICI", "true"); }
-    void TearDown() override { qunsetenv("ORVELTA_PDF_GOSTERICI"); }
-    GeciciKlasor k;
-    const std::string klasor = k.Yol().string();
-};
+class AnaPencereKomutlari : public PencereTesti {};
 
 }  // namespace
 

@@ -85,13 +85,7 @@ bool Icinde(const QString& Baslik, const std::function<void()>& Ac, const std::f
     return calisti;
 }
 
-class Klavye : public ::testing::Test {
-protected:
-    void SetUp() override { qputenv("ORVELTA_PDF_GOSTERICI", "true"); }
-    void TearDown() override { qunsetenv("ORVELTA_PDF_GOSTERICI"); }
-    GeciciKlasor k;
-    const std::string klasor = k.Yol().string();
-};
+class Klavye : public PencereTesti {};
 
 }  // namespace
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "TestYardim.h"
 
 class TfOrvelta;
@@ -76,3 +78,13 @@ private:
 
 // The number of answerers that still have steps to take.
 int BekleyenCevaplayiciSayisi();
+
+// A window test in a temporary folder of its own, with the outside PDF
+// viewer replaced by a program that ends at once.
+class PencereTesti : public ::testing::Test {
+protected:
+    void SetUp() override { qputenv("ORVELTA_PDF_GOSTERICI", "true"); }
+    void TearDown() override { qunsetenv("ORVELTA_PDF_GOSTERICI"); }
+    GeciciKlasor k;
+    const std::string klasor = k.Yol().string();
+};
