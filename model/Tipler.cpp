@@ -1,6 +1,7 @@
 #include "model/Tipler.h"
 
 #include "model/LibU.h"
+#include "platform/TurkceMetin.h"
 
 const std::array<std::string, 7> SistemTipleri = {
     "", "10:Düzlem kafes", "20:Uzay kafes", "30:Düzlem çerçeve", "40:Uzay çerçeve",
@@ -64,21 +65,12 @@ std::vector<int> MafsalKodlari(int ElemanTipi, const std::string& MafsalTipi) {
     std::vector<int> kodlar;
     if (!mafsalli || metin.empty() || metin == "00") return kodlar;
     // Two characters a code; a character may take more than one byte.
-    std::vector<std::string> karakterler;
-    for (std::size_t i = 0; i < metin.size();) {
-        std::size_t n = 1;
-        const auto c = static_cast<unsigned char>(metin[i]);
-        if (c >= 0xF0) n = 4;
-        else if (c >= 0xE0) n = 3;
-        else if (c >= 0xC0) n = 2;
-        karakterler.push_back(metin.substr(i, n));
-        i += n;
-    }
-    auto rakam = [](const std::string& k) { return k.size() == 1 && k[0] >= '0' && k[0] <= '9'; };
-    for (std::size_t q = 0; q + 1 < karakterler.size(); q += 2) {
-        const std::string& a = karakterler[q];
-        const std::string& b = karakterler[q + 1];
-        kodlar.push_back(rakam(a) && rakam(b) ? (a[0] - '0') * 10 + (b[0] - '0') : 0);
+    const std::size_t sayi = Utf8KarakterSayisi(metin) / 2;
+    for (std::size_t q = 0; q < sayi; ++q) {
+        const std::size_t bas = Utf8OnekUzunlugu(metin, 2 * q);
+        const std::string cift = metin.substr(bas, Utf8OnekUzunlugu(metin, 2 * q + 2) - bas);
+        const bool rakamlar = cift.size() == 2 && cift[0] >= '0' && cift[0] <= '9' && cift[1] >= '0' && cift[1] <= '9';
+        kodlar.push_back(rakamlar ? (cift[0] - '0') * 10 + (cift[1] - '0') : 0);
     }
     return kodlar;
 }

@@ -303,7 +303,7 @@ public:
     // Ad names the table or file in a refusal (the file's path by default).
     void Calistir(const char* sql, const std::string& Ad = {}) {
         const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-        if (rc != SQLITE_OK) throw SqliteHatasi(db, sqlite3_extended_errcode(db), Ad.empty() ? yol : Ad);
+        if (rc != SQLITE_OK) throw SonHata(db, Ad.empty() ? yol : Ad);
     }
 
     static std::shared_ptr<VeriTabaniBaglantisi> Al(const std::string& dosya, bool hizli);
@@ -1483,7 +1483,7 @@ void SqlDosyasiniCalistir(const std::string& dosya, const std::string& sql, bool
                       "BEGIN;\n" + sql + "\n;COMMIT;";
     int rc = sqlite3_exec(db, tam.c_str(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        TabloHatasi hata = SqliteHatasi(db, sqlite3_extended_errcode(db), dosya);
+        TabloHatasi hata = SonHata(db, dosya);
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close_v2(db);
         throw hata;
