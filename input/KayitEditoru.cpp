@@ -309,6 +309,7 @@ void TKayitEditoru::AnahtaraOdaklan() {
 void TKayitEditoru::AlanlariTemizle() {
     if (BitBtn2) BitBtn2->hide();
     bulunan_.clear();
+    degistirilecek_ = false;
     for (const DegerEditi& d : degerler_) d.Edit->setText(d.Temiz);
     for (QLineEdit* e : TuretEdit)
         if (e) e->setText("0");
@@ -341,6 +342,7 @@ void TKayitEditoru::BulVeGoster() {
     if (!anahtar.empty() && KayitBul(anahtar)) {
         for (const DegerEditi& d : degerler_) d.Edit->setText(QMetni(t->FieldByName(d.Alan).AsString()));
         bulunan_ = ayar_.AnahtarAlani.empty() ? anahtar : t->FieldByName(ayar_.AnahtarAlani).AsString();
+        degistirilecek_ = true;
         // A plain row sets the "Türet:" edits to "0", so a generation key
         // shown before is neither saved nor deleted again by mistake.
         std::string kalan = bulunan_;
@@ -456,10 +458,11 @@ void TKayitEditoru::Kaydet() {
         return;
     }
 
-    // A shown generation-key row whose key was changed is replaced only on
-    // "Evet"; any other answer ends the save with nothing written.
+    // A generation-key row brought up by a find whose key was changed is
+    // replaced only on "Evet"; any other answer ends the save with nothing
+    // written. A row just saved is no such row: the next key is a new row.
     std::string eski;
-    if (TuretAnahtariMi(bulunan_) && bulunan_ != anahtar) {
+    if (degistirilecek_ && TuretAnahtariMi(bulunan_) && bulunan_ != anahtar) {
         // The new key held by another row: two rows cannot share a key, and
         // overwriting that row would drop it without a word.
         if (BaskaSatirinAnahtari(anahtar, bulunan_)) {
@@ -482,6 +485,7 @@ void TKayitEditoru::Kaydet() {
     if (!eski.empty()) Edit0->setText(QMetni(anahtar));
     KayitBul(anahtar);
     bulunan_ = anahtar;
+    degistirilecek_ = false;
     Kaydedildi();
     if (isVisible()) AnahtaraOdaklan();
 }

@@ -53,7 +53,8 @@
 //      fit); then Denetle(key, isGenerationKey): the editor's own checks,
 //      each assigning HataMesaji through Hatali(); the last one stands and is
 //      shown in one "HATA:" box; nothing is written.
-//   4. When the shown row is a generation-key row and the key changed: a key
+//   4. When the shown row is a generation-key row brought up by a find (not
+//      the row the last save wrote) and the key changed: a key
 //      another row holds is refused with a message; otherwise the user is
 //      asked whether to replace it ("Evet": the shown row takes the new key
 //      and the values in its place, so the rows after it still override it;
@@ -254,4 +255,7 @@ private:
     QVBoxLayout* solSutun_ = nullptr;
     QWidget* ilkAlan_ = nullptr;  // first widget given to AlanEkle
     std::string bulunan_;  // stored key of the row the last find showed
+    // The row shown was brought up by a find (the key edit, the stepper, the
+    // set-up), not just saved: only such a row is offered for replacement.
+    bool degistirilecek_ = false;
 };

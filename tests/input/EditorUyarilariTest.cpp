@@ -1,11 +1,14 @@
 // Messages of the editors typed into as a user types: the question before a
-// shown generation-key row is replaced ("Hayır" writes nothing), the
-// builder's limits on what a key generates, the set-up warning and the hints
-// of the element-material-section-hinge editor, and an unknown stored axis set
-// of the main data.
+// shown generation-key row is replaced ("Hayır" writes nothing) and none for
+// the next key after a saved one, the builder's limits on what a key
+// generates, the set-up warning and the hints of the
+// element-material-section-hinge editor, and an unknown stored axis set of
+// the main data.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <type_traits>
+#include <utility>
 
 #include <QApplication>
 #include <QComboBox>
@@ -107,19 +110,19 @@ TYPED_TEST(TuretSatiri, HayirKaydetmeyiBitirirDosyaAyniKalir) {
 
 // Each editor's project holds the key row 1,7,2,0,0, then a plain row 3 that
 // overrides what the key gives number 3 (coordinate X 10, element nodes 5-6,
-// hinge "06"), then the key row 1,7,3,0,0. What number 3 has in the scratch
-// table is read by Ucuncu.
+// hinge "06"), then the key row 1,7,3,0,0. What a number has in the scratch
+// table is read by Numara.
 template <class Editor>
 std::string OrtadaTuretSatiriOlanProje();
 template <class Editor>
-std::string Ucuncu();
+std::string Numara(int No);
 template <>
 std::string OrtadaTuretSatiriOlanProje<TiNputKoordinatlar>() {
     return Sql::Noktalar({{"1", 0}, {"7", 6}, {"1,7,2,0,0", 0}, {"3", 10}, {"1,7,3,0,0", 0}});
 }
 template <>
-std::string Ucuncu<TiNputKoordinatlar>() {
-    return Tablolar.XYZ.Locate("NoktaNo", 3) ? Tablolar.XYZ.FieldByName("X1").AsString() : "yok";
+std::string Numara<TiNputKoordinatlar>(int No) {
+    return Tablolar.XYZ.Locate("NoktaNo", No) ? Tablolar.XYZ.FieldByName("X1").AsString() : "yok";
 }
 template <>
 std::string OrtadaTuretSatiriOlanProje<TiNputElemanNoktaBagi>() {
@@ -130,9 +133,9 @@ std::string OrtadaTuretSatiriOlanProje<TiNputElemanNoktaBagi>() {
                                         {"1,7,3,0,0", 10, 0, 0}});
 }
 template <>
-std::string Ucuncu<TiNputElemanNoktaBagi>() {
+std::string Numara<TiNputElemanNoktaBagi>(int No) {
     Tablo& ed = Tablolar.ED;
-    return ed.Locate("ElemanNo", 3)
+    return ed.Locate("ElemanNo", No)
                ? ed.FieldByName("iNoktasi").AsString() + "-" + ed.FieldByName("jNoktasi").AsString()
                : "yok";
 }
@@ -144,8 +147,11 @@ std::string OrtadaTuretSatiriOlanProje<TiNputElemanKesitMafsalBilgileri>() {
            Sql::Baglar({{"1,7,2,0,0"}, {"3", 1, 1, "06"}, {"1,7,3,0,0"}});
 }
 template <>
-std::string Ucuncu<TiNputElemanKesitMafsalBilgileri>() {
-    return Tablolar.ED.Locate("ElemanNo", 3) ? Tablolar.ED.FieldByName("MafsalTipi").AsString() : "yok";
+std::string Numara<TiNputElemanKesitMafsalBilgileri>(int No) {
+    Tablo& ed = Tablolar.ED;
+    return ed.Locate("ElemanNo", No)
+               ? ed.FieldByName("KesitNo").AsString() + " " + ed.FieldByName("MafsalTipi").AsString()
+               : "yok";
 }
 
 // A shown key row replaced ("Evet") keeps its place in the table, so the
@@ -156,7 +162,7 @@ TYPED_TEST(TuretSatiri, DegistirilenSatirYeriniVeOnceliginiKorur) {
     auto& e = this->e;
     Tablo& t = *e->Ayarlar().ProjeTablosu;
     const char* alan = e->Ayarlar().AnahtarAlani.c_str();
-    const std::string ucuncu = Ucuncu<TypeParam>();
+    const std::string ucuncu = Numara<TypeParam>(3);
     EXPECT_NE(ucuncu, "yok");
     Liste satirlar = this->Anahtarlar(t, alan);
     auto yer = std::find(satirlar.begin(), satirlar.end(), "1,7,2,0,0");
@@ -177,12 +183,57 @@ TYPED_TEST(TuretSatiri, DegistirilenSatirYeriniVeOnceliginiKorur) {
     EXPECT_EQ(this->Tikla(e->BitBtn3), Liste{"1,7,2,0,0 türet satırı 1,7,1,0,0 ile değiştirilecek\rDevam edeyim mi?"});
     EXPECT_EQ(Hata, 0);
     EXPECT_EQ(this->Anahtarlar(t, alan), satirlar);
-    EXPECT_EQ(Ucuncu<TypeParam>(), ucuncu);
+    EXPECT_EQ(Numara<TypeParam>(3), ucuncu);
     EXPECT_EQ(e->Edit0->text().toStdString(), "1,7,1,0,0");
     EXPECT_EQ(e->TuretEdit[2]->text(), "1");
     EXPECT_TRUE(e->BitBtn2->isVisible());
     e->BulVeGoster();  // the table's current row is the one shown
     EXPECT_EQ(t.FieldByName(alan).AsString(), "1,7,1,0,0");
+}
+
+// Each editor's project holds the plain rows 41, 45, 51 and 55 and opens on
+// 41; what the keys 41,45,1,0,0 and 51,55,1,0,0 give numbers 42 and 52.
+template <class Editor>
+std::pair<std::string, std::string> DortSatirliProje();
+const std::string DortEleman =
+    SekizNokta + Sql::Elemanlar({{"41", 10, 1, 2}, {"45", 10, 5, 6}, {"51", 10, 1, 3}, {"55", 10, 5, 7}});
+template <>
+std::pair<std::string, std::string> DortSatirliProje<TiNputKoordinatlar>() {
+    return {Sql::Noktalar({{"41", 0}, {"45", 4}, {"51", 10}, {"55", 14}}), "1|11"};
+}
+template <>
+std::pair<std::string, std::string> DortSatirliProje<TiNputElemanNoktaBagi>() {
+    return {DortEleman, "2-3|2-4"};
+}
+template <>
+std::pair<std::string, std::string> DortSatirliProje<TiNputElemanKesitMafsalBilgileri>() {
+    return {Sql::Celik() + Sql::Kesit("A", "1, '1:Dikdörtgen', 0.01") + Sql::Kesit("A", "2, '1:Dikdörtgen', 0.02") +
+                DortEleman + Sql::Elemanlar({{"41,45,1,0,0", 10, 0, 0}, {"51,55,1,0,0", 10, 0, 0}}) +
+                Sql::Baglar({{"41"}, {"45"}, {"51"}, {"55"}}),
+            "1 00|2 00"};
+}
+
+// A key just saved is not a row brought up to change: the next key typed
+// into the "Türet:" edits (the start reached with Up, a click there would
+// clear them) is a row of its own, and the first key's numbers keep theirs.
+TYPED_TEST(TuretSatiri, KaydedilenAnahtardanSonrakiYeniSatirdir) {
+    const auto [proje, beklenen] = DortSatirliProje<TypeParam>();
+    this->Goster(Sql::Sistem("10:Düzlem kafes") + proje);
+    auto& e = this->e;
+    for (const char* k : {"41,45", "51,55"}) {
+        if (k[0] == '4')
+            Yaz(e->TuretEdit[2], "1");
+        else if (std::is_same_v<TypeParam, TiNputElemanKesitMafsalBilgileri>)
+            Yaz(e->Deger(2), "2");  // the second key with section 2
+        Yaz(e->TuretEdit[1], QString(k).mid(3));
+        Tus(Qt::Key_Up);
+        Tus(Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QString(k).left(2));
+        EXPECT_EQ(this->Tikla(e->BitBtn3), Liste{}) << k;
+    }
+    EXPECT_EQ(this->Anahtarlar(*e->Ayarlar().ProjeTablosu, e->Ayarlar().AnahtarAlani.c_str()),
+              (Liste{"41", "45", "51", "55", "41,45,1,0,0", "51,55,1,0,0"}));
+    EXPECT_EQ(Numara<TypeParam>(42) + "|" + Numara<TypeParam>(52), beklenen);
 }
 
 // What a key generates stays within the numbers a row may have: typed into
