@@ -95,8 +95,8 @@ TEST(ElYapimiProje, ElemanTipineUymayanSatirReddedilir) {
              Sql::Baglar({{"1"}, {"2", 1, 2}}) + Sql::Yukler({{"2", 0, -40}}) +
              Sql::ElemanYuku("'2', 1, 1, 50, 0, 0, 0") + Sql::Mesnetler({{"1", "0 0 S S S 0"}, {"3", "0 0 S S S 0"}}),
          "2.elemanda: Bu eleman tipine eleman yükü verilemez"},
-        {Sql::Sistem("40:Uzay çerçeve") + Sql::Celik() + Sql::Kesit("A, Ay, Az", "1, '29:Deprem izolatörü', 4000, 2000, 2000") +
-             Sql::Noktalar({{"1", 0}, {"2", 0, 0, 0.5}}) + Sql::Elemanlar({{"1", 41, 1, 2, 10001}}) +
+        {Sql::Sistem("40:Uzay çerçeve") + Sql::Celik() +
+             Sql::Kesit("A, Ay, Az", "1, '29:Deprem izolatörü', 4000, 2000, 2000") + Sql::Noktalar({{"1", 0}, {"2", 0, 0, 0.5}}) + Sql::Elemanlar({{"1", 41, 1, 2, 10001}}) +
              Sql::Baglar({{"1"}}) + Sql::ElemanYuku("'1', 1, 21, 10, 0, 0, 0") +
              Sql::Mesnetler({{"1", "0 0 0 0 0 0"}}),
          "1.elemanda: Bu eleman tipine eleman yükü verilemez"},

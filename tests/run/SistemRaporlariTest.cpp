@@ -53,7 +53,9 @@ TEST(SistemRaporlari, UzayKafes) {
 TEST(SistemRaporlari, EksenelYayliKafesler) {
     for (const bool uzay : {false, true}) {
         SCOPED_TRACE(uzay);
-        auto n = [&](const char* no, double x, double y) { return uzay ? Sql::Nokta{no, x, 0, y} : Sql::Nokta{no, x, y}; };
+        auto n = [&](const char* no, double x, double y) {
+            return uzay ? Sql::Nokta{no, x, 0, y} : Sql::Nokta{no, x, y};
+        };
         const char* tutulu = uzay ? "0 0 0 S S S" : "0 0 S S S S";
         const int t = uzay ? 20 : 10;
         TestProjesi p(Sql::Sistem(uzay ? "20:Uzay kafes" : "10:Düzlem kafes") +
@@ -62,10 +64,11 @@ TEST(SistemRaporlari, EksenelYayliKafesler) {
                           Sql::Kesit("A", "2, '7:Eksenel yay', 20000") +
                           Sql::Noktalar({n("1", -3, 4), n("2", 0, 4), n("3", 4, 3), n("4", 0, 0)}) +
                           Sql::Elemanlar({{"1", t, 1, 4}, {"2", t + 1, 2, 4}, {"3", t, 3, 4}}) +
-                          Sql::Baglar({{"1"}, {"2", 1, 2}, {"3"}}) + Sql::Yukler({uzay ? Sql::Yuk{"4", 20, 0, -60} : Sql::Yuk{"4", 20, -60}}) +
+                          Sql::Baglar({{"1"}, {"2", 1, 2}, {"3"}}) +
+                          Sql::Yukler({uzay ? Sql::Yuk{"4", 20, 0, -60} : Sql::Yuk{"4", 20, -60}}) +
                           Sql::Mesnetler({{"1", tutulu}, {"2", tutulu}, {"3", tutulu}}) +
-                          (uzay ? Sql::Noktalar({{"5", 0, 5}}) + Sql::Elemanlar({{"4", 20, 5, 4}}) + Sql::Baglar({{"4"}}) +
-                                      Sql::Mesnetler({{"5", tutulu}})
+                          (uzay ? Sql::Noktalar({{"5", 0, 5}}) + Sql::Elemanlar({{"4", 20, 5, 4}}) +
+                                      Sql::Baglar({{"4"}}) + Sql::Mesnetler({{"5", tutulu}})
                                 : ""),
                       true);
         std::vector<std::string> r = p.Hesapla();
