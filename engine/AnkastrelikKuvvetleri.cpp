@@ -183,6 +183,8 @@ bool ElemanYukuAlir(int tip) {
            tip == UzayCerceveElemani || tip == DortgenPlakElemani;
 }
 
+const char* const YukAlmayanElemanMesaji = "Bu eleman tipine eleman yükü verilemez";
+
 void ElemanYukleriniGez(int e, const std::function<bool()>& satir) {
     Tablo& y = Tablolar.EYUK;
     if (!y.Locate("ElemanNo", e)) return;

@@ -21,8 +21,10 @@ void UzayCerceveAnkastrelikKuvvetleri();
 void PlakAnkastrelikKuvvetleri(double a, double b, double q);
 
 // Whether elements of this type carry element loads (trusses, frames and the
-// rectangular plate); the loads of any other type are not used.
+// rectangular plate); a load on any other type stops the assembly.
 bool ElemanYukuAlir(int ElemanTipi);
+// The refusal of a load on an element of any other type.
+extern const char* const YukAlmayanElemanMesaji;
 // Walks the rows of ElemanNo in the element-load table EYUK (sorted by
 // element), reading each into the current element-load row (OkunanYukTipi,
 // OkunanaMesafesi, OkunanbMesafesi, OkunanYuk, OkunanYuk1) before calling

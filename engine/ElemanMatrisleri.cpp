@@ -66,12 +66,13 @@ void KafesCubugu(int ElemanNo, int Islem, bool uzay) {
             B[1][1] = -dx / L; B[2][1] = -dy / L;
             B[3][1] = dx / L;  B[4][1] = dy / L;
         }
+        const bool yay = OkunanElemanTipi == DuzlemEksenelYay || OkunanElemanTipi == UzayEksenelYay;
         if (OkunanA == 0) {
-            const bool yay = OkunanElemanTipi == DuzlemEksenelYay || OkunanElemanTipi == UzayEksenelYay;
             Hatali(ElemanNo, yay ? ".elemanın eksenel yay katsayısı sıfır" : ".elemanın kesit alanı sıfır");
             return;
         }
-        EsneklikBlogunaYaz(1, 1, L / (OkunanE * OkunanA));
+        // A spring's A is its stiffness in kN/m, as for the plane-frame spring.
+        EsneklikBlogunaYaz(1, 1, yay ? 1 / OkunanA : L / (OkunanE * OkunanA));
     } else if (Islem == 4) {
         CubukGerilmeleriniYaz(ElemanNo);
     }

@@ -395,6 +395,11 @@ void DengeMatrisiniKur() {
                 return Hata == 0;
             });
             if (Hata != 0) return;
+        } else if (Tablolar.EYUK.Locate("ElemanNo", TuretElemanNo)) {
+            // A load left on a spring, an isolator or a membrane (its type was
+            // changed afterwards, or the file came from elsewhere) would be lost.
+            HataGoster(std::to_string(TuretElemanNo) + ".elemanda: " + YukAlmayanElemanMesaji);
+            return;
         }
     }
 }

@@ -192,7 +192,7 @@ std::string ElemanYukuDenetle(const ElemanYukuGirdisi& g) {
     const std::vector<int> yuksuz = YukAlmayanElemanlar(g.Anahtar);
     if (!yuksuz.empty()) {
         if (duz) {
-            mesaj = "Bu eleman tipine eleman yükü verilemez";
+            mesaj = YukAlmayanElemanMesaji;
         } else {
             std::string liste;
             for (std::size_t i = 0; i < yuksuz.size() && i < 10; ++i)

@@ -32,8 +32,8 @@ void ElemanYukleriniOku();
 // SinirKosullari -> SK; leaves SinirKosuluSayisi (through SK's post handler).
 void SinirKosullariniOku();
 
-// The hinge releases of the rows now in ED: for every row whose MafsalTipi
-// is not "00", the length of that text div 2.
+// The hinge releases of the rows now in ED: the codes MafsalKodlari reads
+// from each row's MafsalTipi (none for a type that takes no hinges).
 int EDMafsalSayisi();
 
 // The numbers a key column's text stands for, in the order the readers walk

@@ -5,6 +5,7 @@
 
 #include "engine/CozumSurucusu.h"
 #include "engine/SistemDengeDenklemleri.h"
+#include "model/Oku.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/Tablo.h"
@@ -110,12 +111,8 @@ bool MotorModeli::Hazirla() {
     NoktaSerbestlikSayisi = SerbestlikSayisi(sistemTipi_);
     NoktaSayisi = Tablolar.XYZ.RecordCount();
     ToplamSerbestlikSayisi = NoktaSayisi * NoktaSerbestlikSayisi;
-    // What the post handlers of ED and SK count.
-    MafsalSayisi = 0;
-    for (Tablolar.ED.First(); !Tablolar.ED.Eof(); Tablolar.ED.Next()) {
-        const std::string m = Tablolar.ED.FieldByName("MafsalTipi").AsString();
-        if (m != "00") MafsalSayisi += static_cast<int>(m.size()) / 2;
-    }
+    // What the readers and the post handler of SK count.
+    MafsalSayisi = EDMafsalSayisi();
     SinirKosuluSayisi = 0;
     for (Tablolar.SK.First(); !Tablolar.SK.Eof(); Tablolar.SK.Next())
         for (const char* a : {"Ux", "Uy", "Uz", "Fix", "Fiy", "Fiz"}) {

@@ -390,8 +390,8 @@ TEST(RijitlikKarsilastirma, YaylarlaTutulanDuzlemKafes) {
     // A two-panel truss with a redundant diagonal, pinned at 1, held up at 3
     // by a vertical axial spring (type 11) and sideways at 5 by a horizontal
     // one, both to fixed nodes. A spring's constant stands where a bar's area
-    // does: its stiffness is E k / L.
-    const double A = 0.002, ks = 1e-3;
+    // does: its stiffness is that constant, whatever E and L.
+    const double A = 0.002, ks = 1e5;
     const std::vector<std::array<double, 3>> xyz = {{0, 0, 0}, {4, 0, 0}, {8, 0, 0}, {2, 3, 0},
                                                     {6, 3, 0}, {8, -1, 0}, {9, 3, 0}};
     MotorModeli m(10);
@@ -406,7 +406,7 @@ TEST(RijitlikKarsilastirma, YaylarlaTutulanDuzlemKafes) {
     for (int e = 1; e <= 10; ++e) {
         const auto [i, j] = cubuklar[e - 1];
         m.Eleman(e, e <= 8 ? 10 : 11, i, j, 0, 0, 1, e <= 8 ? 1 : 2);
-        s.Cubuk(i, j, E * (e <= 8 ? A : ks) / s.Boy(i, j));
+        s.Cubuk(i, j, e <= 8 ? E * A / s.Boy(i, j) : ks);
     }
     for (int n : {1, 6, 7}) m.Mesnet(n, {"0", "0"});
     Yukle(m, s, {{2, {0, -8}}, {4, {5, -10}}, {5, {0, -15}}}, {0, 1});
@@ -418,7 +418,7 @@ TEST(RijitlikKarsilastirma, YaylarlaTutulanDuzlemKafes) {
 TEST(RijitlikKarsilastirma, YayliUzayKafes) {
     // A tripod whose apex 4 also hangs from a vertical spring (type 21) to
     // the fixed node 5.
-    const double A = 0.003, ks = 4e-4;
+    const double A = 0.003, ks = 4e4;
     const std::vector<std::array<double, 3>> xyz = {{0, 0, 0}, {4, 0, 0}, {0, 4, 0}, {1, 1, 3}, {1, 1, 5}};
     MotorModeli m(20);
     m.Malzeme(1, E);
@@ -431,7 +431,7 @@ TEST(RijitlikKarsilastirma, YayliUzayKafes) {
     for (int e = 1; e <= 4; ++e) {
         const int i = e <= 3 ? e : 4, j = e <= 3 ? 4 : 5;
         m.Eleman(e, e <= 3 ? 20 : 21, i, j, 0, 0, 1, e <= 3 ? 1 : 2);
-        s.Cubuk(i, j, E * (e <= 3 ? A : ks) / s.Boy(i, j));
+        s.Cubuk(i, j, e <= 3 ? E * A / s.Boy(i, j) : ks);
     }
     for (int n : {1, 2, 3, 5}) m.Mesnet(n, {"0", "0", "0"});
     Yukle(m, s, {{4, {6, -4, -30}}}, {0, 1, 2});

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "MotorModeli.h"
@@ -139,6 +140,33 @@ TEST(Yapi, DepremIzolatoru) {
     EXPECT_NEAR(m.X(1, 1), -40, 1e-9);  // N
     EXPECT_NEAR(m.X(1, 2), 10, 1e-9);   // Vy along global X
     EXPECT_NEAR(m.X(1, 3), 20, 1e-9);   // Vz along global Y
+}
+
+TEST(Yapi, MafsalliDepremIzolatoru) {
+    // Node 2 sits on a vertical isolator 1-2 (0.5 m, A = 3600 kN/m, third point
+    // along +X: local z is global Y) and ends a 2 m bar 2-3 along X (EIy = 2400),
+    // both held at 1 and 3; 45 kN down at 2. The isolator's moments are rigid,
+    // so without a hinge node 2 does not turn: the bar is fixed at both ends,
+    // 12EI/L^3 = 3600 against 3600 in the isolator, 22.5 each, with end moments
+    // 22.5 * 2 / 2 = 22.5 at 3 and, through the isolator, at 1. Its moment
+    // about global Y released at j ("12") leaves the bar a cantilever, 3EI/L^3
+    // = 900 against 3600: 9 and 36; moments 2 * 9 = 18 at 3, none at 1.
+    for (const auto& [mafsal, Ri, Mi, Rj, Mj] : {std::tuple{"00", 22.5, 22.5, 22.5, 22.5},
+                                                  std::tuple{"12", 36.0, 0.0, 9.0, 18.0}}) {
+        SCOPED_TRACE(mafsal);
+        MotorModeli m(40);
+        m.Malzeme(1, E);
+        m.Kesit(1, 0.01, 1.2e-5, 1.2e-5, 1e-5);
+        m.Kesit(2, 3600, 0, 0, 0, 1000, 1000);
+        m.Noktalar({{0, 0, 0}, {0, 0, 0.5}, {2, 0, 0.5}});
+        m.Eleman(1, 41, 1, 2, 10001, 0, 1, 2, mafsal);
+        m.Eleman(2, 40, 2, 3, 10002);
+        m.Mesnet(1, Ankastre3B);
+        m.Mesnet(3, Ankastre3B);
+        m.Yuk(2, 0, 0, -45);
+        ASSERT_TRUE(m.Coz()) << m.SonMesaj();
+        m.ReaksiyonlarBekle({0, 0, Ri, 0, Mi, 0, 0, 0, Rj, 0, Mj, 0});
+    }
 }
 
 TEST(Yapi, UzayCerceveMafsalSatirlari) {

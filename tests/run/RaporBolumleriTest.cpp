@@ -124,12 +124,12 @@ TEST(RaporBolumleri, BurkulmaYukuEsitseSatirYazilir) {
 
 TEST(RaporBolumleri, YayinSatirlariVarDosyaSatiriVeBurkulmaDenetimiYok) {
     // Bar 1 (4 m, EA/L = 1e6) from the held node 1 to node 2, axial spring 2
-    // (1 m, E A / L = 2e8 * 0.005 = 1e6) from node 2 to the held node 3,
+    // (1 m, 1e6 kN/m typed) from node 2 to the held node 3,
     // 10 kN along +X at node 2 (held across). Both stiffnesses are equal:
     // the bar is pulled by 5, the spring pushed by 5. The spring's section
     // would give it an Euler load of almost 0, yet a spring is not checked.
     TestProjesi p(kBas + Sql::Kesit("A, ix, iy, iz", "1, '100:Diğer', 0.02, 0.000001, 0.000001, 0.000001") +
-                  Sql::Kesit("A, ix, iy, iz", "2, '100:Diğer', 0.005, 1, 1E-12, 1E-12") +
+                  Sql::Kesit("A, ix, iy, iz", "2, '100:Diğer', 1000000, 1, 1E-12, 1E-12") +
                   Sql::Noktalar({{"1", 0}, {"2", 4}, {"3", 5}}) + Sql::Elemanlar({{"1", 10, 1, 2}, {"2", 11, 2, 3}}) +
                   Sql::Baglar({{"1"}, {"2", 1, 2}}) + Sql::Yukler({{"2", 10}}) +
                   Sql::Mesnetler({{"1", "0 0 S S S S"}, {"2", "S 0 S S S S"}, {"3", "0 0 S S S S"}}));
@@ -138,9 +138,9 @@ TEST(RaporBolumleri, YayinSatirlariVarDosyaSatiriVeBurkulmaDenetimiYok) {
     EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"),
               Satirlar({"       1       1          -5", "       2                   5",
                                         "       2       2           5", "       3                  -5"}));
-    // Bar 5 / 0.02, spring -5 / 0.005.
+    // Bar 5 / 0.02, spring -5 / 1e6 (0 to two decimals).
     EXPECT_EQ(BolumSatirlari(r, "GERİLMELER:"),
-              Satirlar({"     1      " + Sag("250", 18), "     2      " + Sag("-1000", 18)}));
+              Satirlar({"     1      " + Sag("250", 18), "     2      " + Sag("0", 18)}));
     // Support order: node 1 x, y; node 2 y; node 3 x, y. The bar pulls node 1
     // towards +X, the spring pushes node 3 towards +X.
     const std::string b10 = Tekrar(' ', 10);

@@ -42,6 +42,48 @@ TEST(SistemRaporlari, UzayKafes) {
                         "     4" + Sag("0.00155", 15) + Sag("-0.000533", 15) + Sag("-0.0004", 15)}));
 }
 
+// Trusses with an axial spring of 20 000 kN/m typed (types 11 and 21), whatever
+// its E and length: node 4 (0, 0) hangs from the bars 1-4 and 3-4 (EA/L =
+// 2.1e8 * 0.001 / 5 = 42 000, along (0.6, -0.8) and (-0.8, -0.6)) and from the
+// 4 m spring 2-4; load (20, -60). K = diag(42 000, 62 000): u4 = 0.000476,
+// v4 = -0.000968; the elongations 0.6 u4 - 0.8 v4, -v4, -0.8 u4 - 0.6 v4 give
+// N = 44.52, 19.35, 8.39, all tension, so no buckling line (Euler load 8.29).
+// The space twin lies in the X-Z plane with bar 5-4 along Y holding node 4
+// sideways: the same forces and 0 in that bar.
+TEST(SistemRaporlari, EksenelYayliKafesler) {
+    for (const bool uzay : {false, true}) {
+        SCOPED_TRACE(uzay);
+        auto n = [&](const char* no, double x, double y) {
+            return uzay ? Sql::Nokta{no, x, 0, y} : Sql::Nokta{no, x, y};
+        };
+        const char* tutulu = uzay ? "0 0 0 S S S" : "0 0 S S S S";
+        const int t = uzay ? 20 : 10;
+        TestProjesi p(Sql::Sistem(uzay ? "20:Uzay kafes" : "10:Düzlem kafes") +
+                          Sql::Malzeme("1, 'Çelik', 210000000, 0.3, 7.85, 0.000012") +
+                          Sql::Kesit("A, ix, iy, iz", "1, '100:Diğer', 0.001, 0.0000001, 0.0000001, 0.0000001") +
+                          Sql::Kesit("A", "2, '7:Eksenel yay', 20000") +
+                          Sql::Noktalar({n("1", -3, 4), n("2", 0, 4), n("3", 4, 3), n("4", 0, 0)}) +
+                          Sql::Elemanlar({{"1", t, 1, 4}, {"2", t + 1, 2, 4}, {"3", t, 3, 4}}) +
+                          Sql::Baglar({{"1"}, {"2", 1, 2}, {"3"}}) +
+                          Sql::Yukler({uzay ? Sql::Yuk{"4", 20, 0, -60} : Sql::Yuk{"4", 20, -60}}) +
+                          Sql::Mesnetler({{"1", tutulu}, {"2", tutulu}, {"3", tutulu}}) +
+                          (uzay ? Sql::Noktalar({{"5", 0, 5}}) + Sql::Elemanlar({{"4", 20, 5, 4}}) +
+                                      Sql::Baglar({{"4"}}) + Sql::Mesnetler({{"5", tutulu}})
+                                : ""),
+                      true);
+        std::vector<std::string> r = p.Hesapla();
+        ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
+        std::vector<std::string> k = {"       1       1      -44.52", "       4               44.52",
+                                      "       2       2      -19.35", "       4               19.35",
+                                      "       3       3       -8.39", "       4                8.39"};
+        if (uzay) k.insert(k.end(), {"       5       4           0", "       4                   0"});
+        EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"), k);
+        const std::vector<std::string> y = BolumSatirlari(r, "YER DEĞİŞTİRMELER:");
+        ASSERT_GE(y.size(), 4u);
+        EXPECT_EQ(y[3], "     4" + Sag("0.000476", 15) + (uzay ? Sag("0", 15) : "") + Sag("-0.000968", 15));
+    }
+}
+
 // Plane frame: two cantilevers 1-2 and 2-3 (4 m each, EI = 2e4) joined by a
 // moment hinge at the end j of element 1 ("06"); node 1 held, node 3 held and
 // settled by 0.01 m downwards; 20 kN downwards at node 2.
