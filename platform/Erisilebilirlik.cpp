@@ -105,8 +105,8 @@ QAccessibleInterface* Fabrika(const QString& Sinif, QObject* O) {
 }
 
 // Enter on a focused button presses it. Push buttons that take Enter
-// themselves (a dialog's default and auto-default buttons) are left the
-// first press, and check boxes and radio buttons the key.
+// themselves (a dialog's default and auto-default buttons) take its first
+// press and lose its repeats; check boxes and radio buttons keep the key.
 class EnterDugmeye : public QObject {
 public:
     using QObject::QObject;
