@@ -105,8 +105,8 @@ QAccessibleInterface* Fabrika(const QString& Sinif, QObject* O) {
 }
 
 // Enter on a focused button presses it. Push buttons that take Enter
-// themselves (a dialog's default and auto-default buttons) are left alone,
-// and so are check boxes and radio buttons.
+// themselves (a dialog's default and auto-default buttons) take its first
+// press and lose its repeats; check boxes and radio buttons keep the key.
 class EnterDugmeye : public QObject {
 public:
     using QObject::QObject;
@@ -118,12 +118,13 @@ public:
         auto* b = qobject_cast<QAbstractButton*>(O);
         // Only the focused button itself: a key its child passed on is not its own.
         if (!b || !b->hasFocus() || !b->isEnabled()) return false;
+        // A held key presses once: its repeats are dropped, also on a
+        // button that takes Enter itself (and would press again on each).
         if (auto* p = qobject_cast<QPushButton*>(b)) {
-            if (p->autoDefault() || p->isDefault()) return false;
+            if (p->autoDefault() || p->isDefault()) return k->isAutoRepeat();
         } else if (!qobject_cast<QToolButton*>(b)) {
             return false;
         }
-        // A held key presses once.
         if (!k->isAutoRepeat()) b->click();
         return true;
     }

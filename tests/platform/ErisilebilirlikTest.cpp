@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,6 +17,15 @@
 #include "platform/Erisilebilirlik.h"
 
 namespace {
+
+// Enter held down on B: one press and three auto-repeated ones, then the release.
+void EnterBasiliTut(QWidget* B) {
+    for (bool tekrar : {false, true, true, true}) {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", tekrar);
+        QApplication::sendEvent(B, &e);
+    }
+    QTest::keyRelease(B, Qt::Key_Return);
+}
 
 // A window with the controls, on screen and active.
 struct Pencere {
@@ -32,7 +42,7 @@ struct Pencere {
 // Enter (the main key or the keypad's) on a focused push button or tool
 // button presses it once, as Space does; a check box and an edit keep the
 // key; a dialog's auto-default button, which takes Enter itself, is still
-// pressed only once.
+// pressed only once. Enter held down presses each once.
 TEST(Erisilebilirlik, EnterOdaktakiDugmeyiBasar) {
     ErisilebilirlikKur();
     QWidget w;
@@ -60,12 +70,17 @@ TEST(Erisilebilirlik, EnterOdaktakiDugmeyiBasar) {
     arac->setFocus();
     QTest::keyClick(arac, Qt::Key_Return);
     EXPECT_EQ(araca, 1);
+    EnterBasiliTut(arac);
+    EXPECT_EQ(araca, 2);
+    dugme->setFocus();
+    EnterBasiliTut(dugme);
+    EXPECT_EQ(dugmeye, 3);
     kutu->setFocus();
     QTest::keyClick(kutu, Qt::Key_Return);
     EXPECT_FALSE(kutu->isChecked());
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(dugmeye + araca, 3);
+    EXPECT_EQ(dugmeye + araca, 5);
 
     QDialog d;
     auto* dl = new QHBoxLayout(&d);
@@ -78,6 +93,8 @@ TEST(Erisilebilirlik, EnterOdaktakiDugmeyiBasar) {
     tamam->setFocus();
     QTest::keyClick(tamam, Qt::Key_Return);
     EXPECT_EQ(tamama, 1);
+    EnterBasiliTut(tamam);
+    EXPECT_EQ(tamama, 2);
 }
 
 // A focused push button, tool button and drop-down list are framed by a

@@ -52,16 +52,29 @@ TEST(RaporBolumleri, KesitProfilDerinligiVeSigdirilanAtaletMomenti) {
 
 // The editors keep eight significant digits, enough to fill a 12-wide
 // column: such a value is written with seven and stays apart from the one
-// before it. Widths: No 6, the four values 12 each, then four blanks and the text.
+// before it. Widths: No 6, the four values 12 each, then four blanks and the
+// text; the loads 12 (the element loads' numbers 10).
 TEST(RaporBolumleri, SekizBasamakliMalzemeVeKesitDegerleriAyriKalir) {
     TestProjesi p(Sql::Sistem("10:Düzlem kafes") +
                   Sql::Malzeme("1, 'S235', 210000000, 0.30000001, 7.8500001, 0.000012000001") +
                   Sql::Kesit("A, ix, iy, iz, h", "1, '100:Diğer', 0.0014922565, 0.0000033762304, 0.0000016881152, 0.00012345678, 0") +
-                  Sql::Kesit("A, ix, iy, iz, h", "2, '14:HE-B profil', 0.0078083917, 0.00000059282, 0.000056962, 0.000020033, 0.2"));
+                  Sql::Kesit("A, ix, iy, iz, h", "2, '14:HE-B profil', 0.0078083917, 0.00000059282, 0.000056962, 0.000020033, 0.2") +
+                  Sql::Noktalar({{"3", 0}}) + Sql::Elemanlar({{"1", 10, 3, 3}}) +
+                  Sql::Yukler({{"3", -0.012345678, 1234567.8, 12345.678}}) +
+                  Sql::ElemanYuku("'1', 1, 1, -0.012345678, 0.12345678, 1.2345678, -0.012345678"));
     p.arayuz.MemoTemizle();
     MalzemeBilgileriniYaz();
     KesitBilgileriniYaz();
-    EXPECT_EQ(p.arayuz.MemoSatirlari(),
+    DugumTekilYukleriniYaz();
+    ElemanYukleriniYaz();
+    std::vector<std::string> m = p.arayuz.MemoSatirlari();
+    // -0.012345678 is 12 wide -> -0.01234568.
+    EXPECT_EQ(BolumSatirlari(m, "DÜĞÜM TEKİL YÜKLERİ:"),
+              Satirlar({"     3 -0.01234568   1234567.8   12345.678" + Tekrar(' ', 36)}));
+    EXPECT_EQ(BolumSatirlari(m, "ELEMAN YÜKLERİ:"),
+              Satirlar({"     1         1         1 -0.01234568  0.12345678   1.2345678 -0.01234568"}));
+    m.resize(11);
+    EXPECT_EQ(m,
               Satirlar({" ", "MALZEME BİLGİLERİ:", "    No    E(kN/m²)          Nu    Ro(t/m³)  Alfa(1/°C)    Malzeme",
                         Tekrar('-', 75),
                         // 1.2000001E-5 to seven digits is 1.200000E-5
@@ -75,11 +88,15 @@ TEST(RaporBolumleri, SekizBasamakliMalzemeVeKesitDegerleriAyriKalir) {
 
 // The triangle truss under Px = 12345678.08 at node 3 alone: bar 1 carries
 // N1 = -Px, bar 3 N3 = Px / 0.8 = 15432097.6, bar 2 N2 = -0.6 N3 = -9259258.56;
-// reactions R1y = -0.6 N3, R2x = -Px, R2y = -N2. Values that fill or pass
-// their column (12 for forces, 10 for reactions) lose digits, not the blank.
+// reactions R1y = -0.6 N3, R2x = -Px, R2y = -N2. With EA = 2E8 * 1.2E-8 = 2.4
+// the stresses are N / 1.2E-8 and the displacements u1 = 4 Px / EA,
+// u3 = 13.5 Px / EA, v3 = -2.25 Px / EA. Values that fill or pass their
+// column (12 for forces, 10 for reactions, 18 for stresses, 15 for
+// displacements) lose digits, not the blank.
 TEST(RaporBolumleri, SutunuDolduranKuvvetVeReaksiyonBosluklaAyrilir) {
-    TestProjesi p(UcgenKafes(Sql::Kesit("A, ix, iy, iz", "1, '100:Diğer', 0.02, 0, 0, 0"), false) +
-                  Sql::Yukler({{"3", 12345678.08, 0}}));
+    TestProjesi p(UcgenKafes(Sql::Kesit("A, ix, iy, iz", "1, '100:Diğer', 1.2E-8, 0, 0, 0"), false) +
+                      Sql::Yukler({{"3", 12345678.08, 0}}),
+                  true);
     std::vector<std::string> r = p.Hesapla();
     ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
     EXPECT_EQ(BolumSatirlari(r, "ELEMAN KUVVETLERİ:"),
@@ -90,6 +107,14 @@ TEST(RaporBolumleri, SutunuDolduranKuvvetVeReaksiyonBosluklaAyrilir) {
     EXPECT_EQ(BolumSatirlari(r, "REAKSİYONLAR:"),
               Satirlar({"       1" + b10 + "  -9259259" + b10 + b10 + b10 + b10,
                         "       2" + std::string(" -12345678") + " 9259258.6" + b10 + b10 + b10 + b10}));
+    // To fifteen digits -1028806506666666.67 and 1286008133333333.33 are 20
+    // and 19 wide; 20576130.133333 is 15 wide.
+    EXPECT_EQ(BolumSatirlari(r, "GERİLMELER:"),
+              Satirlar({"     1       -1.02880650667E15", "     2      " + Sag("-771604880000000", 18),
+                        "     3       1.286008133333E15"}));
+    EXPECT_EQ(BolumSatirlari(r, "YER DEĞİŞTİRMELER:"),
+              Satirlar({"     1 20576130.13333" + Sag("0", 15), "     2" + Sag("0", 15) + Sag("0", 15),
+                        "     3" + Sag("69444439.2", 15) + Sag("-11574073.2", 15)}));
 }
 
 TEST(RaporBolumleri, ElemansizKuvvetBolumuYalnizBaslik) {

@@ -106,10 +106,10 @@ std::string DuzlemCerceve() {
 }
 
 // The words of a PDF as pdftotext -bbox places them: the page width, the
-// leftmost start and the rightmost end of a word, and the width of the
-// 115-character rule when there is one.
+// leftmost start and the rightmost end of a word, and the widths of the
+// 115-character rule and of the stress section's title when there are.
 struct KelimeSinirlari {
-    double sayfa = 0, enSol = 1e9, enSag = 0, cizgi = 0;
+    double sayfa = 0, enSol = 1e9, enSag = 0, cizgi = 0, baslik = 0;
 };
 KelimeSinirlari Sinirlar(const std::string& pdf) {
     static const std::regex sayfaRe(R"re(<page width="([0-9.]+)")re");
@@ -124,6 +124,7 @@ KelimeSinirlari Sinirlar(const std::string& pdf) {
         k.enSol = std::min(k.enSol, x0);
         k.enSag = std::max(k.enSag, x1);
         if ((*it)[3] == std::string(115, '-')) k.cizgi = x1 - x0;
+        if ((*it)[3] == "GERİLMELER:") k.baslik = x1 - x0;
     }
     return k;
 }
@@ -182,6 +183,9 @@ TEST(SonucPdfSatirlari, EnGenisSatirKenarBosluklariArasinda) {
             EXPECT_LE(k.enSag, k.sayfa - kKenar + 0.01) << ad;
             ASSERT_GT(k.cizgi, 0) << ad << ": no stress rule in the PDF";
             if (kagit == KagitBoyutu::A3) EXPECT_NEAR(k.cizgi, 115 * 8 * 1233.0 / 2048, 0.05) << ad;
+            // The stress section's rule is condensed on A4 with every other
+            // line of the report, its title too: one character width in both.
+            EXPECT_NEAR(k.cizgi / 115, k.baslik / 11, 0.001) << ad;
         }
     }
 }

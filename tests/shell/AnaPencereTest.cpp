@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -548,12 +549,18 @@ TEST_F(AnaPencere, HesabiDurdurSeyrekCozumSirasindaSorar) {
     for (const QString cevap : {"Hayır", "Evet"}) {
         SCOPED_TRACE(cevap.toStdString());
         bool tiklandi = false;
+        std::string erken;
         QTimer t;
         QObject::connect(&t, &QTimer::timeout, [&] {
-            // A results window that opens before the button could be
-            // clicked is closed, so that the test fails instead of waiting.
-            auto* sonuclar = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!tiklandi && sonuclar && sonuclar->windowTitle() == "Orvelta: Sonuçlar") sonuclar->reject();
+            // A window that opens before the button could be clicked (the
+            // results, or a message of a run that ended early) is closed, so
+            // that the test fails at once instead of waiting.
+            auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!tiklandi && w) {
+                auto* k = qobject_cast<QMessageBox*>(w);
+                erken = (k ? k->text() : w->windowTitle()).toStdString();
+                w->reject();
+            }
             const auto& memo = p.MemoSatirlari();
             if (tiklandi || !p.BitBtn3->isVisible() || memo.empty() || memo.back() != "Bilinmeyenler hesaplanıyor")
                 return;
@@ -566,6 +573,7 @@ TEST_F(AnaPencere, HesabiDurdurSeyrekCozumSirasindaSorar) {
         if (cevap == "Hayır") c.Pencere("Orvelta: Sonuçlar");
         c.Yap([&] { p.BitBtn9->click(); });
         t.stop();
+        ASSERT_EQ(erken, "") << "the run ended before the stop question";
         EXPECT_TRUE(tiklandi);
         EXPECT_EQ(BilinmeyenSayisi, 1004);
         EXPECT_EQ(c.Metinler, Liste{"Hesabı durdurmak istiyor musunz?"});

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -92,7 +93,8 @@ class Klavye : public PencereTesti {};
 // The walk of a user without a mouse: switch data entry on, go to
 // "Koordinatlar" with the arrow keys, move node 3 up, save with Enter on
 // "Kaydet", leave with Enter on "Vazgeç", run "Hesapla" with Enter, then
-// open the menus with F10 and with Alt and their letters.
+// open the menus with F10 and with Alt and their letters ("Yardım" says its
+// file is not in the new program folder).
 TEST_F(Klavye, KoordinatGirilipKaydedilirVeHesaplanir) {
     AcikPencere a(klasor);
     TfOrvelta& p = *a.p;
@@ -149,6 +151,11 @@ TEST_F(Klavye, KoordinatGirilipKaydedilirVeHesaplanir) {
         Tus(Qt::Key_Escape);
         Tus(Qt::Key_Escape);
     }
+    const std::string yardim = "Yardım dosyası bulunamadı:\n" + klasor + "/VerilerOrtak/OrveltaYardım.pdf";
+    EXPECT_TRUE(Icinde("HATA:", [] { Tus(Qt::Key_Y, Qt::AltModifier); }, [&](QWidget* w) {
+        EXPECT_EQ(static_cast<QMessageBox*>(w)->text().toStdString(), yardim);
+        Tus(Qt::Key_Escape);
+    }));
     EXPECT_TRUE(Icinde("Hakkında", [] { Tus(Qt::Key_H, Qt::AltModifier); }, [](QWidget*) { Tus(Qt::Key_Escape); }));
     EXPECT_TRUE(Icinde("Form büyüt/küçült", [] { Tus(Qt::Key_F, Qt::AltModifier); },
                        [](QWidget*) { Tus(Qt::Key_Escape); }));
