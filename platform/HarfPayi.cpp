@@ -21,7 +21,10 @@ std::pair<int, int> MurekkepSatirlari(const QFont& Yazi, const QString& Metin, i
         QPainter p(&r);
         p.setFont(Yazi);
         p.setPen(Qt::black);
-        p.drawText(QRect(4, Bas, r.width() - 8, olcu.height()), Qt::AlignLeft | Qt::AlignTop, Metin);
+        // Unclipped: the line is often a fraction of a row higher than the
+        // rounded height, and a clip to the rectangle would cut off the very
+        // rows looked for.
+        p.drawText(QRect(4, Bas, r.width() - 8, olcu.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Metin);
     }
     int ilk = -1, son = -1;
     for (int y = 0; y < r.height(); ++y)

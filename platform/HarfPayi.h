@@ -4,7 +4,9 @@
 // two above the line's ascent; a label as high as its line (a caption on its
 // own row, a message box's text) cut them off, so that "Ölçek" read "Olçek".
 // Every text label gets the rows its font's letters reach beyond the line
-// as extra top and bottom margins, again whenever its font changes.
+// as extra top and bottom margins, again whenever its font changes. A label
+// whose text can be selected draws it clipped at its line, where no margin
+// helps: the program's labels and message boxes keep their text plain.
 #include <QMargins>
 
 class QFont;

@@ -56,6 +56,9 @@ std::string QtMesajKutusuGoster(QWidget* Sahip, const std::string& Metin, const 
     kutu.setWindowTitle(QString::fromStdString(Baslik));
     kutu.setTextFormat(Qt::PlainText);
     kutu.setText(QString::fromStdString(SatirSonlariniDuzelt(Metin)));
+    // Selectable text is drawn clipped at its line, which cuts off the dot
+    // of İ where the X screen puts it a row above; plain text keeps it.
+    kutu.setTextInteractionFlags(Qt::NoTextInteraction);
     kutu.setIcon(Simge(b.Simge));
     kutu.setWindowModality(Qt::ApplicationModal);
     kutu.setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -205,7 +205,6 @@ void TfOrvelta::AracPaneliniKur(QWidget* Ebeveyn) {
     Label8 = new QLabel(Panel1);
     Label8->setObjectName("Label8");
     Label8->setWordWrap(true);
-    Label8->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Renk(Label8, QColor(0x1a, 0x3c, 0x8c));
     QFont kalinYazi;  // only the weight is set: the size follows the window
     kalinYazi.setBold(true);

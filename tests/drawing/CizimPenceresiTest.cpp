@@ -184,7 +184,8 @@ TEST(CizimPenceresi, CizilmeyenSecimBirKezSoylenir) {
 // Opened as "Çiz" opens it, without results: where "Ordinatlar" and the
 // diagram controls stood, the remaining controls close up. In every column
 // of controls no gap is wider than the gap the layout puts between two rows
-// of boxes ("Mafsallar" moves to the left under "Eleman no").
+// of boxes, and no control overlaps the one above it ("Mafsallar" moves to
+// the left under "Eleman no").
 TEST(CizimPenceresi, GizliDenetimlerinYeriKapanir) {
     Cizim c(BasitKiris(1));
     for (bool sadeceGeometri : {true, false})
@@ -203,9 +204,11 @@ TEST(CizimPenceresi, GizliDenetimlerinYeriKapanir) {
                 for (QWidget* d : sutun)
                     if (d->isVisibleTo(&w) && kutu(d).left() == kutu(sutun[0]).left()) kutular.push_back(kutu(d));
                 std::sort(kutular.begin(), kutular.end(), [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
-                for (std::size_t i = 1; i < kutular.size(); ++i)
+                for (std::size_t i = 1; i < kutular.size(); ++i) {
                     EXPECT_LE(kutular[i].top() - kutular[i - 1].bottom(), olagan)
                         << "gap above the control at y = " << kutular[i].top();
+                    EXPECT_GT(kutular[i].top(), kutular[i - 1].bottom()) << "overlap at y = " << kutular[i].top();
+                }
             }
             EXPECT_EQ(w.CheckBox3->isVisibleTo(&w), !sadeceGeometri);
             EXPECT_EQ(w.TrackBar8->isVisibleTo(&w), !sadeceGeometri);

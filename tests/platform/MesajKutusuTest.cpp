@@ -133,7 +133,7 @@ TEST(BasliksizArayuz, SenaryoVeIlkDugme) {
 
 // The message text at the normal size keeps the dots of its capitals:
 // "Önce koordinatları veriniz" shows its Ö whole, not as "Once": two dark
-// dots over the O.
+// dots over the O; "İki ..." a dark dot over the I.
 TEST(QtMesajKutusu, BuyukHarflerinNoktalariGorunur) {
     std::vector<std::string> bakilanlar, kesikler;
     int noktalar = 0;
@@ -145,4 +145,8 @@ TEST(QtMesajKutusu, BuyukHarflerinNoktalariGorunur) {
     EXPECT_NE(std::find(bakilanlar.begin(), bakilanlar.end(), "Önce koordinatları veriniz"), bakilanlar.end());
     EXPECT_EQ(kesikler, std::vector<std::string>{});
     EXPECT_GE(noktalar, 2);
+    // The dot of İ lies a row above the line on the X screen.
+    KutuyuYanitla("Tamam", [&](QMessageBox* k) { noktalar = BastakiNoktalar(k->findChild<QLabel*>("qt_msgbox_label")); });
+    EXPECT_EQ(QtMesajKutusuGoster(nullptr, "İki farklı nokta aynı numaralı olamaz", "HATA:", "TamamHata1"), "T");
+    EXPECT_GE(noktalar, 1);
 }

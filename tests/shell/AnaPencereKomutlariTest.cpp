@@ -540,15 +540,24 @@ TEST_F(AnaPencereKomutlari, YardimHakkindaVeDisGosterici) {
 }
 
 // Every one-line caption of the main window, the about window and the zoom
-// window keeps the dots of its capitals ("İşlemci sayısı: ..."), also with
-// the main window scaled to 120 %.
+// window keeps the dots of its capitals ("İşlemci sayısı: ...", the bold
+// path "/İnşaat/Öğe.mdb"), also with the main window scaled up and down; the
+// labels' margins are the same again once it is back at its size.
 TEST_F(AnaPencereKomutlari, BuyukHarflerinNoktalariGorunur) {
     AcikPencere a(klasor);
+    a.p->Label8->setText("/İnşaat/Öğe.mdb");
     Dinlen(50);  // the window laid out as it is shown
     std::vector<std::string> bakilanlar;
     EXPECT_EQ(KesikEtiketler(a.p.get(), &bakilanlar), std::vector<std::string>{});
     EXPECT_TRUE(std::any_of(bakilanlar.begin(), bakilanlar.end(),
                             [](const std::string& m) { return m.rfind("İşlemci sayısı: ", 0) == 0; }));
+    const QList<QLabel*> etiketler = a.p->findChildren<QLabel*>();
+    auto paylar = [&] {
+        std::vector<int> p;
+        for (QLabel* l : etiketler) p.insert(p.end(), {l->contentsMargins().top(), l->contentsMargins().bottom()});
+        return p;
+    };
+    const auto tasarimda = paylar();
     TfHakkinda h(a.p.get());
     h.show();
     Dinlen(20);
@@ -558,10 +567,13 @@ TEST_F(AnaPencereKomutlari, BuyukHarflerinNoktalariGorunur) {
     f.show();
     Dinlen(20);
     EXPECT_EQ(KesikEtiketler(&f), std::vector<std::string>{});
-    f.LabeledEdit1->setValue(120);
-    f.BitBtn1->click();
-    Dinlen(50);
-    EXPECT_EQ(KesikEtiketler(a.p.get()), std::vector<std::string>{});
-    f.BitBtn2->click();
+    for (int olcek : {120, 75, 150, 120}) {
+        f.LabeledEdit1->setValue(olcek);
+        f.BitBtn1->click();
+        Dinlen(50);
+        EXPECT_EQ(KesikEtiketler(a.p.get()), std::vector<std::string>{}) << olcek;
+        f.BitBtn2->click();
+    }
     f.close();
+    EXPECT_EQ(paylar(), tasarimda);
 }
