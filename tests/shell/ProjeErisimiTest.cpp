@@ -4,13 +4,17 @@
 #include <sqlite3.h>
 
 #include <QAbstractItemModel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTableView>
 #include <QToolButton>
 #include <filesystem>
 
 #include "PencereYardim.h"
+#include "input/EditorYardim.h"
+#include "input/KayitEditoru.h"
 #include "model/Tipler.h"
 #include "model/VeriTabani.h"
 #include "platform/Tablo.h"
@@ -35,7 +39,9 @@ bool ProjeTablosuAcik() {
 
 // Another program writing the project holds it locked: the open gives up
 // after one wait, not one for each of the nine tables, with the message of
-// its first table; once the lock is gone the project opens.
+// its first table and the reason; once the lock is gone the project opens.
+// A save refused the same way waits once and leaves the project open: once
+// the lock is gone the same save is written.
 TEST(ProjeErisimi, KilitliProjeBirBeklemedeBirakilir) {
     GeciciKlasor k;
     const std::string klasor = k.Yol().string();
@@ -45,11 +51,15 @@ TEST(ProjeErisimi, KilitliProjeBirBeklemedeBirakilir) {
 
     sqlite3* yazan = nullptr;
     ASSERT_EQ(sqlite3_open(yol.c_str(), &yazan), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(yazan, "BEGIN EXCLUSIVE; DELETE FROM Koordinatlar WHERE NoktaNo = '3';", nullptr,
-                           nullptr, nullptr),
-              SQLITE_OK);
-    const int once = KilitEngeliSayisi();
-    EXPECT_EQ(ProjeAc(p, yol, "Tamam"), Liste{"AnaVeriler dosyası açılamadı. Silinmiş veya bozuk olabilir"});
+    auto kilitle = [&] {
+        ASSERT_EQ(sqlite3_exec(yazan, "BEGIN EXCLUSIVE; DELETE FROM Koordinatlar WHERE NoktaNo = '3';", nullptr,
+                               nullptr, nullptr),
+                  SQLITE_OK);
+    };
+    kilitle();
+    int once = KilitEngeliSayisi();
+    EXPECT_EQ(ProjeAc(p, yol, "Tamam"), Liste{"AnaVeriler dosyası açılamadı. Silinmiş veya bozuk olabilir\n"
+                                              "AnaVeriler: veri tabanı dosyası başka bir program tarafından kilitlenmiş"});
     EXPECT_EQ(KilitEngeliSayisi() - once, 1);
     EXPECT_FALSE(ProjeTablosuAcik());
     EXPECT_EQ(AcikVeriTabani, "");
@@ -57,9 +67,28 @@ TEST(ProjeErisimi, KilitliProjeBirBeklemedeBirakilir) {
 
     // The other program gives up its change and its lock.
     sqlite3_exec(yazan, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(yazan);
     EXPECT_TRUE(ProjeAc(p, yol).empty());
     EXPECT_EQ(AcikVeriTabani, yol);
+    EXPECT_EQ(Tablolar.XYZ.RecordCount(), 3);
+
+    // Node 3 moved to x = 5 while the file is held, and again once it is not.
+    p.VeriGirisiAcik->setChecked(true);
+    EditordeCalis([&] { QTest::mouseClick(p.SpeedButton[6], Qt::LeftButton); }, [&](TKayitEditoru& e) {
+        Yaz(e.Edit0, "3");
+        Yaz(e.Deger(1), "5");
+        kilitle();
+        once = KilitEngeliSayisi();
+        ModalCevaplayici c;
+        c.Mesaj("Tamam").Yap([&] { QTest::mouseClick(e.BitBtn3, Qt::LeftButton); });
+        EXPECT_EQ(c.Metinler, Liste{"Koordinatlar: veri tabanı dosyası başka bir program tarafından kilitlenmiş"});
+        EXPECT_EQ(KilitEngeliSayisi() - once, 1);
+        sqlite3_exec(yazan, "ROLLBACK", nullptr, nullptr, nullptr);
+        QTest::mouseClick(e.BitBtn3, Qt::LeftButton);
+        QTest::mouseClick(e.BitBtn1, Qt::LeftButton);
+    });
+    sqlite3_close(yazan);
+    EXPECT_TRUE(Tablolar.AnaVeriler.Active());
+    EXPECT_EQ(p.DBGrid1->model()->index(2, 1).data().toString(), "5");
     EXPECT_EQ(Tablolar.XYZ.RecordCount(), 3);
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
 }
