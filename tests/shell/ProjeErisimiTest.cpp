@@ -94,8 +94,8 @@ TEST(ProjeErisimi, KilitliProjeBirBeklemedeBirakilir) {
 }
 
 // A project file nobody may write (also when the program runs as root,
-// whom the system would let write it): "Tüm satırları sil" says why in
-// Turkish and every row stays.
+// whom the system would let write it): "Tüm satırları sil", and a save and
+// a deletion in the editor, say why in Turkish and every row stays.
 TEST(ProjeErisimi, SaltOkunurProjedeSatirlarSilinmez) {
     GeciciKlasor k;
     const std::string klasor = k.Yol().string();
@@ -118,6 +118,21 @@ TEST(ProjeErisimi, SaltOkunurProjedeSatirlarSilinmez) {
     EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 3);
     EXPECT_EQ(p.DBGrid1->model()->rowCount(), 3);
     EXPECT_EQ(Tablolar.XYZ.RecordCount(), 3);
+    const std::string neden = "Koordinatlar: veri tabanı dosyası salt okunur, değiştirilemez";
+    EditordeCalis([&] { QTest::mouseClick(p.SpeedButton[6], Qt::LeftButton); }, [&](TKayitEditoru& e) {
+        Yaz(e.Edit0, "3");
+        Yaz(e.Deger(1), "5");
+        ModalCevaplayici c;
+        c.Mesaj("Tamam").Mesaj("Evet").Mesaj("Tamam").Yap([&] {
+            QTest::mouseClick(e.BitBtn3, Qt::LeftButton);
+            QTest::mouseClick(e.BitBtn2, Qt::LeftButton);
+        });
+        EXPECT_EQ(c.Metinler,
+                  (Liste{neden, "3 nolu noktanın koordinatları veri tabanından silinecek\nDevam edeyim mi?", neden}));
+        QTest::mouseClick(e.BitBtn1, Qt::LeftButton);
+    });
+    EXPECT_EQ(Tablolar.Koordinatlar.RecordCount(), 3);
+    EXPECT_EQ(p.DBGrid1->model()->index(2, 1).data().toString(), "4");
     EXPECT_TRUE(a.Beklenmeyen.empty()) << a.Beklenmeyen[0];
 
     // The file still holds the three nodes.
