@@ -1328,7 +1328,7 @@ void Tablo::IslemOnayla() {
     if (b.islemDerinligi == 0) return;
     if (--b.islemDerinligi > 0) return;
     try {
-        b.Calistir("COMMIT");
+        b.Calistir("COMMIT", ad_);
     } catch (...) {
         // A refused commit leaves the transaction open, for the caller's
         // rollback.
