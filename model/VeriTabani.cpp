@@ -185,8 +185,15 @@ void ProjeTablolariniAc(const std::string& dosya) {
         try {
             t->Open();
         } catch (const TabloHatasi& e) {
-            if (ilkHata.empty())
+            // A reason the message does not name already (a file another
+            // program holds locked, a disk that failed) follows on a line
+            // of its own.
+            if (ilkHata.empty()) {
                 ilkHata = t->Ad() + " dosyası açılamadı. Silinmiş veya bozuk olabilir";
+                using E = VeriTabaniEngeli;
+                if (e.Engel() == E::Kilitli || e.Engel() == E::GirdiCikti || e.Engel() == E::DiskDolu)
+                    ilkHata += "\r" + t->Ad() + ": " + EngelNedeni(e.Engel());
+            }
             kilitli = e.Engel() == VeriTabaniEngeli::Kilitli;
         }
     }

@@ -55,7 +55,8 @@ void CizimVeriTabaniYaz(const std::string& dosya);  // "ElemanKuvvetleriCizim.md
 // project file; when one fails the others are still bound (and opened,
 // unless another program holds the file locked) and TabloHatasi carries the
 // first failing table's message ("<table> dosyası açılamadı. Silinmiş veya
-// bozuk olabilir").
+// bozuk olabilir"), with a line "<table>: <reason>" when another program
+// held the file locked or the disk failed (EngelNedeni).
 void CalismaTablolariniAc(const std::string& klasor);
 void ProjeTablolariniAc(const std::string& dosya);
 void TumTablolariKapat();

@@ -248,30 +248,36 @@ namespace {
 
 int kilitEngeliSayisi = 0;
 
+// How long a statement waits for a lock another connection holds.
+constexpr int kKilitBeklemesiMs = 2000;
+
 struct SqliteNedeni {
     std::string Metin;
     VeriTabaniEngeli Engel;
 };
 
 // The one place where SQLite's results become the program's words: the
-// reasons that lie in the file or the disk get a Turkish text; any other
-// result keeps SQLite's own text.
+// reasons that lie in the file or the disk get a Turkish text (EngelNedeni);
+// any other result keeps SQLite's own text.
 SqliteNedeni NedenBul(sqlite3* db, int rc) {
     using E = VeriTabaniEngeli;
+    E engel = E::Yok;
     switch (rc & 0xFF) {
-        case SQLITE_READONLY: return {"veri tabanı dosyası salt okunur, değiştirilemez", E::SaltOkunur};
+        case SQLITE_READONLY: engel = E::SaltOkunur; break;
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
             ++kilitEngeliSayisi;
-            return {"veri tabanı dosyası başka bir program tarafından kilitlenmiş", E::Kilitli};
-        case SQLITE_FULL: return {"diskte yer kalmadı", E::DiskDolu};
-        case SQLITE_IOERR: return {"veri tabanı dosyası diskte okunamadı veya yazılamadı", E::GirdiCikti};
+            engel = E::Kilitli;
+            break;
+        case SQLITE_FULL: engel = E::DiskDolu; break;
+        case SQLITE_IOERR: engel = E::GirdiCikti; break;
         case SQLITE_CORRUPT:
-        case SQLITE_NOTADB: return {"veri tabanı dosyası bozuk", E::Bozuk};
+        case SQLITE_NOTADB: engel = E::Bozuk; break;
         case SQLITE_CANTOPEN:
-        case SQLITE_PERM: return {"veri tabanı dosyası açılamadı", E::Acilamadi};
+        case SQLITE_PERM: engel = E::Acilamadi; break;
         default: return {db ? sqlite3_errmsg(db) : sqlite3_errstr(rc), E::Yok};
     }
+    return {EngelNedeni(engel), engel};
 }
 
 // The refusal of a statement on a table or a file named Ad.
@@ -288,6 +294,20 @@ TabloHatasi SonHata(sqlite3* db, const std::string& Ad) { return SqliteHatasi(db
 
 int KilitEngeliSayisi() { return kilitEngeliSayisi; }
 
+std::string EngelNedeni(VeriTabaniEngeli Engel) {
+    using E = VeriTabaniEngeli;
+    switch (Engel) {
+        case E::SaltOkunur: return "veri tabanı dosyası salt okunur, değiştirilemez";
+        case E::Kilitli: return "veri tabanı dosyası başka bir program tarafından kilitlenmiş";
+        case E::DiskDolu: return "diskte yer kalmadı";
+        case E::GirdiCikti: return "veri tabanı dosyası diskte okunamadı veya yazılamadı";
+        case E::Bozuk: return "veri tabanı dosyası bozuk";
+        case E::Acilamadi: return "veri tabanı dosyası açılamadı";
+        case E::Yok: break;
+    }
+    return {};
+}
+
 // ---------------------------------------------------------------- connection
 
 class VeriTabaniBaglantisi {
@@ -296,6 +316,9 @@ public:
     std::string yol;
     bool hizli = false;
     int islemDerinligi = 0;
+    // Rows in memory changed inside the open transaction: a rollback has to
+    // read the tables again.
+    bool islemdeDegisti = false;
     std::set<Tablo*> tablolar;
 
     ~VeriTabaniBaglantisi();
@@ -364,18 +387,16 @@ std::shared_ptr<VeriTabaniBaglantisi> VeriTabaniBaglantisi::Al(const std::string
         SqliteNedeni n = NedenBul(b->db, rc);
         throw TabloHatasi(dosya + " veri tabanı açılamadı: " + n.Metin, n.Engel);
     }
-    // The first statement reads the file header: a file that is not a
-    // database fails here, and so does a file another connection holds
-    // locked, after a short wait (a project being written by another
-    // program is reported within seconds).
-    sqlite3_busy_timeout(b->db, 2000);
+    // A file another connection holds locked is waited for once, briefly,
+    // by every statement (reads and writes alike): a moment's work of
+    // another program passes, a project it keeps locked is reported within
+    // seconds. The first statement reads the file header: a file that is
+    // not a database fails here.
+    sqlite3_busy_timeout(b->db, kKilitBeklemesiMs);
     if (hizli)
         b->Calistir("PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF;");
     else
         b->Calistir("PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;");
-    // Writes wait longer for a lock that a moment's work of another
-    // connection holds.
-    sqlite3_busy_timeout(b->db, 5000);
     m[anahtar] = b;
     return b;
 }
@@ -532,6 +553,14 @@ Tablo::~Tablo() {
     } catch (...) {
     }
 }
+
+namespace {
+// Marks the open transaction of the table's file as one that changed rows
+// in memory.
+void IslemdeDegisti(Tablo::Ic& ic) {
+    if (ic.bag && ic.bag->islemDerinligi > 0) ic.bag->islemdeDegisti = true;
+}
+}  // namespace
 
 void Tablo::Degisti() {
     static std::uint64_t son = 0;
@@ -888,6 +917,7 @@ void Tablo::KimlikleriSil(const std::vector<long long>& Kimlikler) {
     std::erase_if(ic.sira, [&](const auto& p) { return silinecek.count(p->rowid) > 0; });
     ic.kirli = 0;
     Degisti();
+    IslemdeDegisti(*ic_);
     First();
 }
 
@@ -1142,6 +1172,7 @@ void Tablo::Post() {
     ic.eof = false;
     ic.bof = false;
     Degisti();
+    IslemdeDegisti(*ic_);
     if (AfterPost) AfterPost(*this);
 }
 
@@ -1166,6 +1197,7 @@ void Tablo::Delete() {
     ic.sira.erase(ic.sira.begin() + std::ptrdiff_t(p));
     ic.KirliIsaretle(p);
     Degisti();
+    IslemdeDegisti(*ic_);
     ic.bof = false;
     if (ic.sira.empty()) {
         ic.konum = 0;
@@ -1276,13 +1308,17 @@ void Tablo::TumunuSil() {
     ic_->kirli = 0;
     for (auto& [ad, ix] : ic_->indeksler) ix.Temizle();
     Degisti();
+    IslemdeDegisti(*ic_);
     First();
 }
 
 void Tablo::IslemBaslat() {
     AcikMi(*this, acik_);
     auto& b = *ic_->bag;
-    if (b.islemDerinligi == 0) b.Calistir("BEGIN");
+    if (b.islemDerinligi == 0) {
+        b.Calistir("BEGIN");
+        b.islemdeDegisti = false;
+    }
     ++b.islemDerinligi;
 }
 
@@ -1290,7 +1326,15 @@ void Tablo::IslemOnayla() {
     AcikMi(*this, acik_);
     auto& b = *ic_->bag;
     if (b.islemDerinligi == 0) return;
-    if (--b.islemDerinligi == 0) b.Calistir("COMMIT");
+    if (--b.islemDerinligi > 0) return;
+    try {
+        b.Calistir("COMMIT", ad_);
+    } catch (...) {
+        // A refused commit leaves the transaction open, for the caller's
+        // rollback.
+        b.islemDerinligi = 1;
+        throw;
+    }
 }
 
 void Tablo::IslemGeriAl() {
@@ -1299,9 +1343,20 @@ void Tablo::IslemGeriAl() {
     if (bag->islemDerinligi == 0) return;
     bag->islemDerinligi = 0;
     if (!sqlite3_get_autocommit(bag->db)) bag->Calistir("ROLLBACK");
-    // the rows in memory follow the file again
+    // The rows in memory follow the file again; when nothing in memory
+    // changed they are as the file holds them (a write another program's
+    // lock refused leaves every table open). A table that cannot be read
+    // again closes every table of the file: none is left with rows the
+    // file does not hold.
+    if (!bag->islemdeDegisti) return;
+    bag->islemdeDegisti = false;
     std::vector<Tablo*> acik(bag->tablolar.begin(), bag->tablolar.end());
-    for (Tablo* t : acik) t->Open();
+    try {
+        for (Tablo* t : acik) t->Open();
+    } catch (...) {
+        for (Tablo* t : acik) t->Close();
+        throw;
+    }
 }
 
 // ---------------------------------------------------------------- fields

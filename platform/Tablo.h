@@ -38,9 +38,13 @@ private:
     VeriTabaniEngeli engel_;
 };
 
+// The program's words for an obstacle in the file ("veri tabanı dosyası
+// salt okunur, değiştirilemez", ...); empty for Yok.
+std::string EngelNedeni(VeriTabaniEngeli Engel);
+
 // How many times the database refused a table because another connection
-// held its file locked, after the whole wait (for tests: each such refusal
-// costs the user one wait).
+// held its file locked, after the whole wait of about two seconds (for
+// tests: each such refusal costs the user one wait).
 int KilitEngeliSayisi();
 
 // One database file, shared by every table object opened on it.
@@ -113,10 +117,10 @@ public:
     void BeklenenAlanlar(std::vector<std::string> alanlar);
 
     // Throws TabloHatasi when the file or the table is missing or damaged, or
-    // when another connection holds the file locked for longer than the
-    // wait of an open (a few seconds). A file without any write permission
-    // is opened for reading only, whoever runs the program: every write to
-    // it is then refused as read-only.
+    // when another connection holds the file locked for longer than the one
+    // wait of every statement (about two seconds). A file without any write
+    // permission is opened for reading only, whoever runs the program: every
+    // write to it is then refused as read-only.
     void Open();
     void Close();
     bool Active() const { return acik_; }
@@ -189,8 +193,11 @@ public:
     void TumunuSil();
 
     // Groups many posts into one transaction on this table's file (every
-    // table open on the same file shares it; calls may nest). A rollback
-    // reloads every open table of the file.
+    // table open on the same file shares it; calls may nest). A refused
+    // commit leaves the transaction for IslemGeriAl. A rollback reloads
+    // every open table of the file when rows in memory changed inside the
+    // transaction; when one cannot be read, all of them are closed and the
+    // refusal is thrown.
     void IslemBaslat();
     void IslemOnayla();
     void IslemGeriAl();

@@ -77,8 +77,7 @@ void TfOrvelta::TablolariAc() {
     Tablolar.Profiller.Open();
     // The scratch tables start empty: rows of the project open before must
     // not stand for this one when its file or its expansion fails.
-    for (Tablo* t : {&Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK, &Tablolar.EYUK, &Tablolar.SK})
-        TabloyuBosalt(*t);
+    KaralamaTablolariniBosalt();
     YolEtiketiniYaz(AcikVeriTabani);
     Ayarlar.VeriTabaniAdi = AcikVeriTabani;
     SonDosyalarMenusunuGuncelle();
@@ -108,6 +107,23 @@ void TfOrvelta::TabloyuBosalt(Tablo& T) {
     T.TumunuSil();
     if (!T.Active()) T.Open();
     if (IzgaraTablosu() == &T) IzgarayiYenile();
+}
+
+void TfOrvelta::KaralamaTablolariniBosalt() {
+    for (Tablo* t : {&Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK, &Tablolar.EYUK, &Tablolar.SK}) TabloyuBosalt(*t);
+}
+
+// A project table left closed by a write that failed (its file could not
+// be read again) takes the whole project with it: no table of it stays
+// open, and the window shows neither its path nor its rows. The failed
+// write has shown its message.
+void TfOrvelta::ProjeKapandiysa(const Tablo& T) {
+    if (T.Active() || AcikVeriTabani.empty() || TabloEtiketi(&T) == 0) return;
+    AcikVeriTabani.clear();
+    for (Tablo* t : Tablolar.ProjeTablolari) t->Close();
+    KaralamaTablolariniBosalt();
+    YolEtiketiniYaz(AcikVeriTabani);
+    if (IzgaraTablosu()) IzgarayiYenile();
 }
 
 void TfOrvelta::VeriTabaniniAc() {

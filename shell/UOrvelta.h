@@ -74,6 +74,8 @@ public:
     void TablolariAc();
     void TablolariKapat();
     void TabloyuBosalt(Tablo& T);
+    void KaralamaTablolariniBosalt();  // XYZ, ED, TYUK, EYUK, SK
+    void ProjeKapandiysa(const Tablo& T);
     void VeriTabaniniAc();
     void BitBtn11Click();                  // "Veri tabanı aç"
     void VeriTabaniAc1Click(QAction* Oge); // recent items, "Aç", "Yeni"

@@ -128,6 +128,7 @@ void TfOrvelta::KomutlariBagla() {
     connect(IzgaraModeli, &QAbstractItemModel::modelReset, this, [this] { IzgaraSatiriniGoster(); });
     // An editor's save or delete, or a deletion here: the grid reads its table again.
     tabloDinlemeNo_ = TabloDegistiDinle([this](Tablo& T) {
+        ProjeKapandiysa(T);
         if (&T == IzgaraTablosu()) IzgarayiYenile();
     });
 
@@ -373,7 +374,7 @@ void TfOrvelta::BitBtn5Click() {
     for (Tablo* t : sira) TabloDegistiBildir(*t);
     // The scratch tables match the now empty project also when the open
     // dialog below is cancelled.
-    for (Tablo* t : {&Tablolar.XYZ, &Tablolar.ED, &Tablolar.TYUK, &Tablolar.EYUK, &Tablolar.SK}) TabloyuBosalt(*t);
+    KaralamaTablolariniBosalt();
     NoktaSayisi = ElemanSayisi = MafsalSayisi = SinirKosuluSayisi = 0;
     BitBtn11Click();
     SpeedButtonClick(1);

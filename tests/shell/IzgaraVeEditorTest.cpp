@@ -26,25 +26,6 @@ namespace {
 
 using Liste = std::vector<std::string>;
 
-// Runs Komut, which opens an editor modally; once the editor has set itself
-// up, Is works in it and closes it.
-void EditordeCalis(const std::function<void()>& Komut, const std::function<void(TKayitEditoru&)>& Is) {
-    bool calisti = false;
-    QTimer t;
-    t.setInterval(10);
-    QObject::connect(&t, &QTimer::timeout, [&] {
-        auto* e = qobject_cast<TKayitEditoru*>(QApplication::activeModalWidget());
-        if (!e || calisti) return;
-        calisti = true;
-        t.stop();
-        QTest::qWait(50);
-        Is(*e);
-    });
-    t.start();
-    Komut();
-    EXPECT_TRUE(calisti);
-}
-
 class IzgaraVeEditor : public ::testing::Test {
 protected:
     GeciciKlasor k;

@@ -10,9 +10,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include <filesystem>
 
+#include "input/KayitEditoru.h"
 #include "model/Tipler.h"
 #include "platform/Tablo.h"
 #include "platform/KullaniciArayuzu.h"
@@ -113,6 +115,23 @@ bool Bekle(const std::function<bool()>& kosul, int ms) {
 }
 
 void Dinlen(int ms) { Bekle([] { return false; }, ms); }
+
+void EditordeCalis(const std::function<void()>& Komut, const std::function<void(TKayitEditoru&)>& Is) {
+    bool calisti = false;
+    QTimer t;
+    t.setInterval(10);
+    QObject::connect(&t, &QTimer::timeout, [&] {
+        auto* e = qobject_cast<TKayitEditoru*>(QApplication::activeModalWidget());
+        if (!e || calisti) return;
+        calisti = true;
+        t.stop();
+        QTest::qWait(50);
+        Is(*e);
+    });
+    t.start();
+    Komut();
+    EXPECT_TRUE(calisti);
+}
 
 std::string ProjeYaz(const std::string& Klasor, const std::string& Ad, const std::string& Satirlar) {
     const std::string yol = Klasor + "/Veriler/" + Ad;

@@ -15,6 +15,7 @@
 #include "TestYardim.h"
 
 class TfOrvelta;
+class TKayitEditoru;
 
 class ModalCevaplayici {
 public:
@@ -47,6 +48,10 @@ private:
 bool Bekle(const std::function<bool()>& kosul, int ms = 5000);
 // Processes events for ms.
 void Dinlen(int ms);
+
+// Runs Komut, which opens an editor modally; once the editor has set itself
+// up, Is works in it and closes it.
+void EditordeCalis(const std::function<void()>& Komut, const std::function<void(TKayitEditoru&)>& Is);
 
 // A project in Klasor/Veriler made from the program's empty template and the
 // SQL rows given; its path.
