@@ -1,6 +1,7 @@
 #include "engine/CozumSurucusu.h"
 
 #include "engine/ArkaPlanCagrisi.h"
+#include "engine/CozumIyilestirme.h"
 #include "engine/GaussEleme.h"
 #include "engine/SeyrekCozum.h"
 #include "model/Tipler.h"
@@ -40,6 +41,7 @@ void KuvvetMetoduCoz() {
     // A call of the sparse libraries that a stopped run left working ends
     // before this solution starts.
     if (!ArkaPlandakileriBekle()) return;
+    TemelSistemMekanizmayaYakin = false;
     if (SeyrekCozumde()) {
         SeyrekKuvvetMetoduCoz();
         return;
@@ -48,6 +50,7 @@ void KuvvetMetoduCoz() {
     const int secim = arayuz.MatrisGosterSecimi();
     CozumYerDegistirmesiz = !arayuz.YerDegistirmeliHesap();
 
+    const DengeSatirlari denge = YogunDengeSatirlari();
     MatrisiGoster(secim, NGoster);
     IzostatikEsasSistemSec();
     if (Hata != 0) return;
@@ -79,6 +82,7 @@ void KuvvetMetoduCoz() {
 
     arayuz.IlerlemeKonumu(15);
     if (Hata == 0) BilinmeyenleriHesapla();
+    if (Hata == 0) YogunCozumuIyilestir(denge);
     if (Hata == 0) YerDegistirmeleriHesapla();
     arayuz.IlerlemeKonumu(16);
 }

@@ -12,6 +12,7 @@
 #include <thread>
 #include <utility>
 
+#include "engine/CozumIyilestirme.h"
 #include "engine/MotorYardim.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
@@ -600,17 +601,19 @@ void SureklilikDenklemleriniIndirge() {
 
 // ---------------------------------------------------------------- unknowns, displacements
 
-void BilinmeyenleriHesapla() {
+namespace {
+
+// The whole factored system solved for b (by physical row): forward
+// substitution into y, back substitution into x (both by position, which is
+// the column). b and x may be the same vector: b is read only before x is
+// written.
+void UcgenlerleCoz(const double* b, double* y, double* x) {
     const int n = BilinmeyenSayisi;
-    Arayuz().MemoEkle("Bilinmeyenler hesaplanıyor");
-    if (n < 1) return;
-    double* y = Bilinmeyenler.data();
-    double* x = YukVektoru.data();
-    y[1] = YukVektoru[SatirSirasi[1]];
+    y[1] = b[SatirSirasi[1]];
     for (int i = 2; i <= n; ++i) {
         const int R = SatirSirasi[i];
         const double* Rs = NMatrisi[R];
-        double s = YukVektoru[R];
+        double s = b[R];
         for (int j = 1; j <= i - 1; ++j)
             if (Rs[j] != 0) s -= Rs[j] * y[j];
         y[i] = s;
@@ -623,27 +626,91 @@ void BilinmeyenleriHesapla() {
             if (Rs[j] != 0) s -= Rs[j] * x[j];
         x[i] = s / Rs[i];
     }
+}
+
+// u (1..m) with N_b^T u = v, by the factors of the equilibrium rows alone:
+// they factor N with a unit row at every redundant column, and the
+// compatibility rows stand at the positions of those unit rows. First U^T,
+// then L^T, both row by row.
+void TabanDevrikCoz(const std::vector<double>& v, std::vector<double>& u) {
+    const int n = BilinmeyenSayisi, m = DenklemSayisi;
+    std::vector<double> y(v);
+    for (int k = 1; k <= n; ++k) {
+        const int R = SatirSirasi[k];
+        if (R > m) continue;
+        const double* Rs = NMatrisi[R];
+        const double yk = y[k] / Rs[k];
+        y[k] = yk;
+        if (yk == 0) continue;
+        for (int c = k + 1; c <= n; ++c)
+            if (Rs[c] != 0) y[c] -= Rs[c] * yk;
+    }
+    u.assign(static_cast<std::size_t>(m) + 1, 0.0);
+    for (int i = n; i >= 1; --i) {
+        const int R = SatirSirasi[i];
+        if (R > m) continue;
+        const double* Rs = NMatrisi[R];
+        const double zi = y[i];
+        u[R] = zi;
+        if (zi == 0) continue;
+        for (int k = 1; k < i; ++k)
+            if (Rs[k] != 0) y[k] -= Rs[k] * zi;
+    }
+}
+
+}  // namespace
+
+void BilinmeyenleriHesapla() {
+    const int n = BilinmeyenSayisi;
+    Arayuz().MemoEkle("Bilinmeyenler hesaplanıyor");
+    if (n < 1) return;
+    UcgenlerleCoz(YukVektoru.data(), Bilinmeyenler.data(), YukVektoru.data());
     for (int k = 0; k <= n; ++k) Bilinmeyenler[k] = YukVektoru[k];
+}
+
+DengeSatirlari YogunDengeSatirlari() {
+    const int n = BilinmeyenSayisi, m = DenklemSayisi;
+    DengeSatirlari N;
+    N.Yuk.assign(static_cast<std::size_t>(m) + 1, 0.0);
+    for (int i = 1; i <= m; ++i) {
+        const double* Rs = NMatrisi[i];
+        for (int j = 1; j <= n; ++j)
+            if (Rs[j] != 0) N.Ekle(j, Rs[j]);
+        N.SatirBitir();
+        N.Yuk[i] = YukVektoru[i];
+    }
+    return N;
+}
+
+void YogunCozumuIyilestir(const DengeSatirlari& N) {
+    const int n = BilinmeyenSayisi, m = DenklemSayisi;
+    if (n < 1) return;
+    IyilestirmeAraclari a;
+    for (int j = 1; j <= n - m; ++j) a.FazlaKolonlar.push_back(HiperstatikKolonlar[j]);
+    a.TabanDevrikCoz = TabanDevrikCoz;
+    a.Duzelt = [n, m](const std::vector<double>& yuk, const std::vector<double>& uyum, std::vector<double>& d) {
+        // By physical row: the equilibrium rows, then the compatibility row of redundant j at m + j.
+        std::vector<double> b(static_cast<std::size_t>(n) + 1, 0.0), y(b.size());
+        std::copy(yuk.begin(), yuk.end(), b.begin());
+        std::copy(uyum.begin(), uyum.end(), b.begin() + m + 1);
+        d.assign(b.size(), 0.0);
+        UcgenlerleCoz(b.data(), y.data(), d.data());
+    };
+    CozumuDenetleVeIyilestir(N, a, Bilinmeyenler.data());
+    for (int k = 0; k <= n; ++k) YukVektoru[k] = Bilinmeyenler[k];
 }
 
 void YerDegistirmeleriHesapla() {
     if (!Arayuz().YerDegistirmeliHesap()) return;
     const int n = BilinmeyenSayisi, m = DenklemSayisi;
-    std::vector<double> v(static_cast<std::size_t>(n) + 1, 0.0);
+    std::vector<double> v;
     BellekEtiketiniYenile();
     Arayuz().MemoEkle("Yer değiştirmeler hesaplanıyor");
-    for (int e = 1; e <= ElemanSayisi; ++e) {
-        ElemanKuvvetSayisi = ElemanBilinmeyenTablosu[0][e];
-        ElemanIlkKolon = ElemanBilinmeyenTablosu[1][e];
-        const int F = ElemanIlkKolon;
-        for (int a = 1; a <= ElemanKuvvetSayisi; ++a) {
-            const double* Fs = EsneklikMatrisi[F - 1 + a];
-            double s = 0;
-            for (int b = 1; b <= ElemanKuvvetSayisi; ++b) s += Fs[b] * Bilinmeyenler[F - 1 + b];
-            v[F - 1 + a] = s;
-        }
+    SekilDegistirmeleri(Bilinmeyenler.data(), v);
+    if (ElemanSayisi >= 1) {  // the element walk leaves the last element's block
+        ElemanKuvvetSayisi = ElemanBilinmeyenTablosu[0][ElemanSayisi];
+        ElemanIlkKolon = ElemanBilinmeyenTablosu[1][ElemanSayisi];
     }
-    for (int k = 1; k <= n; ++k) v[k] += MesnetYerDegistirmeleri[k];
     if (B0Matrisi.Rows() < static_cast<std::size_t>(n) + 1) return;
     const std::size_t genislik = B0Matrisi.Cols();
     const double* B0 = B0Matrisi.data();

@@ -24,6 +24,14 @@ void SureklilikDenklemleriniIndirge();
 void BilinmeyenleriHesapla();
 void YerDegistirmeleriHesapla();
 
+struct DengeSatirlari;
+// The equilibrium equations as assembled in NMatrisi, taken before the
+// elimination changes them.
+DengeSatirlari YogunDengeSatirlari();
+// After BilinmeyenleriHesapla: the check of the unknowns against those
+// equations and their improvement with the factors in NMatrisi.
+void YogunCozumuIyilestir(const DengeSatirlari& N);
+
 // One range of work for one worker: worker number (1..8) and an inclusive
 // range of items.
 struct IsAraligi {

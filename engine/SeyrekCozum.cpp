@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/ArkaPlanCagrisi.h"
+#include "engine/CozumIyilestirme.h"
 #include "engine/GaussEleme.h"
 #include "engine/MotorYardim.h"
 #include "model/LibU.h"
@@ -317,6 +318,29 @@ void UDevrikCoz(const LUCarpanlari& lu, std::vector<double>& x) {
     }
 }
 
+// The forces of the base system (0-based, 0 at the redundants) for the
+// right-hand side yuk of the equations (1-based): U^T y = yuk (equations in
+// the order Q), L1^T x = y.
+void TabanKuvvetleri(const LUCarpanlari& lu, const double* yuk, std::vector<double>& X) {
+    std::vector<double> y(static_cast<std::size_t>(lu.m));
+    for (int l = 0; l < lu.m; ++l) y[l] = yuk[lu.Q[l] + 1];
+    UDevrikCoz(lu, y);
+    L1DevrikCoz(lu, y);
+    X.assign(static_cast<std::size_t>(lu.n), 0.0);
+    for (int k = 0; k < lu.m; ++k) X[lu.P[k]] = y[k];
+}
+
+// u (1..m) with N_b^T u = v (1..n) over the base unknowns, the unit-load
+// method through the LU factors: L1 U u~ = v~, u[Q[l]] = u~[l].
+void TabanYerDegistirmeleri(const LUCarpanlari& lu, const std::vector<double>& v, std::vector<double>& u) {
+    std::vector<double> w(static_cast<std::size_t>(lu.m));
+    for (int k = 0; k < lu.m; ++k) w[k] = v[lu.P[k] + 1];
+    L1Coz(lu, w);
+    UCoz(lu, w);
+    u.assign(static_cast<std::size_t>(lu.m) + 1, 0.0);
+    for (int l = 0; l < lu.m; ++l) u[lu.Q[l] + 1] = w[l];
+}
+
 // Sparse matrix columns appended piece by piece: column c of piece k.
 struct SutunParcasi {
     std::vector<int> Uzunluk, i;
@@ -425,6 +449,21 @@ bool BxKur(const LUCarpanlari& lu, SutunMatrisi& Bx) {
             cikti.x.push_back(v);
         }
     });
+}
+
+// Column j of Bx times v (0-based).
+double BxDevrikCarp(const SutunMatrisi& Bx, int j, const std::vector<double>& v) {
+    double s = 0;
+    for (int z = Bx.p[j]; z < Bx.p[j + 1]; ++z) s += Bx.x[z] * v[Bx.i[z]];
+    return s;
+}
+
+// X += Bx a (0-based).
+void FazlalariEkle(const SutunMatrisi& Bx, const double* a, std::vector<double>& X) {
+    for (int j = 0; j < Bx.Sutunlar; ++j) {
+        if (a[j] == 0) continue;
+        for (int z = Bx.p[j]; z < Bx.p[j + 1]; ++z) X[Bx.i[z]] += Bx.x[z] * a[j];
+    }
 }
 
 // The element block of every unknown: its first unknown and force count
@@ -705,11 +744,18 @@ void Coz() {
 
     // The base system.
     LUCarpanlari lu;
+    DengeSatirlari denge;
     {
         Adim adim(r > 0 ? "GAUSS - izostatik esas sistem seçiliyor" : "GAUSS - denge denklemleri çözülüyor");
         if (Durduruldu()) return;
         SutunMatrisi A = NDevrigi(n, m);
         SonSeyrekCozumOlcusu.N = static_cast<std::int64_t>(A.x.size());
+        // N by rows, for the check of the solution: column e of N transposed is row e + 1.
+        denge.Yuk.assign(YukVektoru.data(), YukVektoru.data() + m + 1);
+        for (int e = 0; e < m; ++e) {
+            for (int z = A.p[e]; z < A.p[e + 1]; ++z) denge.Ekle(A.i[z] + 1, A.x[z]);
+            denge.SatirBitir();
+        }
         Depo.Satir = {};
         Depo.Sutun = {};
         Depo.Deger = {};
@@ -735,12 +781,7 @@ void Coz() {
             Adim adim("B0 hesaplanıyor");
             adim.Bitir("B0 hesaplandı: ");
         }
-        // X0 over the base unknowns: U^T y = P (equations in the order Q), L1^T x = y.
-        std::vector<double> y(static_cast<std::size_t>(m));
-        for (int l = 0; l < m; ++l) y[l] = YukVektoru[lu.Q[l] + 1];
-        UDevrikCoz(lu, y);
-        L1DevrikCoz(lu, y);
-        for (int k = 0; k < m; ++k) X[lu.P[k]] = y[k];
+        TabanKuvvetleri(lu, YukVektoru.data(), X);
     }
     if (Durduruldu()) return;
 
@@ -814,35 +855,53 @@ void Coz() {
         sc->b = cholmod_zeros(static_cast<std::size_t>(r), 1, CHOLMOD_REAL, &sc->ch.c);
         sc->ch.Denetle();
         double* bs = static_cast<double*>(sc->b->x);
-        for (int j = 0; j < r; ++j) {
-            double s = 0;
-            for (int z = Bx.p[j]; z < Bx.p[j + 1]; ++z) s += Bx.x[z] * v0[Bx.i[z]];
-            bs[j] = -s;
-        }
+        for (int j = 0; j < r; ++j) bs[j] = -BxDevrikCarp(Bx, j, v0);
         if (!KutuphaneCagrisi([sc] { sc->x = cholmod_solve(CHOLMOD_A, sc->f, sc->b, &sc->ch.c); })) return;
         sc->ch.Denetle();
-        const double* xs = static_cast<const double*>(sc->x->x);
-        for (int j = 0; j < r; ++j) {
-            const double a = xs[j];
-            if (a == 0) continue;
-            for (int z = Bx.p[j]; z < Bx.p[j + 1]; ++z) X[Bx.i[z]] += Bx.x[z] * a;
-        }
+        FazlalariEkle(Bx, static_cast<const double*>(sc->x->x), X);
     }
-    for (int i = 0; i < n; ++i) Bilinmeyenler[i + 1] = X[i];
-    for (int i = 0; i < n; ++i) YukVektoru[i + 1] = X[i];
+
+    // The check of the forces against the equations, with corrections
+    // solved through the same factors.
+    IyilestirmeAraclari araclar;
+    for (int j = 0; j < r; ++j) araclar.FazlaKolonlar.push_back(lu.P[m + j] + 1);
+    araclar.TabanDevrikCoz = [&lu](const std::vector<double>& v, std::vector<double>& u) {
+        TabanYerDegistirmeleri(lu, v, u);
+    };
+    araclar.Duzelt = [&](const std::vector<double>& yuk, const std::vector<double>& uyum, std::vector<double>& d) {
+        std::vector<double> d0, v;
+        TabanKuvvetleri(lu, yuk.data(), d0);
+        if (r > 0) {
+            // S a = uyum - Bx^T f d0; d = d0 + Bx a.
+            EsneklikCarp(bloklar, d0, v);
+            cholmod_dense* b = cholmod_zeros(static_cast<std::size_t>(r), 1, CHOLMOD_REAL, &sc->ch.c);
+            sc->ch.Denetle();
+            double* bs = static_cast<double*>(b->x);
+            for (int j = 0; j < r; ++j) bs[j] = uyum[j] - BxDevrikCarp(Bx, j, v);
+            cholmod_dense* a = cholmod_solve(CHOLMOD_A, sc->f, b, &sc->ch.c);
+            cholmod_free_dense(&b, &sc->ch.c);
+            if (!a) sc->ch.Denetle();
+            if (a) {
+                FazlalariEkle(Bx, static_cast<const double*>(a->x), d0);
+                cholmod_free_dense(&a, &sc->ch.c);
+            }
+        }
+        d.assign(static_cast<std::size_t>(n) + 1, 0.0);
+        std::copy(d0.begin(), d0.end(), d.begin() + 1);
+    };
+    std::copy(X.begin(), X.end(), Bilinmeyenler.data() + 1);
+    CozumuDenetleVeIyilestir(denge, araclar, Bilinmeyenler.data());
+    for (int i = 0; i < n; ++i) YukVektoru[i + 1] = Bilinmeyenler[i + 1];
 
     if (yerDegistirmeli) {
         // Unit-load method through the base system: N_b^T u = (f X + d) over
-        // the base unknowns; L1 U u~ = v~, u[Q[l]] = u~[l].
+        // the base unknowns.
         BellekEtiketiniYenile();
         arayuz.MemoEkle("Yer değiştirmeler hesaplanıyor");
-        std::vector<double> v;
-        EsneklikCarp(bloklar, X, v);
-        std::vector<double> u(static_cast<std::size_t>(m));
-        for (int k = 0; k < m; ++k) u[k] = v[lu.P[k]] + MesnetYerDegistirmeleri[lu.P[k] + 1];
-        L1Coz(lu, u);
-        UCoz(lu, u);
-        for (int l = 0; l < m; ++l) YerDegistirmeler[lu.Q[l] + 1] = u[l];
+        std::vector<double> v, u;
+        SekilDegistirmeleri(Bilinmeyenler.data(), v);
+        TabanYerDegistirmeleri(lu, v, u);
+        for (int e = 1; e <= m; ++e) YerDegistirmeler[e] = u[e];
     }
     // A stop pressed up to here still ends the run before its report.
     if (Durduruldu()) return;

@@ -137,6 +137,9 @@ struct TModelDurumu {
     int ElemanBilinmeyenSayisi = 0;
     int EnBuyukElemanKuvvetSayisi = 9;
     double ElemanBoyu = 0;
+    // The solution missed its equations beyond round-off even after its
+    // corrections: the base system it chose is nearly a mechanism.
+    bool TemelSistemMekanizmayaYakin = false;
 };
 
 // The element being read, in the order in which the element lookup fills it.
@@ -243,6 +246,7 @@ inline int& ElemanIlkKolon = ModelDurumu.ElemanIlkKolon;
 inline int& ElemanBilinmeyenSayisi = ModelDurumu.ElemanBilinmeyenSayisi;
 inline int& EnBuyukElemanKuvvetSayisi = ModelDurumu.EnBuyukElemanKuvvetSayisi;
 inline double& ElemanBoyu = ModelDurumu.ElemanBoyu;
+inline bool& TemelSistemMekanizmayaYakin = ModelDurumu.TemelSistemMekanizmayaYakin;
 
 #define ORVELTA_OKUNAN(tip, ad) inline tip& ad = OkunanEleman.ad;
 ORVELTA_OKUNAN(int, TuretElemanNo)

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/CozumIyilestirme.h"
 #include "engine/CubukBoyu.h"
 #include "engine/ElemanKuvvetleriDosyasi.h"
 #include "engine/ElemanMatrisleri.h"
@@ -432,6 +433,7 @@ void TumSonuclariYaz() {
     Satir("Yüklü nokta sayısı: " + Tam(YukluNoktaSayisi) + ",  Mafsal sayısı: " + Tam(MafsalSayisi));
     Satir("Denklem sayısı: " + Tam(DenklemSayisi) + ",  Bilinmeyen yayısı: " + Tam(BilinmeyenSayisi) +
           ",  Hiperstatiklik derecesi: " + Tam(HiperstatiklikDerecesi));
+    if (TemelSistemMekanizmayaYakin) Satir(kMekanizmayaYakinUyarisi);
 
     MalzemeBilgileriniYaz();
     KesitBilgileriniYaz();

@@ -137,7 +137,7 @@ bool MotorModeli::Coz(bool YerDegistirmeli) {
     const DengeDenklemleri d = DengeDenklemleriniAl();
     KuvvetMetoduCoz();
     if (Hata != 0) return false;
-    DengeBekle(d);
+    if (!TemelSistemMekanizmayaYakin) DengeBekle(d);
     return true;
 }
 

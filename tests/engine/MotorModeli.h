@@ -47,8 +47,8 @@ public:
     // Counts of the readers, the model checks, the element unknowns, the
     // sizes and the arrays; true when Hata stayed 0.
     bool Hazirla();
-    // Hazirla, the assembly and the solution; a solution that succeeds is
-    // checked for equilibrium (DengeBekle).
+    // Hazirla, the assembly and the solution; a solution that succeeds and
+    // does not call itself inaccurate is checked for equilibrium (DengeBekle).
     bool Coz(bool YerDegistirmeli = true);
 
     // Independent force q of element e.
