@@ -147,13 +147,10 @@ void TiNputKesitBilgileri::EkTemizle() {
 }
 
 // Labels, hints, picture, visible and enabled dimensions and the profile
-// list of the type shown in the list; an empty type clears the editor.
+// list of the type shown in the list; an empty type gets the plain labels
+// and clears the editor.
 void TiNputKesitBilgileri::TipDuzeniniUygula() {
     const KesitTipiDuzeni* d = KesitTipiDuzeniBul(KesitTipiKodu(TipMetni()));
-    if (!d) {
-        AlanlariTemizle();
-        return;
-    }
     const auto yaz = [this](int No, const char* Yazi, const char* Ipucu) {
         Etiket(No)->setText(QString::fromUtf8(Yazi));
         Deger(No)->setAccessibleName(Etiket(No)->text());
@@ -161,6 +158,10 @@ void TiNputKesitBilgileri::TipDuzeniniUygula() {
     };
     for (int i = 0; i < 11; ++i)
         yaz(i + 1, KesitEditleri[static_cast<std::size_t>(i)].Etiket, KesitEditleri[static_cast<std::size_t>(i)].Ipucu);
+    if (!d) {
+        AlanlariTemizle();
+        return;
+    }
     for (const EtiketDegisikligi& g : d->Degisiklikler) yaz(g.Edit + 1, g.Etiket, g.Ipucu);
     ListBox1->hide();
     Label3->setVisible(d->Resim != nullptr);

@@ -27,6 +27,9 @@ TEST_F(KesitEditoru, DikdortgenHesaplanipKaydedilir) {
        Sql::Kesit("A, ix, iy, iz", "3, '7:Eksenel yay', 5000, 0, 0, 0"));
     EXPECT_EQ(e->ComboBox1->count(), 15);  // plane truss: no rotation springs, isolator or plate
     EXPECT_EQ(e->Etiket(1)->text(), "Keksenel(kN/m):");
+    e->Edit0->setText("2");  // a new number: no type, the plain labels
+    EXPECT_EQ(e->Etiket(1)->text(), "A(m²)");
+    EXPECT_EQ(e->Deger(1)->toolTip(), "Çubuk elemanlarda kesit alanı, levha ve plaklarda kalınlık");
     e->Edit0->setText("3");
     ListedenSec(e->ComboBox1, "1:Dikdörtgen");
     EXPECT_EQ(Degerler(1, 15), "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0");  // another type: values cleared, "Sil" kept
