@@ -2,13 +2,17 @@
 
 #include <ctime>
 
+#include "engine/CozumIyilestirme.h"
 #include "model/LibU.h"
 #include "model/Tipler.h"
 
 std::vector<std::string> PdfSatirlariniSec(const SonucPdfGirdisi& g) {
     const auto& m = g.RaporSatirlari;
     std::vector<std::string> out;
-    for (std::size_t i = 0; i <= 5 && i < m.size(); ++i) out.push_back(m[i]);
+    // The five head lines and the separator; a line below the head that says
+    // the result is inaccurate goes with them.
+    const std::size_t bas = m.size() > 5 && m[5] == kMekanizmayaYakinUyarisi ? 6 : 5;
+    for (std::size_t i = 0; i <= bas && i < m.size(); ++i) out.push_back(m[i]);
     for (int bolum = 1; bolum <= 11; ++bolum) {
         if (!g.Secimler[bolum]) continue;
         const std::string baslik = TurkceBuyukHarf(SonucBolumAdlari[bolum]) + ":";

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "TestYardim.h"
+#include "engine/CozumIyilestirme.h"
 #include "run/SonucPdf.h"
 
 namespace {
@@ -53,9 +54,16 @@ TEST(SonucPdf, SecilenBolumlerVeBasSatirlari) {
 }
 
 TEST(SonucPdf, HicBolumSecilmezseBasVeSureKalir) {
-    auto s = PdfSatirlariniSec(OrnekGirdi());
+    auto g = OrnekGirdi();
+    auto s = PdfSatirlariniSec(g);
     ASSERT_EQ(s.size(), 7u);
     EXPECT_EQ(s[6], "HESAP SÜRESİ: 0.01 Saniye         Tarih saat: 06.12.2026 22:55:01");
+    // the line of an inaccurate result below the head keeps the separator after it
+    g.RaporSatirlari.insert(g.RaporSatirlari.begin() + 5, kMekanizmayaYakinUyarisi);
+    s = PdfSatirlariniSec(g);
+    ASSERT_EQ(s.size(), 8u);
+    EXPECT_EQ(s[5], kMekanizmayaYakinUyarisi);
+    EXPECT_EQ(s[6], " ");
 }
 
 TEST(SonucPdf, TurkceHarflerVeAltBilgiSayfaNumaralari) {
