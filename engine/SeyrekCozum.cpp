@@ -880,7 +880,7 @@ void Coz() {
             for (int j = 0; j < r; ++j) bs[j] = uyum[j] - BxDevrikCarp(Bx, j, v);
             cholmod_dense* a = cholmod_solve(CHOLMOD_A, sc->f, b, &sc->ch.c);
             cholmod_free_dense(&b, &sc->ch.c);
-            if (!a) sc->ch.Denetle();
+            sc->ch.Denetle();
             if (a) {
                 FazlalariEkle(Bx, static_cast<const double*>(a->x), d0);
                 cholmod_free_dense(&a, &sc->ch.c);
