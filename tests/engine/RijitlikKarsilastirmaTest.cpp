@@ -457,8 +457,10 @@ TEST(RijitlikKarsilastirma, MekanizmayaYakinTemelSistem) {
     // plane y = 4.59 of node 2: the dense elimination keeps a base system
     // that is nearly a mechanism, and its forces are corrected to round-off.
     // Nearest to it (y = 4.5898) the corrections converge too slowly, and the
-    // dense solution says so.
-    for (const double y1 : {4.574, 4.509, 4.5898}) {
+    // dense solution says so. A little farther (y = 4.5887) they end between
+    // 1e-12 and 1e-9 of the largest force: round-off, no warning, though the
+    // displacements then agree with the stiffness method only to about that.
+    for (const double y1 : {4.574, 4.509, 4.5887, 4.5898}) {
         SCOPED_TRACE(y1);
         const double Em[] = {4.564e6, 44860, 6.246e6}, nu[] = {0.29, 0.38, 0.25};
         const double A = 7512.63, J = 2832.04, Iy = 1943.75, Iz = 1114.24;
@@ -495,7 +497,7 @@ TEST(RijitlikKarsilastirma, MekanizmayaYakinTemelSistem) {
         const bool uyari = std::count(memo.begin(), memo.end(), kMekanizmayaYakinUyarisi) == 1;
         EXPECT_EQ(TemelSistemMekanizmayaYakin, uyari);
         EXPECT_EQ(uyari, y1 == 4.5898 && !SeyrekCozumde());
-        if (uyari) continue;
+        if (uyari || y1 == 4.5887) continue;
         Karsilastir(m, s, {{1, 3}, {1, 5}, {2, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 6}, {3, 1}, {4, 2}, {4, 3}, {4, 5}, {6, 3}},
                     5);
     }

@@ -2,6 +2,14 @@
 // the program is used on: 1366 x 768 and 1024 x 768, also with a panel of
 // 27 pixels across the top.
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+#include <cstdint>
+#include <cstdlib>
 
 #include "platform/EkranaSigdir.h"
 
@@ -30,4 +38,37 @@ TEST(EkranaSigdir, PencereAlaniAsmazVeIcineKayar) {
                                  << d.alan.height() << ": " << r.x() << "," << r.y() << " " << r.width() << "x"
                                  << r.height();
     }
+
+    // On the X screen (the tests under Xvfb) the panel's strip is taken off
+    // the area on the root window, as a desktop does: a window shown over it
+    // moves below it.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const xcb_window_t kok = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_intern_atom_reply_t* ad = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 13, "_NET_WORKAREA"), nullptr);
+    ASSERT_NE(ad, nullptr);
+    // Never on a desktop that keeps the area itself: only the virtual server
+    // has none.
+    xcb_get_property_reply_t* var = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, kok, ad->atom, XCB_ATOM_ANY, 0, 0), nullptr);
+    const bool masaustu = var && var->type != XCB_NONE;
+    std::free(var);
+    if (masaustu) {
+        std::free(ad);
+        return;
+    }
+    QWidget w;
+    const QRect alan = w.screen()->geometry().adjusted(0, 27, 0, 0);
+    const std::uint32_t deger[] = {0, 27, std::uint32_t(alan.width()), std::uint32_t(alan.height())};
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, kok, ad->atom, XCB_ATOM_CARDINAL, 32, 4, deger);
+    xcb_flush(c);
+    w.setGeometry(100, 0, 300, 200);
+    EkrandaTut(&w);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.screen()->availableGeometry() == alan; }));
+    w.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry() == QRect(100, 27, 300, 200); }))
+        << w.frameGeometry().x() << "," << w.frameGeometry().y();
+    xcb_delete_property(c, kok, ad->atom);
+    xcb_flush(c);
+    std::free(ad);
 }

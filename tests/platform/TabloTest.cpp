@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <fstream>
+#include <vector>
 
 #include "TestYardim.h"
 #include "platform/Tablo.h"
@@ -13,6 +15,23 @@ CREATE TABLE XYZ (NoktaNo SMALLINT NOT NULL, X1 DOUBLE, X2 DOUBLE, X3 DOUBLE,
 CREATE TABLE EYUK (ElemanNo SMALLINT, YukNo SMALLINT, YukTipi SMALLINT, Yuk DOUBLE);
 CREATE TABLE Proje (Anahtar VARCHAR(5), Deger DOUBLE, Sayi SMALLINT, Tarih DATETIME);
 )";
+
+// The connections SQLite opens while this is one of its automatic
+// extensions.
+std::vector<sqlite3*> acilanBaglantilar;
+int BaglantiyiKaydet(sqlite3* db, char**, const sqlite3_api_routines*) {
+    acilanBaglantilar.push_back(db);
+    return SQLITE_OK;
+}
+
+// How long a statement of this connection waits for another's lock, in ms.
+int KilitBeklemesi(sqlite3* db) {
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA busy_timeout", -1, &s, nullptr);
+    const int ms = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
+    sqlite3_finalize(s);
+    return ms;
+}
 
 class TabloTest : public ::testing::Test {
 protected:
@@ -431,8 +450,15 @@ TEST_F(TabloTest, ProjectFilesKeepTheirJournalOnDiskScratchFilesInMemory) {
     Tablo p("XYZ"), h("XYZ");
     p.DosyaAyarla(dosya);
     h.DosyaAyarla(hizli, true);
+    acilanBaglantilar.clear();
+    const auto kaydet = reinterpret_cast<void (*)()>(&BaglantiyiKaydet);
+    sqlite3_auto_extension(kaydet);
     p.Open();
     h.Open();
+    sqlite3_cancel_auto_extension(kaydet);
+    // Both wait two seconds for a lock another program holds, then give up.
+    ASSERT_EQ(acilanBaglantilar.size(), 2u);
+    for (sqlite3* db : acilanBaglantilar) EXPECT_EQ(KilitBeklemesi(db), 2000);
     p.IslemBaslat();
     h.IslemBaslat();
     Nokta(p, 1, 1);

@@ -6,6 +6,7 @@
 #include "engine/CozumIyilestirme.h"
 #include "engine/SeyrekCozum.h"
 #include "model/VeriTabani.h"
+#include "run/SonucPdf.h"
 
 
 // Space truss: a tripod with its apex 4 at (0, 0, 4) on the held nodes
@@ -276,7 +277,19 @@ TEST(SistemRaporlari, MekanizmayaYakinTemelSistemRapordaSoylenir) {
                   Sql::Yukler({{"3", 0, 0, -92.43}}) +
                   Sql::Mesnetler({{"1", "S S 0 S 0 S"}, {"2", "0 0 0 0 S 0"}, {"3", "0 S S S S S"},
                                   {"4", "S 0 0 S 0 S"}, {"6", "S S 0 S S S"}}));
-    const std::vector<std::string> r = p.Hesapla();
+    std::vector<std::string> r = p.Hesapla();
     ASSERT_GE(r.size(), 6u);
     EXPECT_EQ(r[5], CozumYolu == CozumYoluSecimi::Seyrek ? " " : kMekanizmayaYakinUyarisi);
+    // Node 1 moved to y = 4.574 and run again: a sound base system, whose
+    // report and PDF no longer say it.
+    ASSERT_TRUE(Tablolar.Koordinatlar.Locate("NoktaNo", "1"));
+    Tablolar.Koordinatlar.Edit();
+    Tablolar.Koordinatlar.FieldByName("X2").SetFloat(4.574);
+    Tablolar.Koordinatlar.Post();
+    r = p.Hesapla();
+    ASSERT_GE(r.size(), 6u);
+    EXPECT_EQ(r[5], " ");
+    SonucPdfGirdisi g;
+    g.RaporSatirlari = r;
+    EXPECT_EQ(PdfSatirlariniSec(g)[5], " ");
 }
