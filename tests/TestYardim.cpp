@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -33,6 +34,13 @@ GeciciKlasor::GeciciKlasor() {
 GeciciKlasor::~GeciciKlasor() {
     std::error_code ec;
     if (!std::getenv("ORVELTA_TEST_SAKLA")) std::filesystem::remove_all(yol_, ec);
+}
+
+std::string KaynakMetni(const std::string& Ad) {
+    std::ifstream f(std::string(ORVELTA_KAYNAK_KLASORU) + "/" + Ad, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
 }
 
 namespace {

@@ -22,6 +22,9 @@ private:
     std::filesystem::path yol_;
 };
 
+// A text file of the program's resources folder, whole (empty when missing).
+std::string KaynakMetni(const std::string& Ad);
+
 // Puts a fresh headless port in place and resets the global model state.
 // A calculation run through the port is checked for equilibrium when its
 // results window opens.

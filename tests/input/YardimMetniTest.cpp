@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -19,12 +18,7 @@
 
 namespace {
 
-std::string Yardim() {
-    std::ifstream f(std::string(ORVELTA_KAYNAK_KLASORU) + "/OrveltaYardim.txt", std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
+std::string Yardim() { return KaynakMetni("OrveltaYardim.txt"); }
 
 // The line of the text that begins with Bas (empty when none).
 std::string SatirBul(const std::string& Metin, const std::string& Bas) {

@@ -137,6 +137,8 @@ TEST_F(ElemanYukuEditoru, YukTipineGoreEtiketlerNotVeYuk1) {
     };
     for (const Durum& d :
          {Durum{2, "Yük(kN)", "Yük1(kN)", false, ""}, {11, "Yük(kN/m)", "Yük1(kN/m)", true, ""},
+          // per metre and in radians, although they read kN and m
+          {5, "Yük(kN)", "Yük1(kN)", false, ""}, {19, "Yük(m)", "Yük1(m)", false, ""},
           {13, "Yük(°C)", "Yük1(°C)", true, "Farklı sıcaklık yükünde\neleman yüzünden-yüzüne\na gereklidir, verilmelidir."},
           {14, "Yük(°C)", "Yük1(°C)", false,
            "Üniform sıcaklık yükünde\neleman yüzünden-yüzüne\na gereklsizdir, 0 olabilir."}}) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -88,6 +89,25 @@ TEST(QtMesajKutusu, SoruKutusuEvetHayirVeVarsayilanHayir) {
     EXPECT_EQ(simge, QMessageBox::Question);
     EXPECT_EQ(baslik, "SORU:");
     EXPECT_EQ(metin, "x\n\ny");
+}
+
+// A question by keys, as the help tells it: Enter and Esc answer "Hayır",
+// Tab goes to "Evet" and Enter or the space bar presses it.
+TEST(QtMesajKutusu, SoruKlavyeyleCevaplanir) {
+    const std::pair<std::vector<Qt::Key>, std::string> durumlar[] = {
+        {{Qt::Key_Return}, "H"}, {{Qt::Key_Escape}, "H"}, {{Qt::Key_Tab, Qt::Key_Return}, "E"},
+        {{Qt::Key_Tab, Qt::Key_Space}, "E"}};
+    for (const auto& [tuslar, cevap] : durumlar) {
+        QTimer zaman;
+        QObject::connect(&zaman, &QTimer::timeout, [&, t = tuslar] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w || !w->isActiveWindow() || !QApplication::focusWidget()) return;
+            zaman.stop();
+            for (Qt::Key k : t) QTest::keyClick(QApplication::focusWidget(), k);
+        });
+        zaman.start(5);
+        EXPECT_EQ(QtMesajKutusuGoster(nullptr, "Devam edeyim mi?", "SORU:", "EvetHayırSoru2"), cevap) << tuslar.size();
+    }
 }
 
 TEST(QtMesajKutusu, ArayuzUzerindenUyariKutusu) {

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "HesapTestYardim.h"
@@ -328,11 +326,7 @@ TEST(Hesap, DurdurmaDugmesiSeyrekCozumdeRapordanOnce) {
 TEST(Hesap, TestProjesiHesaplanir) {
     // The project shipped as "Test.mdb": a portal frame with 20 kN/m on its
     // 6 m beam and 10 kN sideways at the top of the left column.
-    std::ifstream f(std::string(ORVELTA_KAYNAK_KLASORU) + "/test_projesi.sql", std::ios::binary);
-    ASSERT_TRUE(f.good());
-    std::stringstream ss;
-    ss << f.rdbuf();
-    TestProjesi p(ss.str(), true);
+    TestProjesi p(KaynakMetni("test_projesi.sql"), true);
     std::vector<std::string> r = p.Hesapla();
     ASSERT_TRUE(p.arayuz.Mesajlar.empty()) << p.arayuz.Mesajlar[0].Metin;
     // Its equilibrium is checked when the results window opens.
