@@ -554,17 +554,15 @@ Tablo::~Tablo() {
     }
 }
 
-namespace {
-// Marks the open transaction of the table's file as one that changed rows
-// in memory.
-void IslemdeDegisti(Tablo::Ic& ic) {
-    if (ic.bag && ic.bag->islemDerinligi > 0) ic.bag->islemdeDegisti = true;
-}
-}  // namespace
-
 void Tablo::Degisti() {
     static std::uint64_t son = 0;
     degisiklikNo_ = ++son;
+}
+
+void Tablo::SatirlarDegisti() {
+    Degisti();
+    // The open transaction of the file changed rows in memory.
+    if (ic_->bag && ic_->bag->islemDerinligi > 0) ic_->bag->islemdeDegisti = true;
 }
 
 void Tablo::DosyaAyarla(const std::string& dosya, bool Hizli) {
@@ -916,8 +914,7 @@ void Tablo::KimlikleriSil(const std::vector<long long>& Kimlikler) {
         if (silinecek.count(p->rowid)) ic.IndekstenCikar(p.get());
     std::erase_if(ic.sira, [&](const auto& p) { return silinecek.count(p->rowid) > 0; });
     ic.kirli = 0;
-    Degisti();
-    IslemdeDegisti(*ic_);
+    SatirlarDegisti();
     First();
 }
 
@@ -1171,8 +1168,7 @@ void Tablo::Post() {
     ic.degisti = false;
     ic.eof = false;
     ic.bof = false;
-    Degisti();
-    IslemdeDegisti(*ic_);
+    SatirlarDegisti();
     if (AfterPost) AfterPost(*this);
 }
 
@@ -1196,8 +1192,7 @@ void Tablo::Delete() {
     ic.IndekstenCikar(s);
     ic.sira.erase(ic.sira.begin() + std::ptrdiff_t(p));
     ic.KirliIsaretle(p);
-    Degisti();
-    IslemdeDegisti(*ic_);
+    SatirlarDegisti();
     ic.bof = false;
     if (ic.sira.empty()) {
         ic.konum = 0;
@@ -1307,8 +1302,7 @@ void Tablo::TumunuSil() {
     ic_->sira.clear();
     ic_->kirli = 0;
     for (auto& [ad, ix] : ic_->indeksler) ix.Temizle();
-    Degisti();
-    IslemdeDegisti(*ic_);
+    SatirlarDegisti();
     First();
 }
 

@@ -213,6 +213,9 @@ private:
     bool Bul(const std::string& Alanlar, const AnahtarDegeri* Degerler, size_t n);
     Alan FieldByName(const char* ad, size_t uzunluk);
     void Degisti();
+    // Degisti for a post or a deletion: rows in memory differ from the file
+    // until the open transaction commits.
+    void SatirlarDegisti();
 
     std::string ad_, tabloAdi_, dosya_, sort_, indeks_;
     std::vector<std::string> beklenen_;

@@ -7,17 +7,13 @@
 #include <QThread>
 #include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "TestYardim.h"
 #include "platform/DisGosterici.h"
 
 TEST(DisGosterici, KurulumBirGostericiKurarVeGostericiAcilipKapanir) {
-    std::ifstream f(std::string(ORVELTA_KAYNAK_KLASORU) + "/../scripts/kur.sh");
-    ASSERT_TRUE(f);
-    std::stringstream s;
-    s << f.rdbuf();
-    const std::string betik = s.str();
+    const std::string betik = KaynakMetni("../scripts/kur.sh");
+    ASSERT_FALSE(betik.empty());
     std::string kurulan;
     for (const std::string& ad : PdfGostericileri())
         if (std::regex_search(betik, std::regex("PAKETLER=\\(([^)]*\\s)?" + ad + "[\\s)]"))) kurulan = ad;

@@ -21,7 +21,13 @@ std::string Sade(const std::string& s) {
     return sonuc;
 }
 
-#define YARDIMDA(metin) EXPECT_NE(Sade(KaynakMetni("OrveltaYardim.txt")).find(Sade(metin)), std::string::npos) << (metin)
+// The help text, read once.
+const std::string& Yardim() {
+    static const std::string y = Sade(KaynakMetni("OrveltaYardim.txt"));
+    return y;
+}
+
+#define YARDIMDA(metin) EXPECT_NE(Yardim().find(Sade(metin)), std::string::npos) << (metin)
 
 // The words of the report row of the section whose first column is Anahtar.
 std::vector<std::string> Satir(const std::vector<std::string>& Rapor, const std::string& Bolum, const std::string& Anahtar,
@@ -60,7 +66,10 @@ TEST(YardimOrnekleri, TestProjesiOrnegiHesabaUyar) {
     }
     YARDIMDA("düşey toplamı " + Sayi(ry) + " kN, yatay toplamı " + Sayi(rx) + " kN");
     std::string sira;
-    for (const std::string& s : BolumSatirlari(r, "KOORDİNATLAR:")) sira += (sira.empty() ? "" : ", ") + Sade(s).substr(0, Sade(s).find(' '));
+    for (const std::string& s : BolumSatirlari(r, "KOORDİNATLAR:")) {
+        const std::string satir = Sade(s);
+        sira += (sira.empty() ? "" : ", ") + satir.substr(0, satir.find(' '));
+    }
     YARDIMDA("(4. bölümün örneğinde " + sira + ")");
 }
 
